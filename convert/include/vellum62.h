@@ -1,0 +1,163 @@
+/*
+ * vellum62: the Pagewright conversion library.
+ *
+ * Four calls, each of which reads one plain text file (or none) and writes one HTML file.
+ * Every call is self-contained: it opens its files, converts, closes every file it opened
+ * and returns a result code. The library keeps nothing between calls and has no global
+ * mutable state, so calls may run at the same time on different threads.
+ *
+ * Strings: NUL-terminated 8-bit strings owned by the caller and only read during the call.
+ * File names are the file system's own bytes (UTF-8 on Linux). The contents of the files are
+ * bytes; bytes 0x80 to 0xFF are read as Windows-1252. Input lines may end in LF or CR LF;
+ * every line end the library writes is a single LF.
+ *
+ * A NULL string argument counts as an empty string.
+ *
+ * Lines are read in pieces: txt2h and c2h take at most 4095 bytes of a line at a time,
+ * datalist, reg_tbl and the copying of header and footer files at most 5119. A longer line
+ * is converted as several lines, and a piece that ends exactly at the line end is followed
+ * by an extra empty line.
+ *
+ * The output file must not be the input, header or footer file (the same file under any
+ * name, links included): such a call returns the code for an output that cannot be opened
+ * and leaves every file untouched.
+ *
+ * This header is valid C and C++.
+ */
+#ifndef VELLUM62_H
+#define VELLUM62_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(VELLUM62_BUILDING_LIBRARY)
+#define VELLUM62_EXPORT __attribute__((visibility("default")))
+#else
+#define VELLUM62_EXPORT
+#endif
+
+/* Result codes shared by all four calls. */
+#define VELLUM62_DONE 0                 /* finished (txt2h, c2h) */
+#define VELLUM62_INPUT_NOT_OPENED (-1)  /* input could not be opened; nothing was created or written */
+#define VELLUM62_OUTPUT_NOT_OPENED (-2) /* output could not be opened (or is one of the inputs); nothing written */
+
+/* Further result codes of txt2h. */
+#define VELLUM62_HEADER_NOT_OPENED (-3) /* header file not opened; the standard head was written */
+#define VELLUM62_FOOTER_NOT_OPENED (-4) /* footer file not opened; the standard footer was written */
+#define VELLUM62_HEADER_AND_FOOTER_NOT_OPENED (-5) /* neither opened; both standard parts were written */
+#define VELLUM62_INPUT_HOLDS_HTML (-6)   /* a line holds "<HTML>" (any case); conversion stopped there */
+#define VELLUM62_INPUT_HOLDS_X_HTML (-7) /* a line holds "<X-HTML>" (any case); conversion stopped there */
+
+/* Separator kinds of datalist (argument item_separator). */
+#define VELLUM62_ITEMS_BY_LINE 0
+#define VELLUM62_ITEMS_BY_BLANK_LINE 1
+#define VELLUM62_ITEMS_BY_NUMERAL 2
+#define VELLUM62_ITEMS_BY_ASTERISK 3
+
+/* List sources of datalist (argument list_source). */
+#define VELLUM62_BLANK_LIST 0          /* blank list with empty items */
+#define VELLUM62_NUMBERED_BLANK_LIST 1 /* blank list whose items read " Item 1", " Item 2", ... */
+#define VELLUM62_LIST_FROM_FILE 2      /* items read from input_file */
+
+/* reg_tbl packs its result as rows * VELLUM62_ROW_FACTOR + columns. */
+#define VELLUM62_ROW_FACTOR 100
+
+/*
+ * txt2h: a text file to an HTML page; with an empty input_file, an empty page (the template).
+ *   title            page title, used only when input_file is empty (otherwise the title is
+ *                    the output file's name without its folder)
+ *   input_file       text file to convert; empty: write "Page content goes here." as the body
+ *   output_file      HTML file to write (created or truncated)
+ *   header_file      file copied in place of the standard head; empty: the standard head
+ *   footer_file      file copied in place of the standard footer; empty: the standard footer
+ *   text_color       page text colour, written as given; empty: "#000000"
+ *   background_color page background colour, written as given; empty: "#E0FFFF"
+ *   reserved         not read; pass 0
+ * Returns VELLUM62_DONE, or -1 to -7 as named above. -6 and -7 replace -3 to -5; after them
+ * the output holds what was written before the marked line and no footer.
+ */
+VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
+                              const char* header_file, const char* footer_file, const char* text_color,
+                              const char* background_color, int32_t reserved);
+
+/*
+ * c2h: source code or any text to a preformatted HTML page.
+ *   input_file     text file to convert
+ *   output_file    HTML file to write (created or truncated)
+ *   margin_spaces  spaces written in front of every line (0 or less: none)
+ *   tab_spaces     spaces that replace every tab character (0 or less: tabs are removed)
+ * Returns VELLUM62_DONE, VELLUM62_INPUT_NOT_OPENED or VELLUM62_OUTPUT_NOT_OPENED.
+ */
+VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
+                            int32_t tab_spaces);
+
+/*
+ * datalist: a data file, or nothing, to an ordered or unordered HTML list.
+ *   input_file      data file; opened only when list_source is VELLUM62_LIST_FROM_FILE
+ *   output_file     HTML file to write (created or truncated)
+ *   ordered         nonzero: ordered list (<ol>); zero: unordered list (<ul>)
+ *   list_type       type attribute: unordered 1 "disc", 2 "circle", 3 "square";
+ *                   ordered 2 "i", 3 "I", 4 "a", 5 "A"; 0, ordered 1, and any other value: none
+ *   list_source     VELLUM62_LIST_FROM_FILE, VELLUM62_NUMBERED_BLANK_LIST, or anything else
+ *                   for a blank list with empty items
+ *   item_count      number of items of a blank list; not read for a list from a file
+ *   start_number    first number of an ordered blank list; not read for a list from a file
+ *   item_separator  how items are delimited in the data file: VELLUM62_ITEMS_BY_LINE,
+ *                   _BY_BLANK_LINE, _BY_NUMERAL or _BY_ASTERISK; any other value starts no item
+ *   html_wrapper    nonzero: write a complete page around the list
+ *   center_list     nonzero: centre the list on the page
+ * Returns the number of items written (0 or more; a blank list with a count of 0 or less
+ * writes none and returns 0), VELLUM62_INPUT_NOT_OPENED (list from a file only) or
+ * VELLUM62_OUTPUT_NOT_OPENED.
+ */
+VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
+                                 int32_t list_type, int32_t list_source, int32_t item_count,
+                                 int32_t start_number, int32_t item_separator, int32_t html_wrapper,
+                                 int32_t center_list);
+
+/*
+ * reg_tbl: a delimited data file to an HTML table, one row per non-empty line.
+ *   input_file        data file
+ *   output_file       HTML file to write (created or truncated)
+ *   separator_char    code of the byte that separates cells (9 tab, 32 space, 44 comma, ...);
+ *                     with 32, tabs separate too
+ *   padding_spaces    "&nbsp;" copies written before and after each data cell's content:
+ *                     0 none, below 0 one copy, above 42 forty-two copies
+ *   html_wrapper      nonzero: write a complete page around the table
+ *   center_text       nonzero: centre the text of non-numeric data cells
+ *   center_table      nonzero: centre the table on the page
+ *   text_color        cell text colour, written as given; empty: none
+ *   background_color  table background colour, written as given; empty: none
+ *   table_width       table width; -1: no width attribute
+ *   width_in_pixels   nonzero: table_width is in pixels; zero: a percentage
+ *   border            border width; -1: no attribute
+ *   cellpadding       cell padding; -1: no attribute
+ *   cellspacing       cell spacing; -1: no attribute
+ * Returns rows * VELLUM62_ROW_FACTOR + columns (rows written and the largest number of cells
+ * in a row), VELLUM62_INPUT_NOT_OPENED or VELLUM62_OUTPUT_NOT_OPENED. A table of 100 columns
+ * or more cannot be told apart from one with another row by this code alone.
+ */
+VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file, int32_t separator_char,
+                                int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
+                                int32_t center_table, const char* text_color, const char* background_color,
+                                int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                int32_t cellpadding, int32_t cellspacing);
+
+/* Types of the four calls, for callers that bind them at run time (dlopen and dlsym). */
+typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
+                                     const char*, const char*, int32_t);
+typedef int32_t (*vellum62_c2h_fn)(const char*, const char*, int32_t, int32_t);
+typedef int32_t (*vellum62_datalist_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                        int32_t, int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_reg_tbl_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                       int32_t, const char*, const char*, int32_t, int32_t, int32_t,
+                                       int32_t, int32_t);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VELLUM62_H */
