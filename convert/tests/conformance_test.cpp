@@ -239,8 +239,9 @@ TEST_P(Conformance, Example)
     } else {
         FAIL() << "unknown converter " << example.converter;
     }
-    if (!option("result").empty())
+    if (!option("result").empty()) {
         EXPECT_EQ(result, std::stoi(option("result")));
+    }
     if (option("output") == "none") {
         EXPECT_FALSE(fs::exists(output));
         return;
