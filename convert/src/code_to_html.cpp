@@ -22,7 +22,7 @@ constexpr int32_t kWidestMargin = static_cast<int32_t>(kLineLimit);
 // Replaces tabs from the left by `tabSpaces` spaces until one more would pass the line limit.
 std::string_view expandTabs(std::string_view line, std::size_t tabSpaces, std::string& work)
 {
-    const char* tab = static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
+    const char* tab = line.empty() ? nullptr : static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
     if (!tab)
         return line;
     work.clear();

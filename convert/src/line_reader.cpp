@@ -64,7 +64,7 @@ bool LineReader::next(std::string_view& piece)
     if (m_emptyPieceDue) {
         m_emptyPieceDue = false;
         m_pieceEndedLine = true;
-        piece = std::string_view();
+        piece = std::string_view(m_block.get() + m_start, 0); // empty, but never a null pointer
         return true;
     }
     const std::size_t window = m_pieceSize + 2; // a full piece followed by "\r\n"

@@ -8,6 +8,7 @@
 #include "output.h"
 #include "text_utils.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -45,6 +46,8 @@ int32_t htmlMarker(std::string_view line)
         return true;
     };
     bool xhtml = false;
+    if (line.empty())
+        return 0;
     const char* p = line.data();
     const char* end = p + line.size();
     while ((p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p))))) {
@@ -56,6 +59,31 @@ int32_t htmlMarker(std::string_view line)
         ++p;
     }
     return xhtml ? -7 : 0;
+}
+
+// Where the first two spaces in a row stand, or npos. Looks at eight bytes at a time.
+std::size_t findDoubleSpace(std::string_view line)
+{
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr uint64_t kSpaces = 0x2020202020202020ULL;
+    const char* data = line.data();
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    bool lastWasSpace = false;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        const uint64_t v = word ^ kSpaces;
+        // The high bit of each byte that is a space, exactly.
+        const uint64_t spaces = ~(((v & kLow7) + kLow7) | v | kLow7);
+        if ((spaces & (spaces >> 8)) != 0 || (lastWasSpace && (spaces & 0x80)))
+            break;
+        lastWasSpace = (spaces >> 63) != 0;
+    }
+    for (std::size_t k = i > 0 ? i - 1 : 0; k + 1 < n; ++k)
+        if (data[k] == ' ' && data[k + 1] == ' ')
+            return k;
+    return npos;
 }
 
 class TextConverter {
@@ -248,10 +276,8 @@ private:
     {
         char* data = line.data();
         const std::size_t n = line.size();
-        std::size_t first = 0;
-        while (first + 1 < n && !(data[first] == ' ' && data[first + 1] == ' '))
-            ++first;
-        if (first + 1 >= n)
+        const std::size_t first = findDoubleSpace(line);
+        if (first == npos)
             return;
         std::size_t kept = first + 1;
         bool afterSpace = true;
