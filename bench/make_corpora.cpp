@@ -6,7 +6,8 @@
 #include <random>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::mt19937 rng(842);
 
@@ -33,14 +34,29 @@ std::string mailParagraph()
         int words = 6 + pick(8);
         for (int w = 0; w < words; ++w) {
             switch (pick(40)) {
-            case 0: line += "http://www.example.com/page" + std::to_string(pick(1000)) + ".htm"; break;
-            case 1: line += "www.site" + std::to_string(pick(100)) + ".org"; break;
-            case 2: line += "someone" + std::to_string(pick(100)) + "@mail.com"; break;
-            case 3: line += "--"; break;
-            case 4: line += "\x93quoted\x94"; break;
-            case 5: line += "\x85"; break;
-            case 6: line += "R&D"; break;
-            default: line += word();
+            case 0:
+                line += "http://www.example.com/page" + std::to_string(pick(1000)) + ".htm";
+                break;
+            case 1:
+                line += "www.site" + std::to_string(pick(100)) + ".org";
+                break;
+            case 2:
+                line += "someone" + std::to_string(pick(100)) + "@mail.com";
+                break;
+            case 3:
+                line += "--";
+                break;
+            case 4:
+                line += "\x93quoted\x94";
+                break;
+            case 5:
+                line += "\x85";
+                break;
+            case 6:
+                line += "R&D";
+                break;
+            default:
+                line += word();
             }
             line += ' ';
         }
@@ -64,11 +80,12 @@ std::string mail()
 
 std::string codeLine()
 {
-    static const char* const kLines[] = {
-        "if (a < b && c > \"d\") {",   "return x & 0xFF;",           "printf(\"%d <%s>\\n\", n, s);",
-        "for (i = 0; i < n; i++)",      "while (p && *p != '\"')",    "}",
-        "/* a comment about <tags> */", "x = y >> 2 | z << 3;",       "s = \"text & more\";",
-        "",                             "int value = compute(a, b);", "#include <stdio.h>"};
+    static const char* const kLines[] = {"if (a < b && c > \"d\") {",     "return x & 0xFF;",
+                                         "printf(\"%d <%s>\\n\", n, s);", "for (i = 0; i < n; i++)",
+                                         "while (p && *p != '\"')",       "}",
+                                         "/* a comment about <tags> */",  "x = y >> 2 | z << 3;",
+                                         "s = \"text & more\";",          "",
+                                         "int value = compute(a, b);",    "#include <stdio.h>"};
     return std::string(static_cast<std::size_t>(pick(4)), '\t') + kLines[pick(12)] + "\n";
 }
 

@@ -28,7 +28,8 @@ int main(int argc, char** argv)
             _exit(127);
         }
         int status = 0;
-        struct rusage usage {};
+        struct rusage usage {
+        };
         wait4(child, &status, 0, &usage);
         seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         peakKiB = std::max(peakKiB, usage.ru_maxrss);

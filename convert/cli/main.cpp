@@ -13,7 +13,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 // The rows of a table: the input's lines that are not empty once trimmed, read as the converter
 // reads them. The packed result of the converter then gives the true column count too.
@@ -56,15 +57,15 @@ int run(const Request& r)
         success = result == VELLUM62_DONE;
         break;
     case Converter::List:
-        result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber, r.itemSeparator,
-                          r.htmlWrapper, r.centerList);
+        result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
+                          r.itemSeparator, r.htmlWrapper, r.centerList);
         message = listResultMessage(result, r.ordered);
         success = result > 0;
         break;
     case Converter::Table: {
-        result = reg_tbl(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
-                         r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels, r.border,
-                         r.cellPadding, r.cellSpacing);
+        result = reg_tbl(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
+                         r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth,
+                         r.widthInPixels, r.border, r.cellPadding, r.cellSpacing);
         success = result >= 0;
         int64_t rows = 0, columns = 0;
         if (success) {

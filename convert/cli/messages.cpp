@@ -2,8 +2,10 @@
 
 #include "vellum62.h"
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 std::string frameMessage(int32_t result)
 {

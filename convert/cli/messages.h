@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-namespace pagewright {
+namespace pagewright
+{
 
 std::string textResultMessage(int32_t result);
 std::string templateResultMessage(int32_t result);

@@ -6,8 +6,10 @@
 #include <functional>
 #include <map>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 bool parseInt(const std::string& text, int32_t& value)
 {
@@ -93,8 +95,8 @@ struct Parser {
         else if (text.size() == 1)
             result.request.separatorChar = static_cast<unsigned char>(text[0]);
         else
-            return fail("the separator must be one character, or comma, semicolon, space or tab, not \"" + text +
-                        "\"");
+            return fail("the separator must be one character, or comma, semicolon, space or tab, not \"" +
+                        text + "\"");
         return true;
     }
 
@@ -105,7 +107,8 @@ struct Parser {
             return false;
         Request& r = result.request;
         r.widthInPixels = text.size() > 2 && text.compare(text.size() - 2, 2, "px") == 0;
-        std::string digits = text.substr(0, text.size() - (r.widthInPixels ? 2 : (!text.empty() && text.back() == '%')));
+        std::string digits =
+            text.substr(0, text.size() - (r.widthInPixels ? 2 : (!text.empty() && text.back() == '%')));
         if (!parseInt(digits, r.tableWidth) || r.tableWidth < 0)
             return fail("option " + option + " takes a width such as 80% or 600px, not \"" + text + "\"");
         return true;
@@ -120,9 +123,11 @@ struct Parser {
             result.help = true;
             return true;
         }
-        static const std::map<std::string, Converter> kCommands = {
-            {"text", Converter::Text}, {"template", Converter::Template}, {"code", Converter::Code},
-            {"list", Converter::List}, {"table", Converter::Table}};
+        static const std::map<std::string, Converter> kCommands = {{"text", Converter::Text},
+                                                                   {"template", Converter::Template},
+                                                                   {"code", Converter::Code},
+                                                                   {"list", Converter::List},
+                                                                   {"table", Converter::Table}};
         auto found = kCommands.find(command);
         if (found == kCommands.end())
             return fail("unknown converter \"" + command + "\" (text, template, code, list or table)");
@@ -140,11 +145,27 @@ struct Parser {
             {"--margin", [&](auto& o) { return number(o, r.marginSpaces, 0, 5120); }},
             {"--tab", [&](auto& o) { return number(o, r.tabSpaces, 0, 5120); }},
             {"--ordered", [&](auto&) { return r.ordered = true; }},
-            {"--unordered", [&](auto&) { r.ordered = false; return true; }},
+            {"--unordered",
+             [&](auto&) {
+                 r.ordered = false;
+                 return true;
+             }},
             {"--style", [&](auto& o) { return listStyle(o); }},
-            {"--blank", [&](auto&) { r.listSource = VELLUM62_BLANK_LIST; return true; }},
-            {"--numbered", [&](auto&) { r.listSource = VELLUM62_NUMBERED_BLANK_LIST; return true; }},
-            {"--count", [&](auto& o) { blankCount = true; return number(o, r.itemCount, 1, 999); }},
+            {"--blank",
+             [&](auto&) {
+                 r.listSource = VELLUM62_BLANK_LIST;
+                 return true;
+             }},
+            {"--numbered",
+             [&](auto&) {
+                 r.listSource = VELLUM62_NUMBERED_BLANK_LIST;
+                 return true;
+             }},
+            {"--count",
+             [&](auto& o) {
+                 blankCount = true;
+                 return number(o, r.itemCount, 1, 999);
+             }},
             {"--start", [&](auto& o) { return number(o, r.startNumber, 1, 999); }},
             {"--item-separator", [&](auto& o) { return itemSeparator(o); }},
             {"--center", [&](auto&) { return r.centerList = true; }},
@@ -178,10 +199,12 @@ struct Parser {
         const bool list = r.converter == Converter::List;
         if (list && r.listSource == VELLUM62_LIST_FROM_FILE && files.size() == 1 && blankCount)
             r.listSource = VELLUM62_BLANK_LIST;
-        const bool noInput = r.converter == Converter::Template || (list && r.listSource != VELLUM62_LIST_FROM_FILE);
+        const bool noInput =
+            r.converter == Converter::Template || (list && r.listSource != VELLUM62_LIST_FROM_FILE);
         const std::size_t wanted = noInput ? 1 : 2;
         if (files.size() != wanted)
-            return fail(noInput ? "give exactly one file: the output" : "give two files: the input and the output");
+            return fail(noInput ? "give exactly one file: the output"
+                                : "give two files: the input and the output");
         if (!noInput)
             r.input = files[0];
         r.output = files.back();

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace pagewright {
+namespace pagewright
+{
 
 enum class Converter { Text, Template, Code, List, Table };
 

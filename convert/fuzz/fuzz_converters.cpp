@@ -11,7 +11,8 @@
 
 using namespace vellum;
 
-namespace {
+namespace
+{
 
 struct Watch {
     bool placeholderSeen = false;

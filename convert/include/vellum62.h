@@ -40,9 +40,10 @@ extern "C" {
 #endif
 
 /* Result codes shared by all four calls. */
-#define VELLUM62_DONE 0                 /* finished (txt2h, c2h) */
-#define VELLUM62_INPUT_NOT_OPENED (-1)  /* input could not be opened; nothing was created or written */
-#define VELLUM62_OUTPUT_NOT_OPENED (-2) /* output could not be opened (or is one of the inputs); nothing written */
+#define VELLUM62_DONE 0                /* finished (txt2h, c2h) */
+#define VELLUM62_INPUT_NOT_OPENED (-1) /* input could not be opened; nothing was created or written */
+#define VELLUM62_OUTPUT_NOT_OPENED                                                                           \
+    (-2) /* output could not be opened (or is one of the inputs); nothing written */
 
 /* Further result codes of txt2h. */
 #define VELLUM62_HEADER_NOT_OPENED (-3) /* header file not opened; the standard head was written */
@@ -150,11 +151,10 @@ VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,
 typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
                                      const char*, const char*, int32_t);
 typedef int32_t (*vellum62_c2h_fn)(const char*, const char*, int32_t, int32_t);
-typedef int32_t (*vellum62_datalist_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
-                                        int32_t, int32_t, int32_t, int32_t);
-typedef int32_t (*vellum62_reg_tbl_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
-                                       int32_t, const char*, const char*, int32_t, int32_t, int32_t,
-                                       int32_t, int32_t);
+typedef int32_t (*vellum62_datalist_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                                        int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_reg_tbl_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                                       const char*, const char*, int32_t, int32_t, int32_t, int32_t, int32_t);
 
 #ifdef __cplusplus
 }

@@ -11,8 +11,10 @@
 #include <cstring>
 #include <string>
 
-namespace vellum {
-namespace {
+namespace vellum
+{
+namespace
+{
 
 // No edit may make a line longer than this; edits that would are left undone.
 constexpr std::size_t kLineLimit = 5120;
@@ -22,7 +24,8 @@ constexpr int32_t kWidestMargin = static_cast<int32_t>(kLineLimit);
 // Replaces tabs from the left by `tabSpaces` spaces until one more would pass the line limit.
 std::string_view expandTabs(std::string_view line, std::size_t tabSpaces, std::string& work)
 {
-    const char* tab = line.empty() ? nullptr : static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
+    const char* tab =
+        line.empty() ? nullptr : static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
     if (!tab)
         return line;
     work.clear();
@@ -75,11 +78,21 @@ void appendEscapedWithinLimit(std::string_view line, std::string& out)
     std::size_t less = 0, greater = 0, quotes = 0, ampersands = 0;
     for (char c : line) {
         switch (static_cast<unsigned char>(c)) {
-        case '<': ++less; break;
-        case '>': ++greater; break;
-        case '"': ++quotes; break;
-        case '&': case kAmpersandMark: ++ampersands; break;
-        default: break;
+        case '<':
+            ++less;
+            break;
+        case '>':
+            ++greater;
+            break;
+        case '"':
+            ++quotes;
+            break;
+        case '&':
+        case kAmpersandMark:
+            ++ampersands;
+            break;
+        default:
+            break;
         }
     }
     std::size_t length = line.size();
@@ -122,7 +135,8 @@ void appendEscapedWithinLimit(std::string_view line, std::string& out)
 
 void convertCodePage(LineReader& input, const CodePageOptions& options, Output& out)
 {
-    const std::string margin(static_cast<std::size_t>(std::clamp(options.marginSpaces, 0, kWidestMargin)), ' ');
+    const std::string margin(static_cast<std::size_t>(std::clamp(options.marginSpaces, 0, kWidestMargin)),
+                             ' ');
     const std::size_t tabSpaces = static_cast<std::size_t>(std::max(options.tabSpaces, 0));
 
     out.put("<html>\n<head>\n<title>");
@@ -137,7 +151,8 @@ void convertCodePage(LineReader& input, const CodePageOptions& options, Output& 
     expanded.reserve(kLineLimit + 1);
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
-        std::string_view line = trim_trailing_spaces(expandTabs(trim_trailing_controls(piece), tabSpaces, expanded));
+        std::string_view line =
+            trim_trailing_spaces(expandTabs(trim_trailing_controls(piece), tabSpaces, expanded));
         if (!putEscaped(margin, line, out)) {
             escaped.assign(margin);
             appendEscapedWithinLimit(line, escaped);

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 class LineReader;
 class Output;

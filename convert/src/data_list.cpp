@@ -7,8 +7,10 @@
 
 #include <climits>
 
-namespace vellum {
-namespace {
+namespace vellum
+{
+namespace
+{
 
 constexpr int32_t kFromFile = 2;
 constexpr int32_t kNumberedBlank = 1;
@@ -53,7 +55,8 @@ int32_t findStartNumber(LineReader& input)
     return 1;
 }
 
-class ItemWriter {
+class ItemWriter
+{
 public:
     ItemWriter(Output& out) : m_out(out) {}
     void write_list_item()

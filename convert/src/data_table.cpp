@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <string>
 
-namespace vellum {
-namespace {
+namespace vellum
+{
+namespace
+{
 
 constexpr int32_t kMostPaddingCopies = 42;
 
@@ -35,7 +37,8 @@ bool startsLikeNumber(char c)
     return (c >= '0' && c <= '9') || c == '+' || c == '-';
 }
 
-class TableWriter {
+class TableWriter
+{
 public:
     TableWriter(const TableOptions& options, Output& out)
         : m_options(options), m_out(out), m_padding(paddingString(options.paddingSpaces)),
@@ -87,7 +90,8 @@ private:
 
     // Writes the cell that starts at `pos`; returns where its content ended (the separator or the
     // end of the text).
-    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, std::string_view tag, bool breaks)
+    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, std::string_view tag,
+                          bool breaks)
     {
         const bool data = !header;
         m_out.put('<');

@@ -4,7 +4,8 @@
 #include <array>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 // The replacement of each byte; `replaced` says which bytes have one.
 struct ByteTable {
@@ -21,13 +22,13 @@ struct ByteTable {
 
 // Placeholder bytes that stand for tags and marks while a text line is edited; the entity table
 // turns them into what they stand for.
-inline constexpr unsigned char kBreakTag = 0xB1;    // <br>
-inline constexpr unsigned char kParagraphTag = 0xB2; // <p>
-inline constexpr unsigned char kPreStartTag = 0xB3;  // <pre>
-inline constexpr unsigned char kPreEndTag = 0xB4;    // </pre>
-inline constexpr unsigned char kDash = 0xB5;         // &#151;
-inline constexpr unsigned char kRuleTag = 0xB9;      // <hr>
-inline constexpr unsigned char kNoBreakSpace = 0xA0; // &nbsp;
+inline constexpr unsigned char kBreakTag = 0xB1;      // <br>
+inline constexpr unsigned char kParagraphTag = 0xB2;  // <p>
+inline constexpr unsigned char kPreStartTag = 0xB3;   // <pre>
+inline constexpr unsigned char kPreEndTag = 0xB4;     // </pre>
+inline constexpr unsigned char kDash = 0xB5;          // &#151;
+inline constexpr unsigned char kRuleTag = 0xB9;       // <hr>
+inline constexpr unsigned char kNoBreakSpace = 0xA0;  // &nbsp;
 inline constexpr unsigned char kAmpersandMark = 0xAA; // &amp;
 
 // text_entity_table: the replacement of each byte in the text converter; an empty entry means the

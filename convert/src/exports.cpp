@@ -14,8 +14,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vellum {
-namespace {
+namespace vellum
+{
+namespace
+{
 
 std::string_view text(const char* s)
 {
@@ -23,7 +25,8 @@ std::string_view text(const char* s)
 }
 
 // A file descriptor closed when it goes out of scope.
-class OpenFile {
+class OpenFile
+{
 public:
     OpenFile() = default;
     explicit OpenFile(int fd) : m_fd(fd) {}
@@ -112,9 +115,12 @@ bool writeToFile(void* fdPointer, const char* data, std::size_t size)
 }
 
 // The output of one call: a buffered writer on the output file.
-class PageFile {
+class PageFile
+{
 public:
-    explicit PageFile(OpenFile file) : m_file(std::move(file)), m_fd(m_file.fd()), m_out(writeToFile, &m_fd) {}
+    explicit PageFile(OpenFile file) : m_file(std::move(file)), m_fd(m_file.fd()), m_out(writeToFile, &m_fd)
+    {
+    }
     Output& out() { return m_out; }
     int fd() const { return m_fd; }
     // Writes what is left and closes the file; false when any write failed.
@@ -150,7 +156,8 @@ bool openFrameFile(std::string_view path, int outputFd, std::optional<InputFile>
     if (!file.isOpen())
         return false;
     struct stat fileInfo, outputInfo;
-    if (::fstat(file.fd(), &fileInfo) == 0 && ::fstat(outputFd, &outputInfo) == 0 && sameFile(fileInfo, outputInfo))
+    if (::fstat(file.fd(), &fileInfo) == 0 && ::fstat(outputFd, &outputInfo) == 0 &&
+        sameFile(fileInfo, outputInfo))
         return false;
     frameFile.emplace(std::move(file), kDataPieceSize);
     return true;
@@ -166,8 +173,9 @@ enum class Reading { None, Once, Twice };
 
 // Opens the input (unless `reading` is None) and then the output, refusing an output that is the
 // input or one of `alsoRead`. Returns 0, or the result code the call is to return.
-int32_t openCallFiles(Reading reading, std::string_view inputName, std::size_t pieceSize, std::string_view outputName,
-                      std::initializer_list<std::string_view> alsoRead, CallFiles& files)
+int32_t openCallFiles(Reading reading, std::string_view inputName, std::size_t pieceSize,
+                      std::string_view outputName, std::initializer_list<std::string_view> alsoRead,
+                      CallFiles& files)
 {
     if (reading != Reading::None) {
         OpenFile file = openForReading(inputName);
@@ -213,8 +221,8 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         const bool templateOnly = inputName.empty();
 
         CallFiles files;
-        if (int32_t failed = openCallFiles(templateOnly ? Reading::None : Reading::Once, inputName, kTextPieceSize,
-                                           outputName, {headerName, footerName}, files))
+        if (int32_t failed = openCallFiles(templateOnly ? Reading::None : Reading::Once, inputName,
+                                           kTextPieceSize, outputName, {headerName, footerName}, files))
             return failed;
         PageFile& page = *files.page;
 
@@ -264,8 +272,8 @@ extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* outpu
 
 extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
                                             int32_t list_type, int32_t list_source, int32_t item_count,
-                                            int32_t start_number, int32_t item_separator, int32_t html_wrapper,
-                                            int32_t center_list)
+                                            int32_t start_number, int32_t item_separator,
+                                            int32_t html_wrapper, int32_t center_list)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -282,8 +290,9 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
 
         // Numbered items of an ordered list are read twice: once for the first number.
         const Reading reading = list_source != VELLUM62_LIST_FROM_FILE ? Reading::None
-                                : options.ordered && item_separator == VELLUM62_ITEMS_BY_NUMERAL ? Reading::Twice
-                                                                                                : Reading::Once;
+                                : options.ordered && item_separator == VELLUM62_ITEMS_BY_NUMERAL
+                                    ? Reading::Twice
+                                    : Reading::Once;
         CallFiles files;
         if (int32_t failed = openCallFiles(reading, inputName, kDataPieceSize, outputName, {}, files))
             return failed;
@@ -293,12 +302,12 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
     });
 }
 
-extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file, int32_t separator_char,
-                                           int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
-                                           int32_t center_table, const char* text_color,
-                                           const char* background_color, int32_t table_width,
-                                           int32_t width_in_pixels, int32_t border, int32_t cellpadding,
-                                           int32_t cellspacing)
+extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,
+                                           int32_t separator_char, int32_t padding_spaces,
+                                           int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                           const char* text_color, const char* background_color,
+                                           int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                           int32_t cellpadding, int32_t cellspacing)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace vellum {
+namespace vellum
+{
 
 long MemorySource::read(char* buffer, std::size_t size)
 {

@@ -12,10 +12,12 @@
 #include <memory>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 // Where the bytes come from: a file descriptor, or memory in tests.
-class ByteSource {
+class ByteSource
+{
 public:
     virtual ~ByteSource() = default;
     // Fills up to `size` bytes; returns the count, 0 at the end, or -1 on a read failure.
@@ -24,7 +26,8 @@ public:
     virtual bool rewind() = 0;
 };
 
-class MemorySource final : public ByteSource {
+class MemorySource final : public ByteSource
+{
 public:
     explicit MemorySource(std::string_view bytes) : m_bytes(bytes) {}
     long read(char* buffer, std::size_t size) override;
@@ -39,7 +42,8 @@ private:
     std::size_t m_position = 0;
 };
 
-class FileDescriptorSource final : public ByteSource {
+class FileDescriptorSource final : public ByteSource
+{
 public:
     explicit FileDescriptorSource(int fd) : m_fd(fd) {}
     long read(char* buffer, std::size_t size) override;
@@ -54,7 +58,8 @@ private:
 inline constexpr std::size_t kTextPieceSize = 4095;
 inline constexpr std::size_t kDataPieceSize = 5119;
 
-class LineReader {
+class LineReader
+{
 public:
     LineReader(ByteSource& source, std::size_t pieceSize, std::size_t blockSize = 256 * 1024);
     ~LineReader();

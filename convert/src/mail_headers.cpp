@@ -2,7 +2,8 @@
 
 #include "text_utils.h"
 
-namespace vellum {
+namespace vellum
+{
 
 int classify_header_line(std::string_view line)
 {
@@ -17,8 +18,8 @@ int classify_header_line(std::string_view line)
     // A line holding "br>", "BR>", "p>", "P>", "pre>" or "PRE>" is text, whatever it starts with.
     for (std::size_t at = line.find('>'); at != npos; at = line.find('>', at + 1)) {
         const std::string_view before = line.substr(0, at);
-        if (before.ends_with('p') || before.ends_with('P') || before.ends_with("br") || before.ends_with("BR") ||
-            before.ends_with("pre") || before.ends_with("PRE"))
+        if (before.ends_with('p') || before.ends_with('P') || before.ends_with("br") ||
+            before.ends_with("BR") || before.ends_with("pre") || before.ends_with("PRE"))
             return kOrdinaryLine;
     }
     if (name.find('-') != npos)

@@ -3,7 +3,8 @@
 
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 inline constexpr int kOrdinaryLine = 0;
 inline constexpr int kDroppedHeader = 1; // a header name with a hyphen: Message-ID, X-Mailer, ...

@@ -7,9 +7,11 @@
 #include <cstring>
 #include <vector>
 
-namespace vellum {
+namespace vellum
+{
 
-namespace {
+namespace
+{
 
 constexpr uint64_t kOnes = 0x0101010101010101ULL;
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
@@ -110,7 +112,8 @@ void bind_single_letter_words(std::string& line, std::string&)
     }
 }
 
-namespace {
+namespace
+{
 
 // A line as a sequence of units, so that an ampersand already marked for escaping can be told
 // apart from an input byte 0xAA while the first web address of the line is worked out.
@@ -130,15 +133,29 @@ template <typename Sequence> std::size_t urlEnd(const Sequence& s, std::size_t p
     const std::size_t n = s.size();
     for (std::size_t i = pos; i < n; ++i) {
         switch (unitValue(s[i])) {
-        case '"': case ' ': case '(': case ')': case '[': case ']': case '{': case '}': case '<': case '>':
-        case kBreakTag: case kParagraphTag: case kPreStartTag: case kPreEndTag: case kRuleTag:
+        case '"':
+        case ' ':
+        case '(':
+        case ')':
+        case '[':
+        case ']':
+        case '{':
+        case '}':
+        case '<':
+        case '>':
+        case kBreakTag:
+        case kParagraphTag:
+        case kPreStartTag:
+        case kPreEndTag:
+        case kRuleTag:
             return i;
         case ',':
             if (i + 1 < n && unitValue(s[i + 1]) == ' ')
                 return i;
             break;
         case '&':
-            if (i + 3 < n && unitValue(s[i + 1]) == 'g' && unitValue(s[i + 2]) == 't' && unitValue(s[i + 3]) == ';')
+            if (i + 3 < n && unitValue(s[i + 1]) == 'g' && unitValue(s[i + 2]) == 't' &&
+                unitValue(s[i + 3]) == ';')
                 return i;
             break;
         default:
@@ -298,7 +315,8 @@ void link_web_addresses(std::string& line, std::string& scratch)
         if (end - start > kLongestAddress)
             break;
         const bool fullStop = line[end - 1] == '.';
-        const std::string_view address = std::string_view(line).substr(start, end - start - (fullStop ? 1 : 0));
+        const std::string_view address =
+            std::string_view(line).substr(start, end - start - (fullStop ? 1 : 0));
 
         scratch.append(line, cursor, start - cursor);
         scratch += "<a href=\"";

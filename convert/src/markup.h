@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 // Appends `text` to `out` with every byte that has an entry in `table` replaced by that entry.
 void appendMapped(std::string& out, std::string_view text, const ByteTable& table);

@@ -2,7 +2,8 @@
 
 #include <charconv>
 
-namespace vellum {
+namespace vellum
+{
 
 Output::Output(SinkFn sink, void* context, std::size_t capacity)
     : m_sink(sink), m_context(context), m_buffer(new char[capacity]), m_capacity(capacity)

@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
-class Output {
+class Output
+{
 public:
     // Receives a block of bytes; returns false when the bytes could not be written.
     using SinkFn = bool (*)(void* context, const char* data, std::size_t size);

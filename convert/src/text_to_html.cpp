@@ -12,8 +12,10 @@
 #include <cstring>
 #include <string>
 
-namespace vellum {
-namespace {
+namespace vellum
+{
+namespace
+{
 
 constexpr std::string_view kFooter = "\n</blockquote>\n</body>\n</html>\n\n";
 
@@ -86,7 +88,8 @@ std::size_t findDoubleSpace(std::string_view line)
     return npos;
 }
 
-class TextConverter {
+class TextConverter
+{
 public:
     explicit TextConverter(Output& out) : m_out(out)
     {
@@ -145,7 +148,8 @@ private:
             m_line.pop_back();
 
         if (markTags()) {
-            if (m_line.size() > 3 && !m_paragraphOpen && static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
+            if (m_line.size() > 3 && !m_paragraphOpen &&
+                static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
                 static_cast<unsigned char>(m_line[1]) == kNoBreakSpace &&
                 static_cast<unsigned char>(m_line[2]) == kNoBreakSpace)
                 write("\n<p>");
@@ -191,8 +195,8 @@ private:
             unsigned char mark;
         };
         static constexpr Tag kTags[] = {
-            {"<BR>", kBreakTag},    {"<br>", kBreakTag},     {"<P>", kParagraphTag},  {"<p>", kParagraphTag},
-            {"<HR>", kRuleTag},     {"<hr>", kRuleTag},      {"<PRE>", kPreStartTag}, {"<pre>", kPreStartTag},
+            {"<BR>", kBreakTag}, {"<br>", kBreakTag}, {"<P>", kParagraphTag},  {"<p>", kParagraphTag},
+            {"<HR>", kRuleTag},  {"<hr>", kRuleTag},  {"<PRE>", kPreStartTag}, {"<pre>", kPreStartTag},
         };
         m_scratch.clear();
         const std::string_view line = m_line;
@@ -247,7 +251,8 @@ private:
                 writeRule("<hr>\n");
                 return;
             }
-            if ((hyphens + 2 < n && line[hyphens + 2] == '%') || (hyphens + 3 < n && line[hyphens + 3] == '%')) {
+            if ((hyphens + 2 < n && line[hyphens + 2] == '%') ||
+                (hyphens + 3 < n && line[hyphens + 3] == '%')) {
                 std::string rule = "<hr width=";
                 rule += std::to_string(parseLeadingInt(std::string_view(line).substr(hyphens)));
                 rule += "%>\n";

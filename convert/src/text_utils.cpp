@@ -6,7 +6,8 @@
 #include <climits>
 #include <cstring>
 
-namespace vellum {
+namespace vellum
+{
 
 std::size_t findText(std::string_view text, std::string_view pattern, std::size_t from)
 {
@@ -16,7 +17,8 @@ std::size_t findText(std::string_view text, std::string_view pattern, std::size_
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : npos;
 }
 
-std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor, std::size_t from)
+std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor,
+                         std::size_t from)
 {
     const std::size_t n = text.size(), m = pattern.size();
     if (from > n || m > n - from)

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace vellum {
+namespace vellum
+{
 
 class LineReader;
 class Output;
@@ -80,7 +81,8 @@ inline std::string_view base_name(std::string_view path)
 // Replaces every occurrence of `pattern` from the left. With a limit above 0, stops before the
 // first replacement that would make the line longer than the limit. True when anything was
 // replaced. The replacement must not contain the pattern.
-bool replace_all(std::string& line, std::string_view pattern, std::string_view replacement, std::size_t limit);
+bool replace_all(std::string& line, std::string_view pattern, std::string_view replacement,
+                 std::size_t limit);
 
 // Copies the lines of a file to the output unchanged but for their line ends, which become "\n".
 void copy_file_lines(LineReader& file, Output& out);
@@ -89,7 +91,8 @@ void copy_file_lines(LineReader& file, Output& out);
 std::size_t findText(std::string_view text, std::string_view pattern, std::size_t from = 0);
 // The same, looking first for the pattern's byte at `anchor`: fast when that byte is rare in the
 // text (the ":" of "http://", the "-" of " - ").
-std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor, std::size_t from = 0);
+std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor,
+                         std::size_t from = 0);
 
 // Reads an integer as C's atoi does: leading white space, an optional sign, then digits. Values
 // beyond the 32-bit range are clamped to it.

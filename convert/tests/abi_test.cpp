@@ -16,7 +16,8 @@ extern "C" int vellum62_header_compiles_as_c(void);
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 // The names of the functions and objects a shared library defines for others to use.
 std::set<std::string> exportedNames(const std::string& path)
@@ -43,7 +44,8 @@ std::set<std::string> exportedNames(const std::string& path)
     return names;
 }
 
-class LoadedLibrary : public ::testing::Test {
+class LoadedLibrary : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -59,10 +61,7 @@ protected:
             dlclose(m_handle);
         fs::remove_all(m_dir);
     }
-    template <typename Fn> Fn bind(const char* name)
-    {
-        return reinterpret_cast<Fn>(dlsym(m_handle, name));
-    }
+    template <typename Fn> Fn bind(const char* name) { return reinterpret_cast<Fn>(dlsym(m_handle, name)); }
     std::string path(const char* name) const { return (m_dir / name).string(); }
 
     void* m_handle = nullptr;
@@ -71,7 +70,8 @@ protected:
 
 TEST_F(LoadedLibrary, ExportsExactlyTheFourCalls)
 {
-    EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH), (std::set<std::string>{"c2h", "datalist", "reg_tbl", "txt2h"}));
+    EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH),
+              (std::set<std::string>{"c2h", "datalist", "reg_tbl", "txt2h"}));
 }
 
 TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)

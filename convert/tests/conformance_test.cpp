@@ -25,7 +25,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 struct Example {
     std::string file;
@@ -58,11 +59,22 @@ std::string unescape(const std::string& text, bool& lineEnd)
         }
         char next = text[++i];
         switch (next) {
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case '\\': out += '\\'; break;
-        case '$': lineEnd = false; break;
-        case 'x': out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)); i += 2; break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case '$':
+            lineEnd = false;
+            break;
+        case 'x':
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+            break;
         default:
             out += '\\';
             out += next;
@@ -105,8 +117,18 @@ std::vector<Example> loadExamples()
                 std::string kind;
                 words >> kind;
                 if (kind == "example") {
-                    current = Example{path.filename().string(), section, ++number, lineNumber, converter, {}, {}, {},
-                                      {},  false,                   false,   {}};
+                    current = Example{path.filename().string(),
+                                      section,
+                                      ++number,
+                                      lineNumber,
+                                      converter,
+                                      {},
+                                      {},
+                                      {},
+                                      {},
+                                      false,
+                                      false,
+                                      {}};
                     current.options = parseOptions(std::move(words));
                     block = &current.input;
                 } else if (kind == "header") {
@@ -149,7 +171,8 @@ void writeFile(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class Conformance : public ::testing::TestWithParam<Example> {
+class Conformance : public ::testing::TestWithParam<Example>
+{
 protected:
     void SetUp() override
     {
@@ -163,10 +186,14 @@ protected:
         auto found = GetParam().options.find(key);
         return found == GetParam().options.end() ? fallback : found->second;
     }
-    int32_t number(const std::string& key, int32_t fallback) const { return std::stoi(option(key, std::to_string(fallback))); }
+    int32_t number(const std::string& key, int32_t fallback) const
+    {
+        return std::stoi(option(key, std::to_string(fallback)));
+    }
 
     // The file name to pass for a block: written when the example has it, missing when asked.
-    std::string fileFor(const std::string& name, bool present, const std::string& bytes, const std::string& key)
+    std::string fileFor(const std::string& name, bool present, const std::string& bytes,
+                        const std::string& key)
     {
         if (option(key) == "missing")
             return (m_dir / ("missing-" + name)).string();
@@ -208,8 +235,8 @@ std::string codeBody(const std::string& page)
 TEST_P(Conformance, Example)
 {
     const Example& example = GetParam();
-    SCOPED_TRACE(example.file + ", section \"" + example.section + "\", example " + std::to_string(example.number) +
-                 " (line " + std::to_string(example.line) + ")");
+    SCOPED_TRACE(example.file + ", section \"" + example.section + "\", example " +
+                 std::to_string(example.number) + " (line " + std::to_string(example.line) + ")");
     const std::string input = option("input") == "none" ? ""
                               : option("input") == "missing"
                                   ? (m_dir / "missing.txt").string()
@@ -226,9 +253,9 @@ TEST_P(Conformance, Example)
         result = c2h(input.c_str(), output.c_str(), number("margin", 0), number("tab", 4));
     } else if (example.converter == "list") {
         body = false;
-        result = datalist(input.c_str(), output.c_str(), number("ordered", 0), number("type", 0), number("source", 2),
-                          number("count", -1), number("start", -1), number("separator", 0), number("wrapper", 0),
-                          number("center", 0));
+        result = datalist(input.c_str(), output.c_str(), number("ordered", 0), number("type", 0),
+                          number("source", 2), number("count", -1), number("start", -1),
+                          number("separator", 0), number("wrapper", 0), number("center", 0));
     } else if (example.converter == "table") {
         body = false;
         result = reg_tbl(input.c_str(), output.c_str(), number("separator", ','), number("padding", 0),
@@ -254,7 +281,8 @@ TEST_P(Conformance, Example)
 
 std::string exampleName(const ::testing::TestParamInfo<Example>& info)
 {
-    std::string name = info.param.file.substr(0, info.param.file.find('.')) + "_" + std::to_string(info.param.number);
+    std::string name =
+        info.param.file.substr(0, info.param.file.find('.')) + "_" + std::to_string(info.param.number);
     return name;
 }
 

@@ -10,7 +10,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 std::string readFile(const fs::path& path)
 {
@@ -18,18 +19,21 @@ std::string readFile(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class Files : public ::testing::Test {
+class Files : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() /
-                ("vellum-files-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("vellum-files-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir);
         write("in.txt", "Some text, 1,2,3\n* an item\n");
     }
     void TearDown() override { fs::remove_all(m_dir); }
-    void write(const char* name, const std::string& bytes) { std::ofstream(m_dir / name, std::ios::binary) << bytes; }
+    void write(const char* name, const std::string& bytes)
+    {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+    }
     std::string path(const char* name) const { return (m_dir / name).string(); }
 
     fs::path m_dir;
@@ -92,7 +96,8 @@ TEST_F(Files, InputsThatDoNotOpenCreateNoOutput)
     // An output that cannot be created.
     EXPECT_EQ(txt2h("", path("in.txt").c_str(), path("no/such/folder.htm").c_str(), "", "", "", "", 0),
               VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(txt2h(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0), VELLUM62_OUTPUT_NOT_OPENED);
+    EXPECT_EQ(txt2h(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0),
+              VELLUM62_OUTPUT_NOT_OPENED);
 }
 
 TEST_F(Files, CallsMayRunAtTheSameTime)
@@ -133,7 +138,8 @@ TEST_F(Files, LongLinesAreConvertedAsSeveralLines)
     const std::string out = path("out.htm");
     ASSERT_EQ(txt2h("", path("long.txt").c_str(), out.c_str(), "", "", "", "", 0), VELLUM62_DONE);
     const std::string page = readFile(out);
-    EXPECT_NE(page.find(std::string(4095, 'x') + "\n\n<p>" + std::string(4095, 'y') + "\ny\n"), std::string::npos);
+    EXPECT_NE(page.find(std::string(4095, 'x') + "\n\n<p>" + std::string(4095, 'y') + "\ny\n"),
+              std::string::npos);
 }
 
 TEST_F(Files, CodeLinesNeverGrowPastTheirLimit)
@@ -150,8 +156,8 @@ TEST_F(Files, CodeLinesNeverGrowPastTheirLimit)
     std::string less;
     for (int i = 0; i < 341; ++i)
         less += "&lt;";
-    EXPECT_NE(page.find("<pre>" + amp + std::string(4095 - 256, '&') + "\n\n" + less + std::string(4095 - 341, '<') +
-                        "\n\n</pre>"),
+    EXPECT_NE(page.find("<pre>" + amp + std::string(4095 - 256, '&') + "\n\n" + less +
+                        std::string(4095 - 341, '<') + "\n\n</pre>"),
               std::string::npos);
     EXPECT_EQ(page.find('\xAA'), std::string::npos);
 }

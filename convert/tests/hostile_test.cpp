@@ -13,10 +13,12 @@
 
 using namespace vellum;
 
-namespace {
+namespace
+{
 
 // An endless supply of one pattern, cut off after `size` bytes, made on the fly.
-class PatternSource final : public ByteSource {
+class PatternSource final : public ByteSource
+{
 public:
     PatternSource(std::string pattern, std::size_t size) : m_pattern(std::move(pattern)), m_size(size) {}
     long read(char* buffer, std::size_t size) override
@@ -106,23 +108,28 @@ constexpr std::size_t kLarge = 32u << 20;
 constexpr std::size_t kHuge = 1u << 30;
 #endif
 
-class Hostile : public ::testing::TestWithParam<int> {};
+class Hostile : public ::testing::TestWithParam<int>
+{
+};
 
 TEST_P(Hostile, LongLinesOfSpecialCharactersStayLinear)
 {
     // Every byte that grows when escaped, in the longest lines the readers take.
-    for (const char* pattern : {"&", "<", "\"", "&<>\"\xAA", "http://a.com\"&<\"&gt;\xAA@", "www.a.b ", "-- - I A "}) {
+    for (const char* pattern :
+         {"&", "<", "\"", "&<>\"\xAA", "http://a.com\"&<\"&gt;\xAA@", "www.a.b ", "-- - I A "}) {
         PatternSource source(pattern, kLarge);
         Outcome run = convertAll(source, GetParam());
         EXPECT_GT(run.bytes, 0u) << pattern;
-        EXPECT_FALSE(GetParam() <= 1 && run.placeholderSeen && std::strchr(pattern, '\xAA') == nullptr) << pattern;
+        EXPECT_FALSE(GetParam() <= 1 && run.placeholderSeen && std::strchr(pattern, '\xAA') == nullptr)
+            << pattern;
     }
 }
 
 TEST_P(Hostile, PlaceholderAndControlBytes)
 {
     using namespace std::string_literals;
-    for (const std::string& pattern : {"\xAA\xB1\xB2\xB3\xB4\xB5\xB9\xA0"s, "\0\0\0\n\r\x01\x1a"s, "\xFF\xFE\n\n\n"s}) {
+    for (const std::string& pattern :
+         {"\xAA\xB1\xB2\xB3\xB4\xB5\xB9\xA0"s, "\0\0\0\n\r\x01\x1a"s, "\xFF\xFE\n\n\n"s}) {
         PatternSource source(pattern, kLarge);
         EXPECT_GT(convertAll(source, GetParam()).bytes, 0u);
     }

@@ -8,9 +8,11 @@
 
 using namespace vellum;
 
-namespace {
+namespace
+{
 
-std::vector<std::string> pieces(const std::string& bytes, std::size_t pieceSize, std::size_t blockSize = 1 << 16)
+std::vector<std::string> pieces(const std::string& bytes, std::size_t pieceSize,
+                                std::size_t blockSize = 1 << 16)
 {
     MemorySource source(bytes);
     LineReader reader(source, pieceSize, blockSize);

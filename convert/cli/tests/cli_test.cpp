@@ -12,14 +12,16 @@
 namespace fs = std::filesystem;
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 struct Outcome {
     int status;
     std::string output; // standard output and standard error together
 };
 
-class Command : public ::testing::Test {
+class Command : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -55,7 +57,8 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
     write("page.txt", "<html>\n");
     Outcome html = run("text " + path("page.txt") + " " + path("page.htm"));
     EXPECT_EQ(html.status, 1);
-    EXPECT_EQ(html.output, "Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.\n");
+    EXPECT_EQ(html.output,
+              "Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.\n");
 
     Outcome missing = run("code " + path("nothing.txt") + " " + path("code.htm") + " --margin 2 --tab 8");
     EXPECT_EQ(missing.status, 1);
@@ -103,7 +106,8 @@ TEST_F(Command, RefusesWrongArguments)
     for (const Case& c : cases) {
         Outcome outcome = run(c.arguments);
         EXPECT_EQ(outcome.status, 2) << c.arguments;
-        EXPECT_NE(outcome.output.find(c.says), std::string::npos) << c.arguments << " said: " << outcome.output;
+        EXPECT_NE(outcome.output.find(c.says), std::string::npos)
+            << c.arguments << " said: " << outcome.output;
     }
     Outcome help = run("--help");
     EXPECT_EQ(help.status, 0);
@@ -145,7 +149,8 @@ TEST(Messages, SingularAndPlural)
     EXPECT_EQ(tableResultMessage(304, 3, 4), "HTML written for a table with 3 rows and 4 columns.");
     EXPECT_EQ(textResultMessage(-7),
               "Input file contains \"<X-HTML>\" so appears to be HTML not text. No output file created.");
-    EXPECT_EQ(textResultMessage(-5), "Could not open header file or footer file (standard header and footer used).");
+    EXPECT_EQ(textResultMessage(-5),
+              "Could not open header file or footer file (standard header and footer used).");
     EXPECT_EQ(templateResultMessage(0), "HTML template file successfully created.");
     EXPECT_EQ(codeResultMessage(-2), "Could not open output file.");
 }
