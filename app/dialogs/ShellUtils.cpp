@@ -1,8 +1,12 @@
 #include "dialogs/ShellUtils.h"
 
+#include "dialogs/ViewRules.h"
+#include "shell/Platform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <filesystem>
 #include <system_error>
@@ -51,6 +55,21 @@ void GoToFirstFixedDriveRoot()
 {
     const QString home = FirstFixedDrive();
     QDir::setCurrent(home.isEmpty() ? QStringLiteral("/") : home);
+}
+
+bool OpenDocument(Platform& platform, const QString& path, bool report)
+{
+    if (platform.openExternally(QUrl::fromLocalFile(path)))
+        return true;
+    if (report)
+        platform.message(nullptr, QStringLiteral("Error"), OpenDocumentFailureMessage(path), MsgIcon::Exclamation);
+    return false;
+}
+
+void LaunchBrowser(Platform& platform, const QString& address, const QString& defaultTitle)
+{
+    if (!platform.openExternally(QUrl(address)))
+        platform.message(nullptr, defaultTitle, LaunchBrowserFailureMessage(), MsgIcon::Exclamation);
 }
 
 } // namespace pagewright

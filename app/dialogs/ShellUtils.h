@@ -7,6 +7,8 @@
 
 namespace pagewright {
 
+class Platform;
+
 // The only special folder the program asks for: the per-user configuration folder.
 constexpr int kAppDataFolderId = 26;
 
@@ -24,6 +26,13 @@ QString SettingsFilePath(const QString& fileName, const QString& folderName, con
                          const QString& fallback);
 // Makes the home folder the current folder, so that file dialogs open there.
 void GoToFirstFixedDriveRoot();
+
+// Opens a file (a local path) with its associated program; when that fails and report is
+// true, says so in a message box. True when the desktop opened it.
+bool OpenDocument(Platform& platform, const QString& path, bool report);
+// Opens a web or file address in the browser; reports a failure with a message box whose
+// title is defaultTitle.
+void LaunchBrowser(Platform& platform, const QString& address, const QString& defaultTitle);
 
 } // namespace pagewright
 
