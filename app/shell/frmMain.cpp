@@ -47,6 +47,8 @@ frmMain::frmMain(Platform& platform, Options options, QWidget* parent)
     SSTab1->addTab(BuildListTab(), QStringLiteral("Data to List"));
     SSTab1->addTab(BuildDataTableTab(), QStringLiteral("Data to Table"));
     SSTab1->addTab(BuildTableCreatorTab(), QStringLiteral("Table Creator"));
+    // Every tab caption stays in view; the window is as wide as the six of them.
+    SSTab1->setUsesScrollButtons(false);
     SSTab1->setVisible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
@@ -90,10 +92,19 @@ void frmMain::InitControls()
 {
     GoToFirstFixedDriveRoot();
     for (int s = 0; s < kSlotCount; ++s) {
-        if (s < kInputSlotCount)
+        if (s < kInputSlotCount) {
             txbInputFile[s]->setText(QString());
+            cmdViewInputFile[s]->setEnabled(false);
+        }
         txbOutputFile[s]->setText(QString());
         Label2[s]->setText(QString());
+        // Each tab's buttons are set by UpdateButtons when the tab is shown.
+        cmdPerformOperation[s]->setEnabled(false);
+        cmdViewOutputFile[s]->setEnabled(false);
+    }
+    for (int i = 0; i < 2; ++i) {
+        cmdViewHeaderFile[i]->setEnabled(false);
+        cmdViewFooterFile[i]->setEnabled(false);
     }
     for (int i = 0; i < 4; ++i) {
         TextColors[i] = 0;
@@ -180,6 +191,7 @@ void frmMain::InitTableCreator()
 void frmMain::PlaceWindow()
 {
     adjustSize();
+    resize(qMax(width(), TwipsToPixels(11400, logicalDpiX())), qMax(height(), TwipsToPixels(8400, logicalDpiY())));
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,10 +32,12 @@ QWidget* frmMain::BuildDataTableTab()
     cboSeparatorChar = MakeList(tab, QStringLiteral("cboSeparatorChar"), {}, true);
     cboSeparatorChar->setToolTip(separatorTip);
     cboSeparatorChar->setAccessibleDescription(separatorTip);
+    cboSeparatorChar->lineEdit()->setObjectName(QStringLiteral("cboSeparatorCharText"));
     lblNumberRightLeftPaddingSpaces = MakeLabel(tab, QStringLiteral("lblNumberRightLeftPaddingSpaces"),
                                                 QStringLiteral("Number of left/right padding spaces:"));
     cboPaddingSpaces = MakeList(tab, QStringLiteral("cboPaddingSpaces"));
     LabelFor(lblSeparatorChar, cboSeparatorChar);
+    cboSeparatorChar->lineEdit()->setAccessibleName(cboSeparatorChar->accessibleName());
     LabelFor(lblNumberRightLeftPaddingSpaces, cboPaddingSpaces);
     auto* options = new QGridLayout;
     options->addWidget(lblSeparatorChar, 0, 0);
