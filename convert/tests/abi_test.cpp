@@ -1,0 +1,101 @@
+// The shared library as the program uses it: loaded by file name, four calls bound by name, and
+// nothing else visible.
+#include "vellum62.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <elf.h>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+extern "C" int vellum62_header_compiles_as_c(void);
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The names of the functions and objects a shared library defines for others to use.
+std::set<std::string> exportedNames(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
+    std::set<std::string> names;
+    if (bytes.size() < sizeof(Elf64_Ehdr))
+        return names;
+    const auto* header = reinterpret_cast<const Elf64_Ehdr*>(bytes.data());
+    const auto* sections = reinterpret_cast<const Elf64_Shdr*>(bytes.data() + header->e_shoff);
+    for (int i = 0; i < header->e_shnum; ++i) {
+        if (sections[i].sh_type != SHT_DYNSYM)
+            continue;
+        const char* strings = bytes.data() + sections[sections[i].sh_link].sh_offset;
+        const auto* symbols = reinterpret_cast<const Elf64_Sym*>(bytes.data() + sections[i].sh_offset);
+        std::size_t count = sections[i].sh_size / sizeof(Elf64_Sym);
+        for (std::size_t k = 0; k < count; ++k) {
+            unsigned bind = ELF64_ST_BIND(symbols[k].st_info);
+            if (symbols[k].st_shndx != SHN_UNDEF && (bind == STB_GLOBAL || bind == STB_WEAK))
+                names.insert(strings + symbols[k].st_name);
+        }
+    }
+    return names;
+}
+
+class LoadedLibrary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_handle = dlopen(VELLUM62_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(m_handle, nullptr) << dlerror();
+        m_dir = fs::temp_directory_path() / ("vellum-abi-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        std::ofstream(m_dir / "in.txt") << "a,b\n* item\n";
+    }
+    void TearDown() override
+    {
+        if (m_handle)
+            dlclose(m_handle);
+        fs::remove_all(m_dir);
+    }
+    template <typename Fn> Fn bind(const char* name)
+    {
+        return reinterpret_cast<Fn>(dlsym(m_handle, name));
+    }
+    std::string path(const char* name) const { return (m_dir / name).string(); }
+
+    void* m_handle = nullptr;
+    fs::path m_dir;
+};
+
+TEST_F(LoadedLibrary, ExportsExactlyTheFourCalls)
+{
+    EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH), (std::set<std::string>{"c2h", "datalist", "reg_tbl", "txt2h"}));
+}
+
+TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
+{
+    auto text = bind<vellum62_txt2h_fn>("txt2h");
+    auto code = bind<vellum62_c2h_fn>("c2h");
+    auto list = bind<vellum62_datalist_fn>("datalist");
+    auto table = bind<vellum62_reg_tbl_fn>("reg_tbl");
+    ASSERT_TRUE(text && code && list && table);
+
+    const std::string in = path("in.txt");
+    EXPECT_EQ(text("", in.c_str(), path("text.htm").c_str(), "", "", "", "", 0), VELLUM62_DONE);
+    EXPECT_EQ(code(in.c_str(), path("code.htm").c_str(), 4, 4), VELLUM62_DONE);
+    EXPECT_EQ(list(in.c_str(), path("list.htm").c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1,
+                   VELLUM62_ITEMS_BY_ASTERISK, 0, 0),
+              1);
+    EXPECT_EQ(table(in.c_str(), path("table.htm").c_str(), ',', 0, 0, 0, 0, "", "", -1, 0, -1, -1, -1), 202);
+    for (const char* name : {"text.htm", "code.htm", "list.htm", "table.htm"})
+        EXPECT_GT(fs::file_size(path(name)), 0u) << name;
+}
+
+TEST(PublicHeader, CompilesAsC)
+{
+    EXPECT_EQ(vellum62_header_compiles_as_c(), 1);
+}
+
+} // namespace
