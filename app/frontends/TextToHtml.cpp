@@ -1,41 +1,18 @@
-// The Text to HTML tab's tool: one txt2h call with the tab's files and colours.
+// The Text to HTML tab's tool: the input file becomes a page; the title comes from the output
+// file's name.
 #include "shell/frmMain.h"
 
 #include "frontends/ResultCaptions.h"
 #include "frontends/TextArguments.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-
-#include <vellum62.h>
 
 namespace pagewright {
 
 void frmMain::ConvertTextToHtml(int slot)
 {
-    const int colorIndex = 2;
-    const bool colors = chkUseSpecifiedColors[colorIndex]->isChecked();
-    const QByteArray textColor = colors ? ToLibraryText(lblTextHex[colorIndex]->text()) : QByteArray();
-    const QByteArray backColor = colors ? ToLibraryText(lblBackgroundHex[colorIndex]->text()) : QByteArray();
-    const int h = GetHeaderFooterFile();
-    const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
-    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
-    const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
-    const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
-
-    QString error;
-    const auto txt2h = m_library.bind<vellum62_txt2h_fn>("txt2h", &error);
-    if (txt2h == nullptr) {
-        Label2[slot]->setText(error);
-        return;
-    }
-    const RunResult result = TextToHtmlResult(txt2h("", input.constData(), output.constData(), header.constData(),
-                                                    footer.constData(), textColor.constData(),
-                                                    backColor.constData(), 0));
-    Label2[slot]->setText(result.caption);
-    if (result.succeeded)
-        OutputReady[slot] = true;
+    if (const auto code = CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(txbInputFile[slot]->text())))
+        ShowRunResult(slot, TextToHtmlResult(*code));
 }
 
 } // namespace pagewright

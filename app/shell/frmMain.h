@@ -5,12 +5,14 @@
 #define PAGEWRIGHT_FRMMAIN_H
 
 #include "frontends/ConversionLibrary.h"
+#include "frontends/ResultCaptions.h"
 #include "shell/FileRules.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -130,6 +132,19 @@ private:
     void ConvertTextToHtml(int slot);
     void CreateHtmlTemplate(int slot);
     void ShowToolNotAvailable(int slot);
+    // Calls txt2h with the tab's output, header and footer files and colours; nothing when the
+    // library or the call is missing (the result line then says why).
+    std::optional<int> CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input);
+    void ShowRunResult(int slot, const RunResult& result);
+    // Shows a header or footer file in the viewer; what is "header" or "footer".
+    void ViewSideFile(const QString& name, const QString& what);
+    // A new tab page with its layout and a file grid at its top.
+    struct TabPage {
+        QWidget* tab;
+        QVBoxLayout* layout;
+        QGridLayout* grid;
+    };
+    static TabPage BeginTab(const QString& objectName);
 
     Platform& m_platform;
     Options m_options;

@@ -14,12 +14,7 @@ namespace pagewright {
 
 QWidget* frmMain::BuildCodeTab()
 {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabCodeToHtml"));
-    auto* layout = new QVBoxLayout(tab);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    grid->setColumnStretch(1, 1);
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabCodeToHtml"));
     AddInputRow(grid, 0, CodeSlot);
     AddOutputRow(grid, 1, CodeSlot);
 

@@ -17,12 +17,7 @@ namespace pagewright {
 
 QWidget* frmMain::BuildDataTableTab()
 {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabDataToTable"));
-    auto* layout = new QVBoxLayout(tab);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    grid->setColumnStretch(1, 1);
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabDataToTable"));
     AddInputRow(grid, 0, DataTableSlot);
     AddOutputRow(grid, 1, DataTableSlot);
 

@@ -19,12 +19,7 @@ namespace pagewright {
 
 QWidget* frmMain::BuildListTab()
 {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabDataToList"));
-    auto* layout = new QVBoxLayout(tab);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    grid->setColumnStretch(1, 1);
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabDataToList"));
     AddInputRow(grid, 0, ListSlot);
     AddOutputRow(grid, 1, ListSlot);
 

@@ -4,6 +4,9 @@
 #include "shell/Controls.h"
 
 #include <QCheckBox>
+
+#include <array>
+
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
@@ -22,6 +25,17 @@ constexpr const char* kGuidePages[6] = {"html-template.htm", "text-to-html.htm",
                                         "data-to-list.htm",  "data-to-table.htm", "table-creator.htm"};
 
 } // namespace
+
+frmMain::TabPage frmMain::BeginTab(const QString& objectName)
+{
+    auto* tab = new QWidget;
+    tab->setObjectName(objectName);
+    auto* layout = new QVBoxLayout(tab);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    grid->setColumnStretch(1, 1);
+    return {tab, layout, grid};
+}
 
 void frmMain::AddInputRow(QGridLayout* grid, int row, int slot)
 {
@@ -49,24 +63,35 @@ void frmMain::AddOutputRow(QGridLayout* grid, int row, int slot, const QString& 
 void frmMain::AddHeaderFooterRows(QGridLayout* grid, int row, int index)
 {
     QWidget* tab = grid->parentWidget();
-    cmdSpecifyCustomHeaderFile[index] = MakeButton(
-        tab, Indexed("cmdSpecifyCustomHeaderFile", index), QStringLiteral("Specify custom header file"),
-        QStringLiteral("A custom header file contains HTML code to be placed at the start of the HTML document."));
-    txbCustomHeaderFile[index] =
-        MakeBox(tab, Indexed("txbCustomHeaderFile", index), QStringLiteral("Custom header file"));
-    cmdViewHeaderFile[index] = MakeButton(tab, Indexed("cmdViewHeaderFile", index), QStringLiteral("View header file"));
-    cmdSpecifyCustomFooterFile[index] = MakeButton(
-        tab, Indexed("cmdSpecifyCustomFooterFile", index), QStringLiteral("Specify custom footer file"),
-        QStringLiteral("A custom footer file contains HTML code to be placed at the end of the HTML document."));
-    txbCustomFooterFile[index] =
-        MakeBox(tab, Indexed("txbCustomFooterFile", index), QStringLiteral("Custom footer file"));
-    cmdViewFooterFile[index] = MakeButton(tab, Indexed("cmdViewFooterFile", index), QStringLiteral("View footer file"));
-    grid->addWidget(cmdSpecifyCustomHeaderFile[index], row, 0);
-    grid->addWidget(txbCustomHeaderFile[index], row, 1);
-    grid->addWidget(cmdViewHeaderFile[index], row, 2);
-    grid->addWidget(cmdSpecifyCustomFooterFile[index], row + 1, 0);
-    grid->addWidget(txbCustomFooterFile[index], row + 1, 1);
-    grid->addWidget(cmdViewFooterFile[index], row + 1, 2);
+    struct Row {
+        const char* part; // "header" or "footer"
+        const char* where;
+        std::array<QPushButton*, 2>& specify;
+        std::array<QLineEdit*, 2>& box;
+        std::array<QPushButton*, 2>& view;
+        const char* specifyName;
+        const char* boxName;
+        const char* viewName;
+    };
+    const Row rows[] = {
+        {"header", "start", cmdSpecifyCustomHeaderFile, txbCustomHeaderFile, cmdViewHeaderFile,
+         "cmdSpecifyCustomHeaderFile", "txbCustomHeaderFile", "cmdViewHeaderFile"},
+        {"footer", "end", cmdSpecifyCustomFooterFile, txbCustomFooterFile, cmdViewFooterFile,
+         "cmdSpecifyCustomFooterFile", "txbCustomFooterFile", "cmdViewFooterFile"},
+    };
+    for (const Row& r : rows) {
+        const QString part = QString::fromLatin1(r.part);
+        r.specify[index] = MakeButton(tab, Indexed(r.specifyName, index), QStringLiteral("Specify custom %1 file").arg(part),
+                                      QStringLiteral("A custom %1 file contains HTML code to be placed at the %2 of the "
+                                                     "HTML document.")
+                                          .arg(part, QString::fromLatin1(r.where)));
+        r.box[index] = MakeBox(tab, Indexed(r.boxName, index), QStringLiteral("Custom %1 file").arg(part));
+        r.view[index] = MakeButton(tab, Indexed(r.viewName, index), QStringLiteral("View %1 file").arg(part));
+        grid->addWidget(r.specify[index], row, 0);
+        grid->addWidget(r.box[index], row, 1);
+        grid->addWidget(r.view[index], row, 2);
+        ++row;
+    }
 }
 
 QWidget* frmMain::BuildColorGroup(int index, const QString& buttonCaption, const QString& checkCaption)

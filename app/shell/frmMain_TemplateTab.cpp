@@ -13,12 +13,7 @@ namespace pagewright {
 
 QWidget* frmMain::BuildTemplateTab()
 {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabTemplate"));
-    auto* layout = new QVBoxLayout(tab);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    grid->setColumnStretch(1, 1);
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabTemplate"));
 
     lblTitle = MakeLabel(tab, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
     txbTitle = MakeBox(tab, QStringLiteral("txbTitle"));

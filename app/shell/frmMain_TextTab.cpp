@@ -11,12 +11,7 @@ namespace pagewright {
 
 QWidget* frmMain::BuildTextTab()
 {
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabTextToHtml"));
-    auto* layout = new QVBoxLayout(tab);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    grid->setColumnStretch(1, 1);
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabTextToHtml"));
 
     AddInputRow(grid, 0, TextSlot);
     AddOutputRow(grid, 1, TextSlot);

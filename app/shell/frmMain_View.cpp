@@ -103,30 +103,27 @@ void frmMain::cmdViewOutputFile_Click(int slot)
     Viewer()->ShowFile(name, QStringLiteral("Viewing output file ") + name);
 }
 
-void frmMain::cmdViewHeaderFile_Click(int index)
+void frmMain::ViewSideFile(const QString& name, const QString& what)
 {
-    const QString name = txbCustomHeaderFile[index]->text().trimmed();
     if (!QFileInfo::exists(name)) {
-        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display header file!"),
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display %1 file!").arg(what),
                            MsgIcon::Exclamation);
         ReturnFocusToTabs();
         return;
     }
     ReturnFocusToTabs();
+    // Header and footer files are input to the page, and of any size.
     Viewer()->ShowFile(name, QStringLiteral("Viewing input file ") + name);
+}
+
+void frmMain::cmdViewHeaderFile_Click(int index)
+{
+    ViewSideFile(txbCustomHeaderFile[index]->text().trimmed(), QStringLiteral("header"));
 }
 
 void frmMain::cmdViewFooterFile_Click(int index)
 {
-    const QString name = txbCustomFooterFile[index]->text().trimmed();
-    if (!QFileInfo::exists(name)) {
-        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display footer file!"),
-                           MsgIcon::Exclamation);
-        ReturnFocusToTabs();
-        return;
-    }
-    ReturnFocusToTabs();
-    Viewer()->ShowFile(name, QStringLiteral("Viewing input file ") + name);
+    ViewSideFile(txbCustomFooterFile[index]->text().trimmed(), QStringLiteral("footer"));
 }
 
 } // namespace pagewright

@@ -1,6 +1,7 @@
 // The viewer, the how-to-view choice and the size limit, driven through the main window.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
+#include "WindowTestCase.h"
 #include "dialogs/ProgramText.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmView.h"
@@ -18,25 +19,16 @@
 
 using namespace pagewright;
 
-class tst_Viewer : public QObject {
+class tst_Viewer : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWindow> t;
-
     static std::function<void(QDialog&)> AsCode()
     {
         return [](QDialog& d) { d.findChild<QPushButton*>("cmdAsHTMLCode")->click(); };
     }
 
 private slots:
-    void init() { t = std::make_unique<TestWindow>(); }
-    void cleanup()
-    {
-        t->seam().verifyDone();
-        t.reset();
-    }
-
     void inputSizeLimit_data()
     {
         QTest::addColumn<int>("size");

@@ -1,6 +1,7 @@
 // The Text to HTML and HTML Template tabs end to end, through the real conversion library.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
+#include "WindowTestCase.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmView.h"
 
@@ -38,12 +39,10 @@ std::function<void(QDialog&)> Choose(const char* button)
 
 } // namespace
 
-class tst_Conversion : public QObject {
+class tst_Conversion : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWindow> t;
-
     void SetTextFiles(const QByteArray& text)
     {
         t->box("txbInputFile_0")->setText(t->writeFile("notes.txt", text));
@@ -51,13 +50,6 @@ private:
     }
 
 private slots:
-    void init() { t = std::make_unique<TestWindow>(); }
-    void cleanup()
-    {
-        t->seam().verifyDone();
-        t.reset();
-    }
-
     void successfulRunOffersTheViewAsCode()
     {
         SetTextFiles("Hello caf\xE9\n\nSecond paragraph\n");

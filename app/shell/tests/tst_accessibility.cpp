@@ -1,6 +1,7 @@
 // Every control of every tab has a name a screen reader can speak.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
+#include "WindowTestCase.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -52,20 +53,11 @@ bool IsControl(QAccessible::Role role)
 
 } // namespace
 
-class tst_Accessibility : public QObject {
+class tst_Accessibility : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWindow> t;
-
 private slots:
-    void init() { t = std::make_unique<TestWindow>(); }
-    void cleanup()
-    {
-        t->seam().verifyDone();
-        t.reset();
-    }
-
     void everyControlIsNamed_data()
     {
         QTest::addColumn<int>("tab");

@@ -1,6 +1,7 @@
 // The main window's start-up, enabling rules, file choosers, Clear, Quit and the settings file.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
+#include "WindowTestCase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,20 +18,11 @@
 
 using namespace pagewright;
 
-class tst_frmMain : public QObject {
+class tst_frmMain : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWindow> t;
-
 private slots:
-    void init() { t = std::make_unique<TestWindow>(); }
-    void cleanup()
-    {
-        t->seam().verifyDone();
-        t.reset();
-    }
-
     void startUpState()
     {
         frmMain& w = t->w();

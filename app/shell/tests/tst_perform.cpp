@@ -2,6 +2,7 @@
 // line when the library is missing.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
+#include "WindowTestCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +17,10 @@
 
 using namespace pagewright;
 
-class tst_Perform : public QObject {
+class tst_Perform : public WindowTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWindow> t;
-
     // A folder holding the program text but no conversion library (or the one given).
     QString ProgramFolderWith(const QString& library)
     {
@@ -34,13 +33,6 @@ private:
     }
 
 private slots:
-    void init() { t = std::make_unique<TestWindow>(); }
-    void cleanup()
-    {
-        t->seam().verifyDone();
-        t.reset();
-    }
-
     void refusedBeforeConverting_data()
     {
         QTest::addColumn<int>("tab");
