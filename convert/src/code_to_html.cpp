@@ -22,29 +22,55 @@ constexpr int32_t kWidestMargin = static_cast<int32_t>(kLineLimit);
 // Replaces tabs from the left by `tabSpaces` spaces until one more would pass the line limit.
 std::string_view expandTabs(std::string_view line, std::size_t tabSpaces, std::string& work)
 {
-    if (std::memchr(line.data(), '\t', line.size()) == nullptr)
+    const char* tab = static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
+    if (!tab)
         return line;
     work.clear();
     std::size_t length = line.size();
-    bool stopped = false;
-    for (char c : line) {
-        if (c != '\t' || stopped) {
-            work += c;
-        } else if (length - 1 + tabSpaces > kLineLimit) {
-            stopped = true;
-            work += c;
-        } else {
-            work.append(tabSpaces, ' ');
-            length = length - 1 + tabSpaces;
-        }
+    std::size_t copied = 0;
+    while (tab) {
+        const std::size_t at = static_cast<std::size_t>(tab - line.data());
+        if (length - 1 + tabSpaces > kLineLimit)
+            break; // this tab and the ones after it stay
+        work.append(line, copied, at - copied);
+        work.append(tabSpaces, ' ');
+        length = length - 1 + tabSpaces;
+        copied = at + 1;
+        tab = static_cast<const char*>(std::memchr(line.data() + copied, '\t', line.size() - copied));
     }
+    work.append(line, copied, npos);
     return work;
 }
 
-// Escapes & < > " and writes 0xAA as "&amp;". When escaping everything would pass the line limit,
-// each kind in turn (< > " and then the ampersands) is escaped from the left as far as the limit
-// allows; the rest stay raw.
-void appendEscaped(std::string_view line, std::string& out)
+// Escapes & < > " and writes 0xAA as "&amp;" straight into the output, after the margin; false,
+// with nothing written, when escaping everything would pass the line limit.
+bool putEscaped(std::string_view margin, std::string_view line, Output& out)
+{
+    char* const start = out.reserve(margin.size() + 6 * line.size() + 1);
+    char* d = start;
+    std::memcpy(d, margin.data(), margin.size());
+    d += margin.size();
+    char* const lineStart = d;
+    for (char c : line) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (code_entity_table.replaced[u]) {
+            std::string_view replacement = code_entity_table.replacement[u];
+            std::memcpy(d, replacement.data(), replacement.size());
+            d += replacement.size();
+        } else {
+            *d++ = c;
+        }
+    }
+    if (static_cast<std::size_t>(d - lineStart) > kLineLimit)
+        return false;
+    *d++ = '\n';
+    out.commit(static_cast<std::size_t>(d - start));
+    return true;
+}
+
+// The same for a line that escaping everything would make too long: each kind in turn (< > "
+// and then the ampersands) is escaped from the left as far as the limit allows; the rest stay raw.
+void appendEscapedWithinLimit(std::string_view line, std::string& out)
 {
     std::size_t less = 0, greater = 0, quotes = 0, ampersands = 0;
     for (char c : line) {
@@ -57,10 +83,6 @@ void appendEscaped(std::string_view line, std::string& out)
         }
     }
     std::size_t length = line.size();
-    if (length + 3 * (less + greater) + 5 * quotes + 4 * ampersands <= kLineLimit) {
-        appendMapped(out, line, code_entity_table);
-        return;
-    }
     auto budget = [&length](std::size_t count, std::size_t growth) {
         std::size_t allowed = std::min(count, (kLineLimit - length) / growth);
         length += allowed * growth;
@@ -113,14 +135,15 @@ void convertCodePage(LineReader& input, const CodePageOptions& options, Output& 
     std::string expanded;
     std::string escaped;
     expanded.reserve(kLineLimit + 1);
-    escaped.reserve(margin.size() + kLineLimit + 2);
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
         std::string_view line = trim_trailing_spaces(expandTabs(trim_trailing_controls(piece), tabSpaces, expanded));
-        escaped.assign(margin);
-        appendEscaped(line, escaped);
-        escaped += '\n';
-        out.put(escaped);
+        if (!putEscaped(margin, line, out)) {
+            escaped.assign(margin);
+            appendEscapedWithinLimit(line, escaped);
+            escaped += '\n';
+            out.put(escaped);
+        }
     }
     out.put("</pre>\n</body>\n</html>\n");
 }

@@ -41,6 +41,9 @@ public:
         : m_options(options), m_out(out), m_padding(paddingString(options.paddingSpaces)),
           m_separator(static_cast<char>(options.separatorChar))
     {
+        for (unsigned char c : {' ', '\\', '\t'})
+            m_needsLook[c] = true;
+        m_needsLook[static_cast<unsigned char>(m_separator)] = true;
     }
 
     void writeRow(std::string_view line)
@@ -48,7 +51,7 @@ public:
         const bool header = isHeaderRow(line);
         const std::string_view text = header ? line.substr(skip_blanks(line, 3)) : line;
         const std::string_view tag = header ? "th" : "td";
-        const bool breaks = findText(text, "\\!") != npos;
+        const bool breaks = findAnchored(text, "\\!", 0) != npos;
 
         m_out.put("<tr>");
         int64_t cells = 0;
@@ -116,6 +119,18 @@ private:
         };
         const std::size_t n = text.size();
         while (pos < n) {
+            // A run of bytes that are plainly content goes out at once.
+            std::size_t runEnd = pos;
+            while (runEnd < n && !m_needsLook[static_cast<unsigned char>(text[runEnd])])
+                ++runEnd;
+            if (runEnd > pos) {
+                for (; pendingSpaces > 0; --pendingSpaces)
+                    m_out.put(' ');
+                m_out.put(text.substr(pos, runEnd - pos));
+                empty = false;
+                pos = runEnd;
+                continue;
+            }
             char c = text[pos];
             if (c == '\\' && pos + 1 < n && isSeparator(text[pos + 1])) {
                 writeContent(text[pos + 1]); // an escaped separator is content
@@ -153,6 +168,7 @@ private:
     Output& m_out;
     const std::string m_padding;
     const char m_separator;
+    bool m_needsLook[256] = {};
     TableSize m_size;
 };
 

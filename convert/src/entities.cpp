@@ -18,53 +18,53 @@ constexpr ByteTable makeTextTable(bool withReserved)
 {
     ByteTable t{};
     if (withReserved) {
-        t['&'] = "&amp;";
-        t['<'] = "&lt;";
-        t['>'] = "&gt;";
-        t['"'] = "&quot;";
+        t.set('&', "&amp;");
+        t.set('<', "&lt;");
+        t.set('>', "&gt;");
+        t.set('"', "&quot;");
     }
-    t[0x80] = "&euro;";
-    t[0x85] = "...";
-    t[0x91] = "&#8216;";
-    t[0x92] = "&#8217;";
-    t[0x93] = "&#8220;";
-    t[0x94] = "&#8221;";
-    t[0x97] = "&#151;";
-    t[0xA0] = "&nbsp;";
-    t[0xA1] = "&iexcl;";
-    t[0xA2] = "&cent;";
-    t[0xA3] = "&pound;";
-    t[0xA4] = "&curren;";
-    t[0xA5] = "&yen;";
-    t[0xA6] = "&brvbar;";
-    t[0xA7] = "&sect;";
-    t[0xA9] = "&copy;";
-    t[0xAA] = "&amp;";
-    t[0xAB] = "&laquo;";
-    t[0xB0] = "&deg;";
-    t[0xB1] = "<br>";
-    t[0xB2] = "<p>";
-    t[0xB3] = "<pre>";
-    t[0xB4] = "</pre>";
-    t[0xB5] = "&#151;";
-    t[0xB8] = "&copy;";
-    t[0xB9] = "<hr>";
-    t[0xBA] = "&deg;";
-    t[0xBB] = "&raquo;";
-    t[0xBF] = "&iquest;";
+    t.set(0x80, "&euro;");
+    t.set(0x85, "...");
+    t.set(0x91, "&#8216;");
+    t.set(0x92, "&#8217;");
+    t.set(0x93, "&#8220;");
+    t.set(0x94, "&#8221;");
+    t.set(0x97, "&#151;");
+    t.set(0xA0, "&nbsp;");
+    t.set(0xA1, "&iexcl;");
+    t.set(0xA2, "&cent;");
+    t.set(0xA3, "&pound;");
+    t.set(0xA4, "&curren;");
+    t.set(0xA5, "&yen;");
+    t.set(0xA6, "&brvbar;");
+    t.set(0xA7, "&sect;");
+    t.set(0xA9, "&copy;");
+    t.set(0xAA, "&amp;");
+    t.set(0xAB, "&laquo;");
+    t.set(0xB0, "&deg;");
+    t.set(0xB1, "<br>");
+    t.set(0xB2, "<p>");
+    t.set(0xB3, "<pre>");
+    t.set(0xB4, "</pre>");
+    t.set(0xB5, "&#151;");
+    t.set(0xB8, "&copy;");
+    t.set(0xB9, "<hr>");
+    t.set(0xBA, "&deg;");
+    t.set(0xBB, "&raquo;");
+    t.set(0xBF, "&iquest;");
     for (int i = 0; i < 64; ++i)
-        t[0xC0 + i] = kLatin1Names[i];
+        t.set(static_cast<unsigned char>(0xC0 + i), kLatin1Names[i]);
     return t;
 }
 
 constexpr ByteTable makeCodeTable()
 {
     ByteTable t{};
-    t['&'] = "&amp;";
-    t['<'] = "&lt;";
-    t['>'] = "&gt;";
-    t['"'] = "&quot;";
-    t[0xAA] = "&amp;";
+    t.set('&', "&amp;");
+    t.set('<', "&lt;");
+    t.set('>', "&gt;");
+    t.set('"', "&quot;");
+    t.set(0xAA, "&amp;");
     return t;
 }
 

@@ -6,7 +6,18 @@
 
 namespace vellum {
 
-using ByteTable = std::array<std::string_view, 256>;
+// The replacement of each byte; `replaced` says which bytes have one.
+struct ByteTable {
+    std::array<std::string_view, 256> replacement{};
+    std::array<bool, 256> replaced{};
+
+    std::string_view operator[](unsigned char c) const { return replacement[c]; }
+    constexpr void set(unsigned char c, std::string_view text)
+    {
+        replacement[c] = text;
+        replaced[c] = true;
+    }
+};
 
 // Placeholder bytes that stand for tags and marks while a text line is edited; the entity table
 // turns them into what they stand for.

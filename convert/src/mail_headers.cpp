@@ -14,10 +14,13 @@ int classify_header_line(std::string_view line)
         return kOrdinaryLine;
     if (colon + 1 >= line.size() || !isBlank(line[colon + 1]))
         return kOrdinaryLine;
-    // A line holding a tag is text, whatever it starts with.
-    for (std::string_view tag : {"br>", "BR>", "p>", "P>", "pre>", "PRE>"})
-        if (findText(line, tag) != npos)
+    // A line holding "br>", "BR>", "p>", "P>", "pre>" or "PRE>" is text, whatever it starts with.
+    for (std::size_t at = line.find('>'); at != npos; at = line.find('>', at + 1)) {
+        const std::string_view before = line.substr(0, at);
+        if (before.ends_with('p') || before.ends_with('P') || before.ends_with("br") || before.ends_with("BR") ||
+            before.ends_with("pre") || before.ends_with("PRE"))
             return kOrdinaryLine;
+    }
     if (name.find('-') != npos)
         return kDroppedHeader;
     if (std::string_view("DateSubjectFromTo").find(name) != npos)

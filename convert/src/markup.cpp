@@ -2,85 +2,112 @@
 
 #include "text_utils.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace vellum {
 
+namespace {
+
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+constexpr bool hasByte(uint64_t word, unsigned char byte)
+{
+    const uint64_t v = word ^ (kOnes * byte);
+    return ((v - kOnes) & ~v & kHighBits) != 0;
+}
+
+// True when none of eight bytes can have a replacement: none is 0x80 or above, and none is one
+// of the four characters HTML reserves (the only replaced bytes below 0x80).
+bool plainBlock(const char* bytes)
+{
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & kHighBits) == 0 && !hasByte(word, '&') && !hasByte(word, '<') && !hasByte(word, '>') &&
+           !hasByte(word, '"');
+}
+
+} // namespace
+
 void appendMapped(std::string& out, std::string_view text, const ByteTable& table)
 {
     const char* data = text.data();
+    const std::size_t n = text.size();
     std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::string_view replacement = table[static_cast<unsigned char>(data[i])];
-        if (!replacement.empty()) {
-            out.append(data + run, i - run);
-            out.append(replacement);
-            run = i + 1;
+    std::size_t i = 0;
+    while (i < n) {
+        if (i + 8 <= n && plainBlock(data + i)) {
+            i += 8;
+            continue;
+        }
+        const std::size_t end = std::min(n, i + 8);
+        for (; i < end; ++i) {
+            const unsigned char c = static_cast<unsigned char>(data[i]);
+            if (table.replaced[c]) {
+                out.append(data + run, i - run);
+                out.append(table.replacement[c]);
+                run = i + 1;
+            }
         }
     }
-    out.append(data + run, text.size() - run);
+    out.append(data + run, n - run);
 }
 
 void mark_double_dashes(std::string& line, std::string& scratch)
 {
-    if (findText(line, "--") == npos)
-        return;
-    scratch.clear();
+    // A match is a character other than a hyphen, two hyphens, and another such character; the
+    // scan from the left goes on after the fourth character of a match.
     const std::size_t n = line.size();
-    std::size_t i = 0;
-    while (i < n) {
-        if (i + 3 < n && line[i + 1] == '-' && line[i + 2] == '-' && line[i] != '-' && line[i + 3] != '-') {
-            scratch += line[i];
+    std::size_t copied = 0;
+    std::size_t hyphens = findAnchored(line, "--", 0, 1);
+    bool changed = false;
+    while (hyphens != npos) {
+        const std::size_t before = hyphens - 1;
+        if (line[before] != '-' && hyphens + 2 < n && line[hyphens + 2] != '-') {
+            if (!changed) {
+                scratch.clear();
+                changed = true;
+            }
+            scratch.append(line, copied, before + 1 - copied);
             scratch += ' ';
             scratch += static_cast<char>(kDash);
             scratch += ' ';
-            scratch += line[i + 3];
-            i += 4;
+            scratch += line[hyphens + 2];
+            copied = hyphens + 3;
+            hyphens = findAnchored(line, "--", 0, copied + 1);
         } else {
-            scratch += line[i++];
+            hyphens = findAnchored(line, "--", 0, hyphens + 1);
         }
     }
-    line.swap(scratch);
-}
-
-void mark_spaced_hyphens(std::string& line, std::string& scratch)
-{
-    std::size_t hit = findText(line, " - ");
-    if (hit == npos)
+    if (!changed)
         return;
-    scratch.clear();
-    std::size_t copied = 0;
-    while (hit != npos) {
-        scratch.append(line, copied, hit - copied);
-        scratch += ' ';
-        scratch += static_cast<char>(kDash);
-        scratch += ' ';
-        copied = hit + 3;
-        hit = findText(line, " - ", copied);
-    }
     scratch.append(line, copied, npos);
     line.swap(scratch);
 }
 
-void bind_single_letter_words(std::string& line, std::string& scratch)
+void mark_spaced_hyphens(std::string& line, std::string&)
 {
-    if (findText(line, " I ") == npos && findText(line, " A ") == npos)
-        return;
-    scratch.clear();
-    const std::size_t n = line.size();
-    std::size_t i = 0;
-    while (i < n) {
-        if (i + 2 < n && line[i] == ' ' && (line[i + 1] == 'I' || line[i + 1] == 'A') && line[i + 2] == ' ') {
-            scratch += ' ';
-            scratch += line[i + 1];
-            scratch += static_cast<char>(kNoBreakSpace);
-            i += 3;
-        } else {
-            scratch += line[i++];
-        }
+    // The dash mark takes the hyphen's place, so the line keeps its length.
+    for (std::size_t at = findAnchored(line, " - ", 1); at != npos; at = findAnchored(line, " - ", 1, at + 3))
+        line[at + 1] = static_cast<char>(kDash);
+}
+
+void bind_single_letter_words(std::string& line, std::string&)
+{
+    // The non-breaking space takes the space's place; a bound space no longer starts a match.
+    std::size_t nextI = findAnchored(line, " I ", 1);
+    std::size_t nextA = findAnchored(line, " A ", 1);
+    while (nextI != npos || nextA != npos) {
+        const std::size_t at = std::min(nextI, nextA);
+        line[at + 2] = static_cast<char>(kNoBreakSpace);
+        if (nextI != npos && nextI < at + 3)
+            nextI = findAnchored(line, " I ", 1, at + 3);
+        if (nextA != npos && nextA < at + 3)
+            nextA = findAnchored(line, " A ", 1, at + 3);
     }
-    line.swap(scratch);
 }
 
 namespace {
@@ -160,7 +187,7 @@ std::size_t find_url_end(std::string_view line, std::size_t pos)
 
 bool inside_web_address(std::string_view line, std::size_t pos)
 {
-    std::size_t start = findText(line, "http://");
+    std::size_t start = findAnchored(line, "http://", 4);
     if (start == npos || start > pos)
         return false;
     return pos < find_url_end(line, start);
@@ -169,7 +196,7 @@ bool inside_web_address(std::string_view line, std::size_t pos)
 void substitute_entities(std::string& line, std::string& scratch)
 {
     scratch.clear();
-    std::size_t start = findText(line, "http://");
+    std::size_t start = findAnchored(line, "http://", 4);
     if (start == npos) {
         appendMapped(scratch, line, text_entity_table);
         line.swap(scratch);
@@ -177,6 +204,17 @@ void substitute_entities(std::string& line, std::string& scratch)
     }
     // Before the first http address nothing is inside it.
     appendMapped(scratch, std::string_view(line).substr(0, start), text_entity_table);
+
+    // The address only grows when the character that ends it is escaped into something that
+    // does not end it: an "&" (of "&gt;"), a "<" or a double quote. Otherwise it keeps its raw
+    // bytes and the rest of the line is escaped as usual.
+    const std::size_t stop = find_url_end(line, start);
+    if (stop == line.size() || (line[stop] != '&' && line[stop] != '<' && line[stop] != '"')) {
+        scratch.append(line, start, stop - start);
+        appendMapped(scratch, std::string_view(line).substr(stop), text_entity_table);
+        line.swap(scratch);
+        return;
+    }
 
     // From the address on, the four reserved characters go first, one row after another, since
     // each escaped stop character can make the address longer for the rows that follow.
@@ -225,14 +263,18 @@ void make_heading(std::string& line, std::string& scratch)
 void link_web_addresses(std::string& line, std::string& scratch)
 {
     static constexpr std::string_view kPrefixes[] = {"http://", "ftp://", "https://", "www."};
+    // Where to look first in each prefix: its ":" or its ".", rarer in text than letters.
+    static constexpr std::size_t kAnchors[] = {4, 3, 5, 3};
     constexpr std::size_t kKinds = std::size(kPrefixes);
     constexpr std::size_t kLongestAddress = 160;
 
-    // Where each kind of address occurs next; npos once it occurs no more.
+    // Where each kind of address occurs next; npos once it occurs no more. Without a colon
+    // there is no "://" to look for.
     std::size_t next[kKinds];
+    const bool colon = line.find(':') != npos;
     bool any = false;
     for (std::size_t k = 0; k < kKinds; ++k) {
-        next[k] = findText(line, kPrefixes[k]);
+        next[k] = colon || k == 3 ? findAnchored(line, kPrefixes[k], kAnchors[k]) : npos;
         any = any || next[k] != npos;
     }
     if (!any)
@@ -245,7 +287,7 @@ void link_web_addresses(std::string& line, std::string& scratch)
         std::size_t kind = kKinds;
         for (std::size_t k = 0; k < kKinds && kind == kKinds; ++k) {
             if (next[k] != npos && next[k] < cursor)
-                next[k] = findText(line, kPrefixes[k], cursor);
+                next[k] = findAnchored(line, kPrefixes[k], kAnchors[k], cursor);
             if (next[k] != npos)
                 kind = k;
         }
@@ -264,12 +306,13 @@ void link_web_addresses(std::string& line, std::string& scratch)
             scratch += "http://";
         scratch += address;
         scratch += "\">";
-        for (char c : address) {
-            if (c == '&')
-                scratch += "&amp;";
-            else
-                scratch += c;
+        std::size_t copied = 0;
+        for (std::size_t amp = address.find('&'); amp != npos; amp = address.find('&', copied)) {
+            scratch.append(address, copied, amp - copied);
+            scratch += "&amp;";
+            copied = amp + 1;
         }
+        scratch.append(address, copied);
         scratch += "</a>";
         if (fullStop)
             scratch += '.';

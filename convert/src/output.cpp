@@ -31,6 +31,12 @@ void Output::putLarge(std::string_view text)
     }
 }
 
+void Output::grow(std::size_t capacity)
+{
+    m_buffer.reset(new char[capacity]);
+    m_capacity = capacity;
+}
+
 void Output::putInt(int64_t value)
 {
     char digits[24];

@@ -39,6 +39,20 @@ public:
     }
     void putInt(int64_t value);
 
+    // Room for up to `size` bytes written directly into the buffer; `commit` then says how many
+    // were written.
+    char* reserve(std::size_t size)
+    {
+        if (size > m_capacity - m_used) {
+            flush();
+            if (size > m_capacity)
+                grow(size);
+        }
+        return m_buffer.get() + m_used;
+    }
+    void commit(std::size_t written) { m_used += written; }
+    std::size_t capacity() const { return m_capacity; }
+
     // Hands everything gathered so far to the sink.
     void flush();
     // True once any write to the sink has failed; later output is dropped.
@@ -46,6 +60,7 @@ public:
 
 private:
     void putLarge(std::string_view text);
+    void grow(std::size_t capacity);
 
     SinkFn m_sink;
     void* m_context;

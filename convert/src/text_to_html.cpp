@@ -246,13 +246,21 @@ private:
 
     static void collapseSpaces(std::string& line)
     {
-        if (line.find("  ") == npos)
+        char* data = line.data();
+        const std::size_t n = line.size();
+        std::size_t first = 0;
+        while (first + 1 < n && !(data[first] == ' ' && data[first + 1] == ' '))
+            ++first;
+        if (first + 1 >= n)
             return;
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            if (line[i] == ' ' && kept > 0 && line[kept - 1] == ' ')
+        std::size_t kept = first + 1;
+        bool afterSpace = true;
+        for (std::size_t i = first + 2; i < n; ++i) {
+            const char c = data[i];
+            if (c == ' ' && afterSpace)
                 continue;
-            line[kept++] = line[i];
+            data[kept++] = c;
+            afterSpace = c == ' ';
         }
         line.resize(kept);
     }

@@ -16,6 +16,31 @@ std::size_t findText(std::string_view text, std::string_view pattern, std::size_
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : npos;
 }
 
+std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor, std::size_t from)
+{
+    const std::size_t n = text.size(), m = pattern.size();
+    if (from > n || m > n - from)
+        return npos;
+    const char* data = text.data();
+    const char key = pattern[anchor];
+    // Candidate starts run from `from` to n - m; the anchor byte sits `anchor` places later.
+    const char* p = data + from + anchor;
+    const char* last = data + (n - m) + anchor;
+    while (p <= last) {
+        p = static_cast<const char*>(std::memchr(p, key, static_cast<std::size_t>(last - p) + 1));
+        if (!p)
+            return npos;
+        const char* start = p - anchor;
+        std::size_t k = 0;
+        while (k < m && start[k] == pattern[k])
+            ++k;
+        if (k == m)
+            return static_cast<std::size_t>(start - data);
+        ++p;
+    }
+    return npos;
+}
+
 bool replace_all(std::string& line, std::string_view pattern, std::string_view replacement, std::size_t limit)
 {
     std::size_t hit = findText(line, pattern);

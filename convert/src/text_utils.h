@@ -87,6 +87,9 @@ void copy_file_lines(LineReader& file, Output& out);
 
 // Case-sensitive search for `pattern` at or after `from`.
 std::size_t findText(std::string_view text, std::string_view pattern, std::size_t from = 0);
+// The same, looking first for the pattern's byte at `anchor`: fast when that byte is rare in the
+// text (the ":" of "http://", the "-" of " - ").
+std::size_t findAnchored(std::string_view text, std::string_view pattern, std::size_t anchor, std::size_t from = 0);
 
 // Reads an integer as C's atoi does: leading white space, an optional sign, then digits. Values
 // beyond the 32-bit range are clamped to it.

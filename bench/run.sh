@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Throughput and peak memory of the four converters, as whole processes that convert one file
+# and write the page to disk. Prints MiB/s and peak RSS at 1 MiB and 64 MiB of input, and the
+# same for other converters of the kind when they are installed.
+#
+#   bash bench/run.sh            (RUNS=5 SIZE=64 by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+RUNS=${RUNS:-5}
+SIZE=${SIZE:-64}
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build -j2 --target pagewright-convert > /dev/null
+work=${BENCH_DIR:-/tmp/pagewright-bench}
+mkdir -p "$work/1" "$work/$SIZE" "$work/tools"
+c++ -O2 -std=c++17 -o "$work/tools/make_corpora" bench/make_corpora.cpp
+c++ -O2 -std=c++17 -o "$work/tools/measure" bench/measure.cpp
+for size in 1 "$SIZE"; do
+    [ -s "$work/$size/list.txt" ] || "$work/tools/make_corpora" "$work/$size" "$size"
+done
+
+convert=build/bin/pagewright-convert
+measure="$work/tools/measure"
+
+row() { # name size file command...
+    local name=$1 size=$2 file=$3; shift 3
+    local mib result
+    mib=$(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.2f", b / 1048576 }')
+    result=$("$measure" "$RUNS" "$@") || { printf '%-28s %6s MiB  failed\n' "$name" "$mib"; return; }
+    awk -v n="$name" -v m="$mib" -v r="$result" 'BEGIN {
+        split(r, f, " "); printf "%-28s %6s MiB  %8.1f MiB/s  %8.1f MiB peak RSS\n", n, m, m / f[1], f[2] / 1024 }'
+}
+
+echo "Pagewright converters ($RUNS runs each, median time):"
+for size in 1 "$SIZE"; do
+    d="$work/$size"
+    row "txt2h (text)" "$size" "$d/mail.txt" $convert text "$d/mail.txt" "$d/mail.htm"
+    row "c2h (code)" "$size" "$d/code.c" $convert code "$d/code.c" "$d/code.htm"
+    row "datalist (list)" "$size" "$d/list.txt" $convert list "$d/list.txt" "$d/list.htm" --item-separator asterisk
+    row "reg_tbl (table)" "$size" "$d/table.csv" $convert table "$d/table.csv" "$d/table.htm"
+done
+
+d="$work/$SIZE"
+peers=0
+echo
+echo "Other converters, where installed ($SIZE MiB):"
+if command -v txt2html > /dev/null; then row "txt2html" "$SIZE" "$d/mail.txt" txt2html --infile "$d/mail.txt" --outfile "$d/peer.htm"; peers=1; fi
+if command -v pandoc > /dev/null; then row "pandoc (plain to html)" "$SIZE" "$d/mail.txt" pandoc -f plain -t html -o "$d/peer.htm" "$d/mail.txt"; peers=1; fi
+if command -v enscript > /dev/null; then row "enscript --language=html" "$SIZE" "$d/code.c" enscript --quiet --language=html -o "$d/peer.htm" "$d/code.c"; peers=1; fi
+if command -v highlight > /dev/null; then row "highlight" "$SIZE" "$d/code.c" highlight -i "$d/code.c" -o "$d/peer.htm"; peers=1; fi
+if python3 -c "import pandas" 2> /dev/null; then
+    row "pandas read_csv/to_html" "$SIZE" "$d/table.csv" python3 -c "import pandas,sys; pandas.read_csv(sys.argv[1]).to_html(sys.argv[2])" "$d/table.csv" "$d/peer.htm"; peers=1
+fi
+[ "$peers" = 1 ] || echo "(none installed: txt2html, pandoc, enscript, highlight, python3-pandas are Debian packages)"
