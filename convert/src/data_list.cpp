@@ -56,7 +56,7 @@ int32_t findStartNumber(LineReader& input)
 class ItemWriter {
 public:
     ItemWriter(Output& out) : m_out(out) {}
-    void startItem()
+    void write_list_item()
     {
         m_out.put("\n<li>");
         ++m_count;
@@ -82,15 +82,15 @@ int32_t writeItemsFromFile(LineReader& input, int32_t separator, Output& out)
         }
         line = trim_trailing_spaces(line);
         if (line[0] == '*' && separator == kByAsterisk) {
-            items.startItem();
+            items.write_list_item();
             out.put(line.substr(skip_chars_in_set(line, 0, "* ")));
         } else if (startsWithNonZeroDigit(line) && separator == kByNumeral) {
-            items.startItem();
+            items.write_list_item();
             std::size_t text = skip_chars_in_set(line, skip_chars_in_set(line, 0, "01234567890."), " ");
             out.put(line.substr(text));
         } else {
             if (separator == kByLine || newItemPending) {
-                items.startItem();
+                items.write_list_item();
                 newItemPending = false;
             } else {
                 out.put(' ');

@@ -156,6 +156,38 @@ bool openFrameFile(std::string_view path, int outputFd, std::optional<InputFile>
     return true;
 }
 
+// The files of one call: its input, when it reads one, and its page.
+struct CallFiles {
+    std::optional<InputFile> input;
+    std::optional<PageFile> page;
+};
+
+enum class Reading { None, Once, Twice };
+
+// Opens the input (unless `reading` is None) and then the output, refusing an output that is the
+// input or one of `alsoRead`. Returns 0, or the result code the call is to return.
+int32_t openCallFiles(Reading reading, std::string_view inputName, std::size_t pieceSize, std::string_view outputName,
+                      std::initializer_list<std::string_view> alsoRead, CallFiles& files)
+{
+    if (reading != Reading::None) {
+        OpenFile file = openForReading(inputName);
+        if (!file.isOpen())
+            return VELLUM62_INPUT_NOT_OPENED;
+        if (reading == Reading::Twice && ::lseek(file.fd(), 0, SEEK_CUR) < 0)
+            return VELLUM62_INPUT_NOT_OPENED; // a pipe cannot be read a second time
+        files.input.emplace(std::move(file), pieceSize);
+        if (outputIsAnInput(outputName, {inputName}))
+            return VELLUM62_OUTPUT_NOT_OPENED;
+    }
+    if (outputIsAnInput(outputName, alsoRead))
+        return VELLUM62_OUTPUT_NOT_OPENED;
+    OpenFile output = openForWriting(outputName);
+    if (!output.isOpen())
+        return VELLUM62_OUTPUT_NOT_OPENED;
+    files.page.emplace(std::move(output));
+    return 0;
+}
+
 template <typename Body> int32_t guarded(Body body) noexcept
 {
     try {
@@ -180,19 +212,11 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         const std::string_view headerName = text(header_file), footerName = text(footer_file);
         const bool templateOnly = inputName.empty();
 
-        std::optional<InputFile> input;
-        if (!templateOnly) {
-            OpenFile file = openForReading(inputName);
-            if (!file.isOpen())
-                return VELLUM62_INPUT_NOT_OPENED;
-            input.emplace(std::move(file), kTextPieceSize);
-        }
-        if (outputIsAnInput(outputName, {inputName, headerName, footerName}))
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        OpenFile outputFile = openForWriting(outputName);
-        if (!outputFile.isOpen())
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        PageFile page(std::move(outputFile));
+        CallFiles files;
+        if (int32_t failed = openCallFiles(templateOnly ? Reading::None : Reading::Once, inputName, kTextPieceSize,
+                                           outputName, {headerName, footerName}, files))
+            return failed;
+        PageFile& page = *files.page;
 
         TextPageOptions options;
         std::optional<InputFile> header, footer;
@@ -209,7 +233,7 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         options.title = templateOnly ? text(title) : base_name(outputName);
         options.textColor = text(text_color);
         options.backgroundColor = text(background_color);
-        options.input = input ? &input->lines : nullptr;
+        options.input = files.input ? &files.input->lines : nullptr;
         options.header = header ? &header->lines : nullptr;
         options.footer = footer ? &footer->lines : nullptr;
 
@@ -223,23 +247,17 @@ extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* outpu
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
-        OpenFile file = openForReading(inputName);
-        if (!file.isOpen())
-            return VELLUM62_INPUT_NOT_OPENED;
-        InputFile input(std::move(file), kTextPieceSize);
-        if (outputIsAnInput(outputName, {inputName}))
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        OpenFile outputFile = openForWriting(outputName);
-        if (!outputFile.isOpen())
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        PageFile page(std::move(outputFile));
+        CallFiles files;
+        if (int32_t failed = openCallFiles(Reading::Once, inputName, kTextPieceSize, outputName, {}, files))
+            return failed;
+        PageFile& page = *files.page;
 
         CodePageOptions options;
         options.inputName = inputName;
         options.outputName = outputName;
         options.marginSpaces = margin_spaces;
         options.tabSpaces = tab_spaces;
-        convertCodePage(input.lines, options, page.out());
+        convertCodePage(files.input->lines, options, page.out());
         return page.finish() ? VELLUM62_DONE : VELLUM62_OUTPUT_NOT_OPENED;
     });
 }
@@ -262,24 +280,15 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
         options.htmlWrapper = html_wrapper != 0;
         options.centerList = center_list != 0;
 
-        std::optional<InputFile> input;
-        if (list_source == VELLUM62_LIST_FROM_FILE) {
-            OpenFile file = openForReading(inputName);
-            if (!file.isOpen())
-                return VELLUM62_INPUT_NOT_OPENED;
-            // Numbered items of an ordered list are read twice: once for the first number.
-            const bool readTwice = options.ordered && item_separator == VELLUM62_ITEMS_BY_NUMERAL;
-            if (readTwice && ::lseek(file.fd(), 0, SEEK_CUR) < 0)
-                return VELLUM62_INPUT_NOT_OPENED;
-            input.emplace(std::move(file), kDataPieceSize);
-            if (outputIsAnInput(outputName, {inputName}))
-                return VELLUM62_OUTPUT_NOT_OPENED;
-        }
-        OpenFile outputFile = openForWriting(outputName);
-        if (!outputFile.isOpen())
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        PageFile page(std::move(outputFile));
-        int32_t items = convertList(input ? &input->lines : nullptr, options, page.out());
+        // Numbered items of an ordered list are read twice: once for the first number.
+        const Reading reading = list_source != VELLUM62_LIST_FROM_FILE ? Reading::None
+                                : options.ordered && item_separator == VELLUM62_ITEMS_BY_NUMERAL ? Reading::Twice
+                                                                                                : Reading::Once;
+        CallFiles files;
+        if (int32_t failed = openCallFiles(reading, inputName, kDataPieceSize, outputName, {}, files))
+            return failed;
+        PageFile& page = *files.page;
+        int32_t items = convertList(files.input ? &files.input->lines : nullptr, options, page.out());
         return page.finish() ? items : VELLUM62_OUTPUT_NOT_OPENED;
     });
 }
@@ -293,16 +302,10 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* o
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
-        OpenFile file = openForReading(inputName);
-        if (!file.isOpen())
-            return VELLUM62_INPUT_NOT_OPENED;
-        InputFile input(std::move(file), kDataPieceSize);
-        if (outputIsAnInput(outputName, {inputName}))
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        OpenFile outputFile = openForWriting(outputName);
-        if (!outputFile.isOpen())
-            return VELLUM62_OUTPUT_NOT_OPENED;
-        PageFile page(std::move(outputFile));
+        CallFiles files;
+        if (int32_t failed = openCallFiles(Reading::Once, inputName, kDataPieceSize, outputName, {}, files))
+            return failed;
+        PageFile& page = *files.page;
 
         TableOptions options;
         options.inputName = inputName;
@@ -318,7 +321,7 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* o
         options.border = border;
         options.cellPadding = cellpadding;
         options.cellSpacing = cellspacing;
-        TableSize size = convertTable(input.lines, options, page.out());
+        TableSize size = convertTable(files.input->lines, options, page.out());
         if (!page.finish())
             return VELLUM62_OUTPUT_NOT_OPENED;
         // A table too large for the packed result reports the largest value it can.
