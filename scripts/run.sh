@@ -9,7 +9,7 @@ cmake --build build -j2
 
 if [ -x build/bin/vellum842 ]; then
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "No display found: starting Pagewright under Xvfb (virtual display :99)."
+        echo "No display found: starting Pagewright under Xvfb (a virtual display)."
         exec xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/vellum842
     fi
     exec build/bin/vellum842

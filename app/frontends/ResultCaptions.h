@@ -1,0 +1,25 @@
+// Result lines of the Text to HTML and HTML Template tabs by the library's result code.
+#ifndef PAGEWRIGHT_RESULTCAPTIONS_H
+#define PAGEWRIGHT_RESULTCAPTIONS_H
+
+#include <QString>
+
+namespace pagewright {
+
+struct RunResult {
+    QString caption;
+    bool succeeded = false; // the output may be shown and viewed
+};
+
+RunResult TextToHtmlResult(int code);
+RunResult TemplateResult(int code);
+
+// Written by the perform buttons of tools that do not work yet.
+QString ToolNotAvailableCaption();
+
+// True when a Text to HTML result line says the input was refused as HTML.
+bool CaptionRefusesHtmlInput(const QString& caption);
+
+} // namespace pagewright
+
+#endif

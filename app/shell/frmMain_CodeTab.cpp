@@ -1,0 +1,46 @@
+// The "Code to HTML" tab (tab position 2, slot 1): left margin and tab width of a code page.
+#include "shell/frmMain.h"
+
+#include "shell/Controls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pagewright {
+
+QWidget* frmMain::BuildCodeTab()
+{
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabCodeToHtml"));
+    AddInputRow(grid, 0, CodeSlot);
+    AddOutputRow(grid, 1, CodeSlot);
+
+    lblMarginSpaces1 = MakeLabel(tab, QStringLiteral("lblMarginSpaces1"), QStringLiteral("Add left margin of"));
+    cboMarginSpaces = MakeList(tab, QStringLiteral("cboMarginSpaces"));
+    lblMarginSpaces2 = MakeLabel(tab, QStringLiteral("lblMarginSpaces2"), QStringLiteral("spaces"));
+    lblTabSpaces1 = MakeLabel(tab, QStringLiteral("lblTabSpaces1"), QStringLiteral("Convert tab characters to"));
+    cboTabSpaces = MakeList(tab, QStringLiteral("cboTabSpaces"));
+    lblTabSpaces2 = MakeLabel(tab, QStringLiteral("lblTabSpaces2"), QStringLiteral("spaces"));
+    LabelFor(lblMarginSpaces1, cboMarginSpaces);
+    LabelFor(lblTabSpaces1, cboTabSpaces);
+
+    auto* options = new QGridLayout;
+    options->addWidget(lblMarginSpaces1, 0, 0);
+    options->addWidget(cboMarginSpaces, 0, 1);
+    options->addWidget(lblMarginSpaces2, 0, 2);
+    options->addWidget(lblTabSpaces1, 1, 0);
+    options->addWidget(cboTabSpaces, 1, 1);
+    options->addWidget(lblTabSpaces2, 1, 2);
+    options->setColumnStretch(3, 1);
+    layout->addSpacing(6);
+    layout->addLayout(options);
+    layout->addSpacing(6);
+
+    AddTabFooter(layout, 2, CodeSlot, QStringLiteral("Convert code file to HTML file"));
+    return tab;
+}
+
+} // namespace pagewright

@@ -1,0 +1,78 @@
+// The "Data to Table" tab (tab position 4, slot 3): separator, padding, centring, colours and
+// the table's width, border and spacing.
+#include "shell/frmMain.h"
+
+#include "shell/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pagewright {
+
+QWidget* frmMain::BuildDataTableTab()
+{
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabDataToTable"));
+    AddInputRow(grid, 0, DataTableSlot);
+    AddOutputRow(grid, 1, DataTableSlot);
+
+    lblSeparatorChar = MakeLabel(tab, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
+    const QString separatorTip = QStringLiteral("The character used to separate table values in the input file.");
+    lblSeparatorChar->setToolTip(separatorTip);
+    cboSeparatorChar = MakeList(tab, QStringLiteral("cboSeparatorChar"), {}, true);
+    cboSeparatorChar->setToolTip(separatorTip);
+    cboSeparatorChar->setAccessibleDescription(separatorTip);
+    cboSeparatorChar->lineEdit()->setObjectName(QStringLiteral("cboSeparatorCharText"));
+    lblNumberRightLeftPaddingSpaces = MakeLabel(tab, QStringLiteral("lblNumberRightLeftPaddingSpaces"),
+                                                QStringLiteral("Number of left/right padding spaces:"));
+    cboPaddingSpaces = MakeList(tab, QStringLiteral("cboPaddingSpaces"));
+    LabelFor(lblSeparatorChar, cboSeparatorChar);
+    cboSeparatorChar->lineEdit()->setAccessibleName(cboSeparatorChar->accessibleName());
+    LabelFor(lblNumberRightLeftPaddingSpaces, cboPaddingSpaces);
+    auto* options = new QGridLayout;
+    options->addWidget(lblSeparatorChar, 0, 0);
+    options->addWidget(cboSeparatorChar, 0, 1);
+    options->addWidget(lblNumberRightLeftPaddingSpaces, 1, 0);
+    options->addWidget(cboPaddingSpaces, 1, 1);
+    options->setColumnStretch(2, 1);
+    layout->addSpacing(6);
+    layout->addLayout(options);
+
+    chkAddHTMLWrapper3 = MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper3"), QStringLiteral("Add HTML wrapper"));
+    chkCenterText3 = MakeCheck(tab, QStringLiteral("chkCenterText3"),
+                               QStringLiteral("Center text (other than numbers) in cells"));
+    chkCenterTable3 = MakeCheck(tab, QStringLiteral("chkCenterTable3"), QStringLiteral("Center table"));
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(chkAddHTMLWrapper3);
+    checks->addWidget(chkCenterText3);
+    checks->addWidget(chkCenterTable3);
+    checks->addStretch(1);
+    layout->addLayout(checks);
+
+    auto* colors = new QHBoxLayout;
+    colors->addWidget(BuildColorGroup(0, QStringLiteral("Specify table colors"),
+                                      QStringLiteral("Use specified colors for text and background")),
+                      1);
+    picSample = new ColorSample(tab, QStringLiteral("picSample"));
+    picSample->setVisible(false);
+    colors->addWidget(picSample, 0, Qt::AlignBottom);
+    layout->addLayout(colors);
+
+    cmdSpecifyBorder[0] = MakeButton(tab, Indexed("cmdSpecifyBorder", 0),
+                                     QStringLiteral("Specify width, border, cell padding and spacing"));
+    auto* border = new QHBoxLayout;
+    border->addWidget(cmdSpecifyBorder[0]);
+    border->addStretch(1);
+    layout->addLayout(border);
+    layout->addSpacing(6);
+
+    AddTabFooter(layout, 4, DataTableSlot, QStringLiteral("Convert data to table"));
+    return tab;
+}
+
+} // namespace pagewright
