@@ -1,0 +1,75 @@
+#include "messages.h"
+
+#include "vellum62.h"
+
+namespace pagewright {
+namespace {
+
+std::string frameMessage(int32_t result)
+{
+    switch (result) {
+    case VELLUM62_HEADER_AND_FOOTER_NOT_OPENED:
+        return "Could not open header file or footer file (standard header and footer used).";
+    case VELLUM62_FOOTER_NOT_OPENED:
+        return "Could not open footer file (standard footer used).";
+    case VELLUM62_HEADER_NOT_OPENED:
+        return "Could not open header file (standard header used).";
+    case VELLUM62_OUTPUT_NOT_OPENED:
+        return "Could not open output file.";
+    case VELLUM62_INPUT_NOT_OPENED:
+        return "Could not open input file.";
+    default:
+        return {};
+    }
+}
+
+std::string counted(int64_t count, const char* one, const char* many)
+{
+    return " " + std::to_string(count) + (count == 1 ? one : many);
+}
+
+} // namespace
+
+std::string textResultMessage(int32_t result)
+{
+    if (result == VELLUM62_INPUT_HOLDS_X_HTML || result == VELLUM62_INPUT_HOLDS_HTML) {
+        const char* tag = result == VELLUM62_INPUT_HOLDS_X_HTML ? "<X-HTML>" : "<HTML>";
+        return std::string("Input file contains \"") + tag + "\" so appears to be HTML not text." +
+               " No output file created.";
+    }
+    std::string message = frameMessage(result);
+    return message.empty() ? "Conversion successful." : message;
+}
+
+std::string templateResultMessage(int32_t result)
+{
+    std::string message = result == VELLUM62_INPUT_NOT_OPENED ? std::string() : frameMessage(result);
+    return message.empty() ? "HTML template file successfully created." : message;
+}
+
+std::string codeResultMessage(int32_t result)
+{
+    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+        return frameMessage(result);
+    return "Conversion successful.";
+}
+
+std::string listResultMessage(int32_t result, bool ordered)
+{
+    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+        return frameMessage(result);
+    if (result == 0)
+        return "No list items found in input file.";
+    return std::string("HTML written for an ") + (ordered ? "ordered" : "unordered") + " list with" +
+           counted(result, " item.", " items.");
+}
+
+std::string tableResultMessage(int32_t result, int64_t rows, int64_t columns)
+{
+    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+        return frameMessage(result);
+    return "HTML written for a table with" + counted(rows, " row and", " rows and") +
+           counted(columns, " column.", " columns.");
+}
+
+} // namespace pagewright

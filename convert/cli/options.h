@@ -1,0 +1,57 @@
+// The command line of pagewright-convert: which converter, and every argument of its call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pagewright {
+
+enum class Converter { Text, Template, Code, List, Table };
+
+struct Request {
+    Converter converter = Converter::Text;
+    std::string input;
+    std::string output;
+    // Text and template pages.
+    std::string title;
+    std::string header;
+    std::string footer;
+    std::string textColor;
+    std::string backgroundColor;
+    // Code pages.
+    int32_t marginSpaces = 4;
+    int32_t tabSpaces = 4;
+    // Lists.
+    bool ordered = false;
+    int32_t listType = 0;
+    int32_t listSource = 2;
+    int32_t itemCount = 1;
+    int32_t startNumber = 1;
+    int32_t itemSeparator = 0;
+    bool centerList = false;
+    // Tables.
+    int32_t separatorChar = ',';
+    int32_t paddingSpaces = 0;
+    bool centerText = false;
+    bool centerTable = false;
+    int32_t tableWidth = -1;
+    bool widthInPixels = false;
+    int32_t border = -1;
+    int32_t cellPadding = -1;
+    int32_t cellSpacing = -1;
+    // Lists and tables.
+    bool htmlWrapper = false;
+};
+
+struct ParseResult {
+    bool ok = false;
+    bool help = false;
+    std::string error; // what is wrong, when not ok
+    Request request;
+};
+
+ParseResult parseArguments(const std::vector<std::string>& arguments);
+std::string usageText();
+
+} // namespace pagewright

@@ -1,0 +1,70 @@
+// The conversion cores. Each reads lines from a LineReader and writes to an Output; opening and
+// closing files is left to the exported functions, so tests and fuzzers drive the cores in memory.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vellum {
+
+class LineReader;
+class Output;
+
+struct TextPageOptions {
+    std::string_view title;           // page title of the standard head
+    std::string_view textColor;       // empty: the default
+    std::string_view backgroundColor; // empty: the default
+    LineReader* input = nullptr;      // null: the template text instead of converted lines
+    LineReader* header = nullptr;     // copied in place of the standard head when set
+    LineReader* footer = nullptr;     // copied in place of the standard footer when set
+    int32_t frameResult = 0;          // what opening the header and footer files gave (0, -3, -4, -5)
+};
+// Text to an HTML page; returns the result of txt2h.
+int32_t convertTextPage(const TextPageOptions& options, Output& out);
+
+struct CodePageOptions {
+    std::string_view inputName;
+    std::string_view outputName;
+    int32_t marginSpaces = 0;
+    int32_t tabSpaces = 0;
+};
+// Code to a preformatted HTML page.
+void convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
+
+struct ListOptions {
+    std::string_view inputName;
+    bool ordered = false;
+    int32_t listType = 0;
+    int32_t listSource = 0;
+    int32_t itemCount = 0;
+    int32_t startNumber = 0;
+    int32_t itemSeparator = 0;
+    bool htmlWrapper = false;
+    bool centerList = false;
+};
+// A list from `input` (when listSource says so) or a blank list; returns the number of items.
+int32_t convertList(LineReader* input, const ListOptions& options, Output& out);
+
+struct TableOptions {
+    std::string_view inputName;
+    int32_t separatorChar = ',';
+    int32_t paddingSpaces = 0;
+    bool htmlWrapper = false;
+    bool centerText = false;
+    bool centerTable = false;
+    std::string_view textColor;
+    std::string_view backgroundColor;
+    int32_t tableWidth = -1;
+    bool widthInPixels = false;
+    int32_t border = -1;
+    int32_t cellPadding = -1;
+    int32_t cellSpacing = -1;
+};
+struct TableSize {
+    int64_t rows = 0;
+    int64_t columns = 0;
+};
+// A table from delimited data.
+TableSize convertTable(LineReader& input, const TableOptions& options, Output& out);
+
+} // namespace vellum

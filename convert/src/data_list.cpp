@@ -1,0 +1,175 @@
+// A data file, or nothing, to an ordered or unordered HTML list.
+#include "converters.h"
+
+#include "line_reader.h"
+#include "output.h"
+#include "text_utils.h"
+
+#include <climits>
+
+namespace vellum {
+namespace {
+
+constexpr int32_t kFromFile = 2;
+constexpr int32_t kNumberedBlank = 1;
+constexpr int32_t kByLine = 0, kByBlankLine = 1, kByNumeral = 2, kByAsterisk = 3;
+
+bool startsWithNonZeroDigit(std::string_view line)
+{
+    return !line.empty() && line[0] >= '1' && line[0] <= '9';
+}
+
+// The value of the leading digits of a line, held at the largest 32-bit value.
+int32_t leadingNumber(std::string_view line)
+{
+    long long value = 0;
+    for (std::size_t i = 0; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+        value = std::min<long long>(value * 10 + (line[i] - '0'), INT_MAX);
+    return static_cast<int32_t>(value);
+}
+
+// The type attribute for a list type, or nothing when the type has none.
+std::string_view typeAttribute(bool ordered, int32_t listType)
+{
+    static constexpr std::string_view kUnordered[] = {"", "disc", "circle", "square"};
+    static constexpr std::string_view kOrdered[] = {"", "", "i", "I", "a", "A"};
+    if (listType < 0)
+        return {};
+    if (ordered)
+        return listType < 6 ? kOrdered[listType] : std::string_view();
+    return listType < 4 ? kUnordered[listType] : std::string_view();
+}
+
+// The first number of an ordered list read with numerals: the leading number of the first line
+// that starts with a digit 1 to 9, or 1.
+int32_t findStartNumber(LineReader& input)
+{
+    std::string_view piece;
+    while (input.next(piece)) {
+        std::string_view line = trim_leading_blanks(trim_trailing_controls(piece));
+        if (startsWithNonZeroDigit(line))
+            return std::max(leadingNumber(line), 1);
+    }
+    return 1;
+}
+
+class ItemWriter {
+public:
+    ItemWriter(Output& out) : m_out(out) {}
+    void startItem()
+    {
+        m_out.put("\n<li>");
+        ++m_count;
+    }
+    int32_t count() const { return m_count; }
+
+private:
+    Output& m_out;
+    int32_t m_count = 0;
+};
+
+int32_t writeItemsFromFile(LineReader& input, int32_t separator, Output& out)
+{
+    ItemWriter items(out);
+    bool newItemPending = separator == kByBlankLine;
+    std::string_view piece;
+    while (!out.failed() && input.next(piece)) {
+        std::string_view line = trim_leading_blanks(trim_trailing_controls(piece));
+        if (line.empty()) {
+            if (separator == kByBlankLine)
+                newItemPending = true;
+            continue;
+        }
+        line = trim_trailing_spaces(line);
+        if (line[0] == '*' && separator == kByAsterisk) {
+            items.startItem();
+            out.put(line.substr(skip_chars_in_set(line, 0, "* ")));
+        } else if (startsWithNonZeroDigit(line) && separator == kByNumeral) {
+            items.startItem();
+            std::size_t text = skip_chars_in_set(line, skip_chars_in_set(line, 0, "01234567890."), " ");
+            out.put(line.substr(text));
+        } else {
+            if (separator == kByLine || newItemPending) {
+                items.startItem();
+                newItemPending = false;
+            } else {
+                out.put(' ');
+            }
+            out.put(line);
+        }
+    }
+    return items.count();
+}
+
+} // namespace
+
+int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
+{
+    const bool fromFile = options.listSource == kFromFile && input != nullptr;
+    const char letter = options.ordered ? 'o' : 'u';
+    const std::string_view kind = options.ordered ? "Ordered" : "Unordered";
+    int32_t startNumber = !fromFile && options.ordered ? options.startNumber : 1;
+
+    if (options.htmlWrapper) {
+        out.put("<html>\n<head><title>\n");
+        out.put(kind);
+        if (fromFile) {
+            out.put(" list formed from items in ");
+            out.put(base_name(options.inputName));
+        } else {
+            out.put(" list of ");
+            out.putInt(options.itemCount);
+            out.put(options.itemCount == 1 ? " item" : " items");
+        }
+        out.put(".\n</title></head>\n<body>\n");
+    }
+    if (options.centerList)
+        out.put("\n<center>\n<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">\n<tr><td>\n");
+
+    out.put("\n<");
+    out.put(letter);
+    out.put('l');
+    std::string_view type = typeAttribute(options.ordered, options.listType);
+    if (!type.empty()) {
+        out.put(" type=\"");
+        out.put(type);
+        out.put('"');
+    }
+
+    if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
+        startNumber = findStartNumber(*input);
+        input->rewind();
+    }
+    if (options.ordered && startNumber != 1) {
+        out.put(" start=\"");
+        out.putInt(startNumber);
+        out.put("\">");
+    } else {
+        out.put('>');
+    }
+
+    int32_t written = 0;
+    if (fromFile) {
+        written = writeItemsFromFile(*input, options.itemSeparator, out);
+    } else {
+        for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
+            out.put("\n<li>");
+            if (options.listSource == kNumberedBlank) {
+                out.put(" Item ");
+                out.putInt(item);
+            }
+        }
+        written = std::max(options.itemCount, 0);
+    }
+
+    out.put("\n</");
+    out.put(letter);
+    out.put("l>\n");
+    if (options.centerList)
+        out.put("\n</td></tr></table>\n</center>\n");
+    if (options.htmlWrapper)
+        out.put("\n</body></html>\n");
+    return written;
+}
+
+} // namespace vellum

@@ -1,0 +1,296 @@
+// Text to an HTML page: the page frame and the line loop of the text converter.
+#include "converters.h"
+
+#include "entities.h"
+#include "line_reader.h"
+#include "mail_headers.h"
+#include "markup.h"
+#include "output.h"
+#include "text_utils.h"
+
+#include <cstring>
+#include <string>
+
+namespace vellum {
+namespace {
+
+constexpr std::string_view kFooter = "\n</blockquote>\n</body>\n</html>\n\n";
+
+void writeStandardHead(const TextPageOptions& options, Output& out)
+{
+    out.put("\n<html>\n<head>\n<title>");
+    out.put(options.title);
+    out.put("</title>\n<meta name=\"DESCRIPTION\" content=\"\">\n<meta name=\"KEYWORDS\" content=\"\">"
+            "\n</head>\n\n<body bgcolor=\"");
+    out.put(options.backgroundColor.empty() ? std::string_view("#E0FFFF") : options.backgroundColor);
+    out.put("\" text=\"");
+    out.put(options.textColor.empty() ? std::string_view("#000000") : options.textColor);
+    out.put("\" link=\"#0000FF\" alink=\"#FF00FF\" vlink=\"#800080\" background=\"\">\n<blockquote>\n\n");
+}
+
+// Which marker a line holds, compared without regard to letter case: 0 none, -6 "<HTML>",
+// -7 "<X-HTML>" (only when there is no "<HTML>").
+int32_t htmlMarker(std::string_view line)
+{
+    auto matches = [&](std::size_t at, std::string_view upper) {
+        if (line.size() - at < upper.size())
+            return false;
+        for (std::size_t k = 0; k < upper.size(); ++k) {
+            char c = line[at + k];
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+            if (c != upper[k])
+                return false;
+        }
+        return true;
+    };
+    bool xhtml = false;
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p))))) {
+        std::size_t at = static_cast<std::size_t>(p - line.data());
+        if (matches(at, "<HTML>"))
+            return -6;
+        if (!xhtml && matches(at, "<X-HTML>"))
+            xhtml = true;
+        ++p;
+    }
+    return xhtml ? -7 : 0;
+}
+
+class TextConverter {
+public:
+    explicit TextConverter(Output& out) : m_out(out)
+    {
+        m_line.reserve(64 * 1024);
+        m_scratch.reserve(64 * 1024);
+    }
+
+    // Converts every line; returns 0, or -6 or -7 when a line holds an HTML marker.
+    int32_t run(LineReader& input)
+    {
+        std::string_view piece;
+        while (!m_out.failed() && input.next(piece)) {
+            piece = trim_trailing_controls(piece);
+            if (int32_t marker = htmlMarker(piece))
+                return marker;
+            convertLine(piece);
+        }
+        return 0;
+    }
+
+private:
+    void write(std::string_view text)
+    {
+        m_out.put(text);
+        m_paragraphOpen = false;
+    }
+
+    void convertLine(std::string_view piece)
+    {
+        if (is_blank_line(piece)) {
+            if (!m_paragraphOpen) {
+                m_out.put("\n<p>");
+                m_paragraphOpen = true;
+            }
+            return;
+        }
+        if (piece.substr(0, 12) == "From ???@???")
+            return;
+
+        m_line.assign(piece);
+        const int headerClass = classify_header_line(m_line);
+        if (headerClass == kDroppedHeader)
+            return;
+        if (headerClass == kWrittenHeader && !m_inPreformatted) {
+            substitute_entities(m_line, m_scratch);
+            m_out.put('\n');
+            if (!m_paragraphOpen)
+                m_out.put("<br>");
+            write(m_line);
+            return;
+        }
+
+        if (m_line[0] == '>' && !m_paragraphOpen)
+            write("<br>");
+        if (m_line.size() >= 2 && m_line.back() == '=' && m_line[m_line.size() - 2] == ' ')
+            m_line.pop_back();
+
+        if (markTags()) {
+            if (m_line.size() > 3 && !m_paragraphOpen && static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
+                static_cast<unsigned char>(m_line[1]) == kNoBreakSpace &&
+                static_cast<unsigned char>(m_line[2]) == kNoBreakSpace)
+                write("\n<p>");
+        }
+
+        substitute_entities(m_line, m_scratch);
+        make_heading(m_line, m_scratch);
+        link_web_addresses(m_line, m_scratch);
+        link_email_address(m_line, m_scratch);
+        writeLine();
+    }
+
+    // Turns the tags the text may hold into placeholders, tracks preformatted blocks and applies
+    // the typographic marks outside them. False when the paragraph check of indented lines is to
+    // be left out (a line inside a block that does not end it).
+    bool markTags()
+    {
+        bool hasTag = m_line.find('<') != npos;
+        if (hasTag)
+            replaceStartTags();
+        if (!m_inPreformatted) {
+            mark_double_dashes(m_line, m_scratch);
+            mark_spaced_hyphens(m_line, m_scratch);
+            bind_single_letter_words(m_line, m_scratch);
+            return true;
+        }
+        if (hasTag) {
+            const std::string endTag(1, static_cast<char>(kPreEndTag));
+            if (replace_all(m_line, "</PRE>", endTag, 0) || replace_all(m_line, "</pre>", endTag, 0)) {
+                m_inPreformatted = false;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // "<BR>", "<br>", "<P>", "<p>", "<HR>", "<hr>", "<PRE>" and "<pre>" become placeholders. No two
+    // of them can overlap, so one pass from the left does what one search per tag would.
+    void replaceStartTags()
+    {
+        struct Tag {
+            std::string_view text;
+            unsigned char mark;
+        };
+        static constexpr Tag kTags[] = {
+            {"<BR>", kBreakTag},    {"<br>", kBreakTag},     {"<P>", kParagraphTag},  {"<p>", kParagraphTag},
+            {"<HR>", kRuleTag},     {"<hr>", kRuleTag},      {"<PRE>", kPreStartTag}, {"<pre>", kPreStartTag},
+        };
+        m_scratch.clear();
+        const std::string_view line = m_line;
+        std::size_t copied = 0;
+        std::size_t i = line.find('<');
+        while (i != npos) {
+            std::size_t skip = 1;
+            for (const Tag& tag : kTags) {
+                if (line.compare(i, tag.text.size(), tag.text) == 0) {
+                    m_scratch.append(line, copied, i - copied);
+                    m_scratch += static_cast<char>(tag.mark);
+                    copied = i + tag.text.size();
+                    skip = tag.text.size();
+                    if (tag.mark == kPreStartTag)
+                        m_inPreformatted = true;
+                    break;
+                }
+            }
+            i = line.find('<', i + skip);
+        }
+        if (copied == 0)
+            return;
+        m_scratch.append(line, copied, npos);
+        m_line.swap(m_scratch);
+    }
+
+    void writeLine()
+    {
+        std::string& line = m_line;
+        if (line.empty())
+            return;
+        if (m_inPreformatted || line.size() == 1) {
+            line += '\n';
+            write(line);
+            return;
+        }
+        collapseSpaces(line);
+
+        const std::size_t n = line.size();
+        if (n >= 2 && line[n - 1] == '-' && line[n - 2] != '-' && !inside_web_address(line, n - 2)) {
+            // A word broken across lines: the next line goes on right after it.
+            line.pop_back();
+            write(line);
+            return;
+        }
+
+        std::size_t hyphens = 0;
+        while (hyphens < n && line[hyphens] == '-')
+            ++hyphens;
+        if (hyphens >= 10) {
+            if (hyphens == n) {
+                writeRule("<hr>\n");
+                return;
+            }
+            if ((hyphens + 2 < n && line[hyphens + 2] == '%') || (hyphens + 3 < n && line[hyphens + 3] == '%')) {
+                std::string rule = "<hr width=";
+                rule += std::to_string(parseLeadingInt(std::string_view(line).substr(hyphens)));
+                rule += "%>\n";
+                writeRule(rule);
+                return;
+            }
+        }
+        if (line.compare(0, 4, "----") == 0 || line.compare(0, 4, "====") == 0) {
+            m_out.put("<br>\n");
+            m_out.put(line);
+            write("<br>\n");
+            return;
+        }
+        line += '\n';
+        write(line);
+    }
+
+    void writeRule(std::string_view rule)
+    {
+        if (!m_paragraphOpen)
+            m_out.put("<p>");
+        write(rule);
+    }
+
+    static void collapseSpaces(std::string& line)
+    {
+        if (line.find("  ") == npos)
+            return;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == ' ' && kept > 0 && line[kept - 1] == ' ')
+                continue;
+            line[kept++] = line[i];
+        }
+        line.resize(kept);
+    }
+
+    Output& m_out;
+    std::string m_line;
+    std::string m_scratch;
+    bool m_paragraphOpen = false;
+    bool m_inPreformatted = false;
+};
+
+} // namespace
+
+int32_t convertTextPage(const TextPageOptions& options, Output& out)
+{
+    int32_t result = options.frameResult;
+    if (options.header) {
+        copy_file_lines(*options.header, out);
+        out.put('\n');
+    } else {
+        writeStandardHead(options, out);
+    }
+
+    if (!options.input) {
+        out.put("\nPage content goes here.\n\n");
+    } else {
+        TextConverter converter(out);
+        if (int32_t marker = converter.run(*options.input))
+            return marker; // the page stops here, without a footer
+    }
+
+    if (options.footer) {
+        out.put('\n');
+        copy_file_lines(*options.footer, out);
+    } else {
+        out.put(kFooter);
+    }
+    return result;
+}
+
+} // namespace vellum

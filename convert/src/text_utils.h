@@ -1,0 +1,95 @@
+// Small text routines shared by the converters. Lines are byte strings; nothing here looks at
+// an encoding.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vellum {
+
+class LineReader;
+class Output;
+
+inline constexpr std::size_t npos = std::string_view::npos;
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Removes from the end every byte below 32 (line ends and other control characters).
+inline std::string_view trim_trailing_controls(std::string_view line)
+{
+    std::size_t n = line.size();
+    while (n > 0 && static_cast<unsigned char>(line[n - 1]) < 32)
+        --n;
+    return line.substr(0, n);
+}
+
+// Removes the leading spaces and tabs.
+inline std::string_view trim_leading_blanks(std::string_view line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
+    return line.substr(i);
+}
+
+// Removes trailing spaces (tabs stay).
+inline std::string_view trim_trailing_spaces(std::string_view line)
+{
+    std::size_t n = line.size();
+    while (n > 0 && line[n - 1] == ' ')
+        --n;
+    return line.substr(0, n);
+}
+
+// The first position at or after `pos` that holds neither a space nor a tab.
+inline std::size_t skip_blanks(std::string_view line, std::size_t pos)
+{
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    return pos;
+}
+
+// The first position at or after `pos` whose byte is not in `set`.
+inline std::size_t skip_chars_in_set(std::string_view line, std::size_t pos, std::string_view set)
+{
+    while (pos < line.size() && set.find(line[pos]) != npos)
+        ++pos;
+    return pos;
+}
+
+// True when the line is empty or holds only spaces and tabs.
+inline bool is_blank_line(std::string_view line)
+{
+    for (char c : line)
+        if (!isBlank(c))
+            return false;
+    return true;
+}
+
+// The part of a path after its last folder separator; the whole path when it has none.
+inline std::string_view base_name(std::string_view path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == npos ? path : path.substr(slash + 1);
+}
+
+// Replaces every occurrence of `pattern` from the left. With a limit above 0, stops before the
+// first replacement that would make the line longer than the limit. True when anything was
+// replaced. The replacement must not contain the pattern.
+bool replace_all(std::string& line, std::string_view pattern, std::string_view replacement, std::size_t limit);
+
+// Copies the lines of a file to the output unchanged but for their line ends, which become "\n".
+void copy_file_lines(LineReader& file, Output& out);
+
+// Case-sensitive search for `pattern` at or after `from`.
+std::size_t findText(std::string_view text, std::string_view pattern, std::size_t from = 0);
+
+// Reads an integer as C's atoi does: leading white space, an optional sign, then digits. Values
+// beyond the 32-bit range are clamped to it.
+int parseLeadingInt(std::string_view text);
+
+} // namespace vellum
