@@ -23,9 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr unsigned SEED = 20240601;
-constexpr int TEXT_CASES = 1500;
-constexpr int CODE_CASES = 1500;
-constexpr int LATE_MARKER_CASES = 40;
+constexpr int TEXT_CASES = 3000;
+constexpr int CODE_CASES = 2000;
+constexpr int LATE_MARKER_CASES = 60;
 constexpr int MISMATCHES_SHOWN = 3;
 
 // ---------------------------------------------------------------------------------------------
@@ -187,8 +187,29 @@ public:
         return chance(25) ? pick(starts) : std::string();
     }
 
+    // Lines shaped for one rule at a time: rules with a width, words broken at the line end, and
+    // addresses at the link limit that run into the line end.
+    std::string shaped_line()
+    {
+        using Texts = std::vector<std::string>;
+        switch (between(0, 2)) {
+        case 0:
+            return std::string(static_cast<std::size_t>(between(10, 13)), '-') +
+                   pick(Texts{"", " ", "\t", "\r", "\v", "+", "-", "x"}) + std::to_string(between(0, 120)) +
+                   pick(Texts{"%", " %", "%x", "% ", ""});
+        case 1:
+            return pick(Texts{"", "> ", "From: ", "\xA0\xA0\xA0"}) + fragment() + "word" + fragment() + "-";
+        default:
+            return pick(Texts{"", "see ", "ftp://a.b ", "\"q\" "}) + pick(Texts{"http://", "www.", "https://"}) +
+                   std::string(static_cast<std::size_t>(between(148, 158)), 'a') + fragment() +
+                   pick(Texts{"-", ".", ".-", " x-", "&b-", "\"x-", "--"});
+        }
+    }
+
     std::string line()
     {
+        if (chance(10))
+            return shaped_line();
         std::string text = line_start();
         int count = between(0, 12);
         for (int i = 0; i < count; ++i)

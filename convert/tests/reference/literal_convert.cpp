@@ -429,12 +429,14 @@ Line to_upper(Line line)
     return line;
 }
 
-// The number after a rule's hyphens: leading spaces and tabs skipped, an optional sign, the digits up
-// to the first non-digit.
+// The number after a rule's hyphens, read as atoi reads it: leading white space (space, tab, line
+// feed, vertical tab, form feed, carriage return) skipped, an optional sign, the digits up to the
+// first non-digit.
 int rule_width(const Line& line, std::size_t from)
 {
+    static const Line white_space = u" \t\n\v\f\r";
     std::size_t i = from;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+    while (i < line.size() && white_space.find(line[i]) != Line::npos)
         ++i;
     bool negative = false;
     if (i < line.size() && (line[i] == '+' || line[i] == '-')) {

@@ -98,6 +98,7 @@ TEST(LiteralText, RulesAndUnderlines)
         {"\n" + thirty + "\n", "\n<p><hr>\n"},
         {"----------50%\n", "<p><hr width=50%>\n"},
         {"---------- 75%\n", "<p><hr width=75%>\n"},
+        {"----------\r5%\n", "<p><hr width=5%>\n"},
         {"----------5%\n", "<br>\n----------5%<br>\n"},
         {"---------\n", "<br>\n---------<br>\n"},
         {"==== Title\n", "<br>\n==== Title<br>\n"},
@@ -186,6 +187,9 @@ TEST(LiteralText, EmailAddresses)
         {"a@x.com b@y.com\n", "<a href=\"mailto:a@x.com\">a@x.com</a> b@y.com\n"},
         {"Name <john@x.com>\n", "Name &lt;<a href=\"mailto:john@x.com\">john@x.com</a>&gt;\n"},
         {"@x.com\n", "@x.com\n"},
+        // The sentence's full stop leaves the address but stays the last full stop seen after the "@".
+        {"x@.com.\n", "<a href=\"mailto:x@.com\">x@.com</a>.\n"},
+        {"x@.com\n", "x@.com\n"},
     });
 }
 
