@@ -1,53 +1,22 @@
 #include "frontends/ResultCaptions.h"
 
+#include "messages.h"
+#include "vellum62.h"
+
 namespace pagewright {
-namespace {
 
-QString HtmlRefusal(const char* tag)
-{
-    return QStringLiteral("Input file contains \"") + QLatin1String(tag) +
-           QStringLiteral("\" so appears to be HTML not text.") + QStringLiteral(" No output file created.");
-}
-
-// The captions both txt2h tabs share; empty for a code they do not name.
-QString HeaderFooterCaption(int code)
-{
-    switch (code) {
-    case -5:
-        return QStringLiteral("Could not open header file or footer file (standard header and footer used).");
-    case -4:
-        return QStringLiteral("Could not open footer file (standard footer used).");
-    case -3:
-        return QStringLiteral("Could not open header file (standard header used).");
-    case -2:
-        return QStringLiteral("Could not open output file.");
-    default:
-        return {};
-    }
-}
-
-} // namespace
+// The words come from the result messages the command-line converter shares.
 
 RunResult TextToHtmlResult(int code)
 {
-    if (code == -7)
-        return {HtmlRefusal("<X-HTML>"), false};
-    if (code == -6)
-        return {HtmlRefusal("<HTML>"), false};
-    if (code == -1)
-        return {QStringLiteral("Could not open input file."), false};
-    const QString failure = HeaderFooterCaption(code);
-    if (!failure.isEmpty())
-        return {failure, false};
-    return {QStringLiteral("Conversion successful."), true};
+    const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
+    return {QString::fromStdString(textResultMessage(code)), !failed};
 }
 
 RunResult TemplateResult(int code)
 {
-    const QString failure = HeaderFooterCaption(code);
-    if (!failure.isEmpty())
-        return {failure, false};
-    return {QStringLiteral("HTML template file successfully created."), true};
+    const bool failed = code >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED && code <= VELLUM62_OUTPUT_NOT_OPENED;
+    return {QString::fromStdString(templateResultMessage(code)), !failed};
 }
 
 QString ToolNotAvailableCaption()

@@ -27,7 +27,10 @@ std::string frameMessage(int32_t result)
 
 std::string counted(int64_t count, const char* one, const char* many)
 {
-    return " " + std::to_string(count) + (count == 1 ? one : many);
+    std::string text = " ";
+    text += std::to_string(count);
+    text += count == 1 ? one : many;
+    return text;
 }
 
 } // namespace
