@@ -72,6 +72,13 @@ QWidget* frmMain::BuildDataTableTab()
     layout->addSpacing(6);
 
     AddTabFooter(layout, 4, DataTableSlot, QStringLiteral("Convert data to table"));
+
+    // Typing into the separator box changes the run as much as choosing an entry does.
+    cboSeparatorChar->setInsertPolicy(QComboBox::NoInsert);
+    connect(cboSeparatorChar, &QComboBox::currentTextChanged, this, [this] { ClearResult(-1); });
+    connect(cboPaddingSpaces, &QComboBox::currentIndexChanged, this, [this] { ClearResult(-1); });
+    for (QCheckBox* check : {chkAddHTMLWrapper3, chkCenterText3, chkCenterTable3})
+        connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
     return tab;
 }
 
