@@ -76,6 +76,15 @@ void SampleLines::paintEvent(QPaintEvent*)
     }
 }
 
+ChannelSpin::ChannelSpin(QWidget* parent, const QString& name) : QScrollBar(Qt::Vertical, parent)
+{
+    setObjectName(name);
+    setRange(0, 255);
+    setSingleStep(5);
+    setPageStep(25);
+    connect(this, &QScrollBar::valueChanged, this, &ChannelSpin::channelChanged);
+}
+
 frmSpecifyColors::frmSpecifyColors(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmSpecifyColors"));
@@ -135,7 +144,7 @@ void frmSpecifyColors::BuildGroup(int group, const QString& caption)
         const char* spin;
         std::array<QLabel*, 2>& labels;
         std::array<QLineEdit*, 2>& boxes;
-        std::array<QScrollBar*, 2>& spins;
+        std::array<ChannelSpin*, 2>& spins;
     };
     const Row rows[] = {{"Red", "txbRed", "vsbRed", lblRed, txbRed, vsbRed},
                         {"Green", "txbGreen", "vsbGreen", lblGreen, txbGreen, vsbGreen},
@@ -151,15 +160,9 @@ void frmSpecifyColors::BuildGroup(int group, const QString& caption)
         r.boxes[group]->setAccessibleName(name);
         r.boxes[group]->setFixedWidth(r.boxes[group]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
 
-        // The spin control: a small vertical scroll bar whose upper arrow raises the channel by 5.
-        auto* spin = new QScrollBar(Qt::Vertical, frame);
-        spin->setObjectName(Indexed(r.spin, group));
+        // The spin control; one arrow click moves the channel by 5.
+        auto* spin = new ChannelSpin(frame, Indexed(r.spin, group));
         spin->setAccessibleName(name);
-        spin->setRange(0, 255);
-        spin->setSingleStep(5);
-        spin->setPageStep(25);
-        spin->setInvertedAppearance(true);
-        spin->setInvertedControls(false);
         spin->setFixedHeight(r.boxes[group]->sizeHint().height());
         r.spins[group] = spin;
 
@@ -167,7 +170,7 @@ void frmSpecifyColors::BuildGroup(int group, const QString& caption)
         grid->addWidget(r.boxes[group], c + 1, 1);
         grid->addWidget(spin, c + 1, 2);
         const auto channel = static_cast<Channel>(c);
-        connect(spin, &QScrollBar::valueChanged, this, [this, group, channel] { Spin_Change(group, channel); });
+        connect(spin, &ChannelSpin::channelChanged, this, [this, group, channel] { Spin_Change(group, channel); });
         connect(r.boxes[group], &QLineEdit::textChanged, this, [this, group, channel] { Box_Change(group, channel); });
         connect(r.boxes[group], &QLineEdit::returnPressed, this, [this] { cmdAccept->setFocus(); });
     }
@@ -180,7 +183,7 @@ QLineEdit* frmSpecifyColors::Box(int group, Channel channel) const
     return channel == Red ? txbRed[group] : channel == Green ? txbGreen[group] : txbBlue[group];
 }
 
-QScrollBar* frmSpecifyColors::Spin(int group, Channel channel) const
+ChannelSpin* frmSpecifyColors::Spin(int group, Channel channel) const
 {
     return channel == Red ? vsbRed[group] : channel == Green ? vsbGreen[group] : vsbBlue[group];
 }
@@ -199,8 +202,8 @@ void frmSpecifyColors::Form_Activate()
         const std::pair<Channel, int16_t> channels[] = {
             {Blue, BluePart(color)}, {Green, GreenPart(color)}, {Red, RedPart(color)}};
         for (const auto& [channel, value] : channels) {
-            Spin(group, channel)->setValue(value);
-            Box(group, channel)->setText(QString::number(Spin(group, channel)->value()));
+            Spin(group, channel)->setChannel(value);
+            Box(group, channel)->setText(QString::number(Spin(group, channel)->channel()));
         }
     }
     ShowHexColor(0);
@@ -216,7 +219,7 @@ void frmSpecifyColors::Spin_Change(int group, Channel channel)
     if (!m_ready)
         return;
     QLineEdit* box = Box(group, channel);
-    const int value = Spin(group, channel)->value();
+    const int value = Spin(group, channel)->channel();
     if (LeadingNumber(box->text()) != value)
         box->setText(QString::number(value));
     StoreChannelColor(group);
@@ -243,8 +246,8 @@ void frmSpecifyColors::Box_Change(int group, Channel channel)
         return;
     }
     const int value = trimmed.isEmpty() ? 0 : trimmed.toInt();
-    if (value != Spin(group, channel)->value())
-        Spin(group, channel)->setValue(value);
+    if (value != Spin(group, channel)->channel())
+        Spin(group, channel)->setChannel(value);
     StoreChannelColor(group);
     ShowHexColor(group);
     DrawColorSample();
@@ -252,17 +255,17 @@ void frmSpecifyColors::Box_Change(int group, Channel channel)
 
 void frmSpecifyColors::StoreChannelColor(int group)
 {
-    const int32_t color = MakeColor(static_cast<int16_t>(vsbRed[group]->value()),
-                                    static_cast<int16_t>(vsbGreen[group]->value()),
-                                    static_cast<int16_t>(vsbBlue[group]->value()));
+    const int32_t color = MakeColor(static_cast<int16_t>(vsbRed[group]->channel()),
+                                    static_cast<int16_t>(vsbGreen[group]->channel()),
+                                    static_cast<int16_t>(vsbBlue[group]->channel()));
     (group == 0 ? TextColor : BackColor) = color;
 }
 
 void frmSpecifyColors::ShowHexColor(int group)
 {
-    lblHexColor[group]->setText(HexTriplet(static_cast<int16_t>(vsbRed[group]->value()),
-                                           static_cast<int16_t>(vsbGreen[group]->value()),
-                                           static_cast<int16_t>(vsbBlue[group]->value())));
+    lblHexColor[group]->setText(HexTriplet(static_cast<int16_t>(vsbRed[group]->channel()),
+                                           static_cast<int16_t>(vsbGreen[group]->channel()),
+                                           static_cast<int16_t>(vsbBlue[group]->channel())));
 }
 
 void frmSpecifyColors::DrawColorSample()

@@ -5,6 +5,7 @@
 #define PAGEWRIGHT_FRMSPECIFYCOLORS_H
 
 #include <QDialog>
+#include <QScrollBar>
 
 #include <array>
 #include <cstdint>
@@ -13,7 +14,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
 
 namespace pagewright {
 
@@ -40,6 +40,19 @@ private:
     int32_t m_background = 0xFFFFFF;
 };
 
+// A channel's spin control: a small vertical scroll bar whose upper arrow raises the channel.
+// The bar itself counts downwards from its top, so the channel is read through channel().
+class ChannelSpin : public QScrollBar {
+    Q_OBJECT
+public:
+    ChannelSpin(QWidget* parent, const QString& name);
+    int channel() const { return maximum() - value(); }
+    void setChannel(int channel) { setValue(maximum() - channel); }
+
+signals:
+    void channelChanged();
+};
+
 class frmSpecifyColors : public QDialog {
     Q_OBJECT
 public:
@@ -56,7 +69,7 @@ public:
     std::array<QFrame*, 2> fraColor{};
     std::array<QLabel*, 2> lblTextColor{}, lblRed{}, lblGreen{}, lblBlue{}, lblHexColor{};
     std::array<QLineEdit*, 2> txbRed{}, txbGreen{}, txbBlue{};
-    std::array<QScrollBar*, 2> vsbRed{}, vsbGreen{}, vsbBlue{};
+    std::array<ChannelSpin*, 2> vsbRed{}, vsbGreen{}, vsbBlue{};
     SampleLines* pic123Testing;
     QPushButton* cmdAccept;
     QPushButton* cmdCancel;
@@ -69,7 +82,7 @@ protected:
 
 private:
     QLineEdit* Box(int group, Channel channel) const;
-    QScrollBar* Spin(int group, Channel channel) const;
+    ChannelSpin* Spin(int group, Channel channel) const;
     void BuildGroup(int group, const QString& caption);
     void Spin_Change(int group, Channel channel);
     void Box_Change(int group, Channel channel);

@@ -44,9 +44,12 @@ void frmMain::cmdSpecifyColors_Click(int index)
     dialog->BackColor = BackColors[index];
     dialog->lblWhatThisIs->setText(QString::fromLatin1(kColorHeadings[index]));
     // Near the main window's top right corner: 700 twips down, 100 twips in from its right edge.
+    // The dialog gets its frame only when shown; it is taken to be as wide as the main window's.
+    dialog->ensurePolished();
     dialog->adjustSize();
     const QRect main = frameGeometry();
-    dialog->move(main.x() + main.width() - dialog->frameGeometry().width() - TwipsToPixels(100, logicalDpiX()),
+    const int dialogWidth = dialog->width() + (main.width() - width());
+    dialog->move(main.x() + main.width() - dialogWidth - TwipsToPixels(100, logicalDpiX()),
                  main.y() + TwipsToPixels(700, logicalDpiY()));
     m_platform.runModal(*dialog);
     if (dialog->Accepted) {

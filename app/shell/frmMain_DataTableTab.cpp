@@ -56,11 +56,13 @@ QWidget* frmMain::BuildDataTableTab()
 
     auto* colors = new QHBoxLayout;
     colors->addWidget(BuildColorGroup(0, QStringLiteral("Specify table colors"),
-                                      QStringLiteral("Use specified colors for text and background")),
-                      1);
+                                      QStringLiteral("Use specified colors for text and background")));
+    // The sample stands beside the hex colours it shows.
     picSample = new ColorSample(tab, QStringLiteral("picSample"));
     picSample->setVisible(false);
+    colors->addSpacing(12);
     colors->addWidget(picSample, 0, Qt::AlignBottom);
+    colors->addStretch(1);
     layout->addLayout(colors);
 
     cmdSpecifyBorder[0] = MakeButton(tab, Indexed("cmdSpecifyBorder", 0),
