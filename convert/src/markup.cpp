@@ -13,23 +13,25 @@ namespace vellum
 namespace
 {
 
+constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
 constexpr uint64_t kOnes = 0x0101010101010101ULL;
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
 
-constexpr bool hasByte(uint64_t word, unsigned char byte)
+// The high bit of every byte of `word` that equals `byte`, exactly.
+constexpr uint64_t bytesEqual(uint64_t word, unsigned char byte)
 {
     const uint64_t v = word ^ (kOnes * byte);
-    return ((v - kOnes) & ~v & kHighBits) != 0;
+    return ~(((v & kLow7) + kLow7) | v | kLow7);
 }
 
-// True when none of eight bytes can have a replacement: none is 0x80 or above, and none is one
-// of the four characters HTML reserves (the only replaced bytes below 0x80).
-bool plainBlock(const char* bytes)
+// The high bit of every byte of eight that may have a replacement: bytes of 0x80 and above, and
+// the four characters HTML reserves (the only replaced bytes below 0x80).
+uint64_t candidateBytes(const char* bytes)
 {
     uint64_t word;
     std::memcpy(&word, bytes, sizeof word);
-    return (word & kHighBits) == 0 && !hasByte(word, '&') && !hasByte(word, '<') && !hasByte(word, '>') &&
-           !hasByte(word, '"');
+    return (word & kHighBits) | bytesEqual(word, '&') | bytesEqual(word, '<') | bytesEqual(word, '>') |
+           bytesEqual(word, '"');
 }
 
 } // namespace
@@ -39,22 +41,22 @@ void appendMapped(std::string& out, std::string_view text, const ByteTable& tabl
     const char* data = text.data();
     const std::size_t n = text.size();
     std::size_t run = 0;
+    auto replace = [&](std::size_t at) {
+        const unsigned char c = static_cast<unsigned char>(data[at]);
+        if (table.replaced[c]) {
+            out.append(data + run, at - run);
+            out.append(table.replacement[c]);
+            run = at + 1;
+        }
+    };
     std::size_t i = 0;
-    while (i < n) {
-        if (i + 8 <= n && plainBlock(data + i)) {
-            i += 8;
-            continue;
-        }
-        const std::size_t end = std::min(n, i + 8);
-        for (; i < end; ++i) {
-            const unsigned char c = static_cast<unsigned char>(data[i]);
-            if (table.replaced[c]) {
-                out.append(data + run, i - run);
-                out.append(table.replacement[c]);
-                run = i + 1;
-            }
-        }
+    for (; i + 8 <= n; i += 8) {
+        // Only the bytes that may have a replacement are looked at, lowest address first.
+        for (uint64_t candidates = candidateBytes(data + i); candidates != 0; candidates &= candidates - 1)
+            replace(i + static_cast<std::size_t>(__builtin_ctzll(candidates)) / 8);
     }
+    for (; i < n; ++i)
+        replace(i);
     out.append(data + run, n - run);
 }
 
