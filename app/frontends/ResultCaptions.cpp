@@ -19,6 +19,27 @@ RunResult TemplateResult(int code)
     return {QString::fromStdString(templateResultMessage(code)), !failed};
 }
 
+RunResult CodeToHtmlResult(int code)
+{
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    return {QString::fromStdString(codeResultMessage(code)), !failed};
+}
+
+RunResult ListResult(int code, bool ordered)
+{
+    // A file without items still gets its (empty) list written, but there is nothing to show.
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0;
+    return {QString::fromStdString(listResultMessage(code, ordered)), !failed};
+}
+
+RunResult TableResult(int code)
+{
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    const int rows = code / VELLUM62_ROW_FACTOR;
+    const int columns = code % VELLUM62_ROW_FACTOR;
+    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
+}
+
 QString ToolNotAvailableCaption()
 {
     return QStringLiteral("This tool is not available yet.");

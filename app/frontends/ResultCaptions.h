@@ -1,4 +1,4 @@
-// Result lines of the Text to HTML and HTML Template tabs by the library's result code.
+// Result lines of the converting tabs by the library's result code.
 #ifndef PAGEWRIGHT_RESULTCAPTIONS_H
 #define PAGEWRIGHT_RESULTCAPTIONS_H
 
@@ -13,6 +13,11 @@ struct RunResult {
 
 RunResult TextToHtmlResult(int code);
 RunResult TemplateResult(int code);
+RunResult CodeToHtmlResult(int code);
+// code: the number of items written; ordered: an ordered list was asked for.
+RunResult ListResult(int code, bool ordered);
+// code: rows x 100 + columns.
+RunResult TableResult(int code);
 
 // Written by the perform buttons of tools that do not work yet.
 QString ToolNotAvailableCaption();

@@ -12,24 +12,31 @@
 
 namespace pagewright {
 
+std::pair<QByteArray, QByteArray> frmMain::ColorArguments(int colorIndex) const
+{
+    if (!chkUseSpecifiedColors[colorIndex]->isChecked())
+        return {};
+    return {ToLibraryText(lblTextHex[colorIndex]->text()), ToLibraryText(lblBackgroundHex[colorIndex]->text())};
+}
+
 std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input)
 {
-    const bool colors = chkUseSpecifiedColors[colorIndex]->isChecked();
-    const QByteArray textColor = colors ? ToLibraryText(lblTextHex[colorIndex]->text()) : QByteArray();
-    const QByteArray backColor = colors ? ToLibraryText(lblBackgroundHex[colorIndex]->text()) : QByteArray();
+    const auto [textColor, backColor] = ColorArguments(colorIndex);
     const int h = GetHeaderFooterFile();
     const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
     const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
     const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
 
-    QString error;
-    const auto txt2h = m_library.bind<vellum62_txt2h_fn>("txt2h", &error);
-    if (txt2h == nullptr) {
-        Label2[slot]->setText(error);
+    const auto txt2h = BindExport<vellum62_txt2h_fn>(slot, "txt2h");
+    if (txt2h == nullptr)
         return std::nullopt;
-    }
     return txt2h(title.constData(), input.constData(), output.constData(), header.constData(), footer.constData(),
                  textColor.constData(), backColor.constData(), 0);
+}
+
+void frmMain::ShowLibraryError(int slot, const QString& error)
+{
+    Label2[slot]->setText(error);
 }
 
 void frmMain::ShowRunResult(int slot, const RunResult& result)

@@ -1,5 +1,7 @@
 #include "shell/Controls.h"
 
+#include "dialogs/ColorRoutines.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -113,7 +115,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
 
 QColor ToQColor(int32_t value)
 {
-    return QColor(value % 256, (value % 65536) / 256, value / 65536);
+    return QColor(RedPart(value), GreenPart(value), BluePart(value));
 }
 
 ColorSample::ColorSample(QWidget* parent, const QString& name) : QWidget(parent)

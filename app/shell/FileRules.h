@@ -3,6 +3,8 @@
 #ifndef PAGEWRIGHT_FILERULES_H
 #define PAGEWRIGHT_FILERULES_H
 
+#include "dialogs/NumberText.h"
+
 #include <QString>
 
 namespace pagewright {
@@ -30,8 +32,6 @@ QString ExtensionMessage(const QString& kind, const QString& ext1, const QString
 QString ProposedOutputName(const QString& input);
 // The text up to and including its last "/"; "" when it has none.
 QString FolderOfPath(const QString& path);
-// The number at the start of a text (after blanks, with sign and fraction); 0 when none.
-double LeadingNumber(const QString& text);
 
 // The Data to List tab's choice of list source.
 enum class ListSource { ReadFile, BlankList, BlankListWithItemNumbers };

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -31,7 +32,10 @@ class ColorSample;
 class LinkLabel;
 class Platform;
 class frmHowToView;
+class frmSpecifyBorderEtc;
+class frmSpecifyColors;
 class frmView;
+struct TableProperties;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -70,6 +74,11 @@ public:
     int CheckOutputSize(int slot);
     frmView* Viewer();
     frmHowToView* HowToView();
+    frmSpecifyColors* SpecifyColors();
+    frmSpecifyBorderEtc* SpecifyBorderEtc();
+    // The five table-property arrays at a table index (0 Data to Table, 1 Table Creator).
+    TableProperties TablePropertiesAt(int tableIndex) const;
+    void SetTablePropertiesAt(int tableIndex, const TableProperties& properties);
 
     // --- Handlers -----------------------------------------------------------------------------
     void SSTab1_Click();
@@ -95,8 +104,13 @@ public:
     void cmdViewHeaderFile_Click(int index);
     void cmdViewFooterFile_Click(int index);
     void chkUseSpecifiedColors_Click(int index);
+    void cmdSpecifyColors_Click(int index);
+    void cmdSpecifyBorder_Click(int tableIndex);
     void UpdateListTypeControls();
     void ListSourceOption_Click();
+    void SpacesChoice_Click(QComboBox* list, QLabel* after);
+    void txbNumberOfItems_Enter();
+    void txbStartNumber_Enter();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,7 +145,24 @@ private:
     // Front ends of the working tools.
     void ConvertTextToHtml(int slot);
     void CreateHtmlTemplate(int slot);
+    void ConvertCodeToHtml(int slot);
+    void CreateList(int slot);
+    void ConvertDataToTable(int slot);
     void ShowToolNotAvailable(int slot);
+    // The export of the conversion library, or nullptr after writing why it is missing into the
+    // slot's result line.
+    template <typename Fn> Fn BindExport(int slot, const char* name)
+    {
+        QString error;
+        const Fn fn = m_library.bind<Fn>(name, &error);
+        if (fn == nullptr)
+            ShowLibraryError(slot, error);
+        return fn;
+    }
+    void ShowLibraryError(int slot, const QString& error);
+    // The text and background colours for the library: the hex labels of the colour index when
+    // its check box is ticked, else two empty texts.
+    std::pair<QByteArray, QByteArray> ColorArguments(int colorIndex) const;
     // Calls txt2h with the tab's output, header and footer files and colours; nothing when the
     // library or the call is missing (the result line then says why).
     std::optional<int> CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input);
@@ -156,6 +187,8 @@ private:
     qint64 m_outputLength = 0;
     frmView* m_view = nullptr;
     frmHowToView* m_howToView = nullptr;
+    frmSpecifyColors* m_specifyColors = nullptr;
+    frmSpecifyBorderEtc* m_specifyBorderEtc = nullptr;
 
 public:
     // --- Controls -----------------------------------------------------------------------------

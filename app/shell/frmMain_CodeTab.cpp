@@ -40,7 +40,18 @@ QWidget* frmMain::BuildCodeTab()
     layout->addSpacing(6);
 
     AddTabFooter(layout, 2, CodeSlot, QStringLiteral("Convert code file to HTML file"));
+
+    connect(cboMarginSpaces, &QComboBox::currentIndexChanged, this,
+            [this] { SpacesChoice_Click(cboMarginSpaces, lblMarginSpaces2); });
+    connect(cboTabSpaces, &QComboBox::currentIndexChanged, this,
+            [this] { SpacesChoice_Click(cboTabSpaces, lblTabSpaces2); });
     return tab;
+}
+
+void frmMain::SpacesChoice_Click(QComboBox* list, QLabel* after)
+{
+    after->setText(list->currentText() == QLatin1String("1") ? QStringLiteral("space") : QStringLiteral("spaces"));
+    ClearResult(-1);
 }
 
 } // namespace pagewright

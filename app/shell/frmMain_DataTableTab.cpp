@@ -56,11 +56,13 @@ QWidget* frmMain::BuildDataTableTab()
 
     auto* colors = new QHBoxLayout;
     colors->addWidget(BuildColorGroup(0, QStringLiteral("Specify table colors"),
-                                      QStringLiteral("Use specified colors for text and background")),
-                      1);
+                                      QStringLiteral("Use specified colors for text and background")));
+    // The sample stands beside the hex colours it shows.
     picSample = new ColorSample(tab, QStringLiteral("picSample"));
     picSample->setVisible(false);
+    colors->addSpacing(12);
     colors->addWidget(picSample, 0, Qt::AlignBottom);
+    colors->addStretch(1);
     layout->addLayout(colors);
 
     cmdSpecifyBorder[0] = MakeButton(tab, Indexed("cmdSpecifyBorder", 0),
@@ -72,6 +74,13 @@ QWidget* frmMain::BuildDataTableTab()
     layout->addSpacing(6);
 
     AddTabFooter(layout, 4, DataTableSlot, QStringLiteral("Convert data to table"));
+
+    // Typing into the separator box changes the run as much as choosing an entry does.
+    cboSeparatorChar->setInsertPolicy(QComboBox::NoInsert);
+    connect(cboSeparatorChar, &QComboBox::currentTextChanged, this, [this] { ClearResult(-1); });
+    connect(cboPaddingSpaces, &QComboBox::currentIndexChanged, this, [this] { ClearResult(-1); });
+    for (QCheckBox* check : {chkAddHTMLWrapper3, chkCenterText3, chkCenterTable3})
+        connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
     return tab;
 }
 

@@ -37,10 +37,12 @@ void frmMain::ConnectFileControls()
         connect(cmdViewHeaderFile[i], &QPushButton::clicked, this, [this, i] { cmdViewHeaderFile_Click(i); });
         connect(cmdViewFooterFile[i], &QPushButton::clicked, this, [this, i] { cmdViewFooterFile_Click(i); });
     }
-    // Tools whose operations come later say so in their result line.
     for (int i = 0; i < 4; ++i)
-        connect(cmdSpecifyColors[i], &QPushButton::clicked, this, [this] { ShowToolNotAvailable(GetIndex()); });
-    for (QPushButton* b : {cmdSpecifyBorder[0], cmdSpecifyBorder[1], cmdSaveLoad[0], cmdSaveLoad[1], cmdSaveLoad[2]})
+        connect(cmdSpecifyColors[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyColors_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(cmdSpecifyBorder[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyBorder_Click(i); });
+    // The Table Creator's table files come later; its buttons say so in the result line.
+    for (QPushButton* b : cmdSaveLoad)
         connect(b, &QPushButton::clicked, this, [this] { ShowToolNotAvailable(GetIndex()); });
 }
 
@@ -201,29 +203,6 @@ bool frmMain::CheckFileExtension(const QString& kind, int slot, const QString& e
     m_platform.message(this, QStringLiteral("Invalid file extension"), ExtensionMessage(kind, ext1, ext2),
                        MsgIcon::Exclamation);
     return false;
-}
-
-void frmMain::chkUseSpecifiedColors_Click(int index)
-{
-    const bool on = chkUseSpecifiedColors[index]->isChecked() && chkUseSpecifiedColors[index]->isEnabled();
-    cmdSpecifyColors[index]->setEnabled(on);
-    if (index < 3) {
-        for (QLabel* label : {lblTextColor[index], lblTextHex[index], lblBackgroundColor[index], lblBackgroundHex[index]})
-            label->setEnabled(on);
-    }
-    if (index == 0) {
-        if (on)
-            ShowColorSample();
-        else
-            picSample->setVisible(false);
-    }
-    ClearResult(-1);
-}
-
-void frmMain::ShowColorSample()
-{
-    picSample->setVisible(true);
-    picSample->setColors(TextColors[0], BackColors[0]);
 }
 
 } // namespace pagewright

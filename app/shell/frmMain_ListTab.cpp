@@ -111,7 +111,29 @@ QWidget* frmMain::BuildListTab()
             UpdateButtons();
     });
     connect(txbStartNumber, &QLineEdit::textChanged, this, [this] { ClearResult(-1); });
+    connect(txbNumberOfItems, &QLineEdit::returnPressed, this, [this] { txbNumberOfItems_Enter(); });
+    connect(txbStartNumber, &QLineEdit::returnPressed, this, [this] { txbStartNumber_Enter(); });
+    for (QComboBox* list : {cboOrderedList, cboUnorderedList, cboItemSeparator})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { ClearResult(-1); });
+    for (QCheckBox* check : {chkAddHTMLWrapper2, chkCenterList})
+        connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
     return tab;
+}
+
+void frmMain::txbNumberOfItems_Enter()
+{
+    // Only an ordered list has a start number to go on to.
+    if (optOrderedList->isChecked()) {
+        txbStartNumber->setFocus();
+        txbStartNumber->end(false);
+    } else {
+        ReturnFocusToTabs();
+    }
+}
+
+void frmMain::txbStartNumber_Enter()
+{
+    ReturnFocusToTabs();
 }
 
 ListSource frmMain::CurrentListSource() const

@@ -53,7 +53,7 @@ void frmMain::ShowToolNotAvailable(int slot)
 void frmMain::cmdPerformOperation_Click(int s)
 {
     ClearResult(s);
-    if (s != TextSlot && s != TemplateSlot) {
+    if (s == TableCreatorSlot) {
         ShowToolNotAvailable(s);
         return;
     }
@@ -88,10 +88,23 @@ void frmMain::cmdPerformOperation_Click(int s)
         return;
     }
 
-    if (s == TextSlot)
+    switch (s) {
+    case TextSlot:
         ConvertTextToHtml(s);
-    else
+        break;
+    case CodeSlot:
+        ConvertCodeToHtml(s);
+        break;
+    case ListSlot:
+        CreateList(s);
+        break;
+    case DataTableSlot:
+        ConvertDataToTable(s);
+        break;
+    default:
         CreateHtmlTemplate(s);
+        break;
+    }
     ReturnFocusToTabs();
 
     if (OutputReady[s]) {

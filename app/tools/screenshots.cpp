@@ -2,14 +2,20 @@
 // program has so far into a folder, for looking at the layout without a display.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/pagewright-screenshots screenshots
+#include "dialogs/ColorRoutines.h"
 #include "dialogs/frmHowToView.h"
+#include "dialogs/frmSpecifyBorderEtc.h"
+#include "dialogs/frmSpecifyColors.h"
 #include "dialogs/frmView.h"
 #include "shell/QtPlatform.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -60,6 +66,18 @@ int main(int argc, char** argv)
     window.txbInputFile[TextSlot]->setText(sample);
     window.txbOutputFile[TextSlot]->setText(work.filePath(QStringLiteral("notes.htm")));
     window.txbTitle->setText(QStringLiteral("My new page"));
+    window.txbInputFile[CodeSlot]->setText(work.filePath(QStringLiteral("main.cpp")));
+    window.txbOutputFile[CodeSlot]->setText(work.filePath(QStringLiteral("main.htm")));
+    window.cboMarginSpaces->setCurrentIndex(1);
+    window.txbOutputFile[ListSlot]->setText(work.filePath(QStringLiteral("list.htm")));
+    window.txbInputFile[DataTableSlot]->setText(work.filePath(QStringLiteral("data.txt")));
+    window.txbOutputFile[DataTableSlot]->setText(work.filePath(QStringLiteral("data.htm")));
+    // Colours in use on the Data to Table tab, so that its sample shows.
+    window.TextColors[0] = MakeColor(0, 0, 128);
+    window.BackColors[0] = MakeColor(255, 255, 224);
+    window.lblTextHex[0]->setText(ColorToHex(window.TextColors[0]));
+    window.lblBackgroundHex[0]->setText(ColorToHex(window.BackColors[0]));
+    window.chkUseSpecifiedColors[0]->click();
 
     const char* tabNames[] = {"tab0-html-template", "tab1-text-to-html",  "tab2-code-to-html",
                               "tab3-data-to-list",  "tab4-data-to-table", "tab5-table-creator"};
@@ -73,6 +91,20 @@ int main(int argc, char** argv)
     how->show();
     ok = Save(how, folder, QStringLiteral("dialog-how-to-view")) && ok;
     how->hide();
+
+    frmSpecifyColors* colors = window.SpecifyColors();
+    colors->TextColor = window.TextColors[0];
+    colors->BackColor = window.BackColors[0];
+    colors->lblWhatThisIs->setText(QStringLiteral("Data to Table: table colors"));
+    colors->show();
+    ok = Save(colors, folder, QStringLiteral("dialog-specify-colors")) && ok;
+    colors->hide();
+
+    frmSpecifyBorderEtc* border = window.SpecifyBorderEtc();
+    border->SetTexts({QString(), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("4"), false});
+    border->show();
+    ok = Save(border, folder, QStringLiteral("dialog-specify-border")) && ok;
+    border->hide();
 
     frmView* view = window.Viewer();
     view->ShowFile(sample, QStringLiteral("Viewing input file ") + sample);

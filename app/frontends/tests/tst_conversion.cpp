@@ -1,11 +1,15 @@
-// The Text to HTML and HTML Template tabs end to end, through the real conversion library.
+// Every converting tab end to end, through the real conversion library.
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
 #include "dialogs/frmHowToView.h"
+#include "dialogs/frmSpecifyBorderEtc.h"
+#include "dialogs/frmSpecifyColors.h"
 #include "dialogs/frmView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +39,12 @@ std::function<void(QDialog&)> Choose(const char* button)
         QVERIFY(how->cmdInBrowser->isEnabled());
         how->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     };
+}
+
+// The page a tab is expected to write, from the expected folder beside this test.
+QByteArray Expected(const char* name)
+{
+    return ReadAll(QStringLiteral(EXPECTED_FOLDER "/") + QString::fromLatin1(name));
 }
 
 } // namespace
@@ -159,6 +169,65 @@ private slots:
         const QByteArray page = ReadAll(t->path("page.html"));
         QVERIFY2(page.contains("Caf\xE9 &#937;"), page.constData());
         QVERIFY(page.contains("Page content goes here."));
+    }
+
+    void codeTabWritesTheExpectedPage()
+    {
+        t->showTab(2);
+        t->box("txbInputFile_1")->setText(t->writeFile("prog.c", "int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"));
+        t->box("txbOutputFile_1")->setText(t->path("prog.htm"));
+        t->find<QComboBox>("cboMarginSpaces")->setCurrentIndex(2);
+        t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
+        QTest::mouseClick(t->button("cmdPerformOperation_1"), Qt::LeftButton);
+        QCOMPARE(t->label("Label2_1")->text(), QStringLiteral("Conversion successful."));
+        QCOMPARE(ReadAll(t->path("prog.htm")), Expected("code-prog.htm"));
+    }
+
+    void listTabWritesTheExpectedPage()
+    {
+        t->showTab(3);
+        t->find<QRadioButton>("optOrderedList")->click();
+        t->find<QComboBox>("cboOrderedList")->setCurrentIndex(2); // i,ii,iii
+        t->find<QCheckBox>("chkAddHTMLWrapper2")->click();
+        t->find<QCheckBox>("chkCenterList")->click();
+        t->box("txbInputFile_2")->setText(t->writeFile("items.txt", "Apples\n* not an item start\nPears\n\nPlums\n"));
+        t->box("txbOutputFile_2")->setText(t->path("list.htm"));
+        t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
+        QTest::mouseClick(t->button("cmdPerformOperation_2"), Qt::LeftButton);
+        QCOMPARE(t->label("Label2_2")->text(), QStringLiteral("HTML written for an ordered list with 4 items."));
+        QCOMPARE(ReadAll(t->path("list.htm")), Expected("list-items.htm"));
+    }
+
+    void tableTabWritesTheExpectedPage()
+    {
+        t->showTab(4);
+        t->box("txbInputFile_3")->setText(t->writeFile("data.txt", "Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"));
+        t->box("txbOutputFile_3")->setText(t->path("data.htm"));
+        t->find<QComboBox>("cboPaddingSpaces")->setCurrentIndex(1);
+        t->find<QCheckBox>("chkAddHTMLWrapper3")->click();
+        t->find<QCheckBox>("chkCenterText3")->click();
+        t->find<QCheckBox>("chkUseSpecifiedColors_0")->click();
+        t->seam().expectDialog("frmSpecifyColors", [](QDialog& dialog) {
+            auto* d = qobject_cast<frmSpecifyColors*>(&dialog);
+            d->txbBlue[0]->setText("128");
+            d->txbBlue[1]->setText("224");
+            d->cmdAccept->click();
+        });
+        t->button("cmdSpecifyColors_0")->click();
+        t->seam().expectDialog("frmSpecifyBorderEtc", [](QDialog& dialog) {
+            auto* d = qobject_cast<frmSpecifyBorderEtc*>(&dialog);
+            d->txbWidth->setText("80");
+            d->optPercent->click();
+            d->txbBorder->setText("2");
+            d->txbCellPadding->clear();
+            d->txbCellSpacing->setText("6");
+            d->cmdAccept->click();
+        });
+        t->button("cmdSpecifyBorder_0")->click();
+        t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
+        QTest::mouseClick(t->button("cmdPerformOperation_3"), Qt::LeftButton);
+        QCOMPARE(t->label("Label2_3")->text(), QStringLiteral("HTML written for a table with 3 rows and 3 columns."));
+        QCOMPARE(ReadAll(t->path("data.htm")), Expected("table-data.htm"));
     }
 };
 

@@ -77,17 +77,6 @@ TEST(FileRules, ProposedOutputAndFolders)
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());
 }
 
-TEST(FileRules, LeadingNumber)
-{
-    EXPECT_EQ(LeadingNumber("12"), 12.0);
-    EXPECT_EQ(LeadingNumber("  7 items"), 7.0);
-    EXPECT_EQ(LeadingNumber("-3"), -3.0);
-    EXPECT_EQ(LeadingNumber("2.5x"), 2.5);
-    EXPECT_EQ(LeadingNumber("x12"), 0.0);
-    EXPECT_EQ(LeadingNumber(""), 0.0);
-    EXPECT_EQ(LeadingNumber("+"), 0.0);
-}
-
 namespace {
 
 ButtonStates States(int slot, const char* in, const char* out, bool ready = false,

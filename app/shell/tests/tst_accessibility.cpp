@@ -2,6 +2,8 @@
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
+#include "dialogs/frmSpecifyBorderEtc.h"
+#include "dialogs/frmSpecifyColors.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -45,6 +47,7 @@ bool IsControl(QAccessible::Role role)
     case QAccessible::Link:
     case QAccessible::Grouping:
     case QAccessible::PageTab:
+    case QAccessible::ScrollBar:
         return true;
     default:
         return false;
@@ -86,6 +89,43 @@ private slots:
         QVERIFY(controls > 10);
     }
 
+    void dialogControlsAreNamed_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("colours") << "frmSpecifyColors";
+        QTest::newRow("table properties") << "frmSpecifyBorderEtc";
+    }
+
+    void dialogControlsAreNamed()
+    {
+        QFETCH(QString, dialog);
+        QDialog* d = dialog == "frmSpecifyColors" ? static_cast<QDialog*>(t->w().SpecifyColors())
+                                                  : static_cast<QDialog*>(t->w().SpecifyBorderEtc());
+        // The caller always gives the colour dialog its heading.
+        t->w().SpecifyColors()->lblWhatThisIs->setText("Text to HTML: page colors");
+        d->show();
+        QList<Found> found;
+        Walk(QAccessible::queryAccessibleInterface(d), found);
+        int controls = 0;
+        for (const Found& f : found) {
+            if (!IsControl(f.role) && !f.objectName.startsWith("pic"))
+                continue;
+            ++controls;
+            QVERIFY2(!f.name.trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("Nameless control %1 (role %2)").arg(f.objectName).arg(int(f.role))));
+        }
+        QVERIFY(controls >= 10);
+        d->hide();
+    }
+
+    void dialogNamesSayWhichColor()
+    {
+        frmSpecifyColors* d = t->w().SpecifyColors();
+        QCOMPARE(d->txbRed[0]->accessibleName(), QStringLiteral("Text color red"));
+        QCOMPARE(d->vsbBlue[1]->accessibleName(), QStringLiteral("Background color blue"));
+        QCOMPARE(t->w().SpecifyBorderEtc()->txbCellPadding->accessibleName(), QStringLiteral("Cell padding (in pixels)"));
+    }
+
     void namesFollowCaptionsLabelsAndRoles()
     {
         const auto name = [this](const QString& object) {
@@ -125,6 +165,8 @@ private slots:
 
     void messageLabelsArePlainText()
     {
+        t->w().SpecifyColors();
+        t->w().SpecifyBorderEtc();
         for (QLabel* label : t->w().findChildren<QLabel*>())
             QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
     }

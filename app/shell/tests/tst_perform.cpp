@@ -152,20 +152,10 @@ private slots:
         QCOMPARE(t->label(Indexed("Label2", slot))->text(), QString());
     }
 
-    void toolsNotYetAvailable_data()
+    void tableCreatorNotYetAvailable()
     {
-        QTest::addColumn<int>("tab");
-        QTest::newRow("code") << 2;
-        QTest::newRow("list") << 3;
-        QTest::newRow("data table") << 4;
-        QTest::newRow("table creator") << 5;
-    }
-
-    void toolsNotYetAvailable()
-    {
-        QFETCH(int, tab);
-        t->showTab(tab);
-        const int slot = SlotOfTab(tab);
+        t->showTab(5);
+        const int slot = TableCreatorSlot;
         t->box(Indexed("txbOutputFile", slot))->setText(t->path("out.htm"));
         t->w().cmdPerformOperation_Click(slot);
         QCOMPARE(t->label(Indexed("Label2", slot))->text(), QStringLiteral("This tool is not available yet."));

@@ -1,0 +1,51 @@
+// A table's width, border, cell padding and cell spacing as the table-properties dialog edits
+// them, and the checks its Accept button makes. -1 means "not given": the HTML attribute is then
+// left out and the browser's default applies.
+#ifndef PAGEWRIGHT_TABLEPROPERTIES_H
+#define PAGEWRIGHT_TABLEPROPERTIES_H
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace pagewright {
+
+constexpr int16_t kNotGiven = -1;
+
+struct TableProperties {
+    int16_t width = kNotGiven;
+    int16_t widthInPixels = 1; // 1 pixels, 0 percent; kept while the width is not given
+    int16_t border = kNotGiven;
+    int16_t cellPadding = kNotGiven;
+    int16_t cellSpacing = kNotGiven;
+    friend bool operator==(const TableProperties&, const TableProperties&) = default;
+};
+
+// The four boxes of the dialog as typed, and the unit chosen.
+struct TablePropertyTexts {
+    QString width;
+    QString border;
+    QString cellPadding;
+    QString cellSpacing;
+    bool percent = false;
+};
+
+// A value as its box shows it: empty when not given.
+QString TablePropertyText(int16_t value);
+// The boxes of the dialog for these properties.
+TablePropertyTexts ToTablePropertyTexts(const TableProperties& properties);
+
+// The first box that fails, in the order width, border, cell padding, cell spacing, as the
+// message the user is shown; nothing when every box passes. An empty box passes; any other is
+// judged by the number its text starts with (0 when none). The texts are taken as they are;
+// the dialog trims them first.
+std::optional<QString> TablePropertiesProblem(const TablePropertyTexts& texts);
+
+// The properties of boxes that passed the checks: an empty box is not given, any other holds its
+// number rounded half to even.
+TableProperties ToTableProperties(const TablePropertyTexts& texts);
+
+} // namespace pagewright
+
+#endif
