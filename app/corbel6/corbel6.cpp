@@ -7,8 +7,10 @@
 #include <new>
 #include <string>
 
-namespace corbel6 {
-namespace {
+namespace corbel6
+{
+namespace
+{
 
 using Table = std::map<int32_t, std::string>;
 
@@ -79,7 +81,8 @@ std::string Unescape(const std::string& s)
 // reported as line 500. Duplicates have no such bound.
 int32_t LineCode(int32_t base, int64_t line)
 {
-    const int64_t shown = base == kDuplicateBase ? std::min<int64_t>(line, 1000000) : std::min<int64_t>(line, 500);
+    const int64_t shown =
+        base == kDuplicateBase ? std::min<int64_t>(line, 1000000) : std::min<int64_t>(line, 500);
     return static_cast<int32_t>(base - shown);
 }
 

@@ -8,7 +8,8 @@
 
 #include <cstdint>
 
-namespace corbel6 {
+namespace corbel6
+{
 
 // Longest text of one item, in bytes.
 constexpr int32_t kMaxItemBytes = 1024;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 int16_t Channel(int16_t value)
 {

@@ -9,7 +9,8 @@
 
 #include <cstdint>
 
-namespace pagewright {
+namespace pagewright
+{
 
 constexpr int32_t kBlack = 0;
 constexpr int32_t kWhite = 0xFFFFFF;

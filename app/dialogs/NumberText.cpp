@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 bool IsAsciiDigit(QChar c)
 {

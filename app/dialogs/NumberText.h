@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // The number at the start of a text: after blanks and tabs, an optional sign, digits with an
 // optional fraction (".5" and "5." count) and an optional exponent ("1e3" is 1000). 0 when the

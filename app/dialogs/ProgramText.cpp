@@ -4,7 +4,8 @@
 
 #include <QFile>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QString ProgramTextPath(const QString& folder, const QString& fileName)
 {

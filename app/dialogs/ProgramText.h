@@ -5,18 +5,19 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // Items the program uses.
 enum ProgramTextItem {
-    TooLargeIntro = 1,       // first words of the output-file too-large message
-    TooLargeTitle = 6,       // its title
-    TooLargeLine2 = 8,       // its second line
-    TooLargeLine3a = 9,      // its third line, first part
-    TooLargeLine3b = 10,     // its third line, second part
-    ProductName = 11,        // the product name in the window caption
-    EmptyFileTitle = 13,     // title of the viewer's empty-file message
-    EmptyFileText = 17,      // text of the viewer's empty-file message
+    TooLargeIntro = 1,        // first words of the output-file too-large message
+    TooLargeTitle = 6,        // its title
+    TooLargeLine2 = 8,        // its second line
+    TooLargeLine3a = 9,       // its third line, first part
+    TooLargeLine3b = 10,      // its third line, second part
+    ProductName = 11,         // the product name in the window caption
+    EmptyFileTitle = 13,      // title of the viewer's empty-file message
+    EmptyFileText = 17,       // text of the viewer's empty-file message
     HowToViewExplanation = 19 // explanation in the "How to view output file?" dialog
 };
 

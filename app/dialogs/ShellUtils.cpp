@@ -11,7 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QString AppDataFolder(int folderId)
 {
@@ -62,7 +63,8 @@ bool OpenDocument(Platform& platform, const QString& path, bool report)
     if (platform.openExternally(QUrl::fromLocalFile(path)))
         return true;
     if (report)
-        platform.message(nullptr, QStringLiteral("Error"), OpenDocumentFailureMessage(path), MsgIcon::Exclamation);
+        platform.message(nullptr, QStringLiteral("Error"), OpenDocumentFailureMessage(path),
+                         MsgIcon::Exclamation);
     return false;
 }
 

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 class Platform;
 

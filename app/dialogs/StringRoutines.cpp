@@ -1,6 +1,7 @@
 #include "dialogs/StringRoutines.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
 void KeepSignedNumberChars(QString& text, bool allowMinus)
 {

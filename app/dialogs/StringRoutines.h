@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // Keeps digits, at most one leading "+" and (when allowMinus) one leading "-", in the order they
 // came and before the first digit; drops everything else. With allowMinus: 1+2 -> 12, a-b5 -> -5.

@@ -2,8 +2,10 @@
 
 #include "dialogs/NumberText.h"
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // The box is empty, or its number lies in low..high.
 bool Admissible(const QString& text, double low, double high)

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace pagewright {
+namespace pagewright
+{
 
 constexpr int16_t kNotGiven = -1;
 

@@ -2,7 +2,8 @@
 
 #include "dialogs/ProgramText.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
 int FitsViewLimit(qint64 length, int limitKB)
 {
@@ -24,13 +25,14 @@ QString InputTooLargeMessage(const QString& name, qint64 length)
 QString OutputTooLargeMessage(const QString& name, qint64 length)
 {
     return GetText(TooLargeIntro) + QLatin1Char(' ') + name + QStringLiteral(" is") + SizeInKBText(length) +
-           QStringLiteral(" KB.\r\n") + GetText(TooLargeLine2) + QStringLiteral("\r\n") + GetText(TooLargeLine3a) +
-           QLatin1Char(' ') + GetText(TooLargeLine3b);
+           QStringLiteral(" KB.\r\n") + GetText(TooLargeLine2) + QStringLiteral("\r\n") +
+           GetText(TooLargeLine3a) + QLatin1Char(' ') + GetText(TooLargeLine3b);
 }
 
 QString OpenDocumentFailureMessage(const QString& path)
 {
-    return QStringLiteral("Error opening file ") + path + QStringLiteral(".\r\nPerhaps the file extension is incorrect.");
+    return QStringLiteral("Error opening file ") + path +
+           QStringLiteral(".\r\nPerhaps the file extension is incorrect.");
 }
 
 QString LaunchBrowserFailureMessage()

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // The viewer's start-up limit in KB (of 1024 bytes).
 constexpr int kDefaultViewLimitKB = 40;

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 frmHowToView::frmHowToView(QWidget* parent) : QDialog(parent)
 {

@@ -8,9 +8,11 @@
 class QLabel;
 class QPushButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
-class frmHowToView : public QDialog {
+class frmHowToView : public QDialog
+{
     Q_OBJECT
 public:
     explicit frmHowToView(QWidget* parent = nullptr);

@@ -11,9 +11,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
-frmSpecifyBorderEtc::frmSpecifyBorderEtc(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
+frmSpecifyBorderEtc::frmSpecifyBorderEtc(Platform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmSpecifyBorderEtc"));
     setWindowTitle(QStringLiteral("Specify width, border, cell padding and spacing"));
@@ -31,17 +33,22 @@ frmSpecifyBorderEtc::frmSpecifyBorderEtc(Platform& platform, QWidget* parent) : 
     units->addWidget(optPixels);
     lblBorder = MakeLabel(this, QStringLiteral("lblBorder"), QStringLiteral("Border (in pixels)"));
     txbBorder = MakeBox(this, QStringLiteral("txbBorder"));
-    lblCellPadding = MakeLabel(this, QStringLiteral("lblCellPadding"), QStringLiteral("Cell padding (in pixels)"));
+    lblCellPadding =
+        MakeLabel(this, QStringLiteral("lblCellPadding"), QStringLiteral("Cell padding (in pixels)"));
     txbCellPadding = MakeBox(this, QStringLiteral("txbCellPadding"));
-    lblCellSpacing = MakeLabel(this, QStringLiteral("lblCellSpacing"), QStringLiteral("Cell spacing (in pixels)"));
+    lblCellSpacing =
+        MakeLabel(this, QStringLiteral("lblCellSpacing"), QStringLiteral("Cell spacing (in pixels)"));
     txbCellSpacing = MakeBox(this, QStringLiteral("txbCellSpacing"));
-    lblLeaveEmpty = MakeLabel(this, QStringLiteral("lblLeaveEmpty"), QStringLiteral("Empty box = use browser default"));
+    lblLeaveEmpty =
+        MakeLabel(this, QStringLiteral("lblLeaveEmpty"), QStringLiteral("Empty box = use browser default"));
     cmdAccept = MakeButton(this, QStringLiteral("cmdAccept"), QStringLiteral("Accept"));
     cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
 
     auto* grid = new QGridLayout;
-    const std::pair<QLabel*, QLineEdit*> rows[] = {
-        {lblTableWidth, txbWidth}, {lblBorder, txbBorder}, {lblCellPadding, txbCellPadding}, {lblCellSpacing, txbCellSpacing}};
+    const std::pair<QLabel*, QLineEdit*> rows[] = {{lblTableWidth, txbWidth},
+                                                   {lblBorder, txbBorder},
+                                                   {lblCellPadding, txbCellPadding},
+                                                   {lblCellSpacing, txbCellSpacing}};
     int row = 0;
     for (const auto& [label, box] : rows) {
         LabelFor(label, box);

@@ -14,11 +14,13 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
 class Platform;
 
-class frmSpecifyBorderEtc : public QDialog {
+class frmSpecifyBorderEtc : public QDialog
+{
     Q_OBJECT
 public:
     explicit frmSpecifyBorderEtc(Platform& platform, QWidget* parent = nullptr);

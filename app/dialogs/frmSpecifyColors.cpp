@@ -15,8 +15,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // Where the sample's lines start, in twips from the top.
 constexpr std::array<int, 4> kLineTops = {0, 250, 500, 750};
@@ -85,7 +87,8 @@ ChannelSpin::ChannelSpin(QWidget* parent, const QString& name) : QScrollBar(Qt::
     connect(this, &QScrollBar::valueChanged, this, &ChannelSpin::channelChanged);
 }
 
-frmSpecifyColors::frmSpecifyColors(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
+frmSpecifyColors::frmSpecifyColors(Platform& platform, QWidget* parent)
+    : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmSpecifyColors"));
     setWindowTitle(QStringLiteral("Specify colors"));
@@ -152,13 +155,15 @@ void frmSpecifyColors::BuildGroup(int group, const QString& caption)
     for (int c = 0; c < 3; ++c) {
         const Row& r = rows[c];
         const QString label = QString::fromLatin1(r.label);
-        r.labels[group] = MakeLabel(frame, Indexed(QStringLiteral("lbl%1").arg(label).toLatin1().constData(), group), label);
+        r.labels[group] = MakeLabel(
+            frame, Indexed(QStringLiteral("lbl%1").arg(label).toLatin1().constData(), group), label);
         r.boxes[group] = MakeBox(frame, Indexed(r.box, group));
         LabelFor(r.labels[group], r.boxes[group]);
         // Both groups have a "Red" box; the name says which colour it belongs to.
         const QString name = what + QLatin1Char(' ') + QString::fromLatin1(kChannelNames[c]);
         r.boxes[group]->setAccessibleName(name);
-        r.boxes[group]->setFixedWidth(r.boxes[group]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+        r.boxes[group]->setFixedWidth(
+            r.boxes[group]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
 
         // The spin control; one arrow click moves the channel by 5.
         auto* spin = new ChannelSpin(frame, Indexed(r.spin, group));
@@ -170,8 +175,10 @@ void frmSpecifyColors::BuildGroup(int group, const QString& caption)
         grid->addWidget(r.boxes[group], c + 1, 1);
         grid->addWidget(spin, c + 1, 2);
         const auto channel = static_cast<Channel>(c);
-        connect(spin, &ChannelSpin::channelChanged, this, [this, group, channel] { Spin_Change(group, channel); });
-        connect(r.boxes[group], &QLineEdit::textChanged, this, [this, group, channel] { Box_Change(group, channel); });
+        connect(spin, &ChannelSpin::channelChanged, this,
+                [this, group, channel] { Spin_Change(group, channel); });
+        connect(r.boxes[group], &QLineEdit::textChanged, this,
+                [this, group, channel] { Box_Change(group, channel); });
         connect(r.boxes[group], &QLineEdit::returnPressed, this, [this] { cmdAccept->setFocus(); });
     }
     grid->addWidget(lblHexColor[group], 4, 0, 1, 3);
@@ -238,9 +245,10 @@ void frmSpecifyColors::Box_Change(int group, Channel channel)
         return;
     }
     if (!IsValidChannelText(trimmed)) {
-        m_platform.message(this, QStringLiteral("Error"),
-                           QStringLiteral("Invalid entry for %1 value.").arg(QString::fromLatin1(kChannelNames[channel])),
-                           MsgIcon::None);
+        m_platform.message(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Invalid entry for %1 value.").arg(QString::fromLatin1(kChannelNames[channel])),
+            MsgIcon::None);
         // The text colour falls back to black, the background to white.
         box->setText(group == 0 ? QStringLiteral("0") : QStringLiteral("255"));
         return;

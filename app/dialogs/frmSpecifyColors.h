@@ -15,13 +15,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
 class Platform;
 
 // The dialog's sample: four lines in regular, bold, italic and bold italic type, in the text
 // colour on the background colour.
-class SampleLines : public QWidget {
+class SampleLines : public QWidget
+{
     Q_OBJECT
 public:
     SampleLines(QWidget* parent, const QString& name);
@@ -42,7 +44,8 @@ private:
 
 // A channel's spin control: a small vertical scroll bar whose upper arrow raises the channel.
 // The bar itself counts downwards from its top, so the channel is read through channel().
-class ChannelSpin : public QScrollBar {
+class ChannelSpin : public QScrollBar
+{
     Q_OBJECT
 public:
     ChannelSpin(QWidget* parent, const QString& name);
@@ -53,7 +56,8 @@ signals:
     void channelChanged();
 };
 
-class frmSpecifyColors : public QDialog {
+class frmSpecifyColors : public QDialog
+{
     Q_OBJECT
 public:
     explicit frmSpecifyColors(Platform& platform, QWidget* parent = nullptr);

@@ -17,7 +17,8 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
-namespace pagewright {
+namespace pagewright
+{
 
 frmView::frmView(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), m_platform(platform)
 {
@@ -88,14 +89,16 @@ void frmView::Form_Activate()
     QFile file(ViewFile);
     if (!file.open(QIODevice::ReadOnly)) {
         m_platform.message(this, QStringLiteral("Error reading file"),
-                           ReadErrorMessage(static_cast<int>(file.error()), file.errorString()), MsgIcon::Exclamation);
+                           ReadErrorMessage(static_cast<int>(file.error()), file.errorString()),
+                           MsgIcon::Exclamation);
         hide();
         return;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_platform.message(this, QStringLiteral("Error reading file"),
-                           ReadErrorMessage(static_cast<int>(file.error()), file.errorString()), MsgIcon::Exclamation);
+                           ReadErrorMessage(static_cast<int>(file.error()), file.errorString()),
+                           MsgIcon::Exclamation);
         hide();
         return;
     }

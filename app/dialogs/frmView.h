@@ -8,11 +8,13 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
 class Platform;
 
-class frmView : public QWidget {
+class frmView : public QWidget
+{
     Q_OBJECT
 public:
     explicit frmView(Platform& platform, QWidget* parent = nullptr);

@@ -2,7 +2,8 @@
 
 #include "dialogs/NumberText.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
 BlankListCheck CheckBlankList(const QString& numberOfItems, const QString& startNumber)
 {

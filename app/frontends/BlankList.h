@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <optional>
 
-namespace pagewright {
+namespace pagewright
+{
 
 struct BlankListCheck {
-    QString message;                            // empty: the numbers are good
-    std::optional<QString> numberOfItemsText;   // new text of the number-of-items box, if it changes
-    std::optional<QString> startNumberText;     // new text of the start-number box, if it changes
-    int32_t itemCount = 0;                      // when good
-    int32_t startNumber = 0;                    // when good
+    QString message;                          // empty: the numbers are good
+    std::optional<QString> numberOfItemsText; // new text of the number-of-items box, if it changes
+    std::optional<QString> startNumberText;   // new text of the start-number box, if it changes
+    int32_t itemCount = 0;                    // when good
+    int32_t startNumber = 0;                  // when good
 };
 
 // The count is the number its text starts with, rounded half to even, and must lie in 1-999; a

@@ -10,7 +10,8 @@
 
 #include <vellum62.h>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::ConvertCodeToHtml(int slot)
 {

@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-namespace pagewright {
+namespace pagewright
+{
 
 ConversionLibrary::ConversionLibrary(QString folder)
     : m_library(QDir(folder).filePath(QString::fromLatin1(kFileName)))
@@ -24,8 +25,9 @@ QFunctionPointer ConversionLibrary::resolve(const char* name, QString* error)
     const QFunctionPointer fn = m_library.resolve(name);
     if (fn == nullptr) {
         if (error) {
-            *error = QStringLiteral("Conversion library %1 has no function %2: %3")
-                         .arg(QString::fromLatin1(kFileName), QString::fromLatin1(name), m_library.errorString());
+            *error =
+                QStringLiteral("Conversion library %1 has no function %2: %3")
+                    .arg(QString::fromLatin1(kFileName), QString::fromLatin1(name), m_library.errorString());
         }
         return nullptr;
     }

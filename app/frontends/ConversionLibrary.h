@@ -9,9 +9,11 @@
 #include <QLibrary>
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
-class ConversionLibrary {
+class ConversionLibrary
+{
 public:
     // folder: where libvellum62.so lies (the program's own folder).
     explicit ConversionLibrary(QString folder);

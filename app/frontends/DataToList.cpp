@@ -14,7 +14,8 @@
 
 #include <vellum62.h>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::CreateList(int slot)
 {
@@ -49,9 +50,9 @@ void frmMain::CreateList(int slot)
     const auto datalist = BindExport<vellum62_datalist_fn>(slot, "datalist");
     if (datalist == nullptr)
         return;
-    const int32_t result = datalist(input.constData(), output.constData(), ordered ? 1 : 0, listType, listSource,
-                                    itemCount, startNumber, separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0,
-                                    chkCenterList->isChecked() ? 1 : 0);
+    const int32_t result = datalist(
+        input.constData(), output.constData(), ordered ? 1 : 0, listType, listSource, itemCount, startNumber,
+        separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0, chkCenterList->isChecked() ? 1 : 0);
     ShowRunResult(slot, ListResult(result, ordered));
 }
 

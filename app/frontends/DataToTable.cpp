@@ -13,14 +13,15 @@
 
 #include <vellum62.h>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::ConvertDataToTable(int slot)
 {
     const QString typed = cboSeparatorChar->currentText();
     const int entry = cboSeparatorChar->findText(typed);
-    const SeparatorChoice separator =
-        ChooseSeparator(typed, entry >= 0 ? std::optional<int>(cboSeparatorChar->itemData(entry).toInt()) : std::nullopt);
+    const SeparatorChoice separator = ChooseSeparator(
+        typed, entry >= 0 ? std::optional<int>(cboSeparatorChar->itemData(entry).toInt()) : std::nullopt);
     if (!separator.problem.isEmpty()) {
         m_platform.message(this, QStringLiteral("Error"), separator.problem, MsgIcon::Exclamation);
         return;
@@ -35,8 +36,8 @@ void frmMain::ConvertDataToTable(int slot)
     const int32_t result =
         regTbl(input.constData(), output.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
                chkAddHTMLWrapper3->isChecked() ? 1 : 0, chkCenterText3->isChecked() ? 1 : 0,
-               chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(), TableWidth[t],
-               WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t]);
+               chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(),
+               TableWidth[t], WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t]);
     ShowRunResult(slot, TableResult(result));
 }
 

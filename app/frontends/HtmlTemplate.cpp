@@ -6,7 +6,8 @@
 
 #include <QLineEdit>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::CreateHtmlTemplate(int slot)
 {

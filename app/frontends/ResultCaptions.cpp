@@ -3,7 +3,8 @@
 #include "messages.h"
 #include "vellum62.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
 // The words come from the result messages the command-line converter shares.
 

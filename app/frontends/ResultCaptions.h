@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 struct RunResult {
     QString caption;

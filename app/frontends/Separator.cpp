@@ -4,7 +4,8 @@
 
 #include <QList>
 
-namespace pagewright {
+namespace pagewright
+{
 
 SeparatorChoice ChooseSeparator(const QString& boxText, std::optional<int> entryCode)
 {

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-namespace pagewright {
+namespace pagewright
+{
 
 struct SeparatorChoice {
     int code = -1;   // the byte that separates values, when there is no problem

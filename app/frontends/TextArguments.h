@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // A file name box's text, trimmed, as the bytes the file system knows it by.
 inline QByteArray ToLibraryFileName(const QString& boxText)

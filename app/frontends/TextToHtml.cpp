@@ -7,7 +7,8 @@
 
 #include <QLineEdit>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::ConvertTextToHtml(int slot)
 {

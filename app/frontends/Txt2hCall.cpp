@@ -10,16 +10,19 @@
 
 #include <vellum62.h>
 
-namespace pagewright {
+namespace pagewright
+{
 
 std::pair<QByteArray, QByteArray> frmMain::ColorArguments(int colorIndex) const
 {
     if (!chkUseSpecifiedColors[colorIndex]->isChecked())
         return {};
-    return {ToLibraryText(lblTextHex[colorIndex]->text()), ToLibraryText(lblBackgroundHex[colorIndex]->text())};
+    return {ToLibraryText(lblTextHex[colorIndex]->text()),
+            ToLibraryText(lblBackgroundHex[colorIndex]->text())};
 }
 
-std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input)
+std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title,
+                                      const QByteArray& input)
 {
     const auto [textColor, backColor] = ColorArguments(colorIndex);
     const int h = GetHeaderFooterFile();
@@ -30,8 +33,8 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
     const auto txt2h = BindExport<vellum62_txt2h_fn>(slot, "txt2h");
     if (txt2h == nullptr)
         return std::nullopt;
-    return txt2h(title.constData(), input.constData(), output.constData(), header.constData(), footer.constData(),
-                 textColor.constData(), backColor.constData(), 0);
+    return txt2h(title.constData(), input.constData(), output.constData(), header.constData(),
+                 footer.constData(), textColor.constData(), backColor.constData(), 0);
 }
 
 void frmMain::ShowLibraryError(int slot, const QString& error)

@@ -5,8 +5,10 @@
 
 #include <array>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // Characters of the bytes 0x80 to 0x9F; the undefined bytes keep their own value.
 constexpr std::array<char16_t, 32> kHighControls = {

@@ -6,7 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // The text in Windows-1252; a character Windows-1252 lacks is written as "&#NNNN;" (its code
 // point in decimal), which HTML reads back as the same character.

@@ -11,14 +11,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QString Indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
 }
 
-namespace {
+namespace
+{
 
 template <typename W> W* Describe(W* widget, const QString& name, const QString& tooltip)
 {
@@ -133,7 +135,8 @@ void ColorSample::setColors(int32_t text, int32_t background)
 
 QSize ColorSample::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(QStringLiteral(" Sample 123 ... ")) + 8, fontMetrics().height() + 8};
+    return {fontMetrics().horizontalAdvance(QStringLiteral(" Sample 123 ... ")) + 8,
+            fontMetrics().height() + 8};
 }
 
 void ColorSample::paintEvent(QPaintEvent*)
@@ -141,7 +144,8 @@ void ColorSample::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(m_background));
     painter.setPen(ToQColor(m_text));
-    painter.drawText(rect().adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral(" Sample 123 ... "));
+    painter.drawText(rect().adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral(" Sample 123 ... "));
 }
 
 } // namespace pagewright

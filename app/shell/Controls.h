@@ -14,24 +14,29 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
 // "name_index", the object name of a member of a control array.
 QString Indexed(const char* name, int index);
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip = {});
-QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip = {});
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& tooltip = {});
+QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption,
+                     const QString& tooltip = {});
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption);
 // A label showing its caption as plain text.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption = {});
 // A text box; accessibleName names it for screen readers when no label stands before it.
 QLineEdit* MakeBox(QWidget* parent, const QString& name, const QString& accessibleName = {});
-QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items = {}, bool editable = false);
+QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items = {},
+                    bool editable = false);
 // Makes label the buddy of control and names the control after it, without a final colon.
 void LabelFor(QLabel* label, QWidget* control);
 
 // The documentation address of a tab: looks like a link and opens it on a click, Enter or Space.
-class LinkLabel : public QLabel {
+class LinkLabel : public QLabel
+{
     Q_OBJECT
 public:
     LinkLabel(QWidget* parent, const QString& name);
@@ -45,7 +50,8 @@ protected:
 };
 
 // The Data to Table tab's colour sample: " Sample 123 ... " in the chosen colours.
-class ColorSample : public QWidget {
+class ColorSample : public QWidget
+{
     Q_OBJECT
 public:
     ColorSample(QWidget* parent, const QString& name);

@@ -1,6 +1,7 @@
 #include "shell/FileRules.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
 int SlotOfTab(int tabPosition)
 {
@@ -26,7 +27,8 @@ bool HasHtmlExtension(const QString& output)
 {
     if (output.size() < 4)
         return false;
-    return output.right(3).toLower() == QLatin1String("htm") || output.right(4).toLower() == QLatin1String("html");
+    return output.right(3).toLower() == QLatin1String("htm") ||
+           output.right(4).toLower() == QLatin1String("html");
 }
 
 bool ExtensionMatches(const QString& name, const QString& ext1, const QString& ext2)
@@ -63,7 +65,8 @@ QString FolderOfPath(const QString& path)
 
 bool ReadsTextInput(int slot, ListSource listSource)
 {
-    return slot == TextSlot || slot == DataTableSlot || (slot == ListSlot && listSource == ListSource::ReadFile);
+    return slot == TextSlot || slot == DataTableSlot ||
+           (slot == ListSlot && listSource == ListSource::ReadFile);
 }
 
 bool ReadsInputFile(int slot, ListSource listSource)

@@ -7,10 +7,18 @@
 
 #include <QString>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // Slots of the tool tabs (the index of their file controls and result line).
-enum Slot { TextSlot = 0, CodeSlot = 1, ListSlot = 2, DataTableSlot = 3, TableCreatorSlot = 4, TemplateSlot = 5 };
+enum Slot {
+    TextSlot = 0,
+    CodeSlot = 1,
+    ListSlot = 2,
+    DataTableSlot = 3,
+    TableCreatorSlot = 4,
+    TemplateSlot = 5
+};
 constexpr int kSlotCount = 6;
 constexpr int kInputSlotCount = 4;
 

@@ -12,7 +12,8 @@
 class QDialog;
 class QWidget;
 
-namespace pagewright {
+namespace pagewright
+{
 
 enum class MsgIcon { None, Information, Exclamation, Question, Stop };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
@@ -22,11 +23,12 @@ struct FileDialogRequest {
     enum Kind { Open, Save };
     Kind kind = Open;
     QString title;
-    QString filter;          // "description | pattern", e.g. "All files (*.*) | *.*"
-    bool mustExist = false;  // open dialogs: the chosen file and its folder must exist
+    QString filter;         // "description | pattern", e.g. "All files (*.*) | *.*"
+    bool mustExist = false; // open dialogs: the chosen file and its folder must exist
 };
 
-class Platform {
+class Platform
+{
 public:
     virtual ~Platform() = default;
 

@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 
-namespace pagewright {
+namespace pagewright
+{
 
 int RunProgram(int argc, char** argv, const std::function<void(frmMain&)>& afterShown)
 {

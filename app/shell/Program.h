@@ -4,7 +4,8 @@
 
 #include <functional>
 
-namespace pagewright {
+namespace pagewright
+{
 
 class frmMain;
 

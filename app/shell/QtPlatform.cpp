@@ -6,7 +6,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace pagewright {
+namespace pagewright
+{
 
 MsgAnswer QtPlatform::messageBox(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                                  MsgButtons buttons)
@@ -69,8 +70,8 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
     QString chosen;
     if (request.kind == FileDialogRequest::Save) {
         // The perform step asks about overwriting, not the dialog.
-        chosen = QFileDialog::getSaveFileName(parent, request.title, folder, qtFilter(request.filter), nullptr,
-                                              QFileDialog::DontConfirmOverwrite);
+        chosen = QFileDialog::getSaveFileName(parent, request.title, folder, qtFilter(request.filter),
+                                              nullptr, QFileDialog::DontConfirmOverwrite);
     } else {
         QFileDialog dialog(parent, request.title, folder, qtFilter(request.filter));
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

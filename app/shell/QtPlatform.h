@@ -4,9 +4,11 @@
 
 #include "shell/Platform.h"
 
-namespace pagewright {
+namespace pagewright
+{
 
-class QtPlatform final : public Platform {
+class QtPlatform final : public Platform
+{
 public:
     MsgAnswer messageBox(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                          MsgButtons buttons) override;

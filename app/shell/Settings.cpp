@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace pagewright {
+namespace pagewright
+{
 
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
 

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QStringList>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // Number of values in the file: input and output of slots 0-3, output of slots 4 and 5.
 constexpr int kSettingsValueCount = 10;
 
-class SettingsFile {
+class SettingsFile
+{
 public:
     explicit SettingsFile(QString path);
 

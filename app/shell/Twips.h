@@ -4,7 +4,8 @@
 
 #include <QtGlobal>
 
-namespace pagewright {
+namespace pagewright
+{
 
 // pixels = twips x logical DPI / 1440, rounded; 15 twips a pixel at 96 DPI.
 inline int TwipsToPixels(int twips, qreal logicalDpi)

@@ -25,13 +25,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 constexpr int kMajorVersion = 8;
 constexpr int kMinorVersion = 4;
 constexpr int kRevision = 2;
-
 
 } // namespace
 
@@ -64,7 +65,8 @@ frmMain::frmMain(Platform& platform, Options options, QWidget* parent)
     connect(txbTitle, &QLineEdit::textChanged, this, [this] { txbTitle_Change(); });
     connect(txbTitle, &QLineEdit::returnPressed, this, [this] { txbTitle_Enter(); });
     for (int i = 0; i < 4; ++i)
-        connect(chkUseSpecifiedColors[i], &QCheckBox::clicked, this, [this, i] { chkUseSpecifiedColors_Click(i); });
+        connect(chkUseSpecifiedColors[i], &QCheckBox::clicked, this,
+                [this, i] { chkUseSpecifiedColors_Click(i); });
 }
 
 frmMain::~frmMain() = default;
@@ -137,8 +139,9 @@ void frmMain::InitControls()
     cboTabSpaces->setCurrentIndex(3);
     optUnorderedList->setChecked(true);
     cboOrderedList->clear();
-    cboOrderedList->addItems({QStringLiteral("unspecified"), QStringLiteral("1,2,3"), QStringLiteral("i,ii,iii"),
-                              QStringLiteral("I, II, III"), QStringLiteral("a,b,c"), QStringLiteral("A,B,C")});
+    cboOrderedList->addItems({QStringLiteral("unspecified"), QStringLiteral("1,2,3"),
+                              QStringLiteral("i,ii,iii"), QStringLiteral("I, II, III"),
+                              QStringLiteral("a,b,c"), QStringLiteral("A,B,C")});
     cboOrderedList->setCurrentIndex(1);
     BulletKinds = {QStringLiteral("unspecified"), QStringLiteral("disc"), QStringLiteral("circle"),
                    QStringLiteral("square")};
@@ -151,7 +154,8 @@ void frmMain::InitControls()
     txbStartNumber->setText(QStringLiteral("1"));
     cboItemSeparator->clear();
     cboItemSeparator->addItems({QStringLiteral("End-of-line (CR/LF)"), QStringLiteral("Blank line"),
-                                QStringLiteral("Initial numeral (e.g. 12.)"), QStringLiteral("Initial asterisk (*)")});
+                                QStringLiteral("Initial numeral (e.g. 12.)"),
+                                QStringLiteral("Initial asterisk (*)")});
     cboItemSeparator->setCurrentIndex(0);
     cboSeparatorChar->clear();
     const std::pair<const char*, int> separators[] = {
@@ -191,7 +195,8 @@ void frmMain::InitTableCreator()
 void frmMain::PlaceWindow()
 {
     adjustSize();
-    resize(qMax(width(), TwipsToPixels(11400, logicalDpiX())), qMax(height(), TwipsToPixels(8400, logicalDpiY())));
+    resize(qMax(width(), TwipsToPixels(11400, logicalDpiX())),
+           qMax(height(), TwipsToPixels(8400, logicalDpiY())));
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
@@ -294,8 +299,9 @@ void frmMain::Clear_Click(int index)
 
 void frmMain::cmdQuit_Click(int tabPosition)
 {
-    if (tabPosition == 5 && m_platform.messageBox(this, QStringLiteral("Quit"), QStringLiteral("Really quit?"),
-                                                  MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+    if (tabPosition == 5 &&
+        m_platform.messageBox(this, QStringLiteral("Quit"), QStringLiteral("Really quit?"), MsgIcon::Question,
+                              MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     SaveFileNames();
     close();

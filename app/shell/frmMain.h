@@ -26,7 +26,8 @@ class QTabWidget;
 class QGridLayout;
 class QVBoxLayout;
 
-namespace pagewright {
+namespace pagewright
+{
 
 class ColorSample;
 class LinkLabel;
@@ -37,7 +38,8 @@ class frmSpecifyColors;
 class frmView;
 struct TableProperties;
 
-class frmMain : public QWidget {
+class frmMain : public QWidget
+{
     Q_OBJECT
 public:
     struct Options {
@@ -59,7 +61,8 @@ public:
     std::array<bool, kSlotCount> OutputReady{};
     std::array<int32_t, 4> TextColors{};
     std::array<int32_t, 4> BackColors{};
-    std::array<int16_t, 2> TableWidth{}, WidthInPixels{}, TableBorder{}, TableCellPadding{}, TableCellSpacing{};
+    std::array<int16_t, 2> TableWidth{}, WidthInPixels{}, TableBorder{}, TableCellPadding{},
+        TableCellSpacing{};
     QStringList BulletKinds;
     const QString& SettingsPath() const { return m_settingsPath; }
 

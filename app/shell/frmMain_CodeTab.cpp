@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildCodeTab()
 {
@@ -18,10 +19,12 @@ QWidget* frmMain::BuildCodeTab()
     AddInputRow(grid, 0, CodeSlot);
     AddOutputRow(grid, 1, CodeSlot);
 
-    lblMarginSpaces1 = MakeLabel(tab, QStringLiteral("lblMarginSpaces1"), QStringLiteral("Add left margin of"));
+    lblMarginSpaces1 =
+        MakeLabel(tab, QStringLiteral("lblMarginSpaces1"), QStringLiteral("Add left margin of"));
     cboMarginSpaces = MakeList(tab, QStringLiteral("cboMarginSpaces"));
     lblMarginSpaces2 = MakeLabel(tab, QStringLiteral("lblMarginSpaces2"), QStringLiteral("spaces"));
-    lblTabSpaces1 = MakeLabel(tab, QStringLiteral("lblTabSpaces1"), QStringLiteral("Convert tab characters to"));
+    lblTabSpaces1 =
+        MakeLabel(tab, QStringLiteral("lblTabSpaces1"), QStringLiteral("Convert tab characters to"));
     cboTabSpaces = MakeList(tab, QStringLiteral("cboTabSpaces"));
     lblTabSpaces2 = MakeLabel(tab, QStringLiteral("lblTabSpaces2"), QStringLiteral("spaces"));
     LabelFor(lblMarginSpaces1, cboMarginSpaces);
@@ -50,7 +53,8 @@ QWidget* frmMain::BuildCodeTab()
 
 void frmMain::SpacesChoice_Click(QComboBox* list, QLabel* after)
 {
-    after->setText(list->currentText() == QLatin1String("1") ? QStringLiteral("space") : QStringLiteral("spaces"));
+    after->setText(list->currentText() == QLatin1String("1") ? QStringLiteral("space")
+                                                             : QStringLiteral("spaces"));
     ClearResult(-1);
 }
 

@@ -14,8 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // The dialog's heading for each colour index.
 constexpr const char* kColorHeadings[4] = {"Data to Table: table colors", "HTML template: page colors",
@@ -72,7 +74,8 @@ void frmMain::chkUseSpecifiedColors_Click(int index)
     const bool on = chkUseSpecifiedColors[index]->isChecked() && chkUseSpecifiedColors[index]->isEnabled();
     cmdSpecifyColors[index]->setEnabled(on);
     if (index < 3) {
-        for (QLabel* label : {lblTextColor[index], lblTextHex[index], lblBackgroundColor[index], lblBackgroundHex[index]})
+        for (QLabel* label :
+             {lblTextColor[index], lblTextHex[index], lblBackgroundColor[index], lblBackgroundHex[index]})
             label->setEnabled(on);
     }
     if (index == 0) {

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildDataTableTab()
 {
@@ -21,8 +22,10 @@ QWidget* frmMain::BuildDataTableTab()
     AddInputRow(grid, 0, DataTableSlot);
     AddOutputRow(grid, 1, DataTableSlot);
 
-    lblSeparatorChar = MakeLabel(tab, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
-    const QString separatorTip = QStringLiteral("The character used to separate table values in the input file.");
+    lblSeparatorChar =
+        MakeLabel(tab, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
+    const QString separatorTip =
+        QStringLiteral("The character used to separate table values in the input file.");
     lblSeparatorChar->setToolTip(separatorTip);
     cboSeparatorChar = MakeList(tab, QStringLiteral("cboSeparatorChar"), {}, true);
     cboSeparatorChar->setToolTip(separatorTip);
@@ -43,7 +46,8 @@ QWidget* frmMain::BuildDataTableTab()
     layout->addSpacing(6);
     layout->addLayout(options);
 
-    chkAddHTMLWrapper3 = MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper3"), QStringLiteral("Add HTML wrapper"));
+    chkAddHTMLWrapper3 =
+        MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper3"), QStringLiteral("Add HTML wrapper"));
     chkCenterText3 = MakeCheck(tab, QStringLiteral("chkCenterText3"),
                                QStringLiteral("Center text (other than numbers) in cells"));
     chkCenterTable3 = MakeCheck(tab, QStringLiteral("chkCenterTable3"), QStringLiteral("Center table"));

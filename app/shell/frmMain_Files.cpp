@@ -9,31 +9,38 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace pagewright {
+namespace pagewright
+{
 
 void frmMain::ConnectFileControls()
 {
     for (int s = 0; s < kInputSlotCount; ++s) {
-        connect(cmdSpecifyInputFile[s], &QPushButton::clicked, this, [this, s] { cmdSpecifyInputFile_Click(s); });
+        connect(cmdSpecifyInputFile[s], &QPushButton::clicked, this,
+                [this, s] { cmdSpecifyInputFile_Click(s); });
         connect(txbInputFile[s], &QLineEdit::textChanged, this, [this, s] { txbInputFile_Change(s); });
         connect(txbInputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbInputFile_Enter(s); });
         connect(cmdViewInputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewInputFile_Click(s); });
     }
     for (int s = 0; s < kSlotCount; ++s) {
-        connect(cmdSpecifyOutputFile[s], &QPushButton::clicked, this, [this, s] { cmdSpecifyOutputFile_Click(s); });
+        connect(cmdSpecifyOutputFile[s], &QPushButton::clicked, this,
+                [this, s] { cmdSpecifyOutputFile_Click(s); });
         connect(txbOutputFile[s], &QLineEdit::textChanged, this, [this, s] { txbOutputFile_Change(s); });
         connect(txbOutputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbOutputFile_Enter(s); });
         connect(cmdViewOutputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewOutputFile_Click(s); });
-        connect(cmdPerformOperation[s], &QPushButton::clicked, this, [this, s] { cmdPerformOperation_Click(s); });
+        connect(cmdPerformOperation[s], &QPushButton::clicked, this,
+                [this, s] { cmdPerformOperation_Click(s); });
     }
     for (int i = 0; i < 2; ++i) {
         connect(cmdSpecifyCustomHeaderFile[i], &QPushButton::clicked, this,
                 [this, i] { cmdSpecifyCustomHeaderFile_Click(i); });
         connect(cmdSpecifyCustomFooterFile[i], &QPushButton::clicked, this,
                 [this, i] { cmdSpecifyCustomFooterFile_Click(i); });
-        connect(txbCustomHeaderFile[i], &QLineEdit::textChanged, this, [this, i] { txbCustomHeaderFile_Change(i); });
-        connect(txbCustomFooterFile[i], &QLineEdit::textChanged, this, [this, i] { txbCustomFooterFile_Change(i); });
-        connect(txbCustomHeaderFile[i], &QLineEdit::returnPressed, this, [this, i] { txbCustomHeaderFile_Enter(i); });
+        connect(txbCustomHeaderFile[i], &QLineEdit::textChanged, this,
+                [this, i] { txbCustomHeaderFile_Change(i); });
+        connect(txbCustomFooterFile[i], &QLineEdit::textChanged, this,
+                [this, i] { txbCustomFooterFile_Change(i); });
+        connect(txbCustomHeaderFile[i], &QLineEdit::returnPressed, this,
+                [this, i] { txbCustomHeaderFile_Enter(i); });
         connect(cmdViewHeaderFile[i], &QPushButton::clicked, this, [this, i] { cmdViewHeaderFile_Click(i); });
         connect(cmdViewFooterFile[i], &QPushButton::clicked, this, [this, i] { cmdViewFooterFile_Click(i); });
     }
@@ -126,8 +133,10 @@ void frmMain::txbCustomHeaderFile_Change(int index)
     const QString trimmed = box->text().trimmed();
     if (trimmed != box->text()) {
         // Keep the caret where it was, counted without the blanks removed in front of it.
-        const int leading = static_cast<int>(box->text().indexOf(trimmed.isEmpty() ? QString() : trimmed.left(1)));
-        const int cursor = qBound(0, box->cursorPosition() - qMax(0, leading), static_cast<int>(trimmed.size()));
+        const int leading =
+            static_cast<int>(box->text().indexOf(trimmed.isEmpty() ? QString() : trimmed.left(1)));
+        const int cursor =
+            qBound(0, box->cursorPosition() - qMax(0, leading), static_cast<int>(trimmed.size()));
         box->setText(trimmed); // runs this handler again with the trimmed text
         box->setCursorPosition(cursor);
         return;

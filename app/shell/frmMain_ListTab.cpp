@@ -15,7 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildListTab()
 {
@@ -27,7 +28,8 @@ QWidget* frmMain::BuildListTab()
     Frame3->setObjectName(QStringLiteral("Frame3"));
     optOrderedList = MakeOption(Frame3, QStringLiteral("optOrderedList"), QStringLiteral("Ordered list"));
     cboOrderedList = MakeList(Frame3, QStringLiteral("cboOrderedList"));
-    optUnorderedList = MakeOption(Frame3, QStringLiteral("optUnorderedList"), QStringLiteral("Unordered list"));
+    optUnorderedList =
+        MakeOption(Frame3, QStringLiteral("optUnorderedList"), QStringLiteral("Unordered list"));
     cboUnorderedList = MakeList(Frame3, QStringLiteral("cboUnorderedList"));
     cboOrderedList->setAccessibleName(QStringLiteral("Ordered list numbering"));
     cboUnorderedList->setAccessibleName(QStringLiteral("Unordered list bullets"));
@@ -44,8 +46,8 @@ QWidget* frmMain::BuildListTab()
                                  QStringLiteral("Read (and count) list items from input file"));
     optBlankList = MakeOption(Frame1, QStringLiteral("optBlankList"),
                               QStringLiteral("Blank list (do not read items from input file)"));
-    optBlankListWithItemNumbers =
-        MakeOption(Frame1, QStringLiteral("optBlankListWithItemNumbers"), QStringLiteral("Blank list with item numbers"));
+    optBlankListWithItemNumbers = MakeOption(Frame1, QStringLiteral("optBlankListWithItemNumbers"),
+                                             QStringLiteral("Blank list with item numbers"));
     auto* sourceLayout = new QVBoxLayout(Frame1);
     sourceLayout->addWidget(optReadListData);
     sourceLayout->addWidget(optBlankList);
@@ -57,11 +59,13 @@ QWidget* frmMain::BuildListTab()
     layout->addSpacing(6);
     layout->addLayout(frames);
 
-    lblNumberOfItems = MakeLabel(tab, QStringLiteral("lblNumberOfItems"), QStringLiteral("Number of items in list:"));
+    lblNumberOfItems =
+        MakeLabel(tab, QStringLiteral("lblNumberOfItems"), QStringLiteral("Number of items in list:"));
     txbNumberOfItems = MakeBox(tab, QStringLiteral("txbNumberOfItems"));
     lblStartNumber = MakeLabel(tab, QStringLiteral("lblStartNumber"), QStringLiteral("Start number:"));
     txbStartNumber = MakeBox(tab, QStringLiteral("txbStartNumber"));
-    lblItemSeparator = MakeLabel(tab, QStringLiteral("lblItemSeparator"), QStringLiteral("Item separator is"));
+    lblItemSeparator =
+        MakeLabel(tab, QStringLiteral("lblItemSeparator"), QStringLiteral("Item separator is"));
     cboItemSeparator = MakeList(tab, QStringLiteral("cboItemSeparator"));
     LabelFor(lblNumberOfItems, txbNumberOfItems);
     LabelFor(lblStartNumber, txbStartNumber);
@@ -79,7 +83,8 @@ QWidget* frmMain::BuildListTab()
     numbers->setColumnStretch(4, 1);
     layout->addLayout(numbers);
 
-    chkAddHTMLWrapper2 = MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper2"), QStringLiteral("Add HTML wrapper"));
+    chkAddHTMLWrapper2 =
+        MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper2"), QStringLiteral("Add HTML wrapper"));
     chkCenterList = MakeCheck(tab, QStringLiteral("chkCenterList"), QStringLiteral("Center list"));
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkAddHTMLWrapper2);
@@ -148,8 +153,9 @@ ListSource frmMain::CurrentListSource() const
 void frmMain::ListSourceOption_Click()
 {
     const bool readFile = optReadListData->isChecked();
-    for (QWidget* w : {static_cast<QWidget*>(cmdSpecifyInputFile[ListSlot]), static_cast<QWidget*>(txbInputFile[ListSlot]),
-                       static_cast<QWidget*>(lblItemSeparator), static_cast<QWidget*>(cboItemSeparator)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdSpecifyInputFile[ListSlot]), static_cast<QWidget*>(txbInputFile[ListSlot]),
+          static_cast<QWidget*>(lblItemSeparator), static_cast<QWidget*>(cboItemSeparator)})
         w->setEnabled(readFile);
     lblNumberOfItems->setEnabled(!readFile);
     txbNumberOfItems->setEnabled(!readFile);

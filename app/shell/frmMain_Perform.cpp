@@ -14,8 +14,10 @@
 #include <filesystem>
 #include <system_error>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // True when both names exist and name the same file, under any name or link.
 bool SameFile(const QString& a, const QString& b)
@@ -23,8 +25,9 @@ bool SameFile(const QString& a, const QString& b)
     if (a.isEmpty() || b.isEmpty())
         return false;
     std::error_code ec;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
-                                                  std::filesystem::path(QFile::encodeName(b).toStdString()), ec);
+    const bool same =
+        std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                    std::filesystem::path(QFile::encodeName(b).toStdString()), ec);
     return !ec && same;
 }
 
@@ -82,8 +85,9 @@ void frmMain::cmdPerformOperation_Click(int s)
     }
     const QString output = txbOutputFile[s]->text().trimmed();
     if (QFileInfo::exists(output) &&
-        m_platform.messageBox(this, QStringLiteral("Warning"), QStringLiteral("Output file exists.  Overwrite?"),
-                              MsgIcon::Exclamation, MsgButtons::YesNoCancel) != MsgAnswer::Yes) {
+        m_platform.messageBox(this, QStringLiteral("Warning"),
+                              QStringLiteral("Output file exists.  Overwrite?"), MsgIcon::Exclamation,
+                              MsgButtons::YesNoCancel) != MsgAnswer::Yes) {
         ReturnFocusToTabs();
         return;
     }

@@ -17,8 +17,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // Guide page of each tab, by tab position, in the guide folder beside the program.
 constexpr const char* kGuidePages[6] = {"html-template.htm", "text-to-html.htm",  "code-to-html.htm",
@@ -40,9 +42,11 @@ frmMain::TabPage frmMain::BeginTab(const QString& objectName)
 void frmMain::AddInputRow(QGridLayout* grid, int row, int slot)
 {
     QWidget* tab = grid->parentWidget();
-    cmdSpecifyInputFile[slot] = MakeButton(tab, Indexed("cmdSpecifyInputFile", slot), QStringLiteral("Specify input file"));
+    cmdSpecifyInputFile[slot] =
+        MakeButton(tab, Indexed("cmdSpecifyInputFile", slot), QStringLiteral("Specify input file"));
     txbInputFile[slot] = MakeBox(tab, Indexed("txbInputFile", slot), QStringLiteral("Input file"));
-    cmdViewInputFile[slot] = MakeButton(tab, Indexed("cmdViewInputFile", slot), QStringLiteral("View input file"));
+    cmdViewInputFile[slot] =
+        MakeButton(tab, Indexed("cmdViewInputFile", slot), QStringLiteral("View input file"));
     grid->addWidget(cmdSpecifyInputFile[slot], row, 0);
     grid->addWidget(txbInputFile[slot], row, 1);
     grid->addWidget(cmdViewInputFile[slot], row, 2);
@@ -51,10 +55,11 @@ void frmMain::AddInputRow(QGridLayout* grid, int row, int slot)
 void frmMain::AddOutputRow(QGridLayout* grid, int row, int slot, const QString& tooltip)
 {
     QWidget* tab = grid->parentWidget();
-    cmdSpecifyOutputFile[slot] =
-        MakeButton(tab, Indexed("cmdSpecifyOutputFile", slot), QStringLiteral("Specify output file"), tooltip);
+    cmdSpecifyOutputFile[slot] = MakeButton(tab, Indexed("cmdSpecifyOutputFile", slot),
+                                            QStringLiteral("Specify output file"), tooltip);
     txbOutputFile[slot] = MakeBox(tab, Indexed("txbOutputFile", slot), QStringLiteral("Output file"));
-    cmdViewOutputFile[slot] = MakeButton(tab, Indexed("cmdViewOutputFile", slot), QStringLiteral("View output file"));
+    cmdViewOutputFile[slot] =
+        MakeButton(tab, Indexed("cmdViewOutputFile", slot), QStringLiteral("View output file"));
     grid->addWidget(cmdSpecifyOutputFile[slot], row, 0);
     grid->addWidget(txbOutputFile[slot], row, 1);
     grid->addWidget(cmdViewOutputFile[slot], row, 2);
@@ -81,10 +86,11 @@ void frmMain::AddHeaderFooterRows(QGridLayout* grid, int row, int index)
     };
     for (const Row& r : rows) {
         const QString part = QString::fromLatin1(r.part);
-        r.specify[index] = MakeButton(tab, Indexed(r.specifyName, index), QStringLiteral("Specify custom %1 file").arg(part),
-                                      QStringLiteral("A custom %1 file contains HTML code to be placed at the %2 of the "
-                                                     "HTML document.")
-                                          .arg(part, QString::fromLatin1(r.where)));
+        r.specify[index] =
+            MakeButton(tab, Indexed(r.specifyName, index), QStringLiteral("Specify custom %1 file").arg(part),
+                       QStringLiteral("A custom %1 file contains HTML code to be placed at the %2 of the "
+                                      "HTML document.")
+                           .arg(part, QString::fromLatin1(r.where)));
         r.box[index] = MakeBox(tab, Indexed(r.boxName, index), QStringLiteral("Custom %1 file").arg(part));
         r.view[index] = MakeButton(tab, Indexed(r.viewName, index), QStringLiteral("View %1 file").arg(part));
         grid->addWidget(r.specify[index], row, 0);
@@ -108,7 +114,8 @@ QWidget* frmMain::BuildColorGroup(int index, const QString& buttonCaption, const
         lblTextHex[index] = MakeLabel(group, Indexed("lblTextHex", index), QStringLiteral("#000000"));
         lblBackgroundColor[index] =
             MakeLabel(group, Indexed("lblBackgroundColor", index), QStringLiteral("Background color:"));
-        lblBackgroundHex[index] = MakeLabel(group, Indexed("lblBackgroundHex", index), QStringLiteral("#FFFFFF"));
+        lblBackgroundHex[index] =
+            MakeLabel(group, Indexed("lblBackgroundHex", index), QStringLiteral("#FFFFFF"));
         lblTextHex[index]->setAccessibleDescription(QStringLiteral("Text color"));
         lblBackgroundHex[index]->setAccessibleDescription(QStringLiteral("Background color"));
         auto* hex = new QHBoxLayout;
@@ -137,8 +144,8 @@ void frmMain::AddTabFooter(QVBoxLayout* layout, int tabPosition, int slot, const
     auto* performRow = new QHBoxLayout;
     performRow->addWidget(cmdPerformOperation[slot]);
     if (clearIndex >= 0) {
-        Clear[clearIndex] =
-            MakeButton(tab, Indexed("Clear", clearIndex), QStringLiteral("Clear"), QStringLiteral("Clear all text boxes"));
+        Clear[clearIndex] = MakeButton(tab, Indexed("Clear", clearIndex), QStringLiteral("Clear"),
+                                       QStringLiteral("Clear all text boxes"));
         performRow->addWidget(Clear[clearIndex]);
     }
     performRow->addStretch(1);
@@ -157,13 +164,15 @@ void frmMain::AddTabFooter(QVBoxLayout* layout, int tabPosition, int slot, const
 
     auto* bottom = new QHBoxLayout;
     if (tabPosition < 5) {
-        lblUserGuide[tabPosition] = MakeLabel(tab, Indexed("lblUserGuide", tabPosition), QStringLiteral("User guide:"));
+        lblUserGuide[tabPosition] =
+            MakeLabel(tab, Indexed("lblUserGuide", tabPosition), QStringLiteral("User guide:"));
         bottom->addWidget(lblUserGuide[tabPosition]);
     }
     lblDocumentation[tabPosition] = new LinkLabel(tab, Indexed("lblDocumentation", tabPosition));
     lblDocumentation[tabPosition]->setText(
-        QUrl::fromLocalFile(QDir(m_options.programFolder).absoluteFilePath(
-                                QStringLiteral("guide/") + QString::fromLatin1(kGuidePages[tabPosition])))
+        QUrl::fromLocalFile(
+            QDir(m_options.programFolder)
+                .absoluteFilePath(QStringLiteral("guide/") + QString::fromLatin1(kGuidePages[tabPosition])))
             .toString());
     bottom->addWidget(lblDocumentation[tabPosition], 1);
     cmdQuit[tabPosition] = MakeButton(tab, Indexed("cmdQuit", tabPosition), QStringLiteral("Quit"));

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildTableCreatorTab()
 {
@@ -45,8 +46,9 @@ QWidget* frmMain::BuildTableCreatorTab()
     white.setColor(QPalette::Window, Qt::white);
     grid->setPalette(white);
     grid->setMinimumHeight(150);
-    const QString gridTip = QStringLiteral("Left click to type a value into this cell (or to specify other cell data), "
-                                           "right click to copy this cell to other cells.");
+    const QString gridTip =
+        QStringLiteral("Left click to type a value into this cell (or to specify other cell data), "
+                       "right click to copy this cell to other cells.");
     grid->setToolTip(gridTip);
     grid->setAccessibleName(QStringLiteral("Table grid"));
     grid->setAccessibleDescription(gridTip);
@@ -55,9 +57,11 @@ QWidget* frmMain::BuildTableCreatorTab()
 
     chkCenterTable4 = MakeCheck(tab, QStringLiteral("chkCenterTable4"), QStringLiteral("Center table"),
                                 QStringLiteral("Add <CENTER>...</CENTER>."));
-    chkAddHTMLWrapper4 = MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper4"), QStringLiteral("Add HTML wrapper"),
-                                   QStringLiteral("Add <HTML>...</HTML>"));
-    chkAddPlaceMarkers = MakeCheck(tab, QStringLiteral("chkAddPlaceMarkers"), QStringLiteral("Place markers"));
+    chkAddHTMLWrapper4 =
+        MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper4"), QStringLiteral("Add HTML wrapper"),
+                  QStringLiteral("Add <HTML>...</HTML>"));
+    chkAddPlaceMarkers =
+        MakeCheck(tab, QStringLiteral("chkAddPlaceMarkers"), QStringLiteral("Place markers"));
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkCenterTable4);
     checks->addWidget(chkAddHTMLWrapper4);
@@ -66,9 +70,11 @@ QWidget* frmMain::BuildTableCreatorTab()
     layout->addLayout(checks);
 
     auto* options = new QHBoxLayout;
-    options->addWidget(BuildColorGroup(3, QStringLiteral("Specify table colors"), QStringLiteral("Use specified table colors")));
-    cmdSpecifyBorder[1] = MakeButton(tab, Indexed("cmdSpecifyBorder", 1), QStringLiteral("Specify width etc."),
-                                     QStringLiteral("Specify table width, border, cell padding and spacing."));
+    options->addWidget(BuildColorGroup(3, QStringLiteral("Specify table colors"),
+                                       QStringLiteral("Use specified table colors")));
+    cmdSpecifyBorder[1] =
+        MakeButton(tab, Indexed("cmdSpecifyBorder", 1), QStringLiteral("Specify width etc."),
+                   QStringLiteral("Specify table width, border, cell padding and spacing."));
     options->addWidget(cmdSpecifyBorder[1], 0, Qt::AlignBottom);
     options->addStretch(1);
     cmdSaveLoad[0] = MakeButton(tab, Indexed("cmdSaveLoad", 0), QStringLiteral("New"));

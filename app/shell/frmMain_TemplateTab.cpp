@@ -9,7 +9,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildTemplateTab()
 {
@@ -20,7 +21,8 @@ QWidget* frmMain::BuildTemplateTab()
     LabelFor(lblTitle, txbTitle);
     grid->addWidget(lblTitle, 0, 0, Qt::AlignRight);
     grid->addWidget(txbTitle, 0, 1, 1, 2);
-    AddOutputRow(grid, 1, TemplateSlot, QStringLiteral("Specify the file in which to save the HTML template."));
+    AddOutputRow(grid, 1, TemplateSlot,
+                 QStringLiteral("Specify the file in which to save the HTML template."));
     AddHeaderFooterRows(grid, 2, 1);
 
     layout->addSpacing(6);

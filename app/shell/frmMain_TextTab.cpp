@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace pagewright {
+namespace pagewright
+{
 
 QWidget* frmMain::BuildTextTab()
 {

@@ -16,16 +16,20 @@
 #include <filesystem>
 #include <system_error>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 // The file's length, or -1 after telling the user why it could not be measured.
 qint64 MeasureFile(Platform& platform, QWidget* parent, const QString& name)
 {
     std::error_code ec;
-    const auto length = std::filesystem::file_size(std::filesystem::path(QFile::encodeName(name).toStdString()), ec);
+    const auto length =
+        std::filesystem::file_size(std::filesystem::path(QFile::encodeName(name).toStdString()), ec);
     if (ec) {
-        platform.message(parent, QStringLiteral("Error"), QString::fromLocal8Bit(ec.message()), MsgIcon::Exclamation);
+        platform.message(parent, QStringLiteral("Error"), QString::fromLocal8Bit(ec.message()),
+                         MsgIcon::Exclamation);
         return -1;
     }
     return static_cast<qint64>(length);
@@ -47,7 +51,8 @@ int frmMain::CheckOutputSize(int slot)
 
 void frmMain::cmdViewInputFile_Click(int slot)
 {
-    if (slot != CodeSlot && !CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString()))
+    if (slot != CodeSlot &&
+        !CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString()))
         return;
     const QString name = txbInputFile[slot]->text().trimmed();
     if (slot != ListSlot || optReadListData->isChecked()) {
@@ -56,8 +61,8 @@ void frmMain::cmdViewInputFile_Click(int slot)
             return;
         if (fits == 0) {
             if (!OpenDocument(m_platform, name, false)) {
-                m_platform.message(this, QStringLiteral("File too large"), InputTooLargeMessage(name, m_inputLength),
-                                   MsgIcon::Exclamation);
+                m_platform.message(this, QStringLiteral("File too large"),
+                                   InputTooLargeMessage(name, m_inputLength), MsgIcon::Exclamation);
             }
             return;
         }

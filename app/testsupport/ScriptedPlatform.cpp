@@ -2,8 +2,10 @@
 
 #include <QTest>
 
-namespace pagewright {
-namespace {
+namespace pagewright
+{
+namespace
+{
 
 const char* KindName(int kind)
 {
@@ -30,8 +32,8 @@ QString IconName(MsgIcon icon)
 
 } // namespace
 
-void ScriptedPlatform::expectMessage(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons,
-                                     MsgAnswer answer)
+void ScriptedPlatform::expectMessage(const QString& title, const QString& text, MsgIcon icon,
+                                     MsgButtons buttons, MsgAnswer answer)
 {
     Step step;
     step.kind = Kind::Message;
@@ -80,7 +82,8 @@ bool ScriptedPlatform::take(Kind kind, const QString& what, Step& step)
 {
     m_log << what;
     if (m_steps.empty()) {
-        fail(QStringLiteral("Unexpected %1: %2").arg(QString::fromLatin1(KindName(static_cast<int>(kind))), what));
+        fail(QStringLiteral("Unexpected %1: %2")
+                 .arg(QString::fromLatin1(KindName(static_cast<int>(kind))), what));
         return false;
     }
     step = m_steps.front();
@@ -100,8 +103,8 @@ bool ScriptedPlatform::verifyDone()
         return true;
     QStringList left;
     for (const Step& s : m_steps)
-        left << QString::fromLatin1(KindName(static_cast<int>(s.kind))) + QStringLiteral(": ") + s.title + s.text +
-                    s.request.title + s.url.toString();
+        left << QString::fromLatin1(KindName(static_cast<int>(s.kind))) + QStringLiteral(": ") + s.title +
+                    s.text + s.request.title + s.url.toString();
     m_steps.clear();
     fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
     return false;
@@ -115,11 +118,13 @@ MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QSt
     if (!take(Kind::Message, what, step))
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     if (step.title != title || step.text != text || step.icon != icon || step.buttons != buttons) {
-        fail(QStringLiteral("Message box differs.\n  expected: [%1] \"%2\" (%3, buttons %4)\n  actual:   %5 (buttons %6)")
-                 .arg(step.title, step.text, IconName(step.icon))
-                 .arg(static_cast<int>(step.buttons))
-                 .arg(what)
-                 .arg(static_cast<int>(buttons)));
+        fail(
+            QStringLiteral(
+                "Message box differs.\n  expected: [%1] \"%2\" (%3, buttons %4)\n  actual:   %5 (buttons %6)")
+                .arg(step.title, step.text, IconName(step.icon))
+                .arg(static_cast<int>(step.buttons))
+                .arg(what)
+                .arg(static_cast<int>(buttons)));
     }
     return step.answer;
 }

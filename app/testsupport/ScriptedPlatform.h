@@ -14,13 +14,15 @@
 #include <deque>
 #include <functional>
 
-namespace pagewright {
+namespace pagewright
+{
 
-class ScriptedPlatform final : public Platform {
+class ScriptedPlatform final : public Platform
+{
 public:
     // A message box with exactly this title, text, icon and buttons, answered with answer.
-    void expectMessage(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
-                       MsgAnswer answer = MsgAnswer::Ok);
+    void expectMessage(const QString& title, const QString& text, MsgIcon icon,
+                       MsgButtons buttons = MsgButtons::Ok, MsgAnswer answer = MsgAnswer::Ok);
     // A file dialog with this title, filter and kind; chosen is the answer (empty: cancelled).
     void expectFileDialog(FileDialogRequest request, const QString& chosen);
     // The program's dialog with this object name; act runs on it while it is shown and must

@@ -8,7 +8,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-namespace pagewright {
+namespace pagewright
+{
 
 TestWindow::TestWindow(const QString& programFolder, const QString& settingsFile)
     : m_settingsFile(settingsFile.isEmpty() ? m_dir.filePath(QStringLiteral("vellum.usr")) : settingsFile)

@@ -17,9 +17,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace pagewright {
+namespace pagewright
+{
 
-class TestWindow {
+class TestWindow
+{
 public:
     // programFolder: where vellum_text.dat and libvellum62.so are looked for; empty: the
     // folder of the test program (the build's bin folder). settingsFile: empty: one in dir().

@@ -9,9 +9,11 @@
 
 #include <memory>
 
-namespace pagewright {
+namespace pagewright
+{
 
-class WindowTestCase : public QObject {
+class WindowTestCase : public QObject
+{
     Q_OBJECT
 
 protected:

@@ -25,7 +25,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 bool Save(QWidget* widget, const QString& folder, const QString& name)
 {
@@ -51,7 +52,8 @@ int main(int argc, char** argv)
     }
     QTemporaryDir work;
     QtPlatform platform;
-    frmMain window(platform, {QCoreApplication::applicationDirPath(), work.filePath(QStringLiteral("vellum.usr"))});
+    frmMain window(platform,
+                   {QCoreApplication::applicationDirPath(), work.filePath(QStringLiteral("vellum.usr"))});
     if (!window.Form_Load())
         return 1;
 

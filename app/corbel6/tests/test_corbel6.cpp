@@ -6,9 +6,11 @@
 #include <fstream>
 #include <string>
 
-namespace {
+namespace
+{
 
-class Corbel6Test : public ::testing::Test {
+class Corbel6Test : public ::testing::Test
+{
 protected:
     std::filesystem::path m_dir;
 
@@ -57,7 +59,8 @@ TEST_F(Corbel6Test, FailureCodes)
     EXPECT_EQ(corbel6::LoadTextTable(m_dir.string().c_str(), 0), corbel6::kReadError) << "a folder";
     EXPECT_EQ(corbel6::LoadTextTable(Write("# only a comment\n\n").c_str(), 0), corbel6::kNoText);
     EXPECT_EQ(corbel6::LoadTextTable(Write("1\tok\n1\tagain\n").c_str(), 0), -1502);
-    EXPECT_EQ(corbel6::LoadTextTable(Write("1\tok\n\n3\t" + std::string(1025, 'x') + "\n").c_str(), 0), -1003);
+    EXPECT_EQ(corbel6::LoadTextTable(Write("1\tok\n\n3\t" + std::string(1025, 'x') + "\n").c_str(), 0),
+              -1003);
     EXPECT_EQ(corbel6::LoadTextTable(Write("1\t" + std::string(1024, 'x') + "\n").c_str(), 0), 1);
     EXPECT_EQ(corbel6::LoadTextTable(Write("1\tok\n2\n").c_str(), 0), -502) << "number without text";
     EXPECT_EQ(corbel6::LoadTextTable(Write("text without number\n").c_str(), 0), -501);

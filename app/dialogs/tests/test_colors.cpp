@@ -48,9 +48,9 @@ TEST(ColorRoutines, ChannelText)
         const char* text;
         bool valid;
     } cases[] = {
-        {"", true},     {"0", true},     {"7", true},    {"255", true},  {"025", true}, {"000", true},
-        {"256", false}, {"1000", false}, {"0255", false}, {"12a", false}, {"-5", false}, {"+5", false},
-        {" 12", false}, {"1.5", false},  {"999", false},
+        {"", true},    {"0", true},    {"7", true},     {"255", true},   {"025", true},
+        {"000", true}, {"256", false}, {"1000", false}, {"0255", false}, {"12a", false},
+        {"-5", false}, {"+5", false},  {" 12", false},  {"1.5", false},  {"999", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidChannelText(QString::fromLatin1(c.text)), c.valid) << c.text;

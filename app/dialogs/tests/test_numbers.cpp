@@ -15,10 +15,10 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
         const char* text;
         double value;
     } cases[] = {
-        {"12", 12},       {"  7 items", 7}, {"\t3", 3},     {"-3", -3},     {"+4", 4},       {"2.5x", 2.5},
-        {".5", 0.5},      {"5.", 5},        {"1e3", 1000},  {"2E-1", 0.2},  {"2e", 2},       {"2e+", 2},
-        {"3 4", 3},       {"x12", 0},       {"", 0},        {"+", 0},       {"-.", 0},       {".", 0},
-        {"1,5", 1},       {"0x10", 0},      {"99.5", 99.5}, {"100.4", 100.4}, {"1e-400", 0},
+        {"12", 12},  {"  7 items", 7}, {"\t3", 3},     {"-3", -3},       {"+4", 4},     {"2.5x", 2.5},
+        {".5", 0.5}, {"5.", 5},        {"1e3", 1000},  {"2E-1", 0.2},    {"2e", 2},     {"2e+", 2},
+        {"3 4", 3},  {"x12", 0},       {"", 0},        {"+", 0},         {"-.", 0},     {".", 0},
+        {"1,5", 1},  {"0x10", 0},      {"99.5", 99.5}, {"100.4", 100.4}, {"1e-400", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
@@ -44,16 +44,31 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
         double value;
         double rounded;
     } cases[] = {
-        {0.5, 0},   {1.5, 2},   {2.5, 2},     {3.5, 4},     {999.5, 1000}, {998.5, 998}, {50.5, 50},
-        {99.5, 100}, {0.6, 1},  {0.4, 0},     {-0.5, -0.0}, {-1.5, -2},    {-2.5, -2},   {-0.6, -1},
-        {7, 7},     {1e15 + 0.5, 1e15}, {4503599627370497.0, 4503599627370497.0},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {999.5, 1000},
+        {998.5, 998},
+        {50.5, 50},
+        {99.5, 100},
+        {0.6, 1},
+        {0.4, 0},
+        {-0.5, -0.0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {-0.6, -1},
+        {7, 7},
+        {1e15 + 0.5, 1e15},
+        {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
     EXPECT_EQ(RoundHalfEven(HUGE_VAL), HUGE_VAL);
 }
 
-namespace {
+namespace
+{
 
 TablePropertyTexts Texts(const char* width, const char* border, const char* padding, const char* spacing,
                          bool percent = false)
@@ -104,8 +119,8 @@ TEST(TableProperties, RangesOfEachBox)
         {Texts("", "", "200", "200"), padding},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Problem(c.texts), c.expected)
-            << qPrintable(c.texts.width + "|" + c.texts.border + "|" + c.texts.cellPadding + "|" + c.texts.cellSpacing);
+        EXPECT_EQ(Problem(c.texts), c.expected) << qPrintable(
+            c.texts.width + "|" + c.texts.border + "|" + c.texts.cellPadding + "|" + c.texts.cellSpacing);
     }
 }
 
@@ -113,7 +128,8 @@ TEST(TableProperties, StoredValues)
 {
     EXPECT_EQ(ToTableProperties(Texts("", "", "", "")), (TableProperties{-1, 1, -1, -1, -1}));
     EXPECT_EQ(ToTableProperties(Texts("", "", "", "", true)), (TableProperties{-1, 0, -1, -1, -1}));
-    EXPECT_EQ(ToTableProperties(Texts("30", "99.5", "50.5", "letters")), (TableProperties{30, 1, 100, 50, 0}));
+    EXPECT_EQ(ToTableProperties(Texts("30", "99.5", "50.5", "letters")),
+              (TableProperties{30, 1, 100, 50, 0}));
     EXPECT_EQ(ToTableProperties(Texts("80.5", "0", "2.5", "3.5", true)), (TableProperties{80, 0, 0, 2, 4}));
 }
 

@@ -54,8 +54,9 @@ TEST(ProgramText, ShippedFileHoldsEveryItemTheProgramUses)
     EXPECT_EQ(GetText(2), QString()) << "an item the table lacks is empty";
 
     const QString message = OutputTooLargeMessage("/d/big.htm", 40961);
-    EXPECT_TRUE(message.startsWith(GetText(TooLargeIntro) + " /d/big.htm is 40 KB.\r\n" + GetText(TooLargeLine2) +
-                                   "\r\n" + GetText(TooLargeLine3a) + " " + GetText(TooLargeLine3b)))
+    EXPECT_TRUE(message.startsWith(GetText(TooLargeIntro) + " /d/big.htm is 40 KB.\r\n" +
+                                   GetText(TooLargeLine2) + "\r\n" + GetText(TooLargeLine3a) + " " +
+                                   GetText(TooLargeLine3b)))
         << message.toStdString();
 }
 

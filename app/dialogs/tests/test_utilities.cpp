@@ -29,7 +29,8 @@ TEST(ShellUtils, FoldersAndSettingsPath)
     EXPECT_TRUE(FolderExists(config + "/Brindlecote")) << "the folder is created";
 
     const QString home = dir.filePath("home");
-    EXPECT_EQ(SettingsFilePath("vellum.usr", "X", "", home), home + "/X/vellum.usr") << "no configuration folder";
+    EXPECT_EQ(SettingsFilePath("vellum.usr", "X", "", home), home + "/X/vellum.usr")
+        << "no configuration folder";
     EXPECT_TRUE(FolderExists(home + "/X"));
 }
 
@@ -48,9 +49,9 @@ TEST(StringRoutines, KeepSignedNumberChars)
         bool minus;
         const char* out;
     } cases[] = {
-        {"+3", true, "+3"}, {"-2", true, "-2"}, {"1+2", true, "12"},  {"a-b5", true, "-5"},
+        {"+3", true, "+3"},    {"-2", true, "-2"},   {"1+2", true, "12"}, {"a-b5", true, "-5"},
         {"++12", true, "+12"}, {"-12", false, "12"}, {"12-", true, "12"}, {"+-4", true, "+-4"},
-        {"--4", true, "-4"}, {"x", true, ""},
+        {"--4", true, "-4"},   {"x", true, ""},
     };
     for (const auto& c : cases) {
         QString text = c.in;
@@ -91,7 +92,8 @@ TEST(ViewRules, LimitAndSizeMessages)
                       "Please use a program such as WordPad to view this file."));
     EXPECT_EQ(OpenDocumentFailureMessage("/d/x.zzz"),
               QString("Error opening file /d/x.zzz.\r\nPerhaps the file extension is incorrect."));
-    EXPECT_EQ(LaunchBrowserFailureMessage(), QString("Error launching web browser. Please make sure that your web "
-                                                     "browser is correctly installed and configured"));
+    EXPECT_EQ(LaunchBrowserFailureMessage(),
+              QString("Error launching web browser. Please make sure that your web "
+                      "browser is correctly installed and configured"));
     EXPECT_EQ(ReadErrorMessage(5, "Permission denied"), QString("Error 5.  Permission denied"));
 }

@@ -19,7 +19,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 frmSpecifyColors* Colors(QDialog& dialog)
 {
@@ -52,7 +53,8 @@ ChannelSpin* Spin(frmSpecifyColors* d, int group, const QString& channel)
 
 } // namespace
 
-class tst_Colors : public WindowTestCase {
+class tst_Colors : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -104,15 +106,34 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: accepted without a message
         QTest::addColumn<QString>("boxAfter");
         QTest::addColumn<int>("spinAfter");
-        QTest::newRow("256 in text red") << 0 << "Red" << "256" << "Invalid entry for red value." << "0" << 0;
-        QTest::newRow("1000 in text green") << 0 << "Green" << "1000" << "Invalid entry for green value." << "0" << 0;
-        QTest::newRow("12a in text blue") << 0 << "Blue" << "12a" << "Invalid entry for blue value." << "0" << 0;
-        QTest::newRow("256 in background red") << 1 << "Red" << "256" << "Invalid entry for red value." << "255"
-                                               << 255;
-        QTest::newRow("-5 in background blue") << 1 << "Blue" << "-5" << "Invalid entry for blue value." << "255"
-                                               << 255;
-        QTest::newRow("empty background green") << 1 << "Green" << "" << "" << "" << 0;
-        QTest::newRow("blanks trimmed") << 0 << "Red" << " 12 " << "" << "12" << 12;
+        QTest::newRow("256 in text red") << 0 << "Red"
+                                         << "256"
+                                         << "Invalid entry for red value."
+                                         << "0" << 0;
+        QTest::newRow("1000 in text green") << 0 << "Green"
+                                            << "1000"
+                                            << "Invalid entry for green value."
+                                            << "0" << 0;
+        QTest::newRow("12a in text blue") << 0 << "Blue"
+                                          << "12a"
+                                          << "Invalid entry for blue value."
+                                          << "0" << 0;
+        QTest::newRow("256 in background red") << 1 << "Red"
+                                               << "256"
+                                               << "Invalid entry for red value."
+                                               << "255" << 255;
+        QTest::newRow("-5 in background blue") << 1 << "Blue"
+                                               << "-5"
+                                               << "Invalid entry for blue value."
+                                               << "255" << 255;
+        QTest::newRow("empty background green") << 1 << "Green"
+                                                << ""
+                                                << ""
+                                                << "" << 0;
+        QTest::newRow("blanks trimmed") << 0 << "Red"
+                                        << " 12 "
+                                        << ""
+                                        << "12" << 12;
     }
 
     void invalidChannelEntries()
@@ -135,7 +156,9 @@ private slots:
             QCOMPARE(box->text(), boxAfter);
             QCOMPARE(Spin(d, group, channel)->channel(), spinAfter);
             const int32_t color = group == 0 ? d->TextColor : d->BackColor;
-            const int part = channel == "Red" ? RedPart(color) : channel == "Green" ? GreenPart(color) : BluePart(color);
+            const int part = channel == "Red"     ? RedPart(color)
+                             : channel == "Green" ? GreenPart(color)
+                                                  : BluePart(color);
             QCOMPARE(part, spinAfter);
             QCOMPARE(d->lblHexColor[group]->text(), ColorToHex(color));
             d->cmdAccept->click();
@@ -159,7 +182,8 @@ private slots:
             option.sliderPosition = spin->sliderPosition();
             option.sliderValue = spin->value();
             option.rect = spin->rect();
-            const QRect up = spin->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, spin);
+            const QRect up = spin->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                           QStyle::SC_ScrollBarSubLine, spin);
             QTest::mouseClick(spin, Qt::LeftButton, {}, up.center());
             QCOMPARE(spin->channel(), 5);
             QCOMPARE(ChannelBox(d, 0, "Red")->text(), QStringLiteral("5"));
@@ -271,7 +295,8 @@ private slots:
         check->click();
         QVERIFY(sample->isVisible());
         QVERIFY(t->button("cmdSpecifyColors_0")->isEnabled());
-        for (const char* name : {"lblTextColor_0", "lblTextHex_0", "lblBackgroundColor_0", "lblBackgroundHex_0"})
+        for (const char* name :
+             {"lblTextColor_0", "lblTextHex_0", "lblBackgroundColor_0", "lblBackgroundHex_0"})
             QVERIFY2(t->label(name)->isEnabled(), name);
         t->seam().expectDialog("frmSpecifyColors", [](QDialog& dialog) {
             frmSpecifyColors* d = Colors(dialog);

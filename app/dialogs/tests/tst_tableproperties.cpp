@@ -17,7 +17,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 frmSpecifyBorderEtc* Border(QDialog& dialog)
 {
@@ -31,14 +32,16 @@ using Values = QList<int>; // width, in pixels, border, padding, spacing
 
 } // namespace
 
-class tst_TableProperties : public WindowTestCase {
+class tst_TableProperties : public WindowTestCase
+{
     Q_OBJECT
 
 private:
     Values Stored(int index)
     {
         frmMain& w = t->w();
-        return {w.TableWidth[index], w.WidthInPixels[index], w.TableBorder[index], w.TableCellPadding[index], w.TableCellSpacing[index]};
+        return {w.TableWidth[index], w.WidthInPixels[index], w.TableBorder[index], w.TableCellPadding[index],
+                w.TableCellSpacing[index]};
     }
 
     // Opens the dialog of a table index, fills its boxes, then presses Accept once and, when a
@@ -75,27 +78,30 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<Values>("stored");
         const Values start{-1, 1, 1, 4, 4};
-        QTest::newRow("all empty, percent") << 0 << QStringList{"", "", "", ""} << true << "" << Values{-1, 0, -1, -1, -1};
-        QTest::newRow("all empty, pixels (creator)") << 1 << QStringList{"", "", "", ""} << false << ""
-                                                     << Values{-1, 1, -1, -1, -1};
+        QTest::newRow("all empty, percent")
+            << 0 << QStringList{"", "", "", ""} << true << "" << Values{-1, 0, -1, -1, -1};
+        QTest::newRow("all empty, pixels (creator)")
+            << 1 << QStringList{"", "", "", ""} << false << "" << Values{-1, 1, -1, -1, -1};
         QTest::newRow("4 percent") << 0 << QStringList{"4", "", "", ""} << true
                                    << " Width in percent must be in the range 5 through 100." << start;
         QTest::newRow("49 pixels") << 0 << QStringList{"49", "", "", ""} << false
                                    << " Width in pixels must be in the range 50 through 1000." << start;
-        QTest::newRow("1000 pixels, blanks trimmed") << 1 << QStringList{" 1000 ", " 2", "3 ", "0"} << false << ""
-                                                     << Values{1000, 1, 2, 3, 0};
-        QTest::newRow("100 percent") << 0 << QStringList{"100", "1", "4", "4"} << true << "" << Values{100, 0, 1, 4, 4};
-        QTest::newRow("letters as border are 0") << 0 << QStringList{"", "none", "", ""} << false << ""
-                                                 << Values{-1, 1, 0, -1, -1};
-        QTest::newRow("letters as width are refused") << 0 << QStringList{"wide", "", "", ""} << false
-                                                      << " Width in pixels must be in the range 50 through 1000."
-                                                      << start;
+        QTest::newRow("1000 pixels, blanks trimmed")
+            << 1 << QStringList{" 1000 ", " 2", "3 ", "0"} << false << "" << Values{1000, 1, 2, 3, 0};
+        QTest::newRow("100 percent") << 0 << QStringList{"100", "1", "4", "4"} << true << ""
+                                     << Values{100, 0, 1, 4, 4};
+        QTest::newRow("letters as border are 0")
+            << 0 << QStringList{"", "none", "", ""} << false << "" << Values{-1, 1, 0, -1, -1};
+        QTest::newRow("letters as width are refused")
+            << 0 << QStringList{"wide", "", "", ""} << false
+            << " Width in pixels must be in the range 50 through 1000." << start;
         QTest::newRow("border 100.4") << 0 << QStringList{"", "100.4", "", ""} << false
                                       << " Border in pixels must be in the range 0 through 100." << start;
-        QTest::newRow("halves to even") << 0 << QStringList{"", "99.5", "50.5", "2.5"} << false << ""
-                                        << Values{-1, 1, 100, 50, 2};
-        QTest::newRow("first bad box only") << 0 << QStringList{"", "", "101", "-1"} << false
-                                            << " Cellpadding in pixels must be in the range 0 through 100." << start;
+        QTest::newRow("halves to even")
+            << 0 << QStringList{"", "99.5", "50.5", "2.5"} << false << "" << Values{-1, 1, 100, 50, 2};
+        QTest::newRow("first bad box only")
+            << 0 << QStringList{"", "", "101", "-1"} << false
+            << " Cellpadding in pixels must be in the range 0 through 100." << start;
         QTest::newRow("spacing") << 1 << QStringList{"", "", "", "200"} << false
                                  << " Cell spacing in pixels must be in the range 0 through 100." << start;
     }
@@ -168,7 +174,8 @@ private slots:
         t->button("cmdSpecifyBorder_0")->setFocus();
         t->button("cmdSpecifyBorder_0")->click();
         QCOMPARE(Stored(0), (Values{-1, 1, 1, 4, 4}));
-        QCOMPARE(t->label("Label2_3")->text(), QStringLiteral("HTML written for a table with 1 row and 1 column."));
+        QCOMPARE(t->label("Label2_3")->text(),
+                 QStringLiteral("HTML written for a table with 1 row and 1 column."));
         QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->w().SSTab1->tabBar()));
     }
 

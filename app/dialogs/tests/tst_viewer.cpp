@@ -19,7 +19,8 @@
 
 using namespace pagewright;
 
-class tst_Viewer : public WindowTestCase {
+class tst_Viewer : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -48,8 +49,9 @@ private slots:
             t->seam().expectOpen(QUrl::fromLocalFile(name), associatedProgramOpens);
             if (!associatedProgramOpens)
                 t->seam().expectMessage("File too large",
-                                        "The size of " + name + " is 40 KB.\r\nThis file is too large to display here.\r\n"
-                                                                "Please use a program such as WordPad to view this file.",
+                                        "The size of " + name +
+                                            " is 40 KB.\r\nThis file is too large to display here.\r\n"
+                                            "Please use a program such as WordPad to view this file.",
                                         MsgIcon::Exclamation);
         }
         QTest::mouseClick(t->button("cmdViewInputFile_0"), Qt::LeftButton);
@@ -67,8 +69,9 @@ private slots:
         t->box("txbOutputFile_0")->setText(name);
         t->seam().expectDialog("frmHowToView", AsCode());
         t->seam().expectMessage(GetText(TooLargeTitle),
-                                GetText(TooLargeIntro) + " " + name + " is 40 KB.\r\n" + GetText(TooLargeLine2) + "\r\n" +
-                                    GetText(TooLargeLine3a) + " " + GetText(TooLargeLine3b),
+                                GetText(TooLargeIntro) + " " + name + " is 40 KB.\r\n" +
+                                    GetText(TooLargeLine2) + "\r\n" + GetText(TooLargeLine3a) + " " +
+                                    GetText(TooLargeLine3b),
                                 MsgIcon::Exclamation);
         t->w().cmdViewOutputFile_Click(TextSlot);
         QVERIFY(!t->w().Viewer()->isVisible());
@@ -86,7 +89,8 @@ private slots:
         t->w().cmdViewInputFile_Click(DataTableSlot);
 
         t->box("txbOutputFile_5")->setText(t->path("page.txt"));
-        t->seam().expectMessage("Invalid file extension", "Output file must have file extension \"htm\" or \"html\".",
+        t->seam().expectMessage("Invalid file extension",
+                                "Output file must have file extension \"htm\" or \"html\".",
                                 MsgIcon::Exclamation);
         t->w().cmdViewOutputFile_Click(TemplateSlot);
 
@@ -131,8 +135,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("utf-8") << QByteArray("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC") << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
-        QTest::newRow("windows-1252") << QByteArray("gr\xFC\xDF \x80") << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+        QTest::newRow("utf-8") << QByteArray("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC")
+                               << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+        QTest::newRow("windows-1252")
+            << QByteArray("gr\xFC\xDF \x80") << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
     }
 
     void textIsUtf8OrWindows1252()

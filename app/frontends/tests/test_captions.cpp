@@ -11,7 +11,8 @@ TEST(ResultCaptions, TextToHtmlByCode)
         const char* caption;
         bool ok;
     } cases[] = {
-        {-7, "Input file contains \"<X-HTML>\" so appears to be HTML not text. No output file created.", false},
+        {-7, "Input file contains \"<X-HTML>\" so appears to be HTML not text. No output file created.",
+         false},
         {-6, "Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.", false},
         {-5, "Could not open header file or footer file (standard header and footer used).", false},
         {-4, "Could not open footer file (standard footer used).", false},

@@ -6,7 +6,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 const char* const kInvalidCount = "Invalid number of items!";
 const char* const kCountTooLarge = "Number of items must be less than 1000.";
@@ -23,8 +24,8 @@ TEST(BlankList, GoodNumbers)
         int32_t itemCount;
         int32_t startNumber;
     } cases[] = {
-        {"10", "1", 10, 1},     {"999", "999", 999, 999}, {"0.6", "1", 1, 1},  {"1.5", "1.5", 2, 2},
-        {"2.5", "2.5", 2, 2},   {"12 items", "3rd", 12, 3}, {"  4", " 7 ", 4, 7}, {"998.5", "998.9", 998, 999},
+        {"10", "1", 10, 1},   {"999", "999", 999, 999},   {"0.6", "1", 1, 1},   {"1.5", "1.5", 2, 2},
+        {"2.5", "2.5", 2, 2}, {"12 items", "3rd", 12, 3}, {"  4", " 7 ", 4, 7}, {"998.5", "998.9", 998, 999},
     };
     for (const auto& c : cases) {
         const BlankListCheck check = CheckBlankList(c.count, c.start);
@@ -42,10 +43,11 @@ TEST(BlankList, BadCountEmptiesItsBox)
         const char* count;
         const char* message;
     } cases[] = {
-        {"0", kInvalidCount},        {"", kInvalidCount},         {"abc", kInvalidCount},
-        {"0.5", kInvalidCount},      {"-3", kInvalidCount},       {"1000", kCountTooLarge},
-        {"999.5", kCountTooLarge},   {"5000000000", kCountTooLarge}, {"1e300", kCountTooLarge},
-        {"1e999", kCountTooLarge},
+        {"0", kInvalidCount},      {"", kInvalidCount},
+        {"abc", kInvalidCount},    {"0.5", kInvalidCount},
+        {"-3", kInvalidCount},     {"1000", kCountTooLarge},
+        {"999.5", kCountTooLarge}, {"5000000000", kCountTooLarge},
+        {"1e300", kCountTooLarge}, {"1e999", kCountTooLarge},
     };
     for (const auto& c : cases) {
         // The start box is not looked at once the count has failed.
@@ -62,7 +64,7 @@ TEST(BlankList, BadStartResetsItsBoxToOne)
         const char* start;
         const char* message;
     } cases[] = {
-        {"0.6", kInvalidStart}, {"0", kInvalidStart}, {"x", kInvalidStart}, {"-1", kInvalidStart},
+        {"0.6", kInvalidStart},   {"0", kInvalidStart},      {"x", kInvalidStart},    {"-1", kInvalidStart},
         {"1000", kStartTooLarge}, {"999.5", kStartTooLarge}, {"1e9", kStartTooLarge},
     };
     for (const auto& c : cases) {
@@ -95,7 +97,11 @@ TEST(Separator, TypedTextGivesItsFirstCharacter)
         const char* utf8;
         int code;
     } cases[] = {
-        {"|", '|'}, {";;", ';'}, {" x", ' '}, {"44", '4'}, {"comma", 'c'},
+        {"|", '|'},
+        {";;", ';'},
+        {" x", ' '},
+        {"44", '4'},
+        {"comma", 'c'},
         {"\xe2\x82\xac", 0x80}, // the euro sign has a byte of its own in Windows-1252
         {"\xc2\xa7 section", 0xA7},
     };
@@ -116,8 +122,9 @@ TEST(Separator, RefusedWhenEmptyOrNotASingleByte)
     for (const auto& c : cases) {
         const SeparatorChoice choice = ChooseSeparator(QString::fromUtf8(c.utf8), std::nullopt);
         EXPECT_EQ(choice.code, -1) << c.utf8;
-        EXPECT_EQ(choice.problem, "The separator character \"" + QString::fromUtf8(c.first) +
-                                      "\" cannot be used: the data file is read as Windows-1252 text, which has no "
-                                      "such character.");
+        EXPECT_EQ(choice.problem,
+                  "The separator character \"" + QString::fromUtf8(c.first) +
+                      "\" cannot be used: the data file is read as Windows-1252 text, which has no "
+                      "such character.");
     }
 }

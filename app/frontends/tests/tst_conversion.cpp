@@ -9,19 +9,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 QByteArray ReadAll(const QString& path)
 {
@@ -49,7 +50,8 @@ QByteArray Expected(const char* name)
 
 } // namespace
 
-class tst_Conversion : public WindowTestCase {
+class tst_Conversion : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -107,7 +109,8 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("tag");
         QTest::addColumn<bool>("outputExisted");
-        QTest::newRow("<html> lower case") << QByteArray("intro\n<html>\n<body>x</body>\n") << "<HTML>" << false;
+        QTest::newRow("<html> lower case")
+            << QByteArray("intro\n<html>\n<body>x</body>\n") << "<HTML>" << false;
         QTest::newRow("<HTML> over an old file") << QByteArray("<HTML>\n") << "<HTML>" << true;
         QTest::newRow("<x-html>") << QByteArray("a\n<x-Html>\n") << "<X-HTML>" << false;
     }
@@ -125,7 +128,8 @@ private slots:
         }
         t->w().cmdPerformOperation_Click(TextSlot);
         QCOMPARE(t->label("Label2_0")->text(),
-                 "Input file contains \"" + tag + "\" so appears to be HTML not text. No output file created.");
+                 "Input file contains \"" + tag +
+                     "\" so appears to be HTML not text. No output file created.");
         QCOMPARE(t->label("Label2_0")->textFormat(), Qt::PlainText);
         QVERIFY(!QFile::exists(t->path("notes.htm")));
         QVERIFY(!t->w().OutputReady[TextSlot]);
@@ -136,7 +140,8 @@ private slots:
         SetTextFiles("Text\n");
         t->box("txbCustomHeaderFile_0")->setText(t->path("no-header.htm"));
         t->w().cmdPerformOperation_Click(TextSlot);
-        QCOMPARE(t->label("Label2_0")->text(), QStringLiteral("Could not open header file (standard header used)."));
+        QCOMPARE(t->label("Label2_0")->text(),
+                 QStringLiteral("Could not open header file (standard header used)."));
         QVERIFY(QFile::exists(t->path("notes.htm")));
         QVERIFY(!t->button("cmdViewOutputFile_0")->isEnabled());
     }
@@ -174,7 +179,8 @@ private slots:
     void codeTabWritesTheExpectedPage()
     {
         t->showTab(2);
-        t->box("txbInputFile_1")->setText(t->writeFile("prog.c", "int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"));
+        t->box("txbInputFile_1")
+            ->setText(t->writeFile("prog.c", "int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"));
         t->box("txbOutputFile_1")->setText(t->path("prog.htm"));
         t->find<QComboBox>("cboMarginSpaces")->setCurrentIndex(2);
         t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
@@ -190,18 +196,21 @@ private slots:
         t->find<QComboBox>("cboOrderedList")->setCurrentIndex(2); // i,ii,iii
         t->find<QCheckBox>("chkAddHTMLWrapper2")->click();
         t->find<QCheckBox>("chkCenterList")->click();
-        t->box("txbInputFile_2")->setText(t->writeFile("items.txt", "Apples\n* not an item start\nPears\n\nPlums\n"));
+        t->box("txbInputFile_2")
+            ->setText(t->writeFile("items.txt", "Apples\n* not an item start\nPears\n\nPlums\n"));
         t->box("txbOutputFile_2")->setText(t->path("list.htm"));
         t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
         QTest::mouseClick(t->button("cmdPerformOperation_2"), Qt::LeftButton);
-        QCOMPARE(t->label("Label2_2")->text(), QStringLiteral("HTML written for an ordered list with 4 items."));
+        QCOMPARE(t->label("Label2_2")->text(),
+                 QStringLiteral("HTML written for an ordered list with 4 items."));
         QCOMPARE(ReadAll(t->path("list.htm")), Expected("list-items.htm"));
     }
 
     void tableTabWritesTheExpectedPage()
     {
         t->showTab(4);
-        t->box("txbInputFile_3")->setText(t->writeFile("data.txt", "Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"));
+        t->box("txbInputFile_3")
+            ->setText(t->writeFile("data.txt", "Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"));
         t->box("txbOutputFile_3")->setText(t->path("data.htm"));
         t->find<QComboBox>("cboPaddingSpaces")->setCurrentIndex(1);
         t->find<QCheckBox>("chkAddHTMLWrapper3")->click();
@@ -226,7 +235,8 @@ private slots:
         t->button("cmdSpecifyBorder_0")->click();
         t->seam().expectDialog("frmHowToView", Choose("cmdNotNow"));
         QTest::mouseClick(t->button("cmdPerformOperation_3"), Qt::LeftButton);
-        QCOMPARE(t->label("Label2_3")->text(), QStringLiteral("HTML written for a table with 3 rows and 3 columns."));
+        QCOMPARE(t->label("Label2_3")->text(),
+                 QStringLiteral("HTML written for a table with 3 rows and 3 columns."));
         QCOMPARE(ReadAll(t->path("data.htm")), Expected("table-data.htm"));
     }
 };

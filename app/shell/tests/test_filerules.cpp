@@ -32,8 +32,8 @@ TEST(FileRules, HtmlExtensionAsTyped)
         const char* name;
         bool html;
     } const cases[] = {
-        {"/x.HTML", true}, {"/x.htm", true},  {"/xhtm", true},     {"/x.html ", false},
-        {"htm", false},    {".htm", true},    {"/x.txt", false},   {"/x.Htm", true},
+        {"/x.HTML", true},  {"/x.htm", true},   {"/xhtm", true},   {"/x.html ", false},
+        {"htm", false},     {".htm", true},     {"/x.txt", false}, {"/x.Htm", true},
         {"/x.shtml", true}, {"/x.htmx", false}, {"", false},
     };
     for (const auto& c : cases)
@@ -48,11 +48,11 @@ TEST(FileRules, ExtensionCheckTrimsAndNeedsTheDot)
         const char* ext2;
         bool ok;
     } const cases[] = {
-        {"/d/notes.txt", "txt", "", true},   {"/d/notes.TXT", "txt", "", true},
+        {"/d/notes.txt", "txt", "", true},     {"/d/notes.TXT", "txt", "", true},
         {"  /d/notes.txt  ", "txt", "", true}, {"/d/data.csv", "txt", "", false},
-        {"/d/notes.", "txt", "", false},     {"/d/notestxt", "txt", "", false},
-        {"/d.txt/notes", "txt", "", false},  {"/d/x.htm", "htm", "html", true},
-        {"/d/x.html", "htm", "html", true},  {"/d/x.xhtml", "htm", "html", false},
+        {"/d/notes.", "txt", "", false},       {"/d/notestxt", "txt", "", false},
+        {"/d.txt/notes", "txt", "", false},    {"/d/x.htm", "htm", "html", true},
+        {"/d/x.html", "htm", "html", true},    {"/d/x.xhtml", "htm", "html", false},
         {"/d/x.html", "htm", "", false},
     };
     for (const auto& c : cases) {
@@ -77,7 +77,8 @@ TEST(FileRules, ProposedOutputAndFolders)
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());
 }
 
-namespace {
+namespace
+{
 
 ButtonStates States(int slot, const char* in, const char* out, bool ready = false,
                     ListSource list = ListSource::ReadFile, const char* items = "")

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -12,7 +12,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 QByteArray ReadAll(const QString& path)
 {
@@ -34,8 +35,9 @@ TEST(Settings, WritesTenQuotedTrimmedCrLfLines)
     QTemporaryDir dir;
     const SettingsFile settings(dir.filePath("vellum.usr"));
     ASSERT_TRUE(settings.write({"  /home/u/notes.txt ", "/home/u/notes.htm", "", "/d/\xC3\xBC.txt"}));
-    const QByteArray expected = "\"/home/u/notes.txt\"\r\n\"/home/u/notes.htm\"\r\n\"\"\r\n\"/d/\xC3\xBC.txt\"\r\n" +
-                                QByteArray("\"\"\r\n").repeated(6);
+    const QByteArray expected =
+        "\"/home/u/notes.txt\"\r\n\"/home/u/notes.htm\"\r\n\"\"\r\n\"/d/\xC3\xBC.txt\"\r\n" +
+        QByteArray("\"\"\r\n").repeated(6);
     EXPECT_EQ(ReadAll(settings.path()), expected);
     const QStringList back = settings.read();
     ASSERT_EQ(back.size(), kSettingsValueCount);
@@ -70,7 +72,8 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     const QByteArray before = ReadAll(settings.path());
 
     // A full disk: the process may not write files larger than 1000 bytes.
-    struct rlimit saved {};
+    struct rlimit saved {
+    };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
@@ -84,7 +87,8 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(ReadAll(settings.path()), before) << "the old file is neither truncated nor replaced";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"}) << "no temporary file is left";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"})
+        << "no temporary file is left";
 
     const SettingsFile inMissingFolder(dir.filePath("no/such/folder/vellum.usr"));
     EXPECT_FALSE(inMissingFolder.write({"/x"}));

@@ -15,7 +15,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 struct Found {
     QString objectName;
@@ -56,7 +57,8 @@ bool IsControl(QAccessible::Role role)
 
 } // namespace
 
-class tst_Accessibility : public WindowTestCase {
+class tst_Accessibility : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -84,7 +86,8 @@ private slots:
                 continue;
             }
             QVERIFY2(!f.name.trimmed().isEmpty(),
-                     qPrintable(QStringLiteral("Nameless control %1 (role %2)").arg(f.objectName).arg(int(f.role))));
+                     qPrintable(
+                         QStringLiteral("Nameless control %1 (role %2)").arg(f.objectName).arg(int(f.role))));
         }
         QVERIFY(controls > 10);
     }
@@ -112,7 +115,8 @@ private slots:
                 continue;
             ++controls;
             QVERIFY2(!f.name.trimmed().isEmpty(),
-                     qPrintable(QStringLiteral("Nameless control %1 (role %2)").arg(f.objectName).arg(int(f.role))));
+                     qPrintable(
+                         QStringLiteral("Nameless control %1 (role %2)").arg(f.objectName).arg(int(f.role))));
         }
         QVERIFY(controls >= 10);
         d->hide();
@@ -123,17 +127,20 @@ private slots:
         frmSpecifyColors* d = t->w().SpecifyColors();
         QCOMPARE(d->txbRed[0]->accessibleName(), QStringLiteral("Text color red"));
         QCOMPARE(d->vsbBlue[1]->accessibleName(), QStringLiteral("Background color blue"));
-        QCOMPARE(t->w().SpecifyBorderEtc()->txbCellPadding->accessibleName(), QStringLiteral("Cell padding (in pixels)"));
+        QCOMPARE(t->w().SpecifyBorderEtc()->txbCellPadding->accessibleName(),
+                 QStringLiteral("Cell padding (in pixels)"));
     }
 
     void namesFollowCaptionsLabelsAndRoles()
     {
         const auto name = [this](const QString& object) {
-            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(t->w().findChild<QWidget*>(object));
+            QAccessibleInterface* i =
+                QAccessible::queryAccessibleInterface(t->w().findChild<QWidget*>(object));
             return i ? i->text(QAccessible::Name) : QString();
         };
         const auto description = [this](const QString& object) {
-            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(t->w().findChild<QWidget*>(object));
+            QAccessibleInterface* i =
+                QAccessible::queryAccessibleInterface(t->w().findChild<QWidget*>(object));
             return i ? i->text(QAccessible::Description) : QString();
         };
         QCOMPARE(name("txbInputFile_0"), QStringLiteral("Input file"));
@@ -142,7 +149,8 @@ private slots:
         QCOMPARE(name("txbCustomFooterFile_0"), QStringLiteral("Custom footer file"));
         QCOMPARE(name("txbTitle"), QStringLiteral("Title"));
         // On Linux a combo box speaks its value; its name comes from the label it is labelled by.
-        QCOMPARE(t->w().findChild<QWidget*>("cboSeparatorChar")->accessibleName(), QStringLiteral("Separator character"));
+        QCOMPARE(t->w().findChild<QWidget*>("cboSeparatorChar")->accessibleName(),
+                 QStringLiteral("Separator character"));
         QCOMPARE(name("cboSeparatorCharText"), QStringLiteral("Separator character"));
         QCOMPARE(t->w().findChild<QWidget*>("cboPaddingSpaces")->accessibleName(),
                  QStringLiteral("Number of left/right padding spaces"));
@@ -150,15 +158,17 @@ private slots:
         QCOMPARE(name("cmdPerformOperation_3"), QStringLiteral("Convert data to table"));
         QCOMPARE(name("chkCenterTable4"), QStringLiteral("Center table"));
         QCOMPARE(description("chkCenterTable4"), QStringLiteral("Add <CENTER>...</CENTER>."));
-        QCOMPARE(description("cmdSpecifyCustomHeaderFile_0"),
-                 QStringLiteral("A custom header file contains HTML code to be placed at the start of the HTML "
-                                "document."));
+        QCOMPARE(
+            description("cmdSpecifyCustomHeaderFile_0"),
+            QStringLiteral("A custom header file contains HTML code to be placed at the start of the HTML "
+                           "document."));
         QCOMPARE(qobject_cast<QLabel*>(t->w().findChild<QWidget*>("lblTitle"))->buddy(),
                  t->w().findChild<QWidget*>("txbTitle"));
 
         // The result line reads its own text, markup included.
         QLabel* result = t->label("Label2_0");
-        result->setText("Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.");
+        result->setText(
+            "Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.");
         QCOMPARE(name("Label2_0"), result->text());
         QCOMPARE(description("Label2_0"), QStringLiteral("Result"));
     }

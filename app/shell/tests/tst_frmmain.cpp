@@ -18,7 +18,8 @@
 
 using namespace pagewright;
 
-class tst_frmMain : public WindowTestCase {
+class tst_frmMain : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -41,7 +42,8 @@ private slots:
         QVERIFY(!t->button("cmdPerformOperation_0")->isEnabled());
         QVERIFY(!t->button("cmdViewInputFile_0")->isEnabled());
         QVERIFY(!t->button("cmdViewOutputFile_0")->isEnabled());
-        QCOMPARE(t->button("cmdPerformOperation_0")->text(), QStringLiteral("Convert input text file to output HTML file"));
+        QCOMPARE(t->button("cmdPerformOperation_0")->text(),
+                 QStringLiteral("Convert input text file to output HTML file"));
         QCOMPARE(t->button("cmdPerformOperation_5")->text(), QStringLiteral("Create HTML template"));
         QCOMPARE(t->button("cmdSpecifyOutputFile_5")->toolTip(),
                  QStringLiteral("Specify the file in which to save the HTML template."));
@@ -67,19 +69,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("selected");
-        QTest::newRow("margin") << "cboMarginSpaces" << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8"} << 4;
+        QTest::newRow("margin") << "cboMarginSpaces"
+                                << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8"} << 4;
         QTest::newRow("tab") << "cboTabSpaces" << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << 3;
-        QTest::newRow("ordered") << "cboOrderedList"
-                                 << QStringList{"unspecified", "1,2,3", "i,ii,iii", "I, II, III", "a,b,c", "A,B,C"} << 1;
-        QTest::newRow("bullets") << "cboUnorderedList" << QStringList{"unspecified", "disc", "circle", "square"} << 1;
+        QTest::newRow("ordered") << "cboOrderedList" << QStringList{"unspecified", "1,2,3", "i,ii,iii",
+                                                                    "I, II, III",  "a,b,c", "A,B,C"}
+                                 << 1;
+        QTest::newRow("bullets") << "cboUnorderedList"
+                                 << QStringList{"unspecified", "disc", "circle", "square"} << 1;
         QTest::newRow("item separator") << "cboItemSeparator"
-                                        << QStringList{"End-of-line (CR/LF)", "Blank line", "Initial numeral (e.g. 12.)",
-                                                       "Initial asterisk (*)"}
+                                        << QStringList{"End-of-line (CR/LF)", "Blank line",
+                                                       "Initial numeral (e.g. 12.)", "Initial asterisk (*)"}
                                         << 0;
-        QTest::newRow("separator char") << "cboSeparatorChar"
-                                        << QStringList{"comma (44)", "semicolon (59)", "space (32)", "tab (9)"} << 0;
-        QTest::newRow("padding") << "cboPaddingSpaces"
-                                 << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"} << 2;
+        QTest::newRow("separator char")
+            << "cboSeparatorChar" << QStringList{"comma (44)", "semicolon (59)", "space (32)", "tab (9)"}
+            << 0;
+        QTest::newRow("padding") << "cboPaddingSpaces" << QStringList{"0", "1", "2", "3",  "4",  "5", "6",
+                                                                      "7", "8", "9", "10", "11", "12"}
+                                 << 2;
         QStringList sizes;
         for (int n = 1; n <= 20; ++n)
             sizes << QString::number(n);
@@ -118,19 +125,32 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("text: both full") << 1 << "/d/notes.txt" << "/d/notes.htm" << true;
-        QTest::newRow("text: html upper case") << 1 << "/d/notes.txt" << "/d/x.HTML" << true;
-        QTest::newRow("text: trailing blank") << 1 << "/d/notes.txt" << "/d/x.HTML " << false;
-        QTest::newRow("text: no dot") << 1 << "/d/notes.txt" << "/d/xhtm" << true;
-        QTest::newRow("text: relative input") << 1 << "notes.txt" << "/d/x.htm" << false;
-        QTest::newRow("text: root only") << 1 << "/d/a.txt" << "/" << false;
-        QTest::newRow("template: output only") << 0 << "" << "/d/page.htm" << true;
-        QTest::newRow("template: relative") << 0 << "" << "page.htm" << false;
-        QTest::newRow("code: any input") << 2 << "/d/main.cpp" << "/d/main.htm" << true;
-        QTest::newRow("list: read needs input") << 3 << "" << "/d/list.htm" << false;
-        QTest::newRow("list: read with input") << 3 << "/d/l.txt" << "list.htm" << true;
-        QTest::newRow("table: both") << 4 << "/d/t.txt" << "/d/t.htm" << true;
-        QTest::newRow("creator: output") << 5 << "" << "/d/grid.html" << true;
+        QTest::newRow("text: both full") << 1 << "/d/notes.txt"
+                                         << "/d/notes.htm" << true;
+        QTest::newRow("text: html upper case") << 1 << "/d/notes.txt"
+                                               << "/d/x.HTML" << true;
+        QTest::newRow("text: trailing blank") << 1 << "/d/notes.txt"
+                                              << "/d/x.HTML " << false;
+        QTest::newRow("text: no dot") << 1 << "/d/notes.txt"
+                                      << "/d/xhtm" << true;
+        QTest::newRow("text: relative input") << 1 << "notes.txt"
+                                              << "/d/x.htm" << false;
+        QTest::newRow("text: root only") << 1 << "/d/a.txt"
+                                         << "/" << false;
+        QTest::newRow("template: output only") << 0 << ""
+                                               << "/d/page.htm" << true;
+        QTest::newRow("template: relative") << 0 << ""
+                                            << "page.htm" << false;
+        QTest::newRow("code: any input") << 2 << "/d/main.cpp"
+                                         << "/d/main.htm" << true;
+        QTest::newRow("list: read needs input") << 3 << ""
+                                                << "/d/list.htm" << false;
+        QTest::newRow("list: read with input") << 3 << "/d/l.txt"
+                                               << "list.htm" << true;
+        QTest::newRow("table: both") << 4 << "/d/t.txt"
+                                     << "/d/t.htm" << true;
+        QTest::newRow("creator: output") << 5 << ""
+                                         << "/d/grid.html" << true;
     }
 
     void performEnabling()
@@ -202,9 +222,12 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("output");
-        QTest::newRow("txt") << "/dir/notes.txt" << "/dir/notes.htm";
-        QTest::newRow("upper case TXT") << "/dir/notes.TXT" << "/old/out.htm";
-        QTest::newRow("csv") << "/dir/data.csv" << "/old/out.htm";
+        QTest::newRow("txt") << "/dir/notes.txt"
+                             << "/dir/notes.htm";
+        QTest::newRow("upper case TXT") << "/dir/notes.TXT"
+                                        << "/old/out.htm";
+        QTest::newRow("csv") << "/dir/data.csv"
+                             << "/old/out.htm";
     }
 
     void chooseInputProposesOutput()
@@ -212,8 +235,8 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, output);
         t->box("txbOutputFile_0")->setText("/old/out.htm");
-        t->seam().expectFileDialog({FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true},
-                                   chosen);
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, chosen);
         QTest::mouseClick(t->button("cmdSpecifyInputFile_0"), Qt::LeftButton);
         QCOMPARE(t->box("txbInputFile_0")->text(), chosen);
         QCOMPARE(t->box("txbOutputFile_0")->text(), output);
@@ -222,16 +245,19 @@ private slots:
 
     void chooseOutputHeaderFooterAndCancel()
     {
-        t->seam().expectFileDialog({FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false},
-                                   "/d/page.htm");
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false},
+            "/d/page.htm");
         QTest::mouseClick(t->button("cmdSpecifyOutputFile_0"), Qt::LeftButton);
         QCOMPARE(t->box("txbOutputFile_0")->text(), QStringLiteral("/d/page.htm"));
-        t->seam().expectFileDialog({FileDialogRequest::Open, "Specify custom header file", "All files (*.*) | *.*", false},
-                                   "/d/head.htm");
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Open, "Specify custom header file", "All files (*.*) | *.*", false},
+            "/d/head.htm");
         QTest::mouseClick(t->button("cmdSpecifyCustomHeaderFile_0"), Qt::LeftButton);
         QCOMPARE(t->box("txbCustomHeaderFile_0")->text(), QStringLiteral("/d/head.htm"));
-        t->seam().expectFileDialog({FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false},
-                                   QString());
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false},
+            QString());
         QTest::mouseClick(t->button("cmdSpecifyCustomFooterFile_0"), Qt::LeftButton);
         QCOMPARE(t->box("txbCustomFooterFile_0")->text(), QString());
     }
@@ -261,10 +287,11 @@ private slots:
         t->seam().expectOpen(QUrl(address), true);
         QTest::mouseClick(t->label("lblDocumentation_1"), Qt::LeftButton);
         t->seam().expectOpen(QUrl(address), false);
-        t->seam().expectMessage("Pagewright",
-                                "Error launching web browser. Please make sure that your web browser is correctly "
-                                "installed and configured",
-                                MsgIcon::Exclamation);
+        t->seam().expectMessage(
+            "Pagewright",
+            "Error launching web browser. Please make sure that your web browser is correctly "
+            "installed and configured",
+            MsgIcon::Exclamation);
         t->w().lblDocumentation_Click(1);
     }
 
@@ -275,7 +302,8 @@ private slots:
         for (int s = 0; s < kSlotCount; ++s) {
             if (s < kInputSlotCount) {
                 names << QStringLiteral("/in/%1 file.txt").arg(s);
-                t->box(Indexed("txbInputFile", s))->setText(QStringLiteral("  ") + names.last() + QStringLiteral(" "));
+                t->box(Indexed("txbInputFile", s))
+                    ->setText(QStringLiteral("  ") + names.last() + QStringLiteral(" "));
             }
             names << QString::fromUtf8("/out/\xC3\xBC%1.htm").arg(s);
             t->box(Indexed("txbOutputFile", s))->setText(names.last());
@@ -291,7 +319,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.count("\r\n"), 10);
-        QVERIFY(bytes.startsWith("\"/in/0 file.txt\"\r\n\"/out/\xC3\xBC" "0.htm\"\r\n"));
+        QVERIFY(bytes.startsWith("\"/in/0 file.txt\"\r\n\"/out/\xC3\xBC"
+                                 "0.htm\"\r\n"));
 
         TestWindow second({}, settings);
         int n = 0;
@@ -314,7 +343,8 @@ private slots:
 
     void shortSettingsFileFillsWhatItCan()
     {
-        const QString settings = t->writeFile("short.usr", "\"/a/in.txt\"\r\n\"/a/out.htm\"\r\n\"/b/code.c\"\r\n");
+        const QString settings =
+            t->writeFile("short.usr", "\"/a/in.txt\"\r\n\"/a/out.htm\"\r\n\"/b/code.c\"\r\n");
         TestWindow second({}, settings);
         QCOMPARE(second.box("txbInputFile_0")->text(), QStringLiteral("/a/in.txt"));
         QCOMPARE(second.box("txbOutputFile_0")->text(), QStringLiteral("/a/out.htm"));

@@ -17,7 +17,8 @@
 
 using namespace pagewright;
 
-class tst_Perform : public WindowTestCase {
+class tst_Perform : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -40,15 +41,25 @@ private slots:
         QTest::addColumn<QString>("output"); // likewise
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong extension") << 1 << "data.csv" << "out.htm" << "Invalid file extension"
+        QTest::newRow("wrong extension") << 1 << "data.csv"
+                                         << "out.htm"
+                                         << "Invalid file extension"
                                          << "Input file must have file extension \"txt\".";
-        QTest::newRow("name ending in a dot") << 1 << "notes." << "out.htm" << "Invalid file extension"
+        QTest::newRow("name ending in a dot") << 1 << "notes."
+                                              << "out.htm"
+                                              << "Invalid file extension"
                                               << "Input file must have file extension \"txt\".";
-        QTest::newRow("missing input folder") << 1 << "nofolder/notes.txt" << "out.htm" << "Error"
+        QTest::newRow("missing input folder") << 1 << "nofolder/notes.txt"
+                                              << "out.htm"
+                                              << "Error"
                                               << "Input folder does not exist.";
-        QTest::newRow("missing output folder") << 1 << "notes.txt" << "nofolder/out.htm" << "Error"
+        QTest::newRow("missing output folder") << 1 << "notes.txt"
+                                               << "nofolder/out.htm"
+                                               << "Error"
                                                << "Output folder does not exist.";
-        QTest::newRow("template: missing output folder") << 0 << "" << "nofolder/out.htm" << "Error"
+        QTest::newRow("template: missing output folder") << 0 << ""
+                                                         << "nofolder/out.htm"
+                                                         << "Error"
                                                          << "Output folder does not exist.";
     }
 
@@ -71,7 +82,8 @@ private slots:
         QCOMPARE(t->label(Indexed("Label2", slot))->text(), QString());
         QVERIFY(!QFile::exists(t->path(output)));
         if (slot < kInputSlotCount)
-            QCOMPARE(t->box(Indexed("txbInputFile", slot))->text(), t->path(input)); // the name is kept trimmed
+            QCOMPARE(t->box(Indexed("txbInputFile", slot))->text(),
+                     t->path(input)); // the name is kept trimmed
     }
 
     void inputWithoutFolderIsRefused()
@@ -132,7 +144,8 @@ private slots:
             QVERIFY(QFile::link(source, output));
         } else {
             output = t->path("hard.htm");
-            QVERIFY(::link(QFile::encodeName(source).constData(), QFile::encodeName(output).constData()) == 0);
+            QVERIFY(::link(QFile::encodeName(source).constData(), QFile::encodeName(output).constData()) ==
+                    0);
         }
         t->showTab(tab);
         const int slot = SlotOfTab(tab);
@@ -144,7 +157,8 @@ private slots:
         if (which == "footer")
             t->box(Indexed("txbCustomFooterFile", h))->setText(source);
         t->box(Indexed("txbOutputFile", slot))->setText(output);
-        t->seam().expectMessage("Error", "Output file is the same as the " + which + " file.", MsgIcon::Exclamation);
+        t->seam().expectMessage("Error", "Output file is the same as the " + which + " file.",
+                                MsgIcon::Exclamation);
         t->w().cmdPerformOperation_Click(slot);
         QFile file(source);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -158,7 +172,8 @@ private slots:
         const int slot = TableCreatorSlot;
         t->box(Indexed("txbOutputFile", slot))->setText(t->path("out.htm"));
         t->w().cmdPerformOperation_Click(slot);
-        QCOMPARE(t->label(Indexed("Label2", slot))->text(), QStringLiteral("This tool is not available yet."));
+        QCOMPARE(t->label(Indexed("Label2", slot))->text(),
+                 QStringLiteral("This tool is not available yet."));
         QVERIFY(!t->w().OutputReady[slot]);
         QVERIFY(!QFile::exists(t->path("out.htm")));
     }
@@ -171,7 +186,8 @@ private slots:
         noLibrary.box("txbOutputFile_0")->setText(noLibrary.path("notes.htm"));
         noLibrary.w().cmdPerformOperation_Click(TextSlot);
         const QString caption = noLibrary.label("Label2_0")->text();
-        QVERIFY2(caption.startsWith("Conversion library libvellum62.so could not be loaded: "), qPrintable(caption));
+        QVERIFY2(caption.startsWith("Conversion library libvellum62.so could not be loaded: "),
+                 qPrintable(caption));
         QVERIFY(!noLibrary.w().OutputReady[TextSlot]);
         QVERIFY(noLibrary.seam().verifyDone());
     }
@@ -183,7 +199,8 @@ private slots:
         noExport.box("txbOutputFile_5")->setText(noExport.path("page.htm"));
         noExport.w().cmdPerformOperation_Click(TemplateSlot);
         const QString caption = noExport.label("Label2_5")->text();
-        QVERIFY2(caption.startsWith("Conversion library libvellum62.so has no function txt2h: "), qPrintable(caption));
+        QVERIFY2(caption.startsWith("Conversion library libvellum62.so has no function txt2h: "),
+                 qPrintable(caption));
         QVERIFY(noExport.seam().verifyDone());
     }
 };

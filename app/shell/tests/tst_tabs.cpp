@@ -19,7 +19,8 @@
 
 using namespace pagewright;
 
-namespace {
+namespace
+{
 
 QByteArray ReadAll(const QString& path)
 {
@@ -35,7 +36,8 @@ void NotNow(QDialog& dialog)
 
 } // namespace
 
-class tst_Tabs : public WindowTestCase {
+class tst_Tabs : public WindowTestCase
+{
     Q_OBJECT
 
 private:
@@ -118,13 +120,18 @@ private slots:
         QTest::addColumn<bool>("fileGroup");
         QTest::addColumn<bool>("countGroup");
         QTest::addColumn<bool>("startGroup");
-        QTest::newRow("unordered, read file") << "optUnorderedList" << "optReadListData" << true << false << false;
-        QTest::newRow("ordered, read file") << "optOrderedList" << "optReadListData" << true << false << false;
-        QTest::newRow("unordered, blank") << "optUnorderedList" << "optBlankList" << false << true << false;
-        QTest::newRow("ordered, blank") << "optOrderedList" << "optBlankList" << false << true << true;
-        QTest::newRow("ordered, numbered") << "optOrderedList" << "optBlankListWithItemNumbers" << false << true << true;
-        QTest::newRow("unordered, numbered") << "optUnorderedList" << "optBlankListWithItemNumbers" << false << true
-                                             << false;
+        QTest::newRow("unordered, read file") << "optUnorderedList"
+                                              << "optReadListData" << true << false << false;
+        QTest::newRow("ordered, read file") << "optOrderedList"
+                                            << "optReadListData" << true << false << false;
+        QTest::newRow("unordered, blank") << "optUnorderedList"
+                                          << "optBlankList" << false << true << false;
+        QTest::newRow("ordered, blank") << "optOrderedList"
+                                        << "optBlankList" << false << true << true;
+        QTest::newRow("ordered, numbered") << "optOrderedList"
+                                           << "optBlankListWithItemNumbers" << false << true << true;
+        QTest::newRow("unordered, numbered") << "optUnorderedList"
+                                             << "optBlankListWithItemNumbers" << false << true << false;
     }
 
     void listOptionsEnableTheirGroups()
@@ -146,7 +153,8 @@ private slots:
                 sourceOption->click();
                 typeOption->click();
             }
-            for (const char* name : {"cmdSpecifyInputFile_2", "txbInputFile_2", "lblItemSeparator", "cboItemSeparator"})
+            for (const char* name :
+                 {"cmdSpecifyInputFile_2", "txbInputFile_2", "lblItemSeparator", "cboItemSeparator"})
                 QCOMPARE(t->w().findChild<QWidget*>(name)->isEnabled(), fileGroup);
             for (const char* name : {"lblNumberOfItems", "txbNumberOfItems"})
                 QCOMPARE(t->w().findChild<QWidget*>(name)->isEnabled(), countGroup);
@@ -188,24 +196,66 @@ private slots:
         QTest::addColumn<QString>("countAfter");
         QTest::addColumn<QString>("startAfter");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("999 from 999") << true << "999" << "999" << "" << "999" << "999"
+        QTest::newRow("999 from 999") << true << "999"
+                                      << "999"
+                                      << ""
+                                      << "999"
+                                      << "999"
                                       << "HTML written for an ordered list with 999 items.";
-        QTest::newRow("1000 items") << true << "1000" << "1" << "Number of items must be less than 1000." << ""
-                                    << "1" << "";
-        QTest::newRow("count too large for an integer") << true << "99999999999" << "1"
-                                                        << "Number of items must be less than 1000." << "" << "1" << "";
-        QTest::newRow("start 1000") << true << "5" << "1000" << "Start number must be less than 1000." << "5" << "1"
+        QTest::newRow("1000 items") << true << "1000"
+                                    << "1"
+                                    << "Number of items must be less than 1000."
+                                    << ""
+                                    << "1"
                                     << "";
-        QTest::newRow("0.6 items") << false << "0.6" << "1" << "" << "0.6" << "1"
+        QTest::newRow("count too large for an integer") << true << "99999999999"
+                                                        << "1"
+                                                        << "Number of items must be less than 1000."
+                                                        << ""
+                                                        << "1"
+                                                        << "";
+        QTest::newRow("start 1000") << true << "5"
+                                    << "1000"
+                                    << "Start number must be less than 1000."
+                                    << "5"
+                                    << "1"
+                                    << "";
+        QTest::newRow("0.6 items") << false << "0.6"
+                                   << "1"
+                                   << ""
+                                   << "0.6"
+                                   << "1"
                                    << "HTML written for an unordered list with 1 item.";
-        QTest::newRow("999.5 items") << true << "999.5" << "1" << "Number of items must be less than 1000." << ""
-                                     << "1" << "";
-        QTest::newRow("start 0.6") << true << "3" << "0.6" << "Invalid start number!" << "3" << "1" << "";
-        QTest::newRow("empty start") << true << "2" << "  " << "" << "2" << "1"
+        QTest::newRow("999.5 items") << true << "999.5"
+                                     << "1"
+                                     << "Number of items must be less than 1000."
+                                     << ""
+                                     << "1"
+                                     << "";
+        QTest::newRow("start 0.6") << true << "3"
+                                   << "0.6"
+                                   << "Invalid start number!"
+                                   << "3"
+                                   << "1"
+                                   << "";
+        QTest::newRow("empty start") << true << "2"
+                                     << "  "
+                                     << ""
+                                     << "2"
+                                     << "1"
                                      << "HTML written for an ordered list with 2 items.";
-        QTest::newRow("letters") << true << "many" << "1" << "Invalid number of items!" << "" << "1" << "";
-        QTest::newRow("unordered checks the start too") << false << "3" << "0" << "Invalid start number!" << "3"
-                                                        << "1" << "";
+        QTest::newRow("letters") << true << "many"
+                                 << "1"
+                                 << "Invalid number of items!"
+                                 << ""
+                                 << "1"
+                                 << "";
+        QTest::newRow("unordered checks the start too") << false << "3"
+                                                        << "0"
+                                                        << "Invalid start number!"
+                                                        << "3"
+                                                        << "1"
+                                                        << "";
     }
 
     void blankListChecks()
@@ -259,7 +309,8 @@ private slots:
         t->box("txbOutputFile_2")->setText(t->path("list.htm"));
         t->seam().expectDialog("frmHowToView", NotNow);
         t->w().cmdPerformOperation_Click(ListSlot);
-        QCOMPARE(t->label("Label2_2")->text(), QStringLiteral("HTML written for an ordered list with 1 item."));
+        QCOMPARE(t->label("Label2_2")->text(),
+                 QStringLiteral("HTML written for an ordered list with 1 item."));
     }
 
     void codeRunWithAnyExtension()
@@ -303,7 +354,7 @@ private slots:
     {
         QTest::addColumn<QString>("separator"); // an entry or typed text
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("message");   // empty: the table is written
+        QTest::addColumn<QString>("message"); // empty: the table is written
         QTest::addColumn<QString>("caption");
         QTest::newRow("comma entry") << "comma (44)" << QByteArray("a,b,c\n1,2,3\n") << ""
                                      << "HTML written for a table with 2 rows and 3 columns.";
@@ -313,9 +364,11 @@ private slots:
                                                      << "HTML written for a table with 1 row and 3 columns.";
         QTest::newRow("typed bar") << "|" << QByteArray("a|b\n") << ""
                                    << "HTML written for a table with 1 row and 2 columns.";
-        QTest::newRow("typed text: its first character") << ";x" << QByteArray("a;b;c;d\n") << ""
-                                                         << "HTML written for a table with 1 row and 4 columns.";
-        QTest::newRow("empty box") << "" << QByteArray("a,b\n") << "No separator character is given." << "";
+        QTest::newRow("typed text: its first character")
+            << ";x" << QByteArray("a;b;c;d\n") << ""
+            << "HTML written for a table with 1 row and 4 columns.";
+        QTest::newRow("empty box") << "" << QByteArray("a,b\n") << "No separator character is given."
+                                   << "";
         QTest::newRow("one value") << "comma (44)" << QByteArray("x\n") << ""
                                    << "HTML written for a table with 1 row and 1 column.";
     }
