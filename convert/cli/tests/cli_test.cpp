@@ -1,5 +1,4 @@
 // pagewright-convert as users run it: arguments checked, results reported, exit status.
-#include "messages.h"
 #include "options.h"
 
 #include <gtest/gtest.h>
@@ -76,8 +75,10 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
 TEST_F(Command, ReportsTheTrueSizeOfWideTables)
 {
     std::string row;
-    for (int c = 0; c < 120; ++c)
-        row += (c ? ";" : "") + std::to_string(c);
+    for (int c = 0; c < 120; ++c) {
+        row += c ? ";" : "";
+        row += std::to_string(c);
+    }
     write("wide.txt", row + "\n\n" + row + "\n");
     Outcome table = run("table " + path("wide.txt") + " " + path("wide.htm") + " --separator semicolon");
     EXPECT_EQ(table.status, 0);
@@ -138,21 +139,6 @@ TEST(Options, FilesAndDefaults)
     EXPECT_EQ(percent.request.tableWidth, 80);
     EXPECT_FALSE(percent.request.widthInPixels);
     EXPECT_EQ(percent.request.separatorChar, '|');
-}
-
-TEST(Messages, SingularAndPlural)
-{
-    EXPECT_EQ(listResultMessage(1, false), "HTML written for an unordered list with 1 item.");
-    EXPECT_EQ(listResultMessage(12, false), "HTML written for an unordered list with 12 items.");
-    EXPECT_EQ(listResultMessage(0, true), "No list items found in input file.");
-    EXPECT_EQ(tableResultMessage(101, 1, 1), "HTML written for a table with 1 row and 1 column.");
-    EXPECT_EQ(tableResultMessage(304, 3, 4), "HTML written for a table with 3 rows and 4 columns.");
-    EXPECT_EQ(textResultMessage(-7),
-              "Input file contains \"<X-HTML>\" so appears to be HTML not text. No output file created.");
-    EXPECT_EQ(textResultMessage(-5),
-              "Could not open header file or footer file (standard header and footer used).");
-    EXPECT_EQ(templateResultMessage(0), "HTML template file successfully created.");
-    EXPECT_EQ(codeResultMessage(-2), "Could not open output file.");
 }
 
 } // namespace
