@@ -73,6 +73,8 @@ std::string tableResultMessage(int32_t result, int64_t rows, int64_t columns)
 {
     if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
         return frameMessage(result);
+    if (columns < 0) // more rows than the packed result can carry: the columns are not known
+        return "HTML written for a table with" + counted(rows, " row.", " rows.");
     return "HTML written for a table with" + counted(rows, " row and", " rows and") +
            counted(columns, " column.", " columns.");
 }
