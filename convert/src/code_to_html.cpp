@@ -1,6 +1,5 @@
 // Code to a preformatted HTML page.
 #include "converters.h"
-
 #include "entities.h"
 #include "line_reader.h"
 #include "markup.h"
@@ -49,20 +48,17 @@ std::string_view expandTabs(std::string_view line, std::size_t tabSpaces, std::s
 // with nothing written, when escaping everything would pass the line limit.
 bool putEscaped(std::string_view margin, std::string_view line, Output& out)
 {
-    char* const start = out.reserve(margin.size() + 6 * line.size() + 1);
+    // Eight bytes of room more than the longest line, for the fixed-size copies.
+    char* const start = out.reserve(margin.size() + 6 * line.size() + 8);
     char* d = start;
     std::memcpy(d, margin.data(), margin.size());
     d += margin.size();
     char* const lineStart = d;
+    const WideByteTable& table = code_entity_table_wide;
     for (char c : line) {
         const unsigned char u = static_cast<unsigned char>(c);
-        if (code_entity_table.replaced[u]) {
-            std::string_view replacement = code_entity_table.replacement[u];
-            std::memcpy(d, replacement.data(), replacement.size());
-            d += replacement.size();
-        } else {
-            *d++ = c;
-        }
+        std::memcpy(d, table.text[u], 8);
+        d += table.length[u];
     }
     if (static_cast<std::size_t>(d - lineStart) > kLineLimit)
         return false;

@@ -47,20 +47,36 @@ public:
         for (unsigned char c : {' ', '\\', '\t'})
             m_needsLook[c] = true;
         m_needsLook[static_cast<unsigned char>(m_separator)] = true;
+
+        // Every cell opens and closes with one of a few fixed texts, made once.
+        static constexpr std::string_view kAlign[] = {"", " align=\"right\"", " align=\"center\""};
+        std::string font, fontEnd;
+        if (!options.textColor.empty()) {
+            font = "<font color=\"" + std::string(options.textColor) + "\">";
+            fontEnd = "</font>";
+        }
+        for (int header = 0; header < 2; ++header) {
+            const std::string tag = header ? "th" : "td";
+            const std::string padding = header ? std::string() : m_padding;
+            for (int align = 0; align < 3; ++align)
+                for (int breaks = 0; breaks < 2; ++breaks)
+                    m_open[header][align][breaks] = "<" + tag + std::string(kAlign[align]) +
+                                                    (breaks ? " valign=\"top\"" : "") + ">" + font + padding;
+            m_close[header] = padding + fontEnd + "</" + tag + ">\n";
+        }
     }
 
     void writeRow(std::string_view line)
     {
         const bool header = isHeaderRow(line);
         const std::string_view text = header ? line.substr(skip_blanks(line, 3)) : line;
-        const std::string_view tag = header ? "th" : "td";
         const bool breaks = findAnchored(text, "\\!", 0) != npos;
 
         m_out.put("<tr>");
         int64_t cells = 0;
         std::size_t pos = skip_blanks(text, 0);
         while (pos < text.size()) {
-            pos = writeCell(text, pos, header, tag, breaks);
+            pos = writeCell(text, pos, header, breaks);
             ++cells;
             if (pos >= text.size())
                 break;
@@ -90,30 +106,13 @@ private:
 
     // Writes the cell that starts at `pos`; returns where its content ended (the separator or the
     // end of the text).
-    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, std::string_view tag,
-                          bool breaks)
+    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, bool breaks)
     {
-        const bool data = !header;
-        m_out.put('<');
-        m_out.put(tag);
-        if (startsLikeNumber(text[pos]))
-            m_out.put(" align=\"right\"");
-        else if (m_options.centerText && data)
-            m_out.put(" align=\"center\"");
-        if (breaks)
-            m_out.put(" valign=\"top\"");
-        m_out.put('>');
-        if (!m_options.textColor.empty()) {
-            m_out.put("<font color=\"");
-            m_out.put(m_options.textColor);
-            m_out.put("\">");
-        }
-
-        bool empty = true;
-        if (data) {
-            m_out.put(m_padding);
-            empty = m_padding.empty();
-        }
+        // A cell that starts like a number is right-aligned; other data cells are centred on
+        // request. Padding goes inside data cells only, and makes them count as not empty.
+        const int align = startsLikeNumber(text[pos]) ? 1 : m_options.centerText && !header ? 2 : 0;
+        m_out.put(m_open[header][align][breaks]);
+        bool empty = header || m_padding.empty();
         std::size_t pendingSpaces = 0;
         auto writeContent = [&](char c) {
             for (; pendingSpaces > 0; --pendingSpaces)
@@ -158,13 +157,7 @@ private:
 
         if (empty)
             m_out.put("&nbsp;");
-        if (data)
-            m_out.put(m_padding);
-        if (!m_options.textColor.empty())
-            m_out.put("</font>");
-        m_out.put("</");
-        m_out.put(tag);
-        m_out.put(">\n");
+        m_out.put(m_close[header]);
         return pos;
     }
 
@@ -173,6 +166,8 @@ private:
     const std::string m_padding;
     const char m_separator;
     bool m_needsLook[256] = {};
+    std::string m_open[2][3][2]; // by header row, alignment (none, right, centre) and breaks
+    std::string m_close[2];      // by header row
     TableSize m_size;
 };
 

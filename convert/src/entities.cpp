@@ -77,4 +77,27 @@ const ByteTable text_entity_table = kTextTable;
 const ByteTable text_entity_table_after_reserved = makeTextTable(false);
 const ByteTable code_entity_table = makeCodeTable();
 
+namespace {
+
+constexpr WideByteTable widen(const ByteTable& table)
+{
+    WideByteTable wide{};
+    for (int c = 0; c < 256; ++c) {
+        const std::string_view text = table.replaced[c] ? table.replacement[c] : std::string_view();
+        if (text.empty()) {
+            wide.text[c][0] = static_cast<char>(c);
+            wide.length[c] = 1;
+        } else {
+            for (std::size_t k = 0; k < text.size(); ++k)
+                wide.text[c][k] = text[k];
+            wide.length[c] = static_cast<unsigned char>(text.size());
+        }
+    }
+    return wide;
+}
+
+} // namespace
+
+const WideByteTable code_entity_table_wide = widen(makeCodeTable());
+
 } // namespace vellum

@@ -39,4 +39,12 @@ extern const ByteTable text_entity_table_after_reserved;
 // code_entity_table: the code converter escapes only & < > ", and 0xAA becomes "&amp;".
 extern const ByteTable code_entity_table;
 
+// What every byte becomes, as eight bytes of which the first `length` count, so that a byte can
+// be written with one fixed-size copy and no test (the replacements are at most six bytes long).
+struct WideByteTable {
+    char text[256][8];
+    unsigned char length[256];
+};
+extern const WideByteTable code_entity_table_wide;
+
 } // namespace vellum

@@ -1,5 +1,6 @@
 #include "markup.h"
 
+#include "bytes.h"
 #include "text_utils.h"
 
 #include <algorithm>
@@ -13,23 +14,11 @@ namespace vellum
 namespace
 {
 
-constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-
-// The high bit of every byte of `word` that equals `byte`, exactly.
-constexpr uint64_t bytesEqual(uint64_t word, unsigned char byte)
-{
-    const uint64_t v = word ^ (kOnes * byte);
-    return ~(((v & kLow7) + kLow7) | v | kLow7);
-}
-
 // The high bit of every byte of eight that may have a replacement: bytes of 0x80 and above, and
 // the four characters HTML reserves (the only replaced bytes below 0x80).
 uint64_t candidateBytes(const char* bytes)
 {
-    uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
+    const uint64_t word = loadEight(bytes);
     return (word & kHighBits) | bytesEqual(word, '&') | bytesEqual(word, '<') | bytesEqual(word, '>') |
            bytesEqual(word, '"');
 }
@@ -53,7 +42,7 @@ void appendMapped(std::string& out, std::string_view text, const ByteTable& tabl
     for (; i + 8 <= n; i += 8) {
         // Only the bytes that may have a replacement are looked at, lowest address first.
         for (uint64_t candidates = candidateBytes(data + i); candidates != 0; candidates &= candidates - 1)
-            replace(i + static_cast<std::size_t>(__builtin_ctzll(candidates)) / 8);
+            replace(i + lowestMarkedByte(candidates));
     }
     for (; i < n; ++i)
         replace(i);
@@ -288,12 +277,13 @@ void link_web_addresses(std::string& line, std::string& scratch)
     constexpr std::size_t kLongestAddress = 160;
 
     // Where each kind of address occurs next; npos once it occurs no more. Without a colon
-    // there is no "://" to look for.
+    // there is no "://" to look for, and without "ww." no "www.".
     std::size_t next[kKinds];
     const bool colon = line.find(':') != npos;
+    const bool www = holdsThreeInARow(line.data(), line.size(), 'w', 'w', '.');
     bool any = false;
     for (std::size_t k = 0; k < kKinds; ++k) {
-        next[k] = colon || k == 3 ? findAnchored(line, kPrefixes[k], kAnchors[k]) : npos;
+        next[k] = (k == 3 ? www : colon) ? findAnchored(line, kPrefixes[k], kAnchors[k]) : npos;
         any = any || next[k] != npos;
     }
     if (!any)

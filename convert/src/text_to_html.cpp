@@ -1,6 +1,7 @@
 // Text to an HTML page: the page frame and the line loop of the text converter.
 #include "converters.h"
 
+#include "bytes.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "mail_headers.h"
@@ -66,18 +67,12 @@ int32_t htmlMarker(std::string_view line)
 // Where the first two spaces in a row stand, or npos. Looks at eight bytes at a time.
 std::size_t findDoubleSpace(std::string_view line)
 {
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    constexpr uint64_t kSpaces = 0x2020202020202020ULL;
     const char* data = line.data();
     const std::size_t n = line.size();
     std::size_t i = 0;
     bool lastWasSpace = false;
     for (; i + 8 <= n; i += 8) {
-        uint64_t word;
-        std::memcpy(&word, data + i, sizeof word);
-        const uint64_t v = word ^ kSpaces;
-        // The high bit of each byte that is a space, exactly.
-        const uint64_t spaces = ~(((v & kLow7) + kLow7) | v | kLow7);
+        const uint64_t spaces = bytesEqual(loadEight(data + i), ' ');
         if ((spaces & (spaces >> 8)) != 0 || (lastWasSpace && (spaces & 0x80)))
             break;
         lastWasSpace = (spaces >> 63) != 0;
@@ -171,8 +166,10 @@ private:
         if (hasTag)
             replaceStartTags();
         if (!m_inPreformatted) {
-            mark_double_dashes(m_line, m_scratch);
-            mark_spaced_hyphens(m_line, m_scratch);
+            if (m_line.find('-') != npos) {
+                mark_double_dashes(m_line, m_scratch);
+                mark_spaced_hyphens(m_line, m_scratch);
+            }
             bind_single_letter_words(m_line, m_scratch);
             return true;
         }
