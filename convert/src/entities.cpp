@@ -88,7 +88,8 @@ constexpr WideByteTable widen(const ByteTable& table)
             wide.text[c][0] = static_cast<char>(c);
             wide.length[c] = 1;
         } else {
-            for (std::size_t k = 0; k < text.size(); ++k)
+            static_assert(sizeof wide.text[0] == 8);
+            for (std::size_t k = 0; k < text.size() && k < 8; ++k)
                 wide.text[c][k] = text[k];
             wide.length[c] = static_cast<unsigned char>(text.size());
         }
@@ -98,6 +99,8 @@ constexpr WideByteTable widen(const ByteTable& table)
 
 } // namespace
 
+const WideByteTable text_entity_table_wide = widen(makeTextTable(true));
+const WideByteTable text_entity_table_after_reserved_wide = widen(makeTextTable(false));
 const WideByteTable code_entity_table_wide = widen(makeCodeTable());
 
 } // namespace vellum

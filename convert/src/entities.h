@@ -40,11 +40,13 @@ extern const ByteTable text_entity_table_after_reserved;
 extern const ByteTable code_entity_table;
 
 // What every byte becomes, as eight bytes of which the first `length` count, so that a byte can
-// be written with one fixed-size copy and no test (the replacements are at most six bytes long).
+// be written with one fixed-size copy and no test (no replacement is longer than eight bytes).
 struct WideByteTable {
     char text[256][8];
     unsigned char length[256];
 };
+extern const WideByteTable text_entity_table_wide;
+extern const WideByteTable text_entity_table_after_reserved_wide;
 extern const WideByteTable code_entity_table_wide;
 
 } // namespace vellum

@@ -25,28 +25,33 @@ uint64_t candidateBytes(const char* bytes)
 
 } // namespace
 
-void appendMapped(std::string& out, std::string_view text, const ByteTable& table)
+void appendMapped(std::string& out, std::string_view text, const WideByteTable& table)
 {
     const char* data = text.data();
     const std::size_t n = text.size();
-    std::size_t run = 0;
-    auto replace = [&](std::size_t at) {
-        const unsigned char c = static_cast<unsigned char>(data[at]);
-        if (table.replaced[c]) {
-            out.append(data + run, at - run);
-            out.append(table.replacement[c]);
-            run = at + 1;
-        }
+    const std::size_t start = out.size();
+    out.resize(start + 8 * n + 8); // room for the widest replacement of every byte
+    char* d = out.data() + start;
+    auto put = [&d, &table](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        std::memcpy(d, table.text[u], 8);
+        d += table.length[u];
     };
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
-        // Only the bytes that may have a replacement are looked at, lowest address first.
-        for (uint64_t candidates = candidateBytes(data + i); candidates != 0; candidates &= candidates - 1)
-            replace(i + lowestMarkedByte(candidates));
+        // Eight bytes of which none may have a replacement are copied at once.
+        const uint64_t word = loadEight(data + i);
+        if (candidateBytes(data + i) == 0) {
+            std::memcpy(d, &word, sizeof word);
+            d += sizeof word;
+            continue;
+        }
+        for (std::size_t k = 0; k < 8; ++k)
+            put(data[i + k]);
     }
     for (; i < n; ++i)
-        replace(i);
-    out.append(data + run, n - run);
+        put(data[i]);
+    out.resize(static_cast<std::size_t>(d - out.data()));
 }
 
 void mark_double_dashes(std::string& line, std::string& scratch)
@@ -206,12 +211,12 @@ void substitute_entities(std::string& line, std::string& scratch)
     scratch.clear();
     std::size_t start = findAnchored(line, "http://", 4);
     if (start == npos) {
-        appendMapped(scratch, line, text_entity_table);
+        appendMapped(scratch, line, text_entity_table_wide);
         line.swap(scratch);
         return;
     }
     // Before the first http address nothing is inside it.
-    appendMapped(scratch, std::string_view(line).substr(0, start), text_entity_table);
+    appendMapped(scratch, std::string_view(line).substr(0, start), text_entity_table_wide);
 
     // The address only grows when the character that ends it is escaped into something that
     // does not end it: an "&" (of "&gt;"), a "<" or a double quote. Otherwise it keeps its raw
@@ -219,7 +224,7 @@ void substitute_entities(std::string& line, std::string& scratch)
     const std::size_t stop = find_url_end(line, start);
     if (stop == line.size() || (line[stop] != '&' && line[stop] != '<' && line[stop] != '"')) {
         scratch.append(line, start, stop - start);
-        appendMapped(scratch, std::string_view(line).substr(stop), text_entity_table);
+        appendMapped(scratch, std::string_view(line).substr(stop), text_entity_table_wide);
         line.swap(scratch);
         return;
     }

@@ -11,8 +11,8 @@
 namespace vellum
 {
 
-// Appends `text` to `out` with every byte that has an entry in `table` replaced by that entry.
-void appendMapped(std::string& out, std::string_view text, const ByteTable& table);
+// Appends `text` to `out` with every byte written as `table` says.
+void appendMapped(std::string& out, std::string_view text, const WideByteTable& table);
 
 // A word, two hyphens and a word become the words around a spaced dash mark.
 void mark_double_dashes(std::string& line, std::string& scratch);
