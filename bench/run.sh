@@ -3,11 +3,12 @@
 # and write the page to disk. Prints MiB/s and peak RSS at 1 MiB and 64 MiB of input, and the
 # same for other converters of the kind when they are installed.
 #
-#   bash bench/run.sh            (RUNS=5 SIZE=64 by default)
+#   bash bench/run.sh            (RUNS=5 SIZE=64 PEER_RUNS=1 by default; the others are slow)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-5}
 SIZE=${SIZE:-64}
+PEER_RUNS=${PEER_RUNS:-1}
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build -j2 --target pagewright-convert > /dev/null
@@ -23,10 +24,10 @@ convert=build/bin/pagewright-convert
 measure="$work/tools/measure"
 
 row() { # name size file command...
-    local name=$1 size=$2 file=$3; shift 3
+    local name=$1 size=$2 file=$3 runs=${ROW_RUNS:-$RUNS}; shift 3
     local mib result
     mib=$(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.2f", b / 1048576 }')
-    result=$("$measure" "$RUNS" "$@") || { printf '%-28s %6s MiB  failed\n' "$name" "$mib"; return; }
+    result=$("$measure" "$runs" "$@") || { printf '%-28s %6s MiB  failed\n' "$name" "$mib"; return; }
     awk -v n="$name" -v m="$mib" -v r="$result" 'BEGIN {
         split(r, f, " "); printf "%-28s %6s MiB  %8.1f MiB/s  %8.1f MiB peak RSS\n", n, m, m / f[1], f[2] / 1024 }'
 }
@@ -42,8 +43,9 @@ done
 
 d="$work/$SIZE"
 peers=0
+ROW_RUNS=$PEER_RUNS
 echo
-echo "Other converters, where installed ($SIZE MiB):"
+echo "Other converters, where installed ($SIZE MiB, $PEER_RUNS run(s) each):"
 if command -v txt2html > /dev/null; then row "txt2html" "$SIZE" "$d/mail.txt" txt2html --infile "$d/mail.txt" --outfile "$d/peer.htm"; peers=1; fi
 if command -v pandoc > /dev/null; then row "pandoc (plain to html)" "$SIZE" "$d/mail.txt" pandoc -f plain -t html -o "$d/peer.htm" "$d/mail.txt"; peers=1; fi
 if command -v enscript > /dev/null; then row "enscript --language=html" "$SIZE" "$d/code.c" enscript --quiet --language=html -o "$d/peer.htm" "$d/code.c"; peers=1; fi
