@@ -6,6 +6,7 @@
 #include "text_utils.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace vellum
@@ -71,12 +72,15 @@ public:
         const bool header = isHeaderRow(line);
         const std::string_view text = header ? line.substr(skip_blanks(line, 3)) : line;
         const bool breaks = findAnchored(text, "\\!", 0) != npos;
+        // Without a backslash, and with a separator other than the space (which tabs stand in
+        // for), a cell is everything up to the next separator less its trailing spaces.
+        const bool plain = m_separator != ' ' && text.find('\\') == npos;
 
         m_out.put("<tr>");
         int64_t cells = 0;
         std::size_t pos = skip_blanks(text, 0);
         while (pos < text.size()) {
-            pos = writeCell(text, pos, header, breaks);
+            pos = writeCell(text, pos, header, breaks, plain);
             ++cells;
             if (pos >= text.size())
                 break;
@@ -106,13 +110,23 @@ private:
 
     // Writes the cell that starts at `pos`; returns where its content ended (the separator or the
     // end of the text).
-    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, bool breaks)
+    std::size_t writeCell(std::string_view text, std::size_t pos, bool header, bool breaks, bool plain)
     {
         // A cell that starts like a number is right-aligned; other data cells are centred on
         // request. Padding goes inside data cells only, and makes them count as not empty.
         const int align = startsLikeNumber(text[pos]) ? 1 : m_options.centerText && !header ? 2 : 0;
         m_out.put(m_open[header][align][breaks]);
         bool empty = header || m_padding.empty();
+        if (plain) {
+            const void* separator = std::memchr(text.data() + pos, m_separator, text.size() - pos);
+            const std::size_t end =
+                separator ? static_cast<std::size_t>(static_cast<const char*>(separator) - text.data()) : text.size();
+            const std::string_view content = trim_trailing_spaces(text.substr(pos, end - pos));
+            m_out.put(content);
+            m_out.put(empty && content.empty() ? std::string_view("&nbsp;") : std::string_view());
+            m_out.put(m_close[header]);
+            return end;
+        }
         std::size_t pendingSpaces = 0;
         auto writeContent = [&](char c) {
             for (; pendingSpaces > 0; --pendingSpaces)
