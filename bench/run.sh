@@ -27,6 +27,7 @@ row() { # name size file command...
     local name=$1 size=$2 file=$3 runs=${ROW_RUNS:-$RUNS}; shift 3
     local mib result
     mib=$(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.2f", b / 1048576 }')
+    sync # pages written by earlier rows are not flushed while this one is measured
     result=$("$measure" "$runs" "$@") || { printf '%-28s %6s MiB  failed\n' "$name" "$mib"; return; }
     awk -v n="$name" -v m="$mib" -v r="$result" 'BEGIN {
         split(r, f, " "); printf "%-28s %6s MiB  %8.1f MiB/s  %8.1f MiB peak RSS\n", n, m, m / f[1], f[2] / 1024 }'

@@ -1,5 +1,7 @@
 // Code to a preformatted HTML page.
 #include "converters.h"
+
+#include "bytes.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "markup.h"
@@ -55,11 +57,28 @@ bool putEscaped(std::string_view margin, std::string_view line, Output& out)
     d += margin.size();
     char* const lineStart = d;
     const WideByteTable& table = code_entity_table_wide;
-    for (char c : line) {
+    const char* text = line.data();
+    const std::size_t n = line.size();
+    auto putByte = [&table](char*& to, char c) {
         const unsigned char u = static_cast<unsigned char>(c);
-        std::memcpy(d, table.text[u], 8);
-        d += table.length[u];
+        std::memcpy(to, table.text[u], 8);
+        to += table.length[u];
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        // Eight bytes without a character to escape are copied at once.
+        const uint64_t word = loadEight(text + i);
+        if ((bytesEqual(word, '&') | bytesEqual(word, '<') | bytesEqual(word, '>') | bytesEqual(word, '"') |
+             bytesEqual(word, kAmpersandMark)) == 0) {
+            std::memcpy(d, &word, sizeof word);
+            d += sizeof word;
+        } else {
+            for (std::size_t k = 0; k < 8; ++k)
+                putByte(d, text[i + k]);
+        }
     }
+    for (; i < n; ++i)
+        putByte(d, text[i]);
     if (static_cast<std::size_t>(d - lineStart) > kLineLimit)
         return false;
     *d++ = '\n';
