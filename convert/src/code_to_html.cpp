@@ -1,7 +1,6 @@
 // Code to a preformatted HTML page.
 #include "converters.h"
 
-#include "bytes.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "markup.h"
@@ -50,35 +49,13 @@ std::string_view expandTabs(std::string_view line, std::size_t tabSpaces, std::s
 // with nothing written, when escaping everything would pass the line limit.
 bool putEscaped(std::string_view margin, std::string_view line, Output& out)
 {
-    // Eight bytes of room more than the longest line, for the fixed-size copies.
-    char* const start = out.reserve(margin.size() + 6 * line.size() + 8);
+    // Room for the fixed-size copies: eight bytes for every byte of the line.
+    char* const start = out.reserve(margin.size() + 8 * line.size() + 9);
     char* d = start;
     std::memcpy(d, margin.data(), margin.size());
     d += margin.size();
     char* const lineStart = d;
-    const WideByteTable& table = code_entity_table_wide;
-    const char* text = line.data();
-    const std::size_t n = line.size();
-    auto putByte = [&table](char*& to, char c) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        std::memcpy(to, table.text[u], 8);
-        to += table.length[u];
-    };
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        // Eight bytes without a character to escape are copied at once.
-        const uint64_t word = loadEight(text + i);
-        if ((bytesEqual(word, '&') | bytesEqual(word, '<') | bytesEqual(word, '>') | bytesEqual(word, '"') |
-             bytesEqual(word, kAmpersandMark)) == 0) {
-            std::memcpy(d, &word, sizeof word);
-            d += sizeof word;
-        } else {
-            for (std::size_t k = 0; k < 8; ++k)
-                putByte(d, text[i + k]);
-        }
-    }
-    for (; i < n; ++i)
-        putByte(d, text[i]);
+    d = writeMapped(d, line, code_entity_table_wide);
     if (static_cast<std::size_t>(d - lineStart) > kLineLimit)
         return false;
     *d++ = '\n';

@@ -25,25 +25,22 @@ uint64_t candidateBytes(const char* bytes)
 
 } // namespace
 
-void appendMapped(std::string& out, std::string_view text, const WideByteTable& table)
+char* writeMapped(char* to, std::string_view text, const WideByteTable& table)
 {
     const char* data = text.data();
     const std::size_t n = text.size();
-    const std::size_t start = out.size();
-    out.resize(start + 8 * n + 8); // room for the widest replacement of every byte
-    char* d = out.data() + start;
-    auto put = [&d, &table](char c) {
+    auto put = [&to, &table](char c) {
         const unsigned char u = static_cast<unsigned char>(c);
-        std::memcpy(d, table.text[u], 8);
-        d += table.length[u];
+        std::memcpy(to, table.text[u], 8);
+        to += table.length[u];
     };
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         // Eight bytes of which none may have a replacement are copied at once.
         const uint64_t word = loadEight(data + i);
         if (candidateBytes(data + i) == 0) {
-            std::memcpy(d, &word, sizeof word);
-            d += sizeof word;
+            std::memcpy(to, &word, sizeof word);
+            to += sizeof word;
             continue;
         }
         for (std::size_t k = 0; k < 8; ++k)
@@ -51,7 +48,15 @@ void appendMapped(std::string& out, std::string_view text, const WideByteTable& 
     }
     for (; i < n; ++i)
         put(data[i]);
-    out.resize(static_cast<std::size_t>(d - out.data()));
+    return to;
+}
+
+void appendMapped(std::string& out, std::string_view text, const WideByteTable& table)
+{
+    const std::size_t start = out.size();
+    out.resize(start + 8 * text.size() + 8); // room for the widest replacement of every byte
+    char* end = writeMapped(out.data() + start, text, table);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 void mark_double_dashes(std::string& line, std::string& scratch)

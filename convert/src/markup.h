@@ -11,6 +11,9 @@
 namespace vellum
 {
 
+// Writes `text` at `to` with every byte as `table` says (a byte below 0x80 other than & < > " must
+// stand for itself); `to` needs room for 8 bytes per byte of text. Returns the end of what it wrote.
+char* writeMapped(char* to, std::string_view text, const WideByteTable& table);
 // Appends `text` to `out` with every byte written as `table` says.
 void appendMapped(std::string& out, std::string_view text, const WideByteTable& table);
 
