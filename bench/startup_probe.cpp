@@ -1,7 +1,7 @@
 // vellum842-startprobe: the program exactly as vellum842 starts it, ending as soon as the main
 // window has been shown and its first events processed. It prints the wall-clock time of that
 // moment in nanoseconds since the epoch, for bench/app-startup.sh.
-#include "shell/Program.h"
+#include "mainwindow/Program.h"
 
 #include <QCoreApplication>
 

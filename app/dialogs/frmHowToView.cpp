@@ -1,6 +1,6 @@
 #include "dialogs/frmHowToView.h"
 
-#include "dialogs/ProgramText.h"
+#include "rules/ProgramText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

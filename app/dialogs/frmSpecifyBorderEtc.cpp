@@ -1,7 +1,7 @@
 #include "dialogs/frmSpecifyBorderEtc.h"
 
-#include "shell/Controls.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #ifndef PAGEWRIGHT_FRMSPECIFYBORDERETC_H
 #define PAGEWRIGHT_FRMSPECIFYBORDERETC_H
 
-#include "dialogs/TableProperties.h"
+#include "rules/TableProperties.h"
 
 #include <QDialog>
 

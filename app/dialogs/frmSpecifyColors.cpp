@@ -1,10 +1,10 @@
 #include "dialogs/frmSpecifyColors.h"
 
-#include "dialogs/ColorRoutines.h"
-#include "dialogs/NumberText.h"
-#include "shell/Controls.h"
-#include "shell/Platform.h"
-#include "shell/Twips.h"
+#include "platform/Platform.h"
+#include "rules/ColorRoutines.h"
+#include "rules/NumberText.h"
+#include "widgets/Controls.h"
+#include "widgets/Twips.h"
 
 #include <QFrame>
 #include <QGridLayout>

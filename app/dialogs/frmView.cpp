@@ -1,10 +1,10 @@
 #include "dialogs/frmView.h"
 
-#include "dialogs/ProgramText.h"
-#include "dialogs/ViewRules.h"
-#include "frontends/Windows1252.h"
-#include "shell/Platform.h"
-#include "shell/Twips.h"
+#include "platform/Platform.h"
+#include "rules/ProgramText.h"
+#include "rules/ViewRules.h"
+#include "rules/Windows1252.h"
+#include "widgets/Twips.h"
 
 #include <QClipboard>
 #include <QEvent>

@@ -4,7 +4,7 @@
 #ifndef PAGEWRIGHT_SCRIPTEDPLATFORM_H
 #define PAGEWRIGHT_SCRIPTEDPLATFORM_H
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 #include <QDialog>
 #include <QString>

@@ -4,8 +4,8 @@
 #define PAGEWRIGHT_TESTWINDOW_H
 
 #include "ScriptedPlatform.h"
-#include "shell/Controls.h"
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "widgets/Controls.h"
 
 #include <QByteArray>
 #include <QString>

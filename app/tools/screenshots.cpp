@@ -2,13 +2,13 @@
 // program has so far into a folder, for looking at the layout without a display.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/pagewright-screenshots screenshots
-#include "dialogs/ColorRoutines.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmSpecifyBorderEtc.h"
 #include "dialogs/frmSpecifyColors.h"
 #include "dialogs/frmView.h"
-#include "shell/QtPlatform.h"
-#include "shell/frmMain.h"
+#include "mainwindow/frmMain.h"
+#include "platform/QtPlatform.h"
+#include "rules/ColorRoutines.h"
 
 #include <QApplication>
 #include <QCheckBox>

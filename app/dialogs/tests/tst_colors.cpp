@@ -2,9 +2,9 @@
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
-#include "dialogs/ColorRoutines.h"
 #include "dialogs/frmSpecifyColors.h"
-#include "shell/Twips.h"
+#include "rules/ColorRoutines.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

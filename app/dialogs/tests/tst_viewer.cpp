@@ -2,9 +2,9 @@
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
-#include "dialogs/ProgramText.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmView.h"
+#include "rules/ProgramText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,0 +1,246 @@
+// The main window: six tool tabs in SSTab1, each writing one HTML file. Controls that repeat on
+// several tabs are arrays indexed by slot (file controls, result line), by header/footer index,
+// by colour index, by table index or by tab position, with object names such as txbInputFile_0.
+#ifndef PAGEWRIGHT_FRMMAIN_H
+#define PAGEWRIGHT_FRMMAIN_H
+
+#include "library/ConversionLibrary.h"
+#include "rules/FileRules.h"
+#include "rules/ResultCaptions.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QGridLayout;
+class QVBoxLayout;
+
+namespace pagewright
+{
+
+class ColorSample;
+class LinkLabel;
+class Platform;
+class frmHowToView;
+class frmSpecifyBorderEtc;
+class frmSpecifyColors;
+class frmView;
+struct TableProperties;
+
+class frmMain : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Options {
+        QString programFolder; // holds vellum_text.dat, libvellum62.so and the guide pages
+        QString settingsFile;  // empty: vellum.usr in Brindlecote under the configuration folder
+    };
+
+    frmMain(Platform& platform, Options options, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: program text, controls, showing the window, the last file names, the buttons.
+    // False when the program text could not be loaded (the user has been told); the program
+    // must then end.
+    bool Form_Load();
+
+    // --- Window state -------------------------------------------------------------------------
+    bool blnStartupCompleted = false;
+    int ViewLimitKB = 40;
+    std::array<bool, kSlotCount> OutputReady{};
+    std::array<int32_t, 4> TextColors{};
+    std::array<int32_t, 4> BackColors{};
+    std::array<int16_t, 2> TableWidth{}, WidthInPixels{}, TableBorder{}, TableCellPadding{},
+        TableCellSpacing{};
+    QStringList BulletKinds;
+    const QString& SettingsPath() const { return m_settingsPath; }
+
+    // --- Routines other parts use -----------------------------------------------------------------
+    int GetIndex() const;
+    int GetHeaderFooterFile() const;
+    void ClearResult(int slot); // -1: the current tab's slot
+    void ReturnFocusToTabs();
+    void UpdateButtons();
+    bool CheckFileExtension(const QString& kind, int slot, const QString& ext1, const QString& ext2);
+    int CheckInputSize(int slot);
+    int CheckOutputSize(int slot);
+    frmView* Viewer();
+    frmHowToView* HowToView();
+    frmSpecifyColors* SpecifyColors();
+    frmSpecifyBorderEtc* SpecifyBorderEtc();
+    // The five table-property arrays at a table index (0 Data to Table, 1 Table Creator).
+    TableProperties TablePropertiesAt(int tableIndex) const;
+    void SetTablePropertiesAt(int tableIndex, const TableProperties& properties);
+
+    // --- Handlers -----------------------------------------------------------------------------
+    void SSTab1_Click();
+    void Clear_Click(int index);
+    void cmdQuit_Click(int tabPosition);
+    void lblDocumentation_Click(int tabPosition);
+    void txbTitle_Change();
+    void txbTitle_Enter();
+    void cmdSpecifyInputFile_Click(int slot);
+    void cmdSpecifyOutputFile_Click(int slot);
+    void cmdSpecifyCustomHeaderFile_Click(int index);
+    void cmdSpecifyCustomFooterFile_Click(int index);
+    void txbInputFile_Change(int slot);
+    void txbOutputFile_Change(int slot);
+    void txbCustomHeaderFile_Change(int index);
+    void txbCustomFooterFile_Change(int index);
+    void txbInputFile_Enter(int slot);
+    void txbOutputFile_Enter(int slot);
+    void txbCustomHeaderFile_Enter(int index);
+    void cmdPerformOperation_Click(int slot);
+    void cmdViewInputFile_Click(int slot);
+    void cmdViewOutputFile_Click(int slot);
+    void cmdViewHeaderFile_Click(int index);
+    void cmdViewFooterFile_Click(int index);
+    void chkUseSpecifiedColors_Click(int index);
+    void cmdSpecifyColors_Click(int index);
+    void cmdSpecifyBorder_Click(int tableIndex);
+    void UpdateListTypeControls();
+    void ListSourceOption_Click();
+    void SpacesChoice_Click(QComboBox* list, QLabel* after);
+    void txbNumberOfItems_Enter();
+    void txbStartNumber_Enter();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Tab construction, one file per tab.
+    QWidget* BuildTemplateTab();
+    QWidget* BuildTextTab();
+    QWidget* BuildCodeTab();
+    QWidget* BuildListTab();
+    QWidget* BuildDataTableTab();
+    QWidget* BuildTableCreatorTab();
+    // Shared pieces of the tabs.
+    void AddInputRow(QGridLayout* grid, int row, int slot);
+    void AddOutputRow(QGridLayout* grid, int row, int slot, const QString& tooltip = {});
+    void AddHeaderFooterRows(QGridLayout* grid, int row, int index);
+    QWidget* BuildColorGroup(int index, const QString& buttonCaption, const QString& checkCaption);
+    // The perform button (and Clear), the result line, the guide link and Quit of a tab.
+    void AddTabFooter(QVBoxLayout* layout, int tabPosition, int slot, const QString& performCaption,
+                      const QString& performTooltip = {}, int clearIndex = -1);
+    void ConnectFileControls();
+
+    void InitControls();
+    void InitTableCreator();
+    void PlaceWindow();
+    void LoadFileNames();
+    void SaveFileNames();
+    ListSource CurrentListSource() const;
+    QString OutputIsSameFileMessage(int slot) const;
+    void ShowColorSample();
+
+    // Front ends of the working tools.
+    void ConvertTextToHtml(int slot);
+    void CreateHtmlTemplate(int slot);
+    void ConvertCodeToHtml(int slot);
+    void CreateList(int slot);
+    void ConvertDataToTable(int slot);
+    void ShowToolNotAvailable(int slot);
+    // The export of the conversion library, or nullptr after writing why it is missing into the
+    // slot's result line.
+    template <typename Fn> Fn BindExport(int slot, const char* name)
+    {
+        QString error;
+        const Fn fn = m_library.bind<Fn>(name, &error);
+        if (fn == nullptr)
+            ShowLibraryError(slot, error);
+        return fn;
+    }
+    void ShowLibraryError(int slot, const QString& error);
+    // The text and background colours for the library: the hex labels of the colour index when
+    // its check box is ticked, else two empty texts.
+    std::pair<QByteArray, QByteArray> ColorArguments(int colorIndex) const;
+    // Calls txt2h with the tab's output, header and footer files and colours; nothing when the
+    // library or the call is missing (the result line then says why).
+    std::optional<int> CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input);
+    void ShowRunResult(int slot, const RunResult& result);
+    // Shows a header or footer file in the viewer; what is "header" or "footer".
+    void ViewSideFile(const QString& name, const QString& what);
+    // A new tab page with its layout and a file grid at its top.
+    struct TabPage {
+        QWidget* tab;
+        QVBoxLayout* layout;
+        QGridLayout* grid;
+    };
+    static TabPage BeginTab(const QString& objectName);
+
+    Platform& m_platform;
+    Options m_options;
+    QString m_settingsPath;
+    ConversionLibrary m_library;
+    bool m_tabsVisible = false;
+    bool m_namesSaved = false;
+    qint64 m_inputLength = 0;
+    qint64 m_outputLength = 0;
+    frmView* m_view = nullptr;
+    frmHowToView* m_howToView = nullptr;
+    frmSpecifyColors* m_specifyColors = nullptr;
+    frmSpecifyBorderEtc* m_specifyBorderEtc = nullptr;
+
+public:
+    // --- Controls -----------------------------------------------------------------------------
+    QTabWidget* SSTab1 = nullptr;
+    std::array<QLineEdit*, kInputSlotCount> txbInputFile{};
+    std::array<QPushButton*, kInputSlotCount> cmdSpecifyInputFile{}, cmdViewInputFile{};
+    std::array<QLineEdit*, kSlotCount> txbOutputFile{};
+    std::array<QPushButton*, kSlotCount> cmdSpecifyOutputFile{}, cmdViewOutputFile{}, cmdPerformOperation{};
+    std::array<QLabel*, kSlotCount> Label2{};
+    std::array<QLineEdit*, 2> txbCustomHeaderFile{}, txbCustomFooterFile{};
+    std::array<QPushButton*, 2> cmdSpecifyCustomHeaderFile{}, cmdSpecifyCustomFooterFile{};
+    std::array<QPushButton*, 2> cmdViewHeaderFile{}, cmdViewFooterFile{};
+    std::array<QCheckBox*, 4> chkUseSpecifiedColors{};
+    std::array<QPushButton*, 4> cmdSpecifyColors{};
+    std::array<QLabel*, 3> lblTextColor{}, lblTextHex{}, lblBackgroundColor{}, lblBackgroundHex{};
+    std::array<QPushButton*, 2> Clear{};
+    std::array<QPushButton*, 6> cmdQuit{};
+    std::array<LinkLabel*, 6> lblDocumentation{};
+    std::array<QLabel*, 5> lblUserGuide{};
+    std::array<QPushButton*, 2> cmdSpecifyBorder{};
+    std::array<QPushButton*, 3> cmdSaveLoad{};
+    // HTML Template and Text to HTML
+    QLabel* lblTitle = nullptr;
+    QLineEdit* txbTitle = nullptr;
+    QLabel* lblCustomHeaderFile = nullptr;
+    // Code to HTML
+    QLabel *lblMarginSpaces1 = nullptr, *lblMarginSpaces2 = nullptr, *lblTabSpaces1 = nullptr,
+           *lblTabSpaces2 = nullptr;
+    QComboBox *cboMarginSpaces = nullptr, *cboTabSpaces = nullptr;
+    // Data to List
+    QGroupBox *Frame3 = nullptr, *Frame1 = nullptr;
+    QRadioButton *optOrderedList = nullptr, *optUnorderedList = nullptr;
+    QRadioButton *optReadListData = nullptr, *optBlankList = nullptr, *optBlankListWithItemNumbers = nullptr;
+    QComboBox *cboOrderedList = nullptr, *cboUnorderedList = nullptr, *cboItemSeparator = nullptr;
+    QLabel *lblNumberOfItems = nullptr, *lblStartNumber = nullptr, *lblItemSeparator = nullptr;
+    QLineEdit *txbNumberOfItems = nullptr, *txbStartNumber = nullptr;
+    QCheckBox *chkAddHTMLWrapper2 = nullptr, *chkCenterList = nullptr;
+    // Data to Table
+    QLabel *lblSeparatorChar = nullptr, *lblNumberRightLeftPaddingSpaces = nullptr;
+    QComboBox *cboSeparatorChar = nullptr, *cboPaddingSpaces = nullptr;
+    QCheckBox *chkAddHTMLWrapper3 = nullptr, *chkCenterText3 = nullptr, *chkCenterTable3 = nullptr;
+    ColorSample* picSample = nullptr;
+    // Table Creator
+    QLabel *lblNumberOfRows = nullptr, *lblNumberOfColumns = nullptr;
+    QComboBox *cboNumberOfRows = nullptr, *cboNumberOfColumns = nullptr;
+    QWidget* picTable = nullptr;
+    QCheckBox *chkCenterTable4 = nullptr, *chkAddHTMLWrapper4 = nullptr, *chkAddPlaceMarkers = nullptr;
+};
+
+} // namespace pagewright
+
+#endif

@@ -1,0 +1,217 @@
+// Choosing and editing the file names of the tabs, and which buttons that enables.
+#include "mainwindow/frmMain.h"
+
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pagewright
+{
+
+void frmMain::ConnectFileControls()
+{
+    for (int s = 0; s < kInputSlotCount; ++s) {
+        connect(cmdSpecifyInputFile[s], &QPushButton::clicked, this,
+                [this, s] { cmdSpecifyInputFile_Click(s); });
+        connect(txbInputFile[s], &QLineEdit::textChanged, this, [this, s] { txbInputFile_Change(s); });
+        connect(txbInputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbInputFile_Enter(s); });
+        connect(cmdViewInputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewInputFile_Click(s); });
+    }
+    for (int s = 0; s < kSlotCount; ++s) {
+        connect(cmdSpecifyOutputFile[s], &QPushButton::clicked, this,
+                [this, s] { cmdSpecifyOutputFile_Click(s); });
+        connect(txbOutputFile[s], &QLineEdit::textChanged, this, [this, s] { txbOutputFile_Change(s); });
+        connect(txbOutputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbOutputFile_Enter(s); });
+        connect(cmdViewOutputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewOutputFile_Click(s); });
+        connect(cmdPerformOperation[s], &QPushButton::clicked, this,
+                [this, s] { cmdPerformOperation_Click(s); });
+    }
+    for (int i = 0; i < 2; ++i) {
+        connect(cmdSpecifyCustomHeaderFile[i], &QPushButton::clicked, this,
+                [this, i] { cmdSpecifyCustomHeaderFile_Click(i); });
+        connect(cmdSpecifyCustomFooterFile[i], &QPushButton::clicked, this,
+                [this, i] { cmdSpecifyCustomFooterFile_Click(i); });
+        connect(txbCustomHeaderFile[i], &QLineEdit::textChanged, this,
+                [this, i] { txbCustomHeaderFile_Change(i); });
+        connect(txbCustomFooterFile[i], &QLineEdit::textChanged, this,
+                [this, i] { txbCustomFooterFile_Change(i); });
+        connect(txbCustomHeaderFile[i], &QLineEdit::returnPressed, this,
+                [this, i] { txbCustomHeaderFile_Enter(i); });
+        connect(cmdViewHeaderFile[i], &QPushButton::clicked, this, [this, i] { cmdViewHeaderFile_Click(i); });
+        connect(cmdViewFooterFile[i], &QPushButton::clicked, this, [this, i] { cmdViewFooterFile_Click(i); });
+    }
+    for (int i = 0; i < 4; ++i)
+        connect(cmdSpecifyColors[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyColors_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(cmdSpecifyBorder[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyBorder_Click(i); });
+    // The Table Creator's table files come later; its buttons say so in the result line.
+    for (QPushButton* b : cmdSaveLoad)
+        connect(b, &QPushButton::clicked, this, [this] { ShowToolNotAvailable(GetIndex()); });
+}
+
+void frmMain::cmdSpecifyInputFile_Click(int slot)
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Open;
+    request.title = QStringLiteral("Specify input file");
+    request.filter = QStringLiteral("All files (*.*) | *.*");
+    request.mustExist = true;
+    if (const auto chosen = m_platform.chooseFile(this, request)) {
+        txbInputFile[slot]->setText(*chosen);
+        ClearResult(slot);
+        const QString proposed = ProposedOutputName(*chosen);
+        if (!proposed.isEmpty())
+            txbOutputFile[slot]->setText(proposed);
+    }
+    UpdateButtons();
+    ReturnFocusToTabs();
+}
+
+void frmMain::cmdSpecifyOutputFile_Click(int slot)
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Save;
+    request.title = QStringLiteral("Specify output file");
+    request.filter = QStringLiteral(".htm files (*.htm) | *.htm");
+    if (const auto chosen = m_platform.chooseFile(this, request)) {
+        txbOutputFile[slot]->setText(*chosen);
+        ClearResult(slot);
+    }
+    UpdateButtons();
+    ReturnFocusToTabs();
+}
+
+void frmMain::cmdSpecifyCustomHeaderFile_Click(int index)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Specify custom header file");
+    request.filter = QStringLiteral("All files (*.*) | *.*");
+    if (const auto chosen = m_platform.chooseFile(this, request))
+        txbCustomHeaderFile[index]->setText(*chosen);
+    UpdateButtons();
+    ClearResult(-1);
+}
+
+void frmMain::cmdSpecifyCustomFooterFile_Click(int index)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Specify custom footer file");
+    request.filter = QStringLiteral("All files (*.*) | *.*");
+    if (const auto chosen = m_platform.chooseFile(this, request)) {
+        txbCustomFooterFile[index]->setText(*chosen);
+        ClearResult(-1);
+    }
+    UpdateButtons();
+    ReturnFocusToTabs();
+}
+
+void frmMain::txbInputFile_Change(int slot)
+{
+    if (!blnStartupCompleted)
+        return;
+    ClearResult(slot);
+    UpdateButtons();
+}
+
+void frmMain::txbOutputFile_Change(int slot)
+{
+    if (!blnStartupCompleted)
+        return;
+    ClearResult(slot);
+    UpdateButtons();
+}
+
+void frmMain::txbCustomHeaderFile_Change(int index)
+{
+    if (!blnStartupCompleted)
+        return;
+    QLineEdit* box = txbCustomHeaderFile[index];
+    const QString trimmed = box->text().trimmed();
+    if (trimmed != box->text()) {
+        // Keep the caret where it was, counted without the blanks removed in front of it.
+        const int leading =
+            static_cast<int>(box->text().indexOf(trimmed.isEmpty() ? QString() : trimmed.left(1)));
+        const int cursor =
+            qBound(0, box->cursorPosition() - qMax(0, leading), static_cast<int>(trimmed.size()));
+        box->setText(trimmed); // runs this handler again with the trimmed text
+        box->setCursorPosition(cursor);
+        return;
+    }
+    // The header file brings its own page colours.
+    const int colorIndex = index == 1 ? 1 : 2;
+    chkUseSpecifiedColors[colorIndex]->setEnabled(trimmed.isEmpty());
+    chkUseSpecifiedColors_Click(colorIndex);
+    ClearResult(-1);
+    UpdateButtons();
+}
+
+void frmMain::txbCustomFooterFile_Change(int /*index*/)
+{
+    if (!blnStartupCompleted)
+        return;
+    ClearResult(-1);
+    UpdateButtons();
+}
+
+void frmMain::txbInputFile_Enter(int slot)
+{
+    cmdSpecifyOutputFile[slot]->setFocus();
+}
+
+void frmMain::txbOutputFile_Enter(int slot)
+{
+    if (cmdPerformOperation[slot]->isEnabled())
+        cmdPerformOperation[slot]->setFocus();
+}
+
+void frmMain::txbCustomHeaderFile_Enter(int index)
+{
+    txbCustomFooterFile[index]->setFocus();
+}
+
+void frmMain::UpdateButtons()
+{
+    const int s = GetIndex();
+    const int h = GetHeaderFooterFile();
+    ButtonInputs in;
+    in.slot = s;
+    in.input = s < kInputSlotCount ? txbInputFile[s]->text() : QString();
+    in.output = txbOutputFile[s]->text();
+    in.outputReady = OutputReady[s];
+    in.listSource = CurrentListSource();
+    in.numberOfItems = txbNumberOfItems->text();
+    in.specifyInput2Enabled = cmdSpecifyInputFile[ListSlot]->isEnabled();
+    in.header = txbCustomHeaderFile[h]->text();
+    in.footer = txbCustomFooterFile[h]->text();
+    in.templateHeader = txbCustomHeaderFile[1]->text();
+    const ButtonStates st = ComputeButtonStates(in);
+
+    cmdPerformOperation[s]->setEnabled(st.perform);
+    if (s < kInputSlotCount)
+        cmdViewInputFile[s]->setEnabled(st.viewInput);
+    cmdViewOutputFile[s]->setEnabled(st.viewOutput);
+    if (s == TextSlot || s == TemplateSlot) {
+        cmdViewHeaderFile[h]->setEnabled(st.viewHeader);
+        cmdViewFooterFile[h]->setEnabled(st.viewFooter);
+    }
+    if (s == TemplateSlot) {
+        lblTitle->setEnabled(st.title);
+        txbTitle->setEnabled(st.title);
+    }
+}
+
+bool frmMain::CheckFileExtension(const QString& kind, int slot, const QString& ext1, const QString& ext2)
+{
+    const QLineEdit* box = kind == QLatin1String("Input") ? txbInputFile[slot] : txbOutputFile[slot];
+    if (ExtensionMatches(box->text(), ext1, ext2))
+        return true;
+    m_platform.message(this, QStringLiteral("Invalid file extension"), ExtensionMessage(kind, ext1, ext2),
+                       MsgIcon::Exclamation);
+    return false;
+}
+
+} // namespace pagewright

@@ -1,0 +1,125 @@
+// The perform buttons: the checks before a run, the dispatch to the tab's tool and what follows.
+#include "mainwindow/frmMain.h"
+
+#include "platform/Platform.h"
+#include "rules/Folders.h"
+#include "rules/ResultCaptions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+#include <system_error>
+
+namespace pagewright
+{
+namespace
+{
+
+// True when both names exist and name the same file, under any name or link.
+bool SameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    std::error_code ec;
+    const bool same =
+        std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                    std::filesystem::path(QFile::encodeName(b).toStdString()), ec);
+    return !ec && same;
+}
+
+} // namespace
+
+QString frmMain::OutputIsSameFileMessage(int slot) const
+{
+    const QString output = txbOutputFile[slot]->text().trimmed();
+    if (ReadsInputFile(slot, CurrentListSource()) && SameFile(output, txbInputFile[slot]->text().trimmed()))
+        return QStringLiteral("Output file is the same as the input file.");
+    if (slot == TextSlot || slot == TemplateSlot) {
+        const int h = slot == TemplateSlot ? 1 : 0;
+        if (SameFile(output, txbCustomHeaderFile[h]->text().trimmed()))
+            return QStringLiteral("Output file is the same as the header file.");
+        if (SameFile(output, txbCustomFooterFile[h]->text().trimmed()))
+            return QStringLiteral("Output file is the same as the footer file.");
+    }
+    return {};
+}
+
+void frmMain::ShowToolNotAvailable(int slot)
+{
+    Label2[slot]->setText(ToolNotAvailableCaption());
+}
+
+void frmMain::cmdPerformOperation_Click(int s)
+{
+    ClearResult(s);
+    if (s == TableCreatorSlot) {
+        ShowToolNotAvailable(s);
+        return;
+    }
+    const ListSource source = CurrentListSource();
+    if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
+        txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
+        if (!CheckFileExtension(QStringLiteral("Input"), s, QStringLiteral("txt"), QString()))
+            return;
+    }
+    if (ReadsInputFile(s, source) && !FolderExists(FolderOfPath(txbInputFile[s]->text()))) {
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Input folder does not exist."),
+                           MsgIcon::Exclamation);
+        return;
+    }
+    if (!FolderExists(FolderOfPath(txbOutputFile[s]->text()))) {
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Output folder does not exist."),
+                           MsgIcon::Exclamation);
+        return;
+    }
+    // Writing the output over one of the files it is made from would destroy that file.
+    const QString sameFile = OutputIsSameFileMessage(s);
+    if (!sameFile.isEmpty()) {
+        m_platform.message(this, QStringLiteral("Error"), sameFile, MsgIcon::Exclamation);
+        ReturnFocusToTabs();
+        return;
+    }
+    const QString output = txbOutputFile[s]->text().trimmed();
+    if (QFileInfo::exists(output) &&
+        m_platform.messageBox(this, QStringLiteral("Warning"),
+                              QStringLiteral("Output file exists.  Overwrite?"), MsgIcon::Exclamation,
+                              MsgButtons::YesNoCancel) != MsgAnswer::Yes) {
+        ReturnFocusToTabs();
+        return;
+    }
+
+    switch (s) {
+    case TextSlot:
+        ConvertTextToHtml(s);
+        break;
+    case CodeSlot:
+        ConvertCodeToHtml(s);
+        break;
+    case ListSlot:
+        CreateList(s);
+        break;
+    case DataTableSlot:
+        ConvertDataToTable(s);
+        break;
+    default:
+        CreateHtmlTemplate(s);
+        break;
+    }
+    ReturnFocusToTabs();
+
+    if (OutputReady[s]) {
+        if (s == TableCreatorSlot)
+            cmdViewOutputFile[TableCreatorSlot]->setEnabled(true);
+        cmdViewOutputFile_Click(s);
+    } else if (s == TextSlot && CaptionRefusesHtmlInput(Label2[TextSlot]->text())) {
+        // The input was HTML already: leave no partial page behind.
+        QFile::remove(output);
+    }
+    UpdateButtons();
+}
+
+} // namespace pagewright

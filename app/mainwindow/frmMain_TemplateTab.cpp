@@ -1,0 +1,46 @@
+// The "HTML Template" tab (tab position 0, slot 5): an empty page with title, colours and
+// optional header and footer files.
+#include "mainwindow/frmMain.h"
+
+#include "library/TextArguments.h"
+#include "rules/ResultCaptions.h"
+#include "widgets/Controls.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace pagewright
+{
+
+QWidget* frmMain::BuildTemplateTab()
+{
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabTemplate"));
+
+    lblTitle = MakeLabel(tab, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
+    txbTitle = MakeBox(tab, QStringLiteral("txbTitle"));
+    LabelFor(lblTitle, txbTitle);
+    grid->addWidget(lblTitle, 0, 0, Qt::AlignRight);
+    grid->addWidget(txbTitle, 0, 1, 1, 2);
+    AddOutputRow(grid, 1, TemplateSlot,
+                 QStringLiteral("Specify the file in which to save the HTML template."));
+    AddHeaderFooterRows(grid, 2, 1);
+
+    layout->addSpacing(6);
+    layout->addWidget(BuildColorGroup(1, QStringLiteral("Specify page colors"),
+                                      QStringLiteral("Use specified colors for text and background")));
+    layout->addSpacing(6);
+    AddTabFooter(layout, 0, TemplateSlot, QStringLiteral("Create HTML template"), {}, 0);
+    return tab;
+}
+
+// The HTML Template tab's tool: txt2h without an input file writes an empty page.
+void frmMain::CreateHtmlTemplate(int slot)
+{
+    // The title goes on even while a header file disables its box; the library then ignores it.
+    if (const auto code = CallTxt2h(slot, 1, ToLibraryText(txbTitle->text().trimmed()), QByteArray()))
+        ShowRunResult(slot, TemplateResult(*code));
+}
+
+} // namespace pagewright

@@ -1,0 +1,84 @@
+// The "Text to HTML" tab (tab position 1, slot 0): a text file becomes a page.
+#include "mainwindow/frmMain.h"
+
+#include "library/TextArguments.h"
+#include "rules/ResultCaptions.h"
+#include "widgets/Controls.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <vellum62.h>
+
+namespace pagewright
+{
+
+QWidget* frmMain::BuildTextTab()
+{
+    const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabTextToHtml"));
+
+    AddInputRow(grid, 0, TextSlot);
+    AddOutputRow(grid, 1, TextSlot);
+    AddHeaderFooterRows(grid, 2, 0);
+    // A label without caption; it is kept hidden so that it takes no room.
+    lblCustomHeaderFile = MakeLabel(tab, QStringLiteral("lblCustomHeaderFile"));
+    lblCustomHeaderFile->setVisible(false);
+
+    layout->addSpacing(6);
+    layout->addWidget(BuildColorGroup(2, QStringLiteral("Specify page colors"),
+                                      QStringLiteral("Use specified colors for text and background")));
+    layout->addSpacing(6);
+    AddTabFooter(layout, 1, TextSlot, QStringLiteral("Convert input text file to output HTML file"), {}, 1);
+    return tab;
+}
+
+// The Text to HTML tab's tool: the input file becomes a page; the title comes from the output
+// file's name.
+void frmMain::ConvertTextToHtml(int slot)
+{
+    if (const auto code = CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(txbInputFile[slot]->text())))
+        ShowRunResult(slot, TextToHtmlResult(*code));
+}
+
+// The one txt2h call that the Text to HTML and HTML Template tabs share: the tab's header and
+// footer files and, when ticked, its colours go with it.
+std::pair<QByteArray, QByteArray> frmMain::ColorArguments(int colorIndex) const
+{
+    if (!chkUseSpecifiedColors[colorIndex]->isChecked())
+        return {};
+    return {ToLibraryText(lblTextHex[colorIndex]->text()),
+            ToLibraryText(lblBackgroundHex[colorIndex]->text())};
+}
+
+std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title,
+                                      const QByteArray& input)
+{
+    const auto [textColor, backColor] = ColorArguments(colorIndex);
+    const int h = GetHeaderFooterFile();
+    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
+    const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
+    const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
+
+    const auto txt2h = BindExport<vellum62_txt2h_fn>(slot, "txt2h");
+    if (txt2h == nullptr)
+        return std::nullopt;
+    return txt2h(title.constData(), input.constData(), output.constData(), header.constData(),
+                 footer.constData(), textColor.constData(), backColor.constData(), 0);
+}
+
+void frmMain::ShowLibraryError(int slot, const QString& error)
+{
+    Label2[slot]->setText(error);
+}
+
+void frmMain::ShowRunResult(int slot, const RunResult& result)
+{
+    Label2[slot]->setText(result.caption);
+    if (result.succeeded)
+        OutputReady[slot] = true;
+}
+
+} // namespace pagewright

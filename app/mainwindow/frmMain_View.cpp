@@ -1,0 +1,134 @@
+// Looking at the files of a tab: in the viewer, in the browser, or with the associated program.
+#include "mainwindow/frmMain.h"
+
+#include "dialogs/frmHowToView.h"
+#include "dialogs/frmView.h"
+#include "platform/Platform.h"
+#include "platform/ShellOpen.h"
+#include "rules/ProgramText.h"
+#include "rules/ViewRules.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <system_error>
+
+namespace pagewright
+{
+namespace
+{
+
+// The file's length, or -1 after telling the user why it could not be measured.
+qint64 MeasureFile(Platform& platform, QWidget* parent, const QString& name)
+{
+    std::error_code ec;
+    const auto length =
+        std::filesystem::file_size(std::filesystem::path(QFile::encodeName(name).toStdString()), ec);
+    if (ec) {
+        platform.message(parent, QStringLiteral("Error"), QString::fromLocal8Bit(ec.message()),
+                         MsgIcon::Exclamation);
+        return -1;
+    }
+    return static_cast<qint64>(length);
+}
+
+} // namespace
+
+int frmMain::CheckInputSize(int slot)
+{
+    m_inputLength = MeasureFile(m_platform, this, txbInputFile[slot]->text().trimmed());
+    return m_inputLength < 0 ? -1 : FitsViewLimit(m_inputLength, ViewLimitKB);
+}
+
+int frmMain::CheckOutputSize(int slot)
+{
+    m_outputLength = MeasureFile(m_platform, this, txbOutputFile[slot]->text().trimmed());
+    return m_outputLength < 0 ? -1 : FitsViewLimit(m_outputLength, ViewLimitKB);
+}
+
+void frmMain::cmdViewInputFile_Click(int slot)
+{
+    if (slot != CodeSlot &&
+        !CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString()))
+        return;
+    const QString name = txbInputFile[slot]->text().trimmed();
+    if (slot != ListSlot || optReadListData->isChecked()) {
+        const int fits = CheckInputSize(slot);
+        if (fits < 0)
+            return;
+        if (fits == 0) {
+            if (!OpenDocument(m_platform, name, false)) {
+                m_platform.message(this, QStringLiteral("File too large"),
+                                   InputTooLargeMessage(name, m_inputLength), MsgIcon::Exclamation);
+            }
+            return;
+        }
+    }
+    if (!QFileInfo::exists(name)) {
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display input file!"),
+                           MsgIcon::Exclamation);
+        ReturnFocusToTabs();
+        return;
+    }
+    ReturnFocusToTabs();
+    Viewer()->ShowFile(name, QStringLiteral("Viewing input file ") + name);
+}
+
+void frmMain::cmdViewOutputFile_Click(int slot)
+{
+    if (!CheckFileExtension(QStringLiteral("Output"), slot, QStringLiteral("htm"), QStringLiteral("html")))
+        return;
+    frmHowToView* how = HowToView();
+    m_platform.runModal(*how);
+    if (!how->ViewNow)
+        return;
+    const QString name = txbOutputFile[slot]->text().trimmed();
+    if (how->InBrowser) {
+        OpenDocument(m_platform, name, true);
+        return;
+    }
+    const int fits = CheckOutputSize(slot);
+    if (fits < 0)
+        return;
+    if (fits == 0) {
+        m_platform.message(this, GetText(TooLargeTitle), OutputTooLargeMessage(name, m_outputLength),
+                           MsgIcon::Exclamation);
+        return;
+    }
+    if (!QFileInfo::exists(name)) {
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display output file!"),
+                           MsgIcon::Exclamation);
+        ReturnFocusToTabs();
+        return;
+    }
+    ReturnFocusToTabs();
+    Viewer()->ShowFile(name, QStringLiteral("Viewing output file ") + name);
+}
+
+void frmMain::ViewSideFile(const QString& name, const QString& what)
+{
+    if (!QFileInfo::exists(name)) {
+        m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display %1 file!").arg(what),
+                           MsgIcon::Exclamation);
+        ReturnFocusToTabs();
+        return;
+    }
+    ReturnFocusToTabs();
+    // Header and footer files are input to the page, and of any size.
+    Viewer()->ShowFile(name, QStringLiteral("Viewing input file ") + name);
+}
+
+void frmMain::cmdViewHeaderFile_Click(int index)
+{
+    ViewSideFile(txbCustomHeaderFile[index]->text().trimmed(), QStringLiteral("header"));
+}
+
+void frmMain::cmdViewFooterFile_Click(int index)
+{
+    ViewSideFile(txbCustomFooterFile[index]->text().trimmed(), QStringLiteral("footer"));
+}
+
+} // namespace pagewright

@@ -1,0 +1,54 @@
+#include "rules/ResultCaptions.h"
+
+#include "messages.h"
+#include "vellum62.h"
+
+namespace pagewright
+{
+
+// The words come from the result messages the command-line converter shares.
+
+RunResult TextToHtmlResult(int code)
+{
+    const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
+    return {QString::fromStdString(textResultMessage(code)), !failed};
+}
+
+RunResult TemplateResult(int code)
+{
+    const bool failed = code >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED && code <= VELLUM62_OUTPUT_NOT_OPENED;
+    return {QString::fromStdString(templateResultMessage(code)), !failed};
+}
+
+RunResult CodeToHtmlResult(int code)
+{
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    return {QString::fromStdString(codeResultMessage(code)), !failed};
+}
+
+RunResult ListResult(int code, bool ordered)
+{
+    // A file without items still gets its (empty) list written, but there is nothing to show.
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0;
+    return {QString::fromStdString(listResultMessage(code, ordered)), !failed};
+}
+
+RunResult TableResult(int code)
+{
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    const int rows = code / VELLUM62_ROW_FACTOR;
+    const int columns = code % VELLUM62_ROW_FACTOR;
+    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
+}
+
+QString ToolNotAvailableCaption()
+{
+    return QStringLiteral("This tool is not available yet.");
+}
+
+bool CaptionRefusesHtmlInput(const QString& caption)
+{
+    return caption.startsWith(QLatin1String("Input file contains"), Qt::CaseInsensitive);
+}
+
+} // namespace pagewright

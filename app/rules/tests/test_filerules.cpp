@@ -1,0 +1,163 @@
+#include "rules/FileRules.h"
+
+#include <gtest/gtest.h>
+
+using namespace pagewright;
+
+TEST(FileRules, SlotsAndTabPositions)
+{
+    const int slotOfTab[] = {TemplateSlot, TextSlot, CodeSlot, ListSlot, DataTableSlot, TableCreatorSlot};
+    for (int tab = 0; tab < 6; ++tab) {
+        EXPECT_EQ(SlotOfTab(tab), slotOfTab[tab]) << tab;
+        EXPECT_EQ(TabOfSlot(slotOfTab[tab]), tab) << tab;
+        EXPECT_EQ(HeaderFooterIndexOfTab(tab), tab == 0 ? 1 : 0);
+    }
+}
+
+TEST(FileRules, FullPaths)
+{
+    EXPECT_TRUE(IsFullPath("/a"));
+    EXPECT_TRUE(IsFullPath("/home/u/notes.txt"));
+    EXPECT_TRUE(IsFullPath("//server/share/x.htm"));
+    EXPECT_FALSE(IsFullPath("/")) << "the root alone, like C:\\, is not a full path";
+    EXPECT_FALSE(IsFullPath(""));
+    EXPECT_FALSE(IsFullPath("notes.txt"));
+    EXPECT_FALSE(IsFullPath(" /a")) << "names are judged as typed";
+    EXPECT_FALSE(IsFullPath("C:\\dir\\x.htm"));
+}
+
+TEST(FileRules, HtmlExtensionAsTyped)
+{
+    struct Case {
+        const char* name;
+        bool html;
+    } const cases[] = {
+        {"/x.HTML", true},  {"/x.htm", true},   {"/xhtm", true},   {"/x.html ", false},
+        {"htm", false},     {".htm", true},     {"/x.txt", false}, {"/x.Htm", true},
+        {"/x.shtml", true}, {"/x.htmx", false}, {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HasHtmlExtension(QString::fromLatin1(c.name)), c.html) << c.name;
+}
+
+TEST(FileRules, ExtensionCheckTrimsAndNeedsTheDot)
+{
+    struct Case {
+        const char* name;
+        const char* ext1;
+        const char* ext2;
+        bool ok;
+    } const cases[] = {
+        {"/d/notes.txt", "txt", "", true},     {"/d/notes.TXT", "txt", "", true},
+        {"  /d/notes.txt  ", "txt", "", true}, {"/d/data.csv", "txt", "", false},
+        {"/d/notes.", "txt", "", false},       {"/d/notestxt", "txt", "", false},
+        {"/d.txt/notes", "txt", "", false},    {"/d/x.htm", "htm", "html", true},
+        {"/d/x.html", "htm", "html", true},    {"/d/x.xhtml", "htm", "html", false},
+        {"/d/x.html", "htm", "", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExtensionMatches(QString::fromLatin1(c.name), QString::fromLatin1(c.ext1),
+                                   QString::fromLatin1(c.ext2)),
+                  c.ok)
+            << c.name;
+    }
+    EXPECT_EQ(ExtensionMessage("Input", "txt", ""), QString("Input file must have file extension \"txt\"."));
+    EXPECT_EQ(ExtensionMessage("Output", "htm", "html"),
+              QString("Output file must have file extension \"htm\" or \"html\"."));
+}
+
+TEST(FileRules, ProposedOutputAndFolders)
+{
+    EXPECT_EQ(ProposedOutputName("/dir/notes.txt"), QString("/dir/notes.htm"));
+    EXPECT_EQ(ProposedOutputName("/dir/notes.TXT"), QString());
+    EXPECT_EQ(ProposedOutputName("/dir/notestxt"), QString("/dir/noteshtm"));
+    EXPECT_EQ(ProposedOutputName("tx"), QString());
+    EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));
+    EXPECT_EQ(FolderOfPath("/notes.txt"), QString("/"));
+    EXPECT_EQ(FolderOfPath("notes.txt"), QString());
+}
+
+namespace
+{
+
+ButtonStates States(int slot, const char* in, const char* out, bool ready = false,
+                    ListSource list = ListSource::ReadFile, const char* items = "")
+{
+    ButtonInputs inputs;
+    inputs.slot = slot;
+    inputs.input = QString::fromLatin1(in);
+    inputs.output = QString::fromLatin1(out);
+    inputs.outputReady = ready;
+    inputs.listSource = list;
+    inputs.numberOfItems = QString::fromLatin1(items);
+    return ComputeButtonStates(inputs);
+}
+
+} // namespace
+
+TEST(FileRules, PerformNeedsFullPathsAndHtmlOutput)
+{
+    for (int slot : {TextSlot, CodeSlot, DataTableSlot}) {
+        EXPECT_TRUE(States(slot, "/d/a.txt", "/d/a.htm").perform) << slot;
+        EXPECT_FALSE(States(slot, "a.txt", "/d/a.htm").perform) << slot;
+        EXPECT_FALSE(States(slot, "/d/a.txt", "/d/a.htm ").perform) << slot;
+        EXPECT_FALSE(States(slot, "/d/a.txt", "/d/a.txt").perform) << slot;
+        EXPECT_TRUE(States(slot, "/d/a.txt", "").viewInput) << slot;
+    }
+    for (int slot : {TableCreatorSlot, TemplateSlot}) {
+        EXPECT_TRUE(States(slot, "", "/d/x.HTML").perform) << slot;
+        EXPECT_FALSE(States(slot, "", "x.html").perform) << slot;
+        EXPECT_FALSE(States(slot, "/d/a.txt", "").viewInput) << slot;
+    }
+}
+
+TEST(FileRules, ListTabFollowsItsSourceOption)
+{
+    EXPECT_TRUE(States(ListSlot, "", "x.htm", false, ListSource::BlankList).perform);
+    EXPECT_FALSE(States(ListSlot, "", "x.htm", false, ListSource::BlankListWithItemNumbers, "0").perform);
+    EXPECT_FALSE(States(ListSlot, "", "x.htm", false, ListSource::BlankListWithItemNumbers, "").perform);
+    EXPECT_TRUE(States(ListSlot, "", "x.htm", false, ListSource::BlankListWithItemNumbers, "3").perform);
+    EXPECT_FALSE(States(ListSlot, "", "/d/x.htm", false, ListSource::ReadFile).perform);
+    EXPECT_TRUE(States(ListSlot, "/d/l.txt", "x.htm", false, ListSource::ReadFile).perform);
+
+    ButtonInputs in;
+    in.slot = ListSlot;
+    in.input = "/d/l.txt";
+    in.specifyInput2Enabled = false;
+    EXPECT_FALSE(ComputeButtonStates(in).viewInput);
+    in.specifyInput2Enabled = true;
+    EXPECT_TRUE(ComputeButtonStates(in).viewInput);
+}
+
+TEST(FileRules, ViewButtonsAndTitle)
+{
+    EXPECT_FALSE(States(TextSlot, "/d/a.txt", "/d/a.htm", false).viewOutput);
+    EXPECT_TRUE(States(TextSlot, "/d/a.txt", "/d/a.htm", true).viewOutput);
+    EXPECT_FALSE(States(TextSlot, "/d/a.txt", "/d/a.txt", true).viewOutput);
+
+    ButtonInputs in;
+    in.slot = TemplateSlot;
+    in.header = "/d/head.htm";
+    in.footer = "foot.htm";
+    in.templateHeader = "/d/head.htm";
+    ButtonStates st = ComputeButtonStates(in);
+    EXPECT_TRUE(st.viewHeader);
+    EXPECT_FALSE(st.viewFooter);
+    EXPECT_FALSE(st.title);
+    in.templateHeader.clear();
+    EXPECT_TRUE(ComputeButtonStates(in).title);
+    in.slot = CodeSlot;
+    EXPECT_FALSE(ComputeButtonStates(in).viewHeader) << "only the text and template tabs have header files";
+}
+
+TEST(FileRules, WhichSlotsReadInput)
+{
+    EXPECT_TRUE(ReadsTextInput(TextSlot, ListSource::BlankList));
+    EXPECT_TRUE(ReadsTextInput(DataTableSlot, ListSource::BlankList));
+    EXPECT_TRUE(ReadsTextInput(ListSlot, ListSource::ReadFile));
+    EXPECT_FALSE(ReadsTextInput(ListSlot, ListSource::BlankList));
+    EXPECT_FALSE(ReadsTextInput(CodeSlot, ListSource::ReadFile));
+    EXPECT_TRUE(ReadsInputFile(CodeSlot, ListSource::ReadFile));
+    EXPECT_FALSE(ReadsInputFile(TemplateSlot, ListSource::ReadFile));
+    EXPECT_FALSE(ReadsInputFile(TableCreatorSlot, ListSource::ReadFile));
+}

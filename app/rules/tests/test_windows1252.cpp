@@ -1,0 +1,37 @@
+#include "rules/Windows1252.h"
+
+#include <gtest/gtest.h>
+
+using namespace pagewright;
+
+TEST(Windows1252, EncodesWithNumericReferencesForTheRest)
+{
+    EXPECT_EQ(ToWindows1252("Plain <title>"), QByteArray("Plain <title>"));
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D")),
+              QByteArray("caf\xE9 \x80 \x93q\x94"));
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xCE\xA9mega")), QByteArray("&#937;mega"));
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xF0\x9F\x98\x80")), QByteArray("&#128512;"))
+        << "a character outside the basic plane is one reference, not two halves";
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xC2\x81")), QByteArray("\x81"));
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xC2\x80")), QByteArray("&#128;"))
+        << "U+0080 is not the byte 0x80, which is the euro sign";
+}
+
+TEST(Windows1252, DecodesAndRoundTripsEveryByte)
+{
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
+    EXPECT_EQ(FromWindows1252("\x80\x97"), QString::fromUtf8("\xE2\x82\xAC\xE2\x80\x94"));
+}
+
+TEST(Windows1252, DisplayTextIsUtf8WhenValid)
+{
+    EXPECT_TRUE(IsValidUtf8("abc \xC3\xBC"));
+    EXPECT_FALSE(IsValidUtf8("abc \xFC"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
+    EXPECT_EQ(DecodeFileText("gr\xC3\xBC\xC3\x9F"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
+    EXPECT_EQ(DecodeFileText("gr\xFC\xDF"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
+    EXPECT_EQ(DecodeFileText(""), QString());
+}
