@@ -20,44 +20,6 @@ Table& CurrentTable()
     return table;
 }
 
-bool IsValidUtf8(const std::string& s)
-{
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int follow = 0;
-        uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            follow = 1;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            follow = 2;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            follow = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + follow >= s.size())
-            return false;
-        for (int k = 1; k <= follow; ++k) {
-            const auto f = static_cast<unsigned char>(s[i + k]);
-            if ((f & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (f & 0x3F);
-        }
-        static constexpr uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < kMin[follow] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += follow + 1;
-    }
-    return true;
-}
-
 // Replaces the escapes \n, \t and \\ of the file format by the characters they stand for.
 std::string Unescape(const std::string& s)
 {
@@ -105,8 +67,6 @@ int32_t Parse(std::ifstream& in, Table& table)
             pos + 1 >= line.size())
             return LineCode(kMissingStringBase, lineNo);
         const std::string raw = line.substr(pos + 1);
-        if (!IsValidUtf8(raw))
-            return kTextNotRecovered;
         std::string text = Unescape(raw);
         if (text.size() > static_cast<size_t>(kMaxItemBytes))
             return LineCode(kStringTooLongBase, lineNo);

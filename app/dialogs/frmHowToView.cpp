@@ -1,6 +1,7 @@
 #include "dialogs/frmHowToView.h"
 
 #include "rules/ProgramText.h"
+#include "widgets/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,14 +30,9 @@ frmHowToView::frmHowToView(QWidget* parent) : QDialog(parent)
     lblViewOptions->setWordWrap(true);
     lblViewOptions->setMinimumWidth(420);
 
-    cmdInBrowser = new QPushButton(QStringLiteral("In web browser"), this);
-    cmdInBrowser->setObjectName(QStringLiteral("cmdInBrowser"));
-    cmdAsHTMLCode = new QPushButton(QStringLiteral("As HTML code"), this);
-    cmdAsHTMLCode->setObjectName(QStringLiteral("cmdAsHTMLCode"));
-    cmdNotNow = new QPushButton(QStringLiteral("Don't view now"), this);
-    cmdNotNow->setObjectName(QStringLiteral("cmdNotNow"));
-    for (QPushButton* b : {cmdInBrowser, cmdAsHTMLCode, cmdNotNow})
-        b->setAutoDefault(false);
+    cmdInBrowser = MakeButton(this, QStringLiteral("cmdInBrowser"), QStringLiteral("In web browser"));
+    cmdAsHTMLCode = MakeButton(this, QStringLiteral("cmdAsHTMLCode"), QStringLiteral("As HTML code"));
+    cmdNotNow = MakeButton(this, QStringLiteral("cmdNotNow"), QStringLiteral("Don't view now"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdInBrowser);

@@ -4,6 +4,7 @@
 #include "rules/ProgramText.h"
 #include "rules/ViewRules.h"
 #include "rules/Windows1252.h"
+#include "widgets/Controls.h"
 #include "widgets/Twips.h"
 
 #include <QClipboard>
@@ -39,10 +40,9 @@ frmView::frmView(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Wind
     txbText1->viewport()->installEventFilter(this);
     connect(txbText1, &QPlainTextEdit::selectionChanged, this, &frmView::txbText1_MouseUp);
 
-    cmdCopyToClipboard = new QPushButton(QStringLiteral("Copy to clipboard"), this);
-    cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdCopyToClipboard =
+        MakeButton(this, QStringLiteral("cmdCopyToClipboard"), QStringLiteral("Copy to clipboard"));
+    cmdClose = MakeButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -64,7 +64,6 @@ public:
     std::array<int16_t, 2> TableWidth{}, WidthInPixels{}, TableBorder{}, TableCellPadding{},
         TableCellSpacing{};
     QStringList BulletKinds;
-    const QString& SettingsPath() const { return m_settingsPath; }
 
     // --- Routines other parts use -----------------------------------------------------------------
     int GetIndex() const;
@@ -186,6 +185,7 @@ private:
     ConversionLibrary m_library;
     bool m_tabsVisible = false;
     bool m_namesSaved = false;
+    bool m_discardOutput = false; // the last run refused its input and left a partial page
     qint64 m_inputLength = 0;
     qint64 m_outputLength = 0;
     frmView* m_view = nullptr;

@@ -32,10 +32,9 @@ QWidget* frmMain::BuildDataTableTab()
         MakeLabel(tab, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
     const QString separatorTip =
         QStringLiteral("The character used to separate table values in the input file.");
-    lblSeparatorChar->setToolTip(separatorTip);
+    SetTip(lblSeparatorChar, separatorTip);
     cboSeparatorChar = MakeList(tab, QStringLiteral("cboSeparatorChar"), {}, true);
-    cboSeparatorChar->setToolTip(separatorTip);
-    cboSeparatorChar->setAccessibleDescription(separatorTip);
+    SetTip(cboSeparatorChar, separatorTip);
     cboSeparatorChar->lineEdit()->setObjectName(QStringLiteral("cboSeparatorCharText"));
     lblNumberRightLeftPaddingSpaces = MakeLabel(tab, QStringLiteral("lblNumberRightLeftPaddingSpaces"),
                                                 QStringLiteral("Number of left/right padding spaces:"));

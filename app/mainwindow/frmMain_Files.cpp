@@ -147,6 +147,7 @@ void frmMain::txbCustomHeaderFile_Change(int index)
     chkUseSpecifiedColors_Click(colorIndex);
     ClearResult(-1);
     UpdateButtons();
+    box->setFocus();
 }
 
 void frmMain::txbCustomFooterFile_Change(int /*index*/)

@@ -56,6 +56,7 @@ void frmMain::ShowToolNotAvailable(int slot)
 void frmMain::cmdPerformOperation_Click(int s)
 {
     ClearResult(s);
+    m_discardOutput = false;
     if (s == TableCreatorSlot) {
         ShowToolNotAvailable(s);
         return;
@@ -84,7 +85,7 @@ void frmMain::cmdPerformOperation_Click(int s)
         return;
     }
     const QString output = txbOutputFile[s]->text().trimmed();
-    if (QFileInfo::exists(output) &&
+    if (FileExists(output) &&
         m_platform.messageBox(this, QStringLiteral("Warning"),
                               QStringLiteral("Output file exists.  Overwrite?"), MsgIcon::Exclamation,
                               MsgButtons::YesNoCancel) != MsgAnswer::Yes) {
@@ -115,7 +116,7 @@ void frmMain::cmdPerformOperation_Click(int s)
         if (s == TableCreatorSlot)
             cmdViewOutputFile[TableCreatorSlot]->setEnabled(true);
         cmdViewOutputFile_Click(s);
-    } else if (s == TextSlot && CaptionRefusesHtmlInput(Label2[TextSlot]->text())) {
+    } else if (m_discardOutput) {
         // The input was HTML already: leave no partial page behind.
         QFile::remove(output);
     }

@@ -79,6 +79,7 @@ void frmMain::ShowRunResult(int slot, const RunResult& result)
     Label2[slot]->setText(result.caption);
     if (result.succeeded)
         OutputReady[slot] = true;
+    m_discardOutput = result.discardOutput;
 }
 
 } // namespace pagewright

@@ -5,6 +5,7 @@
 #include "dialogs/frmView.h"
 #include "platform/Platform.h"
 #include "platform/ShellOpen.h"
+#include "rules/Folders.h"
 #include "rules/ProgramText.h"
 #include "rules/ViewRules.h"
 
@@ -67,7 +68,7 @@ void frmMain::cmdViewInputFile_Click(int slot)
             return;
         }
     }
-    if (!QFileInfo::exists(name)) {
+    if (!FileExists(name)) {
         m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display input file!"),
                            MsgIcon::Exclamation);
         ReturnFocusToTabs();
@@ -98,7 +99,7 @@ void frmMain::cmdViewOutputFile_Click(int slot)
                            MsgIcon::Exclamation);
         return;
     }
-    if (!QFileInfo::exists(name)) {
+    if (!FileExists(name)) {
         m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display output file!"),
                            MsgIcon::Exclamation);
         ReturnFocusToTabs();
@@ -110,7 +111,7 @@ void frmMain::cmdViewOutputFile_Click(int slot)
 
 void frmMain::ViewSideFile(const QString& name, const QString& what)
 {
-    if (!QFileInfo::exists(name)) {
+    if (!FileExists(name)) {
         m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Cannot display %1 file!").arg(what),
                            MsgIcon::Exclamation);
         ReturnFocusToTabs();

@@ -12,9 +12,6 @@
 namespace pagewright
 {
 
-constexpr int32_t kBlack = 0;
-constexpr int32_t kWhite = 0xFFFFFF;
-
 // The channels of a colour value, each 0 to 255. Bits above the blue channel are ignored.
 int16_t RedPart(int32_t color);
 int16_t GreenPart(int32_t color);

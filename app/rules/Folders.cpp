@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -23,6 +24,11 @@ bool FolderExists(const QString& path)
         return false;
     std::error_code ec;
     return std::filesystem::is_directory(std::filesystem::path(QFile::encodeName(path).toStdString()), ec);
+}
+
+bool FileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 QString FirstFixedDrive()

@@ -15,6 +15,8 @@ constexpr int kAppDataFolderId = 26;
 QString AppDataFolder(int folderId);
 // True when path names an existing folder; an empty path never exists.
 bool FolderExists(const QString& path);
+// True when path names an existing file (a folder is not a file); an empty path never exists.
+bool FileExists(const QString& path);
 // The user's home folder, which stands in for the first fixed disk; "" when there is none.
 QString FirstFixedDrive();
 // <base>/<folderName>/<fileName>, base being the configuration folder or, when there is

@@ -1,5 +1,7 @@
 #include "rules/ProgramText.h"
 
+#include "rules/Windows1252.h"
+
 #include "corbel6.h"
 
 #include <QFile>
@@ -14,6 +16,10 @@ QString ProgramTextPath(const QString& folder, const QString& fileName)
 
 int LoadProgramTextTable(const QString& path)
 {
+    // The table keeps texts as bytes; a file that is not UTF-8 would show as garbled texts.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && !IsValidUtf8(file.readAll()))
+        return corbel6::kTextNotRecovered;
     return corbel6::LoadTextTable(QFile::encodeName(path).constData(), 0);
 }
 

@@ -11,7 +11,8 @@ namespace pagewright
 RunResult TextToHtmlResult(int code)
 {
     const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
-    return {QString::fromStdString(textResultMessage(code)), !failed};
+    const bool refusedAsHtml = code == VELLUM62_INPUT_HOLDS_X_HTML || code == VELLUM62_INPUT_HOLDS_HTML;
+    return {QString::fromStdString(textResultMessage(code)), !failed, refusedAsHtml};
 }
 
 RunResult TemplateResult(int code)
@@ -44,11 +45,6 @@ RunResult TableResult(int code)
 QString ToolNotAvailableCaption()
 {
     return QStringLiteral("This tool is not available yet.");
-}
-
-bool CaptionRefusesHtmlInput(const QString& caption)
-{
-    return caption.startsWith(QLatin1String("Input file contains"), Qt::CaseInsensitive);
 }
 
 } // namespace pagewright

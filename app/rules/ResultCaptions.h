@@ -9,7 +9,8 @@ namespace pagewright
 
 struct RunResult {
     QString caption;
-    bool succeeded = false; // the output may be shown and viewed
+    bool succeeded = false;     // the output may be shown and viewed
+    bool discardOutput = false; // the input was refused as HTML: the partial page is deleted
 };
 
 RunResult TextToHtmlResult(int code);
@@ -22,9 +23,6 @@ RunResult TableResult(int code);
 
 // Written by the perform buttons of tools that do not work yet.
 QString ToolNotAvailableCaption();
-
-// True when a Text to HTML result line says the input was refused as HTML.
-bool CaptionRefusesHtmlInput(const QString& caption);
 
 } // namespace pagewright
 

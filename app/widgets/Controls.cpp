@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 namespace pagewright
 {
@@ -25,18 +26,45 @@ namespace
 template <typename W> W* Describe(W* widget, const QString& name, const QString& tooltip)
 {
     widget->setObjectName(name);
-    if (!tooltip.isEmpty()) {
-        widget->setToolTip(tooltip);
-        widget->setAccessibleDescription(tooltip);
-    }
+    SetTip(widget, tooltip);
     return widget;
 }
 
+// A push button that Enter presses as Space does. It is never a dialog's default button, so
+// Enter in a text box of a dialog does only what that box does.
+class Button : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 } // namespace
+
+void SetTip(QWidget* widget, const QString& tip)
+{
+    if (tip.isEmpty())
+        return;
+    // Tooltips are plain text: a tip such as "Add <CENTER>...</CENTER>." shows its tags.
+    widget->setToolTip(Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip, Qt::WhiteSpaceNoWrap) : tip);
+    widget->setAccessibleDescription(tip);
+}
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip)
 {
-    auto* button = Describe(new QPushButton(caption, parent), name, tooltip);
+    auto* button = Describe(new Button(caption, parent), name, tooltip);
     button->setAutoDefault(false);
     return button;
 }

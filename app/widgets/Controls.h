@@ -20,6 +20,9 @@ namespace pagewright
 // "name_index", the object name of a member of a control array.
 QString Indexed(const char* name, int index);
 
+// Sets a control's tooltip, shown as plain text, and its accessible description.
+void SetTip(QWidget* widget, const QString& tip);
+// A push button; Enter presses it when it has the focus, as Space does.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& tooltip = {});
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption,

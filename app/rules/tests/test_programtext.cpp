@@ -60,8 +60,15 @@ TEST(ProgramText, ShippedFileHoldsEveryItemTheProgramUses)
         << message.toStdString();
 }
 
-TEST(ProgramText, MissingFileFailsWithItsCode)
+TEST(ProgramText, MissingOrNotUtf8FileFailsWithItsCode)
 {
     QTemporaryDir dir;
     EXPECT_EQ(LoadProgramTextTable(dir.filePath("none.dat")), -1);
+    for (const QByteArray& bad : {QByteArray("1\tbad \xFF byte\n"), QByteArray("1\toverlong \xC0\xAF\n"),
+                                  QByteArray("1\tcut \xE2\x82\n")}) {
+        QFile file(dir.filePath("bad.dat"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
+        file.close();
+        EXPECT_EQ(LoadProgramTextTable(file.fileName()), -4) << bad.toStdString();
+    }
 }
