@@ -1,6 +1,6 @@
 #include "rules/ProgramText.h"
 
-#include "rules/Windows1252.h"
+#include "rules/Encoding.h"
 
 #include "corbel6.h"
 

@@ -1,7 +1,8 @@
 #include "rules/Windows1252.h"
 
+#include "rules/Encoding.h"
+
 #include <QList>
-#include <QStringDecoder>
 
 #include <array>
 
@@ -54,14 +55,6 @@ QString FromWindows1252(const QByteArray& bytes)
         out.append(u >= 0x80 && u <= 0x9F ? QChar(kHighControls[u - 0x80]) : QChar(u));
     }
     return out;
-}
-
-bool IsValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder.decode(bytes);
-    Q_UNUSED(decoded);
-    return !decoder.hasError();
 }
 
 QString DecodeFileText(const QByteArray& bytes)

@@ -14,8 +14,6 @@ namespace pagewright
 QByteArray ToWindows1252(const QString& text);
 // Bytes read as Windows-1252; the five bytes it leaves undefined stand for U+0081 etc.
 QString FromWindows1252(const QByteArray& bytes);
-// True when the bytes are valid UTF-8.
-bool IsValidUtf8(const QByteArray& bytes);
 // A file's contents for display: UTF-8 when valid, else Windows-1252.
 QString DecodeFileText(const QByteArray& bytes);
 

@@ -1,6 +1,10 @@
+#include "rules/Encoding.h"
 #include "rules/Windows1252.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace pagewright;
 
@@ -34,4 +38,30 @@ TEST(Windows1252, DisplayTextIsUtf8WhenValid)
     EXPECT_EQ(DecodeFileText("gr\xC3\xBC\xC3\x9F"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText("gr\xFC\xDF"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText(""), QString());
+}
+
+TEST(Encoding, InputReadsAsUtf8OnlyWhenValidAndBeyondAscii)
+{
+    const struct {
+        QByteArray bytes;
+        bool utf8;
+    } cases[] = {
+        {"plain ASCII\n", false},
+        {"\xEF\xBB\xBFmark only", true},
+        {"Am\xC3\xA9rico", true},
+        {"Am\xE9rico", false},
+        {"ends cut \xE2\x82", false},
+        // A character split across the 64 KiB blocks the check reads is still one character.
+        {QByteArray((1 << 16) - 1, 'x') + "\xC3\xA9", true},
+        {QByteArray((1 << 16) + 5, 'x') + "\xFF", false},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        QFile file(dir.filePath("in.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(ReadsAsUtf8(file.fileName()), c.utf8) << c.bytes.left(40).toStdString();
+    }
+    EXPECT_FALSE(ReadsAsUtf8(dir.filePath("missing.txt")));
 }
