@@ -72,6 +72,9 @@ public:
     void ReturnFocusToTabs();
     void UpdateButtons();
     bool CheckFileExtension(const QString& kind, int slot, const QString& ext1, const QString& ext2);
+    // The input extension check of the perform and view-input buttons: the extensions the slot
+    // takes, with the message for "txt" when the name has none of them.
+    bool CheckInputExtension(int slot);
     int CheckInputSize(int slot);
     int CheckOutputSize(int slot);
     frmView* Viewer();
@@ -167,7 +170,10 @@ private:
     std::pair<QByteArray, QByteArray> ColorArguments(int colorIndex) const;
     // Calls txt2h with the tab's output, header and footer files and colours; nothing when the
     // library or the call is missing (the result line then says why).
-    std::optional<int> CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input);
+    std::optional<int> CallTxt2h(int slot, int colorIndex, const QByteArray& title, const QByteArray& input,
+                                 int32_t flags);
+    // The library flags for reading the slot's input file: its encoding, and pages that declare it.
+    int32_t InputFlags(int slot) const;
     void ShowRunResult(int slot, const RunResult& result);
     // Shows a header or footer file in the viewer; what is "header" or "footer".
     void ViewSideFile(const QString& name, const QString& what);
@@ -228,11 +234,12 @@ public:
     QComboBox *cboOrderedList = nullptr, *cboUnorderedList = nullptr, *cboItemSeparator = nullptr;
     QLabel *lblNumberOfItems = nullptr, *lblStartNumber = nullptr, *lblItemSeparator = nullptr;
     QLineEdit *txbNumberOfItems = nullptr, *txbStartNumber = nullptr;
-    QCheckBox *chkAddHTMLWrapper2 = nullptr, *chkCenterList = nullptr;
+    QCheckBox *chkAddHTMLWrapper2 = nullptr, *chkCenterList = nullptr, *chkEscapeData2 = nullptr;
     // Data to Table
     QLabel *lblSeparatorChar = nullptr, *lblNumberRightLeftPaddingSpaces = nullptr;
     QComboBox *cboSeparatorChar = nullptr, *cboPaddingSpaces = nullptr;
     QCheckBox *chkAddHTMLWrapper3 = nullptr, *chkCenterText3 = nullptr, *chkCenterTable3 = nullptr;
+    QCheckBox *chkQuotedFields3 = nullptr, *chkEscapeData3 = nullptr;
     ColorSample* picSample = nullptr;
     // Table Creator
     QLabel *lblNumberOfRows = nullptr, *lblNumberOfColumns = nullptr;

@@ -72,8 +72,9 @@ void frmMain::ConvertCodeToHtml(int slot)
     // Both lists hold nothing but numbers.
     const int32_t margin = cboMarginSpaces->currentText().toInt();
     const int32_t tab = cboTabSpaces->currentText().toInt();
-    if (const auto c2h = BindExport<vellum62_c2h_fn>(slot, "c2h"))
-        ShowRunResult(slot, CodeToHtmlResult(c2h(input.constData(), output.constData(), margin, tab)));
+    if (const auto c2h = BindExport<vellum62_c2h_ex_fn>(slot, "c2h_ex"))
+        ShowRunResult(slot, CodeToHtmlResult(
+                                c2h(input.constData(), output.constData(), margin, tab, InputFlags(slot))));
     ReturnFocusToTabs();
 }
 

@@ -56,12 +56,21 @@ QWidget* frmMain::BuildDataTableTab()
     chkCenterText3 = MakeCheck(tab, QStringLiteral("chkCenterText3"),
                                QStringLiteral("Center text (other than numbers) in cells"));
     chkCenterTable3 = MakeCheck(tab, QStringLiteral("chkCenterTable3"), QStringLiteral("Center table"));
+    chkQuotedFields3 =
+        MakeCheck(tab, QStringLiteral("chkQuotedFields3"), QStringLiteral("Fields may be quoted (CSV)"));
+    chkEscapeData3 = MakeCheck(tab, QStringLiteral("chkEscapeData3"),
+                               QStringLiteral("Data is plain text (escape <, > and &)"));
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkAddHTMLWrapper3);
     checks->addWidget(chkCenterText3);
     checks->addWidget(chkCenterTable3);
     checks->addStretch(1);
     layout->addLayout(checks);
+    auto* dataChecks = new QHBoxLayout;
+    dataChecks->addWidget(chkQuotedFields3);
+    dataChecks->addWidget(chkEscapeData3);
+    dataChecks->addStretch(1);
+    layout->addLayout(dataChecks);
 
     auto* colors = new QHBoxLayout;
     colors->addWidget(BuildColorGroup(0, QStringLiteral("Specify table colors"),
@@ -88,7 +97,8 @@ QWidget* frmMain::BuildDataTableTab()
     cboSeparatorChar->setInsertPolicy(QComboBox::NoInsert);
     connect(cboSeparatorChar, &QComboBox::currentTextChanged, this, [this] { ClearResult(-1); });
     connect(cboPaddingSpaces, &QComboBox::currentIndexChanged, this, [this] { ClearResult(-1); });
-    for (QCheckBox* check : {chkAddHTMLWrapper3, chkCenterText3, chkCenterTable3})
+    for (QCheckBox* check :
+         {chkAddHTMLWrapper3, chkCenterText3, chkCenterTable3, chkQuotedFields3, chkEscapeData3})
         connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
     return tab;
 }
@@ -97,10 +107,16 @@ QWidget* frmMain::BuildDataTableTab()
 // padding, centring and wrapper, and the colours and table properties of table index 0.
 void frmMain::ConvertDataToTable(int slot)
 {
+    int32_t flags = InputFlags(slot);
+    if (chkQuotedFields3->isChecked())
+        flags |= VELLUM62_CSV_QUOTES;
+    if (chkEscapeData3->isChecked())
+        flags |= VELLUM62_ESCAPE_DATA;
     const QString typed = cboSeparatorChar->currentText();
     const int entry = cboSeparatorChar->findText(typed);
     const SeparatorChoice separator = ChooseSeparator(
-        typed, entry >= 0 ? std::optional<int>(cboSeparatorChar->itemData(entry).toInt()) : std::nullopt);
+        typed, entry >= 0 ? std::optional<int>(cboSeparatorChar->itemData(entry).toInt()) : std::nullopt,
+        (flags & VELLUM62_UTF8) != 0);
     if (!separator.problem.isEmpty()) {
         m_platform.message(this, QStringLiteral("Error"), separator.problem, MsgIcon::Exclamation);
         return;
@@ -109,14 +125,14 @@ void frmMain::ConvertDataToTable(int slot)
     const auto [textColor, backColor] = ColorArguments(0);
     const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
     const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
-    const auto regTbl = BindExport<vellum62_reg_tbl_fn>(slot, "reg_tbl");
+    const auto regTbl = BindExport<vellum62_reg_tbl_ex_fn>(slot, "reg_tbl_ex");
     if (regTbl == nullptr)
         return;
-    const int32_t result =
-        regTbl(input.constData(), output.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
-               chkAddHTMLWrapper3->isChecked() ? 1 : 0, chkCenterText3->isChecked() ? 1 : 0,
-               chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(),
-               TableWidth[t], WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t]);
+    const int32_t result = regTbl(
+        input.constData(), output.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
+        chkAddHTMLWrapper3->isChecked() ? 1 : 0, chkCenterText3->isChecked() ? 1 : 0,
+        chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(), TableWidth[t],
+        WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t], flags);
     ShowRunResult(slot, TableResult(result));
 }
 

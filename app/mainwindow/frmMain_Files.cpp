@@ -2,12 +2,15 @@
 #include "mainwindow/frmMain.h"
 
 #include "platform/Platform.h"
+#include "rules/Encoding.h"
 #include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <vellum62.h>
 
 namespace pagewright
 {
@@ -63,9 +66,11 @@ void frmMain::cmdSpecifyInputFile_Click(int slot)
     if (const auto chosen = m_platform.chooseFile(this, request)) {
         txbInputFile[slot]->setText(*chosen);
         ClearResult(slot);
-        const QString proposed = ProposedOutputName(*chosen);
+        const QString proposed = ProposedOutputName(*chosen, slot);
         if (!proposed.isEmpty())
             txbOutputFile[slot]->setText(proposed);
+        if (slot == DataTableSlot && IsCsvName(*chosen))
+            chkQuotedFields3->setChecked(true);
     }
     UpdateButtons();
     ReturnFocusToTabs();
@@ -203,6 +208,19 @@ void frmMain::UpdateButtons()
         lblTitle->setEnabled(st.title);
         txbTitle->setEnabled(st.title);
     }
+}
+
+bool frmMain::CheckInputExtension(int slot)
+{
+    if (InputExtensionOK(slot, txbInputFile[slot]->text()))
+        return true;
+    return CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString());
+}
+
+int32_t frmMain::InputFlags(int slot) const
+{
+    const bool utf8 = ReadsAsUtf8(txbInputFile[slot]->text().trimmed());
+    return VELLUM62_DECLARE_CHARSET | (utf8 ? VELLUM62_UTF8 : 0);
 }
 
 bool frmMain::CheckFileExtension(const QString& kind, int slot, const QString& ext1, const QString& ext2)

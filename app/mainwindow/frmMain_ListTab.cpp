@@ -92,9 +92,12 @@ QWidget* frmMain::BuildListTab()
     chkAddHTMLWrapper2 =
         MakeCheck(tab, QStringLiteral("chkAddHTMLWrapper2"), QStringLiteral("Add HTML wrapper"));
     chkCenterList = MakeCheck(tab, QStringLiteral("chkCenterList"), QStringLiteral("Center list"));
+    chkEscapeData2 = MakeCheck(tab, QStringLiteral("chkEscapeData2"),
+                               QStringLiteral("Data is plain text (escape <, > and &)"));
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkAddHTMLWrapper2);
     checks->addWidget(chkCenterList);
+    checks->addWidget(chkEscapeData2);
     checks->addStretch(1);
     layout->addLayout(checks);
     layout->addSpacing(6);
@@ -126,7 +129,7 @@ QWidget* frmMain::BuildListTab()
     connect(txbStartNumber, &QLineEdit::returnPressed, this, [this] { txbStartNumber_Enter(); });
     for (QComboBox* list : {cboOrderedList, cboUnorderedList, cboItemSeparator})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { ClearResult(-1); });
-    for (QCheckBox* check : {chkAddHTMLWrapper2, chkCenterList})
+    for (QCheckBox* check : {chkAddHTMLWrapper2, chkCenterList, chkEscapeData2})
         connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
     return tab;
 }
@@ -213,12 +216,17 @@ void frmMain::CreateList(int slot)
         startNumber = check.startNumber;
     }
     const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
-    const auto datalist = BindExport<vellum62_datalist_fn>(slot, "datalist");
+    // A blank list's page is written in UTF-8.
+    int32_t flags =
+        source == ListSource::ReadFile ? InputFlags(slot) : VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET;
+    if (chkEscapeData2->isChecked())
+        flags |= VELLUM62_ESCAPE_DATA;
+    const auto datalist = BindExport<vellum62_datalist_ex_fn>(slot, "datalist_ex");
     if (datalist == nullptr)
         return;
     const int32_t result = datalist(
         input.constData(), output.constData(), ordered ? 1 : 0, listType, listSource, itemCount, startNumber,
-        separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0, chkCenterList->isChecked() ? 1 : 0);
+        separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0, chkCenterList->isChecked() ? 1 : 0, flags);
     ShowRunResult(slot, ListResult(result, ordered));
 }
 

@@ -64,7 +64,7 @@ void frmMain::cmdPerformOperation_Click(int s)
     const ListSource source = CurrentListSource();
     if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
         txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
-        if (!CheckFileExtension(QStringLiteral("Input"), s, QStringLiteral("txt"), QString()))
+        if (!CheckInputExtension(s))
             return;
     }
     if (ReadsInputFile(s, source) && !FolderExists(FolderOfPath(txbInputFile[s]->text()))) {

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <vellum62.h>
+
 namespace pagewright
 {
 
@@ -39,7 +41,9 @@ QWidget* frmMain::BuildTemplateTab()
 void frmMain::CreateHtmlTemplate(int slot)
 {
     // The title goes on even while a header file disables its box; the library then ignores it.
-    if (const auto code = CallTxt2h(slot, 1, ToLibraryText(txbTitle->text().trimmed()), QByteArray()))
+    // The page is written in UTF-8, so a typed title keeps every character.
+    if (const auto code = CallTxt2h(slot, 1, txbTitle->text().trimmed().toUtf8(), QByteArray(),
+                                    VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET))
         ShowRunResult(slot, TemplateResult(*code));
 }
 

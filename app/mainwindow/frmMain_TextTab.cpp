@@ -39,7 +39,8 @@ QWidget* frmMain::BuildTextTab()
 // file's name.
 void frmMain::ConvertTextToHtml(int slot)
 {
-    if (const auto code = CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(txbInputFile[slot]->text())))
+    if (const auto code =
+            CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(txbInputFile[slot]->text()), InputFlags(slot)))
         ShowRunResult(slot, TextToHtmlResult(*code));
 }
 
@@ -54,7 +55,7 @@ std::pair<QByteArray, QByteArray> frmMain::ColorArguments(int colorIndex) const
 }
 
 std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title,
-                                      const QByteArray& input)
+                                      const QByteArray& input, int32_t flags)
 {
     const auto [textColor, backColor] = ColorArguments(colorIndex);
     const int h = GetHeaderFooterFile();
@@ -66,7 +67,7 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
     if (txt2h == nullptr)
         return std::nullopt;
     return txt2h(title.constData(), input.constData(), output.constData(), header.constData(),
-                 footer.constData(), textColor.constData(), backColor.constData(), 0);
+                 footer.constData(), textColor.constData(), backColor.constData(), flags);
 }
 
 void frmMain::ShowLibraryError(int slot, const QString& error)

@@ -52,8 +52,7 @@ int frmMain::CheckOutputSize(int slot)
 
 void frmMain::cmdViewInputFile_Click(int slot)
 {
-    if (slot != CodeSlot &&
-        !CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString()))
+    if (slot != CodeSlot && !CheckInputExtension(slot))
         return;
     const QString name = txbInputFile[slot]->text().trimmed();
     if (slot != ListSlot || optReadListData->isChecked()) {

@@ -50,11 +50,24 @@ QString ExtensionMessage(const QString& kind, const QString& ext1, const QString
     return message + QLatin1Char('.');
 }
 
-QString ProposedOutputName(const QString& input)
+QString ProposedOutputName(const QString& input, int slot)
 {
-    if (input.size() < 3 || !input.endsWith(QLatin1String("txt")))
+    const bool data = slot == DataTableSlot &&
+                      (input.endsWith(QLatin1String("csv")) || input.endsWith(QLatin1String("tsv")));
+    if (input.size() < 3 || (!input.endsWith(QLatin1String("txt")) && !data))
         return {};
     return input.left(input.size() - 3) + QStringLiteral("htm");
+}
+
+bool InputExtensionOK(int slot, const QString& name)
+{
+    return ExtensionMatches(name, QStringLiteral("txt"), {}) ||
+           (slot == DataTableSlot && ExtensionMatches(name, QStringLiteral("csv"), QStringLiteral("tsv")));
+}
+
+bool IsCsvName(const QString& name)
+{
+    return name.trimmed().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
 }
 
 QString FolderOfPath(const QString& path)

@@ -37,7 +37,12 @@ bool ExtensionMatches(const QString& name, const QString& ext1, const QString& e
 // Message shown when ExtensionMatches fails, e.g. Input file must have file extension "txt".
 QString ExtensionMessage(const QString& kind, const QString& ext1, const QString& ext2);
 // Output name proposed for a chosen input file: notes.txt gives notes.htm; "" when none.
-QString ProposedOutputName(const QString& input);
+QString ProposedOutputName(const QString& input, int slot = TextSlot);
+// The input extensions a slot's checks accept: "txt" everywhere; the Data to Table tab also
+// takes comma- and tab-separated exports ending in "csv" or "tsv" (any letter case, as "txt").
+bool InputExtensionOK(int slot, const QString& name);
+// True for a name ending in ".csv" (any letter case): such data is quoted as CSV.
+bool IsCsvName(const QString& name);
 // The text up to and including its last "/"; "" when it has none.
 QString FolderOfPath(const QString& path);
 

@@ -16,9 +16,10 @@ struct SeparatorChoice {
 };
 
 // boxText: the text of the separator box; entryCode: the code of the entry whose caption is
-// exactly that text, if any. An empty box is refused, and so is a first character that has no
-// byte of its own in Windows-1252, the code page the data file is read in.
-SeparatorChoice ChooseSeparator(const QString& boxText, std::optional<int> entryCode);
+// exactly that text, if any; utf8Data: the data file is read as UTF-8 (else as Windows-1252).
+// An empty box is refused, and so is a first character that is not one byte in the data file's
+// encoding: a character without a byte of its own in Windows-1252, or one beyond ASCII in UTF-8.
+SeparatorChoice ChooseSeparator(const QString& boxText, std::optional<int> entryCode, bool utf8Data = false);
 
 } // namespace pagewright
 

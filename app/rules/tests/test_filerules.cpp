@@ -72,6 +72,17 @@ TEST(FileRules, ProposedOutputAndFolders)
     EXPECT_EQ(ProposedOutputName("/dir/notes.TXT"), QString());
     EXPECT_EQ(ProposedOutputName("/dir/notestxt"), QString("/dir/noteshtm"));
     EXPECT_EQ(ProposedOutputName("tx"), QString());
+    EXPECT_EQ(ProposedOutputName("/d/data.csv", DataTableSlot), QString("/d/data.htm"));
+    EXPECT_EQ(ProposedOutputName("/d/data.tsv", DataTableSlot), QString("/d/data.htm"));
+    EXPECT_EQ(ProposedOutputName("/d/data.csv", TextSlot), QString());
+    // Data to Table also takes spreadsheet exports; every other check stays with "txt".
+    for (const char* name : {"/d/a.txt", "/d/a.CSV", " /d/a.tsv "})
+        EXPECT_TRUE(InputExtensionOK(DataTableSlot, name)) << name;
+    for (const char* name : {"/d/a.csv", "/d/a.tsv"})
+        EXPECT_FALSE(InputExtensionOK(TextSlot, name) || InputExtensionOK(ListSlot, name)) << name;
+    EXPECT_FALSE(InputExtensionOK(DataTableSlot, "/d/a.xcsv"));
+    EXPECT_TRUE(IsCsvName("/d/A.CSV"));
+    EXPECT_FALSE(IsCsvName("/d/a.tsv"));
     EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));
     EXPECT_EQ(FolderOfPath("/notes.txt"), QString("/"));
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());

@@ -119,6 +119,13 @@ TEST(Separator, RefusedWhenEmptyOrNotASingleByte)
         const char* utf8;
         const char* first;
     } cases[] = {{"\xce\xa9", "\xce\xa9"}, {"\xf0\x9f\x98\x80;", "\xf0\x9f\x98\x80"}};
+    // In UTF-8 data only ASCII characters are single bytes: the section sign that Windows-1252
+    // data may use is refused there.
+    EXPECT_EQ(
+        ChooseSeparator("\xc2\xa7", std::nullopt, true).problem,
+        QString::fromUtf8("The separator character \"\xc2\xa7\" cannot be used: the data file is read as "
+                          "UTF-8 text, in which only the characters of ASCII are single bytes."));
+    EXPECT_EQ(ChooseSeparator("|", std::nullopt, true).code, '|');
     for (const auto& c : cases) {
         const SeparatorChoice choice = ChooseSeparator(QString::fromUtf8(c.utf8), std::nullopt);
         EXPECT_EQ(choice.code, -1) << c.utf8;
