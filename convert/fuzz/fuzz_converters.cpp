@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     Output out(Watch::sink, &watch, 64 + a);
 
 #if FUZZ_CONVERTER == 0
-    LineReader lines(source, kTextPieceSize, 4097 + b);
+    LineReader lines(source, 64 + b);
     TextPageOptions options;
     options.input = &lines;
     convertTextPage(options, out);
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (watch.placeholderSeen && text.find('\xAA') == std::string_view::npos)
         std::abort();
 #elif FUZZ_CONVERTER == 1
-    LineReader lines(source, kTextPieceSize, 4097 + b);
+    LineReader lines(source, 64 + b);
     CodePageOptions options;
     options.marginSpaces = static_cast<int8_t>(a);
     options.tabSpaces = static_cast<int8_t>(c) * 40;
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (watch.placeholderSeen && text.find('\xAA') == std::string_view::npos)
         std::abort();
 #elif FUZZ_CONVERTER == 2
-    LineReader lines(source, kDataPieceSize, 5121 + b);
+    LineReader lines(source, 64 + b);
     ListOptions options;
     options.ordered = a & 1;
     options.listType = static_cast<int8_t>(b) % 8;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     convertList(&lines, options, out);
     out.flush();
 #else
-    LineReader lines(source, kDataPieceSize, 5121 + b);
+    LineReader lines(source, 64 + b);
     TableOptions options;
     options.separatorChar = c;
     options.paddingSpaces = static_cast<int8_t>(d);

@@ -1,22 +1,21 @@
 /*
  * vellum62: the Pagewright conversion library.
  *
- * Four calls, each of which reads one plain text file (or none) and writes one HTML file.
+ * Four calls (three of them also in an _ex form that takes flags), each of which reads one
+ * plain text file (or none) and writes one HTML file.
  * Every call is self-contained: it opens its files, converts, closes every file it opened
  * and returns a result code. The library keeps nothing between calls and has no global
  * mutable state, so calls may run at the same time on different threads.
  *
  * Strings: NUL-terminated 8-bit strings owned by the caller and only read during the call.
  * File names are the file system's own bytes (UTF-8 on Linux). The contents of the files are
- * bytes; bytes 0x80 to 0xFF are read as Windows-1252. Input lines may end in LF or CR LF;
- * every line end the library writes is a single LF.
+ * bytes; bytes 0x80 to 0xFF are read as Windows-1252 unless the call's flags hold
+ * VELLUM62_UTF8. Input lines may end in LF or CR LF; every line end the library writes is a
+ * single LF.
  *
  * A NULL string argument counts as an empty string.
  *
- * Lines are read in pieces: txt2h and c2h take at most 4095 bytes of a line at a time,
- * datalist, reg_tbl and the copying of header and footer files at most 5119. A longer line
- * is converted as several lines, and a piece that ends exactly at the line end is followed
- * by an extra empty line.
+ * Every line is read whole, whatever its length; memory grows with the longest line only.
  *
  * The output file must not be the input, header or footer file (the same file under any
  * name, links included): such a call returns the code for an output that cannot be opened
@@ -67,6 +66,29 @@ extern "C" {
 #define VELLUM62_ROW_FACTOR 100
 
 /*
+ * Flags: the last argument of txt2h and of the _ex calls. 0 gives the behaviour of the plain
+ * calls; bits a call has no use for, and bits not named here, are ignored.
+ *   VELLUM62_UTF8             the input (and txt2h's title) is UTF-8: characters above ASCII are
+ *                             written as UTF-8, not as Windows-1252 entities (txt2h still writes
+ *                             U+00A0 as "&nbsp;"); a byte that is not part of valid UTF-8 becomes
+ *                             U+FFFD; a byte-order mark at the start of the input is dropped.
+ *   VELLUM62_DECLARE_CHARSET  a page with a standard head (txt2h, c2h) or a page wrapper
+ *                             (datalist_ex, reg_tbl_ex) gets, as the first line of its head,
+ *                             <meta http-equiv="Content-Type" content="text/html; charset=utf-8">
+ *                             (charset=windows-1252 without VELLUM62_UTF8). A header file is
+ *                             copied as it stands.
+ *   VELLUM62_CSV_QUOTES       reg_tbl_ex: a field that starts with a double quote runs to the
+ *                             matching quote and may hold the separator and line ends; "" inside
+ *                             it is one quote; the quotes are not written.
+ *   VELLUM62_ESCAPE_DATA      datalist_ex, reg_tbl_ex: & < > of the data are written as "&amp;",
+ *                             "&lt;" and "&gt;" (without it, HTML in the data passes through).
+ */
+#define VELLUM62_UTF8 1
+#define VELLUM62_DECLARE_CHARSET 2
+#define VELLUM62_CSV_QUOTES 4
+#define VELLUM62_ESCAPE_DATA 8
+
+/*
  * txt2h: a text file to an HTML page; with an empty input_file, an empty page (the template).
  *   title            page title, used only when input_file is empty (otherwise the title is
  *                    the output file's name without its folder)
@@ -76,13 +98,13 @@ extern "C" {
  *   footer_file      file copied in place of the standard footer; empty: the standard footer
  *   text_color       page text colour, written as given; empty: "#000000"
  *   background_color page background colour, written as given; empty: "#E0FFFF"
- *   reserved         not read; pass 0
+ *   flags            VELLUM62_UTF8 and VELLUM62_DECLARE_CHARSET (see above); 0 as before
  * Returns VELLUM62_DONE, or -1 to -7 as named above. -6 and -7 replace -3 to -5; after them
  * the output holds what was written before the marked line and no footer.
  */
 VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
                               const char* header_file, const char* footer_file, const char* text_color,
-                              const char* background_color, int32_t reserved);
+                              const char* background_color, int32_t flags);
 
 /*
  * c2h: source code or any text to a preformatted HTML page.
@@ -94,6 +116,9 @@ VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const c
  */
 VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
                             int32_t tab_spaces);
+/* c2h with flags: VELLUM62_UTF8, VELLUM62_DECLARE_CHARSET. c2h(...) is c2h_ex(..., 0). */
+VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file, int32_t margin_spaces,
+                               int32_t tab_spaces, int32_t flags);
 
 /*
  * datalist: a data file, or nothing, to an ordered or unordered HTML list.
@@ -118,6 +143,12 @@ VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file
                                  int32_t list_type, int32_t list_source, int32_t item_count,
                                  int32_t start_number, int32_t item_separator, int32_t html_wrapper,
                                  int32_t center_list);
+/* datalist with flags: VELLUM62_UTF8, VELLUM62_DECLARE_CHARSET, VELLUM62_ESCAPE_DATA.
+ * datalist(...) is datalist_ex(..., 0). */
+VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const char* output_file, int32_t ordered,
+                                    int32_t list_type, int32_t list_source, int32_t item_count,
+                                    int32_t start_number, int32_t item_separator, int32_t html_wrapper,
+                                    int32_t center_list, int32_t flags);
 
 /*
  * reg_tbl: a delimited data file to an HTML table, one row per non-empty line.
@@ -146,8 +177,16 @@ VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,
                                 int32_t center_table, const char* text_color, const char* background_color,
                                 int32_t table_width, int32_t width_in_pixels, int32_t border,
                                 int32_t cellpadding, int32_t cellspacing);
+/* reg_tbl with flags: VELLUM62_UTF8, VELLUM62_DECLARE_CHARSET, VELLUM62_CSV_QUOTES,
+ * VELLUM62_ESCAPE_DATA. With VELLUM62_CSV_QUOTES a row is a record, which may span several lines.
+ * reg_tbl(...) is reg_tbl_ex(..., 0). */
+VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_file, int32_t separator_char,
+                                   int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
+                                   int32_t center_table, const char* text_color, const char* background_color,
+                                   int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                   int32_t cellpadding, int32_t cellspacing, int32_t flags);
 
-/* Types of the four calls, for callers that bind them at run time (dlopen and dlsym). */
+/* Types of the calls, for callers that bind them at run time (dlopen and dlsym). */
 typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
                                      const char*, const char*, int32_t);
 typedef int32_t (*vellum62_c2h_fn)(const char*, const char*, int32_t, int32_t);
@@ -155,6 +194,12 @@ typedef int32_t (*vellum62_datalist_fn)(const char*, const char*, int32_t, int32
                                         int32_t, int32_t, int32_t);
 typedef int32_t (*vellum62_reg_tbl_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t, int32_t,
                                        const char*, const char*, int32_t, int32_t, int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_c2h_ex_fn)(const char*, const char*, int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_datalist_ex_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                           int32_t, int32_t, int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_reg_tbl_ex_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                          int32_t, const char*, const char*, int32_t, int32_t, int32_t,
+                                          int32_t, int32_t, int32_t);
 
 #ifdef __cplusplus
 }

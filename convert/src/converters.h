@@ -19,6 +19,8 @@ struct TextPageOptions {
     LineReader* header = nullptr;     // copied in place of the standard head when set
     LineReader* footer = nullptr;     // copied in place of the standard footer when set
     int32_t frameResult = 0;          // what opening the header and footer files gave (0, -3, -4, -5)
+    bool utf8 = false;                // the input and the title are UTF-8
+    bool declareCharset = false;      // the standard head declares the encoding
 };
 // Text to an HTML page; returns the result of txt2h.
 int32_t convertTextPage(const TextPageOptions& options, Output& out);
@@ -28,6 +30,8 @@ struct CodePageOptions {
     std::string_view outputName;
     int32_t marginSpaces = 0;
     int32_t tabSpaces = 0;
+    bool utf8 = false;
+    bool declareCharset = false;
 };
 // Code to a preformatted HTML page.
 void convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
@@ -42,6 +46,9 @@ struct ListOptions {
     int32_t itemSeparator = 0;
     bool htmlWrapper = false;
     bool centerList = false;
+    bool utf8 = false;
+    bool declareCharset = false; // in the page wrapper
+    bool escapeData = false;     // & < > of the items written as entities
 };
 // A list from `input` (when listSource says so) or a blank list; returns the number of items.
 int32_t convertList(LineReader* input, const ListOptions& options, Output& out);
@@ -60,6 +67,10 @@ struct TableOptions {
     int32_t border = -1;
     int32_t cellPadding = -1;
     int32_t cellSpacing = -1;
+    bool utf8 = false;
+    bool declareCharset = false; // in the page wrapper
+    bool csvQuotes = false;      // fields in double quotes, as in RFC 4180
+    bool escapeData = false;     // & < > of the cells written as entities
 };
 struct TableSize {
     int64_t rows = 0;
@@ -67,5 +78,7 @@ struct TableSize {
 };
 // A table from delimited data.
 TableSize convertTable(LineReader& input, const TableOptions& options, Output& out);
+// The number of rows convertTable makes of the input, without writing anything.
+int64_t countTableRows(LineReader& input, const TableOptions& options);
 
 } // namespace vellum

@@ -1,9 +1,11 @@
 // A data file, or nothing, to an ordered or unordered HTML list.
 #include "converters.h"
 
+#include "entities.h"
 #include "line_reader.h"
 #include "output.h"
 #include "text_utils.h"
+#include "utf8.h"
 
 #include <climits>
 
@@ -44,11 +46,11 @@ std::string_view typeAttribute(bool ordered, int32_t listType)
 
 // The first number of an ordered list read with numerals: the leading number of the first line
 // that starts with a digit 1 to 9, or 1.
-int32_t findStartNumber(LineReader& input)
+int32_t findStartNumber(LineReader& input, InputDecoder& decode)
 {
     std::string_view piece;
     while (input.next(piece)) {
-        std::string_view line = trim_leading_blanks(trim_trailing_controls(piece));
+        std::string_view line = trim_leading_blanks(trim_trailing_controls(decode(piece)));
         if (startsWithNonZeroDigit(line))
             return std::max(leadingNumber(line), 1);
     }
@@ -71,13 +73,23 @@ private:
     int32_t m_count = 0;
 };
 
-int32_t writeItemsFromFile(LineReader& input, int32_t separator, Output& out)
+// Writes the text of an item as it stands, or with & < > escaped.
+void putItemText(Output& out, std::string_view text, bool escape)
+{
+    if (escape)
+        putEscaped<Escape::Data>(out, text);
+    else
+        out.put(text);
+}
+
+int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t separator, bool escape,
+                           Output& out)
 {
     ItemWriter items(out);
     bool newItemPending = separator == kByBlankLine;
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
-        std::string_view line = trim_leading_blanks(trim_trailing_controls(piece));
+        std::string_view line = trim_leading_blanks(trim_trailing_controls(decode(piece)));
         if (line.empty()) {
             if (separator == kByBlankLine)
                 newItemPending = true;
@@ -86,11 +98,11 @@ int32_t writeItemsFromFile(LineReader& input, int32_t separator, Output& out)
         line = trim_trailing_spaces(line);
         if (line[0] == '*' && separator == kByAsterisk) {
             items.write_list_item();
-            out.put(line.substr(skip_chars_in_set(line, 0, "* ")));
+            putItemText(out, line.substr(skip_chars_in_set(line, 0, "* ")), escape);
         } else if (startsWithNonZeroDigit(line) && separator == kByNumeral) {
             items.write_list_item();
             std::size_t text = skip_chars_in_set(line, skip_chars_in_set(line, 0, "01234567890."), " ");
-            out.put(line.substr(text));
+            putItemText(out, line.substr(text), escape);
         } else {
             if (separator == kByLine || newItemPending) {
                 items.write_list_item();
@@ -98,7 +110,7 @@ int32_t writeItemsFromFile(LineReader& input, int32_t separator, Output& out)
             } else {
                 out.put(' ');
             }
-            out.put(line);
+            putItemText(out, line, escape);
         }
     }
     return items.count();
@@ -114,7 +126,13 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     int32_t startNumber = !fromFile && options.ordered ? options.startNumber : 1;
 
     if (options.htmlWrapper) {
-        out.put("<html>\n<head><title>\n");
+        out.put("<html>\n<head>");
+        if (options.declareCharset) {
+            out.put('\n');
+            out.put(charsetMeta(options.utf8));
+            out.put('\n');
+        }
+        out.put("<title>\n");
         out.put(kind);
         if (fromFile) {
             out.put(" list formed from items in ");
@@ -139,9 +157,11 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
         out.put('"');
     }
 
+    InputDecoder decode(options.utf8);
     if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
-        startNumber = findStartNumber(*input);
+        startNumber = findStartNumber(*input, decode);
         input->rewind();
+        decode.restart();
     }
     if (options.ordered && startNumber != 1) {
         out.put(" start=\"");
@@ -153,7 +173,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
 
     int32_t written = 0;
     if (fromFile) {
-        written = writeItemsFromFile(*input, options.itemSeparator, out);
+        written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, out);
     } else {
         for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
             out.put("\n<li>");

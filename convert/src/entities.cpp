@@ -8,23 +8,27 @@ namespace
 constexpr std::string_view kLatin1Names[64] = {
     "&Agrave;", "&Aacute;", "&Acirc;",  "&Atilde;", "&Auml;",   "&Aring;",  "&AElig;", "&Ccedil;",
     "&Egrave;", "&Eacute;", "&Ecirc;",  "&Euml;",   "&Igrave;", "&Iacute;", "&Icirc;", "&Iuml;",
-    "&ETH",     "&Ntilde;", "&Ograve;", "&Oacute;", "&Ocirc;",  "&Otilde;", "&Ouml;",  "&times;",
+    "&ETH;",    "&Ntilde;", "&Ograve;", "&Oacute;", "&Ocirc;",  "&Otilde;", "&Ouml;",  "&times;",
     "&Oslash;", "&Ugrave;", "&Uacute;", "&Ucirc;",  "&Uuml;",   "&Yacute;", "&THORN;", "&szlig;",
     "&agrave;", "&aacute;", "&acirc;",  "&atilde;", "&auml;",   "&aring;",  "&aelig;", "&ccedil;",
-    "&egrave;", "&eacute;", "&ecirc;",  "&euml;",   "&igrave;", "&iacute;", "&icirc;", "'",
+    "&egrave;", "&eacute;", "&ecirc;",  "&euml;",   "&igrave;", "&iacute;", "&icirc;", "&iuml;",
     "&eth;",    "&ntilde;", "&ograve;", "&oacute;", "&ocirc;",  "&otilde;", "&ouml;",  "&divide;",
     "&oslash;", "&ugrave;", "&uacute;", "&ucirc;",  "&uuml;",   "&yacute;", "&thorn;", "&yuml;",
 };
 
-constexpr ByteTable makeTextTable(bool withReserved)
+constexpr void setReserved(ByteTable& t, bool withQuote)
+{
+    t.set('&', "&amp;");
+    t.set('<', "&lt;");
+    t.set('>', "&gt;");
+    if (withQuote)
+        t.set('"', "&quot;");
+}
+
+constexpr ByteTable makeTextTable()
 {
     ByteTable t{};
-    if (withReserved) {
-        t.set('&', "&amp;");
-        t.set('<', "&lt;");
-        t.set('>', "&gt;");
-        t.set('"', "&quot;");
-    }
+    setReserved(t, true);
     t.set(0x80, "&euro;");
     t.set(0x85, "...");
     t.set(0x91, "&#8216;");
@@ -41,17 +45,17 @@ constexpr ByteTable makeTextTable(bool withReserved)
     t.set(0xA6, "&brvbar;");
     t.set(0xA7, "&sect;");
     t.set(0xA9, "&copy;");
-    t.set(0xAA, "&amp;");
+    t.set(0xAA, "&ordf;");
     t.set(0xAB, "&laquo;");
     t.set(0xB0, "&deg;");
-    t.set(0xB1, "<br>");
-    t.set(0xB2, "<p>");
-    t.set(0xB3, "<pre>");
-    t.set(0xB4, "</pre>");
-    t.set(0xB5, "&#151;");
-    t.set(0xB8, "&copy;");
-    t.set(0xB9, "<hr>");
-    t.set(0xBA, "&deg;");
+    t.set(0xB1, "&plusmn;");
+    t.set(0xB2, "&sup2;");
+    t.set(0xB3, "&sup3;");
+    t.set(0xB4, "&acute;");
+    t.set(0xB5, "&micro;");
+    t.set(0xB8, "&cedil;");
+    t.set(0xB9, "&sup1;");
+    t.set(0xBA, "&ordm;");
     t.set(0xBB, "&raquo;");
     t.set(0xBF, "&iquest;");
     for (int i = 0; i < 64; ++i)
@@ -59,25 +63,12 @@ constexpr ByteTable makeTextTable(bool withReserved)
     return t;
 }
 
-constexpr ByteTable makeCodeTable()
+constexpr ByteTable makeReservedTable(bool withQuote)
 {
     ByteTable t{};
-    t.set('&', "&amp;");
-    t.set('<', "&lt;");
-    t.set('>', "&gt;");
-    t.set('"', "&quot;");
-    t.set(0xAA, "&amp;");
+    setReserved(t, withQuote);
     return t;
 }
-
-} // namespace
-
-constexpr ByteTable kTextTable = makeTextTable(true);
-const ByteTable text_entity_table = kTextTable;
-const ByteTable text_entity_table_after_reserved = makeTextTable(false);
-const ByteTable code_entity_table = makeCodeTable();
-
-namespace {
 
 constexpr WideByteTable widen(const ByteTable& table)
 {
@@ -99,8 +90,9 @@ constexpr WideByteTable widen(const ByteTable& table)
 
 } // namespace
 
-const WideByteTable text_entity_table_wide = widen(makeTextTable(true));
-const WideByteTable text_entity_table_after_reserved_wide = widen(makeTextTable(false));
-const WideByteTable code_entity_table_wide = widen(makeCodeTable());
+const ByteTable text_entity_table = makeTextTable();
+const WideByteTable kText1252Wide = widen(makeTextTable());
+const WideByteTable kAsciiReservedWide = widen(makeReservedTable(true));
+const WideByteTable kDataWide = widen(makeReservedTable(false));
 
 } // namespace vellum

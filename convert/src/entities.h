@@ -1,7 +1,13 @@
-// What each byte becomes in a page. Bytes 0x80 to 0xFF are read as Windows-1252.
+// What each byte becomes in a page, and the marks that stand for tags while a text line is edited.
 #pragma once
 
+#include "bytes.h"
+#include "output.h"
+
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 namespace vellum
@@ -20,24 +26,37 @@ struct ByteTable {
     }
 };
 
-// Placeholder bytes that stand for tags and marks while a text line is edited; the entity table
-// turns them into what they stand for.
-inline constexpr unsigned char kBreakTag = 0xB1;      // <br>
-inline constexpr unsigned char kParagraphTag = 0xB2;  // <p>
-inline constexpr unsigned char kPreStartTag = 0xB3;   // <pre>
-inline constexpr unsigned char kPreEndTag = 0xB4;     // </pre>
-inline constexpr unsigned char kDash = 0xB5;          // &#151;
-inline constexpr unsigned char kRuleTag = 0xB9;       // <hr>
-inline constexpr unsigned char kNoBreakSpace = 0xA0;  // &nbsp;
-inline constexpr unsigned char kAmpersandMark = 0xAA; // &amp;
-
-// text_entity_table: the replacement of each byte in the text converter; an empty entry means the
-// byte is written unchanged. An ampersand and the byte 0xAA both become "&amp;".
+// text_entity_table: what each byte becomes in the text converter when the input is read as
+// Windows-1252; an empty entry means the byte is written unchanged.
 extern const ByteTable text_entity_table;
-// The same without the four reserved characters & < > " (used once those are done).
-extern const ByteTable text_entity_table_after_reserved;
-// code_entity_table: the code converter escapes only & < > ", and 0xAA becomes "&amp;".
-extern const ByteTable code_entity_table;
+
+// Marks. While a text line is edited, the tags it holds and the dashes made from hyphens are
+// carried as two bytes: a line feed and a kind byte. A line that was read never holds a line feed,
+// so no input character can be taken for a mark; the escaping routines below write each mark as
+// what it stands for.
+inline constexpr char kMark = '\n';
+enum MarkKind : char {
+    kBreakTag = 1,     // <br>
+    kParagraphTag = 2, // <p>
+    kRuleTag = 3,      // <hr>
+    kPreStartTag = 4,  // <pre>
+    kPreEndTag = 5,    // </pre>
+    kDash = 6,         // &#151;
+};
+inline std::string_view markText(char kind)
+{
+    static constexpr std::string_view kTexts[] = {"", "<br>", "<p>", "<hr>", "<pre>", "</pre>", "&#151;", ""};
+    return kTexts[static_cast<unsigned char>(kind) & 7];
+}
+inline void appendMark(std::string& line, MarkKind kind)
+{
+    line += kMark;
+    line += static_cast<char>(kind);
+}
+
+// The non-breaking space as a Windows-1252 byte, and as UTF-8.
+inline constexpr unsigned char kNoBreakSpace = 0xA0;
+inline constexpr std::string_view kNoBreakSpaceUtf8 = "\xC2\xA0";
 
 // What every byte becomes, as eight bytes of which the first `length` count, so that a byte can
 // be written with one fixed-size copy and no test (no replacement is longer than eight bytes).
@@ -45,8 +64,131 @@ struct WideByteTable {
     char text[256][8];
     unsigned char length[256];
 };
-extern const WideByteTable text_entity_table_wide;
-extern const WideByteTable text_entity_table_after_reserved_wide;
-extern const WideByteTable code_entity_table_wide;
+
+// The ways of escaping a run of bytes:
+//   Text1252  text lines read as Windows-1252: text_entity_table, and marks;
+//   TextUtf8  text lines read as UTF-8: & < > " escaped, U+00A0 written "&nbsp;", marks, every
+//             other byte as it is;
+//   Code      & < > " escaped, every other byte as it is;
+//   Data      & < > escaped, every other byte as it is (data written with VELLUM62_ESCAPE_DATA).
+enum class Escape { Text1252, TextUtf8, Code, Data };
+
+extern const WideByteTable kText1252Wide;
+extern const WideByteTable kAsciiReservedWide; // & < > "
+extern const WideByteTable kDataWide;          // & < >
+
+namespace detail
+{
+
+template <Escape mode> inline const WideByteTable& wideTable()
+{
+    if constexpr (mode == Escape::Text1252)
+        return kText1252Wide;
+    else if constexpr (mode == Escape::Data)
+        return kDataWide;
+    else
+        return kAsciiReservedWide;
+}
+
+// The high bit of every byte of eight that may need more than a copy.
+template <Escape mode> inline uint64_t candidates(uint64_t word)
+{
+    uint64_t marked = bytesEqual(word, '&') | bytesEqual(word, '<') | bytesEqual(word, '>');
+    if constexpr (mode != Escape::Data)
+        marked |= bytesEqual(word, '"');
+    if constexpr (mode == Escape::Text1252)
+        marked |= (word & kHighBits) | bytesEqual(word, '\n');
+    if constexpr (mode == Escape::TextUtf8)
+        marked |= bytesEqual(word, 0xC2) | bytesEqual(word, '\n');
+    return marked;
+}
+
+template <Escape mode> inline std::size_t putOne(char*& to, const char* data, std::size_t n, std::size_t i)
+{
+    const unsigned char c = static_cast<unsigned char>(data[i]);
+    if constexpr (mode == Escape::Text1252 || mode == Escape::TextUtf8) {
+        if (c == static_cast<unsigned char>(kMark) && i + 1 < n) {
+            const std::string_view text = markText(data[i + 1]);
+            std::memcpy(to, text.data(), text.size());
+            to += text.size();
+            return i + 2;
+        }
+    }
+    if constexpr (mode == Escape::TextUtf8) {
+        if (c == 0xC2 && i + 1 < n && static_cast<unsigned char>(data[i + 1]) == 0xA0) {
+            std::memcpy(to, "&nbsp;", 6);
+            to += 6;
+            return i + 2;
+        }
+    }
+    const WideByteTable& table = wideTable<mode>();
+    std::memcpy(to, table.text[c], 8);
+    to += table.length[c];
+    return i + 1;
+}
+
+} // namespace detail
+
+// Writes `text` at `to`, escaped as `mode` says; `to` needs room for 8 bytes per byte of text and
+// 8 more. Returns the end of what it wrote.
+template <Escape mode> char* writeEscaped(char* to, std::string_view text)
+{
+    const char* data = text.data();
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i + 8 <= n) {
+        // Eight bytes of which none needs more than a copy are copied at once.
+        const uint64_t word = loadEight(data + i);
+        if (detail::candidates<mode>(word) == 0) {
+            std::memcpy(to, &word, sizeof word);
+            to += sizeof word;
+            i += 8;
+            continue;
+        }
+        const std::size_t groupEnd = i + 8;
+        while (i < groupEnd)
+            i = detail::putOne<mode>(to, data, n, i);
+    }
+    while (i < n)
+        i = detail::putOne<mode>(to, data, n, i);
+    return to;
+}
+
+// Appends `text` to `out`, escaped as `mode` says. Long text goes in chunks, each cut where no
+// mark or character that is escaped as a whole (two bytes) is split, so that `out` never needs
+// room for eight times the whole text.
+template <Escape mode> void appendEscaped(std::string& out, std::string_view text)
+{
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (!text.empty()) {
+        std::size_t size = std::min(text.size(), kChunk);
+        if (size < text.size() && (text[size - 1] == kMark || static_cast<unsigned char>(text[size - 1]) == 0xC2))
+            ++size;
+        const std::size_t start = out.size();
+        out.resize(start + 8 * size + 8); // room for the widest replacement of every byte
+        char* end = writeEscaped<mode>(out.data() + start, text.substr(0, size));
+        out.resize(static_cast<std::size_t>(end - out.data()));
+        text.remove_prefix(size);
+    }
+}
+
+} // namespace vellum
+
+namespace vellum
+{
+
+// Writes `text` to `out`, escaped as `mode` says (Code or Data), in chunks, so that the output
+// buffer need not hold eight times the longest line.
+template <Escape mode> void putEscaped(Output& out, std::string_view text)
+{
+    static_assert(mode == Escape::Code || mode == Escape::Data, "text marks may not be cut");
+    constexpr std::size_t kChunk = 16 * 1024;
+    while (!text.empty()) {
+        const std::string_view chunk = text.substr(0, kChunk);
+        char* start = out.reserve(8 * chunk.size() + 8);
+        out.commit(static_cast<std::size_t>(writeEscaped<mode>(start, chunk) - start));
+        text.remove_prefix(chunk.size());
+    }
+}
 
 } // namespace vellum

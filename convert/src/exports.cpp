@@ -1,4 +1,4 @@
-// The four exported calls: open the files, run a conversion core, close the files and turn every
+// The exported calls: open the files, run a conversion core, close the files and turn every
 // failure into a result code. No C++ exception crosses this boundary.
 #include "vellum62.h"
 
@@ -139,10 +139,7 @@ private:
 
 // A file opened for reading with its line reader.
 struct InputFile {
-    InputFile(OpenFile opened, std::size_t pieceSize)
-        : file(std::move(opened)), source(file.fd()), lines(source, pieceSize)
-    {
-    }
+    explicit InputFile(OpenFile opened) : file(std::move(opened)), source(file.fd()), lines(source) {}
     OpenFile file;
     FileDescriptorSource source;
     LineReader lines;
@@ -159,7 +156,7 @@ bool openFrameFile(std::string_view path, int outputFd, std::optional<InputFile>
     if (::fstat(file.fd(), &fileInfo) == 0 && ::fstat(outputFd, &outputInfo) == 0 &&
         sameFile(fileInfo, outputInfo))
         return false;
-    frameFile.emplace(std::move(file), kDataPieceSize);
+    frameFile.emplace(std::move(file));
     return true;
 }
 
@@ -173,8 +170,7 @@ enum class Reading { None, Once, Twice };
 
 // Opens the input (unless `reading` is None) and then the output, refusing an output that is the
 // input or one of `alsoRead`. Returns 0, or the result code the call is to return.
-int32_t openCallFiles(Reading reading, std::string_view inputName, std::size_t pieceSize,
-                      std::string_view outputName, std::initializer_list<std::string_view> alsoRead,
+int32_t openCallFiles(Reading reading, std::string_view inputName, std::string_view outputName, std::initializer_list<std::string_view> alsoRead,
                       CallFiles& files)
 {
     if (reading != Reading::None) {
@@ -183,7 +179,7 @@ int32_t openCallFiles(Reading reading, std::string_view inputName, std::size_t p
             return VELLUM62_INPUT_NOT_OPENED;
         if (reading == Reading::Twice && ::lseek(file.fd(), 0, SEEK_CUR) < 0)
             return VELLUM62_INPUT_NOT_OPENED; // a pipe cannot be read a second time
-        files.input.emplace(std::move(file), pieceSize);
+        files.input.emplace(std::move(file));
         if (outputIsAnInput(outputName, {inputName}))
             return VELLUM62_OUTPUT_NOT_OPENED;
     }
@@ -206,6 +202,11 @@ template <typename Body> int32_t guarded(Body body) noexcept
     }
 }
 
+bool hasFlag(int32_t flags, int32_t flag)
+{
+    return (flags & flag) != 0;
+}
+
 } // namespace
 } // namespace vellum
 
@@ -213,7 +214,7 @@ using namespace vellum;
 
 extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
                                          const char* header_file, const char* footer_file,
-                                         const char* text_color, const char* background_color, int32_t)
+                                         const char* text_color, const char* background_color, int32_t flags)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -221,8 +222,8 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         const bool templateOnly = inputName.empty();
 
         CallFiles files;
-        if (int32_t failed = openCallFiles(templateOnly ? Reading::None : Reading::Once, inputName,
-                                           kTextPieceSize, outputName, {headerName, footerName}, files))
+        if (int32_t failed = openCallFiles(templateOnly ? Reading::None : Reading::Once, inputName, outputName,
+                                           {headerName, footerName}, files))
             return failed;
         PageFile& page = *files.page;
 
@@ -244,23 +245,27 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         options.input = files.input ? &files.input->lines : nullptr;
         options.header = header ? &header->lines : nullptr;
         options.footer = footer ? &footer->lines : nullptr;
+        options.utf8 = hasFlag(flags, VELLUM62_UTF8);
+        options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
 
         int32_t result = convertTextPage(options, page.out());
         return page.finish() ? result : VELLUM62_OUTPUT_NOT_OPENED;
     });
 }
 
-extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
-                                       int32_t tab_spaces)
+extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file,
+                                          int32_t margin_spaces, int32_t tab_spaces, int32_t flags)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
         CallFiles files;
-        if (int32_t failed = openCallFiles(Reading::Once, inputName, kTextPieceSize, outputName, {}, files))
+        if (int32_t failed = openCallFiles(Reading::Once, inputName, outputName, {}, files))
             return failed;
         PageFile& page = *files.page;
 
         CodePageOptions options;
+        options.utf8 = hasFlag(flags, VELLUM62_UTF8);
+        options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
         options.inputName = inputName;
         options.outputName = outputName;
         options.marginSpaces = margin_spaces;
@@ -270,10 +275,16 @@ extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* outpu
     });
 }
 
-extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
-                                            int32_t list_type, int32_t list_source, int32_t item_count,
-                                            int32_t start_number, int32_t item_separator,
-                                            int32_t html_wrapper, int32_t center_list)
+extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
+                                       int32_t tab_spaces)
+{
+    return c2h_ex(input_file, output_file, margin_spaces, tab_spaces, 0);
+}
+
+extern "C" VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const char* output_file,
+                                               int32_t ordered, int32_t list_type, int32_t list_source,
+                                               int32_t item_count, int32_t start_number, int32_t item_separator,
+                                               int32_t html_wrapper, int32_t center_list, int32_t flags)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -287,6 +298,9 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
         options.itemSeparator = item_separator;
         options.htmlWrapper = html_wrapper != 0;
         options.centerList = center_list != 0;
+        options.utf8 = hasFlag(flags, VELLUM62_UTF8);
+        options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
+        options.escapeData = hasFlag(flags, VELLUM62_ESCAPE_DATA);
 
         // Numbered items of an ordered list are read twice: once for the first number.
         const Reading reading = list_source != VELLUM62_LIST_FROM_FILE ? Reading::None
@@ -294,7 +308,7 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
                                     ? Reading::Twice
                                     : Reading::Once;
         CallFiles files;
-        if (int32_t failed = openCallFiles(reading, inputName, kDataPieceSize, outputName, {}, files))
+        if (int32_t failed = openCallFiles(reading, inputName, outputName, {}, files))
             return failed;
         PageFile& page = *files.page;
         int32_t items = convertList(files.input ? &files.input->lines : nullptr, options, page.out());
@@ -302,17 +316,26 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
     });
 }
 
-extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,
-                                           int32_t separator_char, int32_t padding_spaces,
-                                           int32_t html_wrapper, int32_t center_text, int32_t center_table,
-                                           const char* text_color, const char* background_color,
-                                           int32_t table_width, int32_t width_in_pixels, int32_t border,
-                                           int32_t cellpadding, int32_t cellspacing)
+extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
+                                            int32_t list_type, int32_t list_source, int32_t item_count,
+                                            int32_t start_number, int32_t item_separator,
+                                            int32_t html_wrapper, int32_t center_list)
+{
+    return datalist_ex(input_file, output_file, ordered, list_type, list_source, item_count, start_number,
+                       item_separator, html_wrapper, center_list, 0);
+}
+
+extern "C" VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_file,
+                                              int32_t separator_char, int32_t padding_spaces,
+                                              int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                              const char* text_color, const char* background_color,
+                                              int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                              int32_t cellpadding, int32_t cellspacing, int32_t flags)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
         CallFiles files;
-        if (int32_t failed = openCallFiles(Reading::Once, inputName, kDataPieceSize, outputName, {}, files))
+        if (int32_t failed = openCallFiles(Reading::Once, inputName, outputName, {}, files))
             return failed;
         PageFile& page = *files.page;
 
@@ -330,6 +353,10 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* o
         options.border = border;
         options.cellPadding = cellpadding;
         options.cellSpacing = cellspacing;
+        options.utf8 = hasFlag(flags, VELLUM62_UTF8);
+        options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
+        options.csvQuotes = hasFlag(flags, VELLUM62_CSV_QUOTES);
+        options.escapeData = hasFlag(flags, VELLUM62_ESCAPE_DATA);
         TableSize size = convertTable(files.input->lines, options, page.out());
         if (!page.finish())
             return VELLUM62_OUTPUT_NOT_OPENED;
@@ -337,4 +364,16 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* o
         const int64_t packed = size.rows * VELLUM62_ROW_FACTOR + size.columns;
         return static_cast<int32_t>(std::min<int64_t>(packed, INT32_MAX));
     });
+}
+
+extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,
+                                           int32_t separator_char, int32_t padding_spaces,
+                                           int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                           const char* text_color, const char* background_color,
+                                           int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                           int32_t cellpadding, int32_t cellspacing)
+{
+    return reg_tbl_ex(input_file, output_file, separator_char, padding_spaces, html_wrapper, center_text,
+                      center_table, text_color, background_color, table_width, width_in_pixels, border,
+                      cellpadding, cellspacing, 0);
 }

@@ -32,15 +32,15 @@ bool FileDescriptorSource::rewind()
     return ::lseek(m_fd, 0, SEEK_SET) == 0;
 }
 
-LineReader::LineReader(ByteSource& source, std::size_t pieceSize, std::size_t blockSize)
-    : m_source(source), m_pieceSize(pieceSize),
-      // A piece, a CR and a LF must fit in one block to decide where a piece ends.
-      m_blockSize(std::max(blockSize, pieceSize + 2)), m_block(new char[m_blockSize])
+LineReader::LineReader(ByteSource& source, std::size_t blockSize)
+    : m_source(source), m_blockSize(std::max<std::size_t>(blockSize, 2)), m_block(new char[m_blockSize])
 {
 }
 
 LineReader::~LineReader() = default;
 
+// Reads more bytes behind those not yet returned: moves them to the front of the block first,
+// and doubles the block when they fill it (one line longer than the block).
 bool LineReader::fill()
 {
     if (m_atEnd)
@@ -49,6 +49,12 @@ bool LineReader::fill()
         std::memmove(m_block.get(), m_block.get() + m_start, m_end - m_start);
         m_end -= m_start;
         m_start = 0;
+    }
+    if (m_end == m_blockSize) {
+        std::unique_ptr<char[]> larger(new char[2 * m_blockSize]);
+        std::memcpy(larger.get(), m_block.get(), m_end);
+        m_block = std::move(larger);
+        m_blockSize *= 2;
     }
     long count = m_source.read(m_block.get() + m_end, m_blockSize - m_end);
     if (count <= 0) {
@@ -60,52 +66,31 @@ bool LineReader::fill()
     return true;
 }
 
-bool LineReader::next(std::string_view& piece)
+bool LineReader::next(std::string_view& line)
 {
-    if (m_emptyPieceDue) {
-        m_emptyPieceDue = false;
-        m_pieceEndedLine = true;
-        piece = std::string_view(m_block.get() + m_start, 0); // empty, but never a null pointer
-        return true;
-    }
-    const std::size_t window = m_pieceSize + 2; // a full piece followed by "\r\n"
+    std::size_t scanned = 0; // bytes of this line already known to hold no "\n"
     for (;;) {
         const char* begin = m_block.get() + m_start;
-        std::size_t available = m_end - m_start;
-        const char* newline = static_cast<const char*>(std::memchr(begin, '\n', std::min(available, window)));
+        const std::size_t available = m_end - m_start;
+        const char* newline =
+            static_cast<const char*>(std::memchr(begin + scanned, '\n', available - scanned));
         if (newline) {
-            std::size_t lineEnd = static_cast<std::size_t>(newline - begin);
+            const std::size_t lineEnd = static_cast<std::size_t>(newline - begin);
             std::size_t length = lineEnd;
             if (length > 0 && begin[length - 1] == '\r')
                 --length;
-            if (length <= m_pieceSize) {
-                piece = std::string_view(begin, length);
-                m_start += lineEnd + 1;
-                m_emptyPieceDue = length == m_pieceSize && length > 0;
-                m_pieceEndedLine = !m_emptyPieceDue;
-                return true;
-            }
-            piece = std::string_view(begin, m_pieceSize);
-            m_start += m_pieceSize;
-            m_pieceEndedLine = false;
+            line = std::string_view(begin, length);
+            m_start += lineEnd + 1;
+            m_lineEnded = true;
             return true;
         }
-        if (available >= window) {
-            // No line end within reach: the line is longer than a piece.
-            piece = std::string_view(begin, m_pieceSize);
-            m_start += m_pieceSize;
-            m_pieceEndedLine = false;
-            return true;
-        }
+        scanned = available;
         if (!fill()) {
-            begin = m_block.get() + m_start;
-            available = m_end - m_start;
-            if (available == 0)
+            if (m_end == m_start)
                 return false;
-            std::size_t length = std::min(available, m_pieceSize);
-            piece = std::string_view(begin, length);
-            m_start += length;
-            m_pieceEndedLine = false;
+            line = std::string_view(m_block.get() + m_start, m_end - m_start);
+            m_start = m_end;
+            m_lineEnded = false;
             return true;
         }
     }
@@ -117,7 +102,6 @@ bool LineReader::rewind()
         return false;
     m_start = m_end = 0;
     m_atEnd = false;
-    m_emptyPieceDue = false;
     return true;
 }
 

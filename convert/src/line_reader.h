@@ -1,11 +1,9 @@
-// Reads a text file as the converters see it: one line at a time, in pieces of at most a fixed
-// number of bytes.
+// Reads a text file as the converters see it: one whole line at a time, whatever its length.
 //
-// "\r\n" ends a line like "\n"; a lone "\r" is an ordinary byte. A line longer than the piece size
-// arrives as several pieces, and a line that ends with "\n" after a positive multiple of the piece
-// size arrives followed by an extra empty piece (a fixed-size line buffer filled to the brim leaves
-// the line end for the next read). Text after the last "\n" is a last line of its own. Memory use is
-// bounded by the block size, whatever the length of a line or of the file.
+// "\r\n" ends a line like "\n"; a lone "\r" is an ordinary byte. Text after the last "\n" is a
+// last line of its own. The reader keeps one block of bytes that starts at 256 KiB and grows only
+// when a single line does not fit in it, so memory grows with the longest line and not with the
+// file.
 #pragma once
 
 #include <cstddef>
@@ -53,24 +51,26 @@ private:
     int m_fd;
 };
 
-// Piece sizes: the text and code converters read at most 4095 bytes of a line at a time, the list
-// and table converters and the copying of header and footer files at most 5119.
-inline constexpr std::size_t kTextPieceSize = 4095;
+inline constexpr std::size_t kDefaultBlockSize = 256 * 1024;
+// The piece size of earlier versions, which read long lines in pieces. Lines are now read whole;
+// callers that still pass this value get a first block of this size, which grows as needed.
 inline constexpr std::size_t kDataPieceSize = 5119;
 
 class LineReader
 {
 public:
-    LineReader(ByteSource& source, std::size_t pieceSize, std::size_t blockSize = 256 * 1024);
+    // `blockSize` is the size of the first block (at least 2 bytes); it only affects speed.
+    explicit LineReader(ByteSource& source, std::size_t blockSize = kDefaultBlockSize);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // The next piece without its line end, valid until the next call; false at the end of the
+    // The next line without its line end, valid until the next call; false at the end of the
     // input or after a failed read.
-    bool next(std::string_view& piece);
-    // True when the piece just returned ended its line (it was followed by "\n").
-    bool pieceEndedLine() const { return m_pieceEndedLine; }
+    bool next(std::string_view& line);
+    // True when the line just returned was followed by "\n" (false only for a last line
+    // without a line end).
+    bool lineEnded() const { return m_lineEnded; }
     // Starts again at the first byte; false when the source cannot go back.
     bool rewind();
 
@@ -78,14 +78,12 @@ private:
     bool fill();
 
     ByteSource& m_source;
-    std::size_t m_pieceSize;
     std::size_t m_blockSize;
     std::unique_ptr<char[]> m_block;
     std::size_t m_start = 0;
     std::size_t m_end = 0;
     bool m_atEnd = false;
-    bool m_emptyPieceDue = false;
-    bool m_pieceEndedLine = false;
+    bool m_lineEnded = false;
 };
 
 } // namespace vellum

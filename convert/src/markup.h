@@ -1,5 +1,6 @@
 // In-line markup of one text line: typographic marks, character entities, headings and links.
-// Each routine edits the line in place, using `scratch` as working space.
+// Each routine edits the line in place, using `scratch` as working space. Tags and dashes are
+// carried as marks (entities.h) until substitute_entities writes them.
 #pragma once
 
 #include "entities.h"
@@ -11,39 +12,42 @@
 namespace vellum
 {
 
-// Writes `text` at `to` with every byte as `table` says (a byte below 0x80 other than & < > " must
-// stand for itself); `to` needs room for 8 bytes per byte of text. Returns the end of what it wrote.
-char* writeMapped(char* to, std::string_view text, const WideByteTable& table);
-// Appends `text` to `out` with every byte written as `table` says.
-void appendMapped(std::string& out, std::string_view text, const WideByteTable& table);
+// Where the first http address of a line keeps its bytes as they are, once substitute_entities
+// has run; empty (start == npos) when the line has none.
+struct RawSpan {
+    std::size_t start = std::string_view::npos;
+    std::size_t end = std::string_view::npos;
+    bool holds(std::size_t pos) const { return start != std::string_view::npos && pos >= start && pos < end; }
+};
 
 // A word, two hyphens and a word become the words around a spaced dash mark.
 void mark_double_dashes(std::string& line, std::string& scratch);
 // A hyphen between two spaces becomes the dash mark.
 void mark_spaced_hyphens(std::string& line, std::string& scratch);
-// The space after a free-standing capital I or A becomes a non-breaking space.
-void bind_single_letter_words(std::string& line, std::string& scratch);
+// The space after a free-standing capital I or A becomes a non-breaking space (the byte 0xA0, or
+// U+00A0 in UTF-8).
+void bind_single_letter_words(std::string& line, std::string& scratch, bool utf8);
 
 // Where a web address that starts at or before `pos` ends: the end of the line, a comma followed by
-// a space, one of  " ()[]{}<>  and the double quote, a tag placeholder, or the text "&gt;".
+// a space, one of  " ()[]{}<>  and the double quote, a mark, or the text "&gt;", "&lt;" or "&quot;".
 std::size_t find_url_end(std::string_view line, std::size_t pos);
 // True when `pos` lies inside the line's first "http://" address.
 bool inside_web_address(std::string_view line, std::size_t pos);
 
-// Writes every byte as the entity table says, except inside the line's first "http://" address,
-// where bytes stay as they are (a greater-than sign ends an address, so it is always escaped).
-// An ampersand that the address grows over after it was marked is still written "&amp;".
-void substitute_entities(std::string& line, std::string& scratch);
+// Escapes the line (Windows-1252 entities, or UTF-8 as it is) and writes its marks, except inside
+// the line's first "http://" address, whose bytes stay as they are; `raw` says where they are.
+void substitute_entities(std::string& line, std::string& scratch, bool utf8, RawSpan& raw);
 
 // "\H" and a digit 0 to 6 at the start of the line make a centred heading of the rest.
-void make_heading(std::string& line, std::string& scratch);
+void make_heading(std::string& line, std::string& scratch, RawSpan& raw);
 
 // Wraps "http://", "ftp://", "https://" and "www." addresses of at most 160 characters in links.
-void link_web_addresses(std::string& line, std::string& scratch);
+// The link text escapes the ampersands that are still raw (those inside `raw`) and no others.
+void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8);
 
 // Finds the e-mail address around the line's first "@". False when there is none.
 bool find_email_address(std::string_view line, std::size_t& start, std::size_t& end);
 // Wraps the e-mail address around the line's first "@", if any, in a mailto link.
-void link_email_address(std::string& line, std::string& scratch);
+void link_email_address(std::string& line, std::string& scratch, bool utf8);
 
 } // namespace vellum

@@ -8,6 +8,7 @@
 #include "markup.h"
 #include "output.h"
 #include "text_utils.h"
+#include "utf8.h"
 
 #include <cstdint>
 #include <cstring>
@@ -22,8 +23,18 @@ constexpr std::string_view kFooter = "\n</blockquote>\n</body>\n</html>\n\n";
 
 void writeStandardHead(const TextPageOptions& options, Output& out)
 {
-    out.put("\n<html>\n<head>\n<title>");
-    out.put(options.title);
+    out.put("\n<html>\n<head>\n");
+    if (options.declareCharset) {
+        out.put(charsetMeta(options.utf8));
+        out.put('\n');
+    }
+    out.put("<title>");
+    if (options.utf8) {
+        std::string work;
+        out.put(repairUtf8(options.title, work));
+    } else {
+        out.put(options.title);
+    }
     out.put("</title>\n<meta name=\"DESCRIPTION\" content=\"\">\n<meta name=\"KEYWORDS\" content=\"\">"
             "\n</head>\n\n<body bgcolor=\"");
     out.put(options.backgroundColor.empty() ? std::string_view("#E0FFFF") : options.backgroundColor);
@@ -86,7 +97,7 @@ std::size_t findDoubleSpace(std::string_view line)
 class TextConverter
 {
 public:
-    explicit TextConverter(Output& out) : m_out(out)
+    TextConverter(Output& out, bool utf8) : m_out(out), m_utf8(utf8), m_decode(utf8)
     {
         m_line.reserve(64 * 1024);
         m_scratch.reserve(64 * 1024);
@@ -97,7 +108,7 @@ public:
     {
         std::string_view piece;
         while (!m_out.failed() && input.next(piece)) {
-            piece = trim_trailing_controls(piece);
+            piece = trim_trailing_controls(m_decode(piece));
             if (int32_t marker = htmlMarker(piece))
                 return marker;
             convertLine(piece);
@@ -129,7 +140,7 @@ private:
         if (headerClass == kDroppedHeader)
             return;
         if (headerClass == kWrittenHeader && !m_inPreformatted) {
-            substitute_entities(m_line, m_scratch);
+            substitute_entities(m_line, m_scratch, m_utf8, m_raw);
             m_out.put('\n');
             if (!m_paragraphOpen)
                 m_out.put("<br>");
@@ -142,19 +153,24 @@ private:
         if (m_line.size() >= 2 && m_line.back() == '=' && m_line[m_line.size() - 2] == ' ')
             m_line.pop_back();
 
-        if (markTags()) {
-            if (m_line.size() > 3 && !m_paragraphOpen &&
-                static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
-                static_cast<unsigned char>(m_line[1]) == kNoBreakSpace &&
-                static_cast<unsigned char>(m_line[2]) == kNoBreakSpace)
-                write("\n<p>");
-        }
+        if (markTags() && !m_paragraphOpen && startsWithThreeNoBreakSpaces())
+            write("\n<p>");
 
-        substitute_entities(m_line, m_scratch);
-        make_heading(m_line, m_scratch);
-        link_web_addresses(m_line, m_scratch);
-        link_email_address(m_line, m_scratch);
+        substitute_entities(m_line, m_scratch, m_utf8, m_raw);
+        make_heading(m_line, m_scratch, m_raw);
+        link_web_addresses(m_line, m_scratch, m_raw, m_utf8);
+        link_email_address(m_line, m_scratch, m_utf8);
         writeLine();
+    }
+
+    // Three non-breaking spaces and at least one more character.
+    bool startsWithThreeNoBreakSpaces() const
+    {
+        if (m_utf8)
+            return m_line.size() > 6 && m_line.compare(0, 6, "\xC2\xA0\xC2\xA0\xC2\xA0") == 0;
+        return m_line.size() > 3 && static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
+               static_cast<unsigned char>(m_line[1]) == kNoBreakSpace &&
+               static_cast<unsigned char>(m_line[2]) == kNoBreakSpace;
     }
 
     // Turns the tags the text may hold into placeholders, tracks preformatted blocks and applies
@@ -170,12 +186,13 @@ private:
                 mark_double_dashes(m_line, m_scratch);
                 mark_spaced_hyphens(m_line, m_scratch);
             }
-            bind_single_letter_words(m_line, m_scratch);
+            bind_single_letter_words(m_line, m_scratch, m_utf8);
             return true;
         }
         if (hasTag) {
-            const std::string endTag(1, static_cast<char>(kPreEndTag));
-            if (replace_all(m_line, "</PRE>", endTag, 0) || replace_all(m_line, "</pre>", endTag, 0)) {
+            const char endTag[] = {kMark, kPreEndTag};
+            if (replace_all(m_line, "</PRE>", std::string_view(endTag, 2), 0) ||
+                replace_all(m_line, "</pre>", std::string_view(endTag, 2), 0)) {
                 m_inPreformatted = false;
                 return true;
             }
@@ -189,7 +206,7 @@ private:
     {
         struct Tag {
             std::string_view text;
-            unsigned char mark;
+            MarkKind mark;
         };
         static constexpr Tag kTags[] = {
             {"<BR>", kBreakTag}, {"<br>", kBreakTag}, {"<P>", kParagraphTag},  {"<p>", kParagraphTag},
@@ -204,7 +221,7 @@ private:
             for (const Tag& tag : kTags) {
                 if (line.compare(i, tag.text.size(), tag.text) == 0) {
                     m_scratch.append(line, copied, i - copied);
-                    m_scratch += static_cast<char>(tag.mark);
+                    appendMark(m_scratch, tag.mark);
                     copied = i + tag.text.size();
                     skip = tag.text.size();
                     if (tag.mark == kPreStartTag)
@@ -294,6 +311,9 @@ private:
     }
 
     Output& m_out;
+    const bool m_utf8;
+    InputDecoder m_decode;
+    RawSpan m_raw;
     std::string m_line;
     std::string m_scratch;
     bool m_paragraphOpen = false;
@@ -315,7 +335,7 @@ int32_t convertTextPage(const TextPageOptions& options, Output& out)
     if (!options.input) {
         out.put("\nPage content goes here.\n\n");
     } else {
-        TextConverter converter(out);
+        TextConverter converter(out, options.utf8);
         if (int32_t marker = converter.run(*options.input))
             return marker; // the page stops here, without a footer
     }

@@ -75,7 +75,7 @@ void copy_file_lines(LineReader& file, Output& out)
     std::string_view piece;
     while (!out.failed() && file.next(piece)) {
         out.put(piece);
-        if (file.pieceEndedLine())
+        if (file.lineEnded())
             out.put('\n');
     }
 }

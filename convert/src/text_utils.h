@@ -84,6 +84,13 @@ inline std::string_view base_name(std::string_view path)
 bool replace_all(std::string& line, std::string_view pattern, std::string_view replacement,
                  std::size_t limit);
 
+// The line that declares a page's encoding, written first in its head when asked for.
+inline std::string_view charsetMeta(bool utf8)
+{
+    return utf8 ? "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+                : "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+}
+
 // Copies the lines of a file to the output unchanged but for their line ends, which become "\n".
 void copy_file_lines(LineReader& file, Output& out);
 

@@ -1,4 +1,4 @@
-// The shared library as the program uses it: loaded by file name, four calls bound by name, and
+// The shared library as the program uses it: loaded by file name, the calls bound by name, and
 // nothing else visible.
 #include "vellum62.h"
 
@@ -44,6 +44,12 @@ std::set<std::string> exportedNames(const std::string& path)
     return names;
 }
 
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class LoadedLibrary : public ::testing::Test
 {
 protected:
@@ -68,10 +74,10 @@ protected:
     fs::path m_dir;
 };
 
-TEST_F(LoadedLibrary, ExportsExactlyTheFourCalls)
+TEST_F(LoadedLibrary, ExportsExactlyTheCalls)
 {
     EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH),
-              (std::set<std::string>{"c2h", "datalist", "reg_tbl", "txt2h"}));
+              (std::set<std::string>{"c2h", "c2h_ex", "datalist", "datalist_ex", "reg_tbl", "reg_tbl_ex", "txt2h"}));
 }
 
 TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
@@ -80,7 +86,10 @@ TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
     auto code = bind<vellum62_c2h_fn>("c2h");
     auto list = bind<vellum62_datalist_fn>("datalist");
     auto table = bind<vellum62_reg_tbl_fn>("reg_tbl");
-    ASSERT_TRUE(text && code && list && table);
+    auto codeEx = bind<vellum62_c2h_ex_fn>("c2h_ex");
+    auto listEx = bind<vellum62_datalist_ex_fn>("datalist_ex");
+    auto tableEx = bind<vellum62_reg_tbl_ex_fn>("reg_tbl_ex");
+    ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx);
 
     const std::string in = path("in.txt");
     EXPECT_EQ(text("", in.c_str(), path("text.htm").c_str(), "", "", "", "", 0), VELLUM62_DONE);
@@ -89,8 +98,15 @@ TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
                    VELLUM62_ITEMS_BY_ASTERISK, 0, 0),
               1);
     EXPECT_EQ(table(in.c_str(), path("table.htm").c_str(), ',', 0, 0, 0, 0, "", "", -1, 0, -1, -1, -1), 202);
+    EXPECT_EQ(codeEx(in.c_str(), path("code_ex.htm").c_str(), 4, 4, VELLUM62_UTF8), VELLUM62_DONE);
+    EXPECT_EQ(listEx(in.c_str(), path("list_ex.htm").c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1,
+                     VELLUM62_ITEMS_BY_ASTERISK, 0, 0, VELLUM62_ESCAPE_DATA),
+              1);
+    EXPECT_EQ(tableEx(in.c_str(), path("table_ex.htm").c_str(), ',', 0, 0, 0, 0, "", "", -1, 0, -1, -1, -1,
+                      VELLUM62_CSV_QUOTES),
+              202);
     for (const char* name : {"text.htm", "code.htm", "list.htm", "table.htm"})
-        EXPECT_GT(fs::file_size(path(name)), 0u) << name;
+        EXPECT_NE(readAll(path(name)).find("item"), std::string::npos) << name;
 }
 
 TEST(PublicHeader, CompilesAsC)

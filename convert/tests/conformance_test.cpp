@@ -1,4 +1,4 @@
-// Runs the examples of the conformance files through the four exported calls.
+// Runs the examples of the conformance files through the exported calls.
 //
 // File format: a first line "converter: NAME" (text, code, list or table); "## " starts a section;
 // other prose is ignored. An example is
@@ -10,10 +10,13 @@
 //   ~~~                      end of the example
 //
 // Every line of a block stands for its text and a "\n". Escapes: \t tab, \r carriage return,
-// \xHH any byte, \\ backslash, and \$ at the end of a line for "no line end here".
-// Options are key=value words (values use the same escapes). For text and code pages the expected
-// lines are the page body between the standard head and end, unless frame=full; a text page that
-// stops early ends its body with the words "[no page end]".
+// \xHH any byte, \\ backslash, \{N*TEXT} N copies of TEXT (itself escaped), and \$ at the end of a
+// line for "no line end here".
+// Options are key=value words (values use the same escapes); a key the converter does not take
+// fails the example. result= is the expected result code (0 when not given); flags= is a number or
+// names joined by "+" (utf8, charset, csv, escape) and calls the _ex form (txt2h takes them itself).
+// For text and code pages the expected lines are the page body between the standard head and end,
+// unless frame=full; a text page that stops early ends its body with the words "[no page end]".
 #include "vellum62.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -75,6 +79,15 @@ std::string unescape(const std::string& text, bool& lineEnd)
             out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;
             break;
+        case '{': {
+            const std::size_t star = text.find('*', i), close = text.find('}', i);
+            bool unused;
+            const std::string copy = unescape(text.substr(star + 1, close - star - 1), unused);
+            for (long n = std::stol(text.substr(i + 1, star - i - 1)); n > 0; --n)
+                out += copy;
+            i = close;
+            break;
+        }
         default:
             out += '\\';
             out += next;
@@ -232,43 +245,74 @@ std::string codeBody(const std::string& page)
     return page.substr(start + 5, page.size() - end.size() - start - 5);
 }
 
+const std::map<std::string, std::set<std::string>> kKeys = {
+    {"text", {"title", "text", "background", "header", "footer", "frame"}},
+    {"code", {"margin", "tab", "frame"}},
+    {"list", {"ordered", "type", "source", "count", "start", "separator", "wrapper", "center"}},
+    {"table",
+     {"separator", "padding", "wrapper", "centertext", "centertable", "text", "background", "width", "pixels",
+      "border", "cellpadding", "cellspacing"}},
+};
+
+int32_t parseFlags(const std::string& text)
+{
+    static const std::map<std::string, int32_t> kNames = {{"utf8", VELLUM62_UTF8},
+                                                          {"charset", VELLUM62_DECLARE_CHARSET},
+                                                          {"csv", VELLUM62_CSV_QUOTES},
+                                                          {"escape", VELLUM62_ESCAPE_DATA}};
+    int32_t flags = 0;
+    std::istringstream parts(text);
+    for (std::string part; std::getline(parts, part, '+');)
+        flags |= kNames.count(part) ? kNames.at(part) : std::stoi(part);
+    return flags;
+}
+
 TEST_P(Conformance, Example)
 {
     const Example& example = GetParam();
     SCOPED_TRACE(example.file + ", section \"" + example.section + "\", example " +
                  std::to_string(example.number) + " (line " + std::to_string(example.line) + ")");
+    ASSERT_TRUE(kKeys.count(example.converter)) << "unknown converter " << example.converter;
+    for (const auto& [key, value] : example.options)
+        ASSERT_TRUE(kKeys.at(example.converter).count(key) || key == "input" || key == "output" ||
+                    key == "result" || key == "flags")
+            << "unknown option " << key;
     const std::string input = option("input") == "none" ? ""
                               : option("input") == "missing"
                                   ? (m_dir / "missing.txt").string()
                                   : (writeFile(m_dir / "in.txt", example.input), (m_dir / "in.txt").string());
     const std::string output = (m_dir / "out.htm").string();
+    const int32_t flags = parseFlags(option("flags", "0"));
+    const char *in = input.c_str(), *out = output.c_str();
     int32_t result = 0;
     bool body = option("frame") != "full";
     if (example.converter == "text") {
         std::string header = fileFor("header.htm", example.hasHeader, example.header, "header");
         std::string footer = fileFor("footer.htm", example.hasFooter, example.footer, "footer");
-        result = txt2h(option("title").c_str(), input.c_str(), output.c_str(), header.c_str(), footer.c_str(),
-                       option("text").c_str(), option("background").c_str(), 0);
+        result = txt2h(option("title").c_str(), in, out, header.c_str(), footer.c_str(), option("text").c_str(),
+                       option("background").c_str(), flags);
     } else if (example.converter == "code") {
-        result = c2h(input.c_str(), output.c_str(), number("margin", 0), number("tab", 4));
+        const int32_t margin = number("margin", 0), tab = number("tab", 4);
+        result = flags ? c2h_ex(in, out, margin, tab, flags) : c2h(in, out, margin, tab);
     } else if (example.converter == "list") {
         body = false;
-        result = datalist(input.c_str(), output.c_str(), number("ordered", 0), number("type", 0),
-                          number("source", 2), number("count", -1), number("start", -1),
-                          number("separator", 0), number("wrapper", 0), number("center", 0));
-    } else if (example.converter == "table") {
-        body = false;
-        result = reg_tbl(input.c_str(), output.c_str(), number("separator", ','), number("padding", 0),
-                         number("wrapper", 0), number("centertext", 0), number("centertable", 0),
-                         option("text").c_str(), option("background").c_str(), number("width", -1),
-                         number("pixels", 0), number("border", -1), number("cellpadding", -1),
-                         number("cellspacing", -1));
+        const int32_t a[] = {number("ordered", 0), number("type", 0),      number("source", 2), number("count", -1),
+                             number("start", -1),  number("separator", 0), number("wrapper", 0), number("center", 0)};
+        result = flags ? datalist_ex(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], flags)
+                       : datalist(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
     } else {
-        FAIL() << "unknown converter " << example.converter;
+        body = false;
+        const int32_t a[] = {number("separator", ','), number("padding", 0), number("wrapper", 0),
+                             number("centertext", 0),  number("centertable", 0)};
+        const int32_t b[] = {number("width", -1), number("pixels", 0), number("border", -1),
+                             number("cellpadding", -1), number("cellspacing", -1)};
+        const std::string text = option("text"), background = option("background");
+        result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
+                                    b[1], b[2], b[3], b[4], flags)
+                       : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
+                                 b[1], b[2], b[3], b[4]);
     }
-    if (!option("result").empty()) {
-        EXPECT_EQ(result, std::stoi(option("result")));
-    }
+    EXPECT_EQ(result, number("result", 0));
     if (option("output") == "none") {
         EXPECT_FALSE(fs::exists(output));
         return;

@@ -130,36 +130,4 @@ TEST_F(Files, CallsMayRunAtTheSameTime)
     }
 }
 
-TEST_F(Files, LongLinesAreConvertedAsSeveralLines)
-{
-    // 4095 bytes fill a piece of the text reader: the line end then arrives as an empty line,
-    // which starts a paragraph. One more byte goes to a line of its own.
-    write("long.txt", std::string(4095, 'x') + "\n" + std::string(4096, 'y') + "\n");
-    const std::string out = path("out.htm");
-    ASSERT_EQ(txt2h("", path("long.txt").c_str(), out.c_str(), "", "", "", "", 0), VELLUM62_DONE);
-    const std::string page = readFile(out);
-    EXPECT_NE(page.find(std::string(4095, 'x') + "\n\n<p>" + std::string(4095, 'y') + "\ny\n"),
-              std::string::npos);
-}
-
-TEST_F(Files, CodeLinesNeverGrowPastTheirLimit)
-{
-    // Escaping stops where a line would pass 5120 bytes; what is left stays raw, and an ampersand
-    // is still an ampersand. Each line fills a piece, so an empty line follows it.
-    write("amp.txt", std::string(4095, '&') + "\n" + std::string(4095, '<') + "\n");
-    const std::string out = path("out.htm");
-    ASSERT_EQ(c2h(path("amp.txt").c_str(), out.c_str(), 0, 4), VELLUM62_DONE);
-    const std::string page = readFile(out);
-    std::string amp;
-    for (int i = 0; i < 256; ++i)
-        amp += "&amp;";
-    std::string less;
-    for (int i = 0; i < 341; ++i)
-        less += "&lt;";
-    EXPECT_NE(page.find("<pre>" + amp + std::string(4095 - 256, '&') + "\n\n" + less +
-                        std::string(4095 - 341, '<') + "\n\n</pre>"),
-              std::string::npos);
-    EXPECT_EQ(page.find('\xAA'), std::string::npos);
-}
-
 } // namespace

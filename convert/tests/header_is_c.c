@@ -7,5 +7,10 @@ int vellum62_header_compiles_as_c(void)
     vellum62_c2h_fn code = c2h;
     vellum62_datalist_fn list = datalist;
     vellum62_reg_tbl_fn table = reg_tbl;
-    return text != 0 && code != 0 && list != 0 && table != 0 && VELLUM62_DONE == 0;
+    vellum62_c2h_ex_fn codeEx = c2h_ex;
+    vellum62_datalist_ex_fn listEx = datalist_ex;
+    vellum62_reg_tbl_ex_fn tableEx = reg_tbl_ex;
+    return text != 0 && code != 0 && list != 0 && table != 0 && codeEx != 0 && listEx != 0 && tableEx != 0 &&
+           VELLUM62_DONE == 0 && (VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET | VELLUM62_CSV_QUOTES |
+                                  VELLUM62_ESCAPE_DATA) == 15;
 }

@@ -1,0 +1,94 @@
+#include "utf8.h"
+
+#include "bytes.h"
+
+namespace vellum
+{
+namespace
+{
+
+// The length of the valid character that starts at `i` (i < n and s[i] >= 0x80), or, when there
+// is none, the negated length of the maximal run of bytes that a decoder takes before it fails.
+long characterAt(const unsigned char* s, std::size_t n, std::size_t i)
+{
+    const unsigned char c = s[i];
+    std::size_t need;
+    unsigned char lower = 0x80, upper = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF)
+        need = 1;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        need = 2;
+        if (c == 0xE0)
+            lower = 0xA0;
+        if (c == 0xED)
+            upper = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        need = 3;
+        if (c == 0xF0)
+            lower = 0x90;
+        if (c == 0xF4)
+            upper = 0x8F;
+    } else {
+        return -1;
+    }
+    for (std::size_t k = 1; k <= need; ++k) {
+        if (i + k >= n || s[i + k] < lower || s[i + k] > upper)
+            return -static_cast<long>(k);
+        lower = 0x80;
+        upper = 0xBF;
+    }
+    return static_cast<long>(need + 1);
+}
+
+// Where the first byte above ASCII stands at or after `i`, or n.
+std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
+{
+    while (i + 8 <= n && (loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits) == 0)
+        i += 8;
+    while (i < n && s[i] < 0x80)
+        ++i;
+    return i;
+}
+
+} // namespace
+
+std::string_view repairUtf8(std::string_view line, std::string& work)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(line.data());
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    bool repairing = false;
+    std::size_t copied = 0;
+    for (;;) {
+        i = skipAscii(s, n, i);
+        if (i == n)
+            break;
+        const long length = characterAt(s, n, i);
+        if (length > 0) {
+            i += static_cast<std::size_t>(length);
+            continue;
+        }
+        if (!repairing) {
+            work.clear();
+            repairing = true;
+        }
+        work.append(line, copied, i - copied);
+        work += kReplacementCharacter;
+        i += static_cast<std::size_t>(-length);
+        copied = i;
+    }
+    if (!repairing)
+        return line;
+    work.append(line, copied, std::string_view::npos);
+    return work;
+}
+
+std::size_t countCharacters(std::string_view text)
+{
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+} // namespace vellum
