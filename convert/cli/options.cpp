@@ -58,6 +58,8 @@ struct Option {
 };
 
 struct Parser {
+    explicit Parser(const std::vector<std::string>& arguments) : args(arguments) {}
+
     const std::vector<std::string>& args;
     ParseResult result;
     const Command* command = nullptr;
@@ -442,7 +444,7 @@ bool Parser::placeFiles(const std::vector<std::string>& files)
 
 ParseResult parseArguments(const std::vector<std::string>& arguments)
 {
-    Parser parser{.args = arguments};
+    Parser parser(arguments);
     parser.parse();
     if (parser.result.kind == ParseResult::Wrong && parser.command != nullptr)
         parser.result.text += "\nTry 'pagewright-convert " + std::string(parser.command->name) + " --help'.";
