@@ -28,7 +28,10 @@ void track(Slot slot, const std::string& path)
     }
 }
 
-void untrack(Slot slot) { g_tracked[slot] = 0; }
+void untrack(Slot slot)
+{
+    g_tracked[slot] = 0;
+}
 
 extern "C" void removeTemporaries(int signal)
 {
@@ -87,8 +90,8 @@ std::string folderOf(const std::string& path)
 
 std::string FileProblem::text() const
 {
-    const std::string name = file == "-" ? (action == "read" ? "standard input" : "standard output")
-                                         : "'" + file + "'";
+    const std::string name =
+        file == "-" ? (action == "read" ? "standard input" : "standard output") : "'" + file + "'";
     return "cannot " + action + " " + name + ": " + reason;
 }
 
@@ -119,7 +122,7 @@ std::optional<FileProblem> readableInput(const std::string& input, ScratchFolder
     };
     const bool standardInput = input == "-";
     const int fd = standardInput ? STDIN_FILENO : ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
+    struct stat st = {};
     if (fd < 0 || ::fstat(fd, &st) != 0)
         return problem(input, "read", errno);
     const auto done = [&] {
@@ -153,7 +156,7 @@ std::optional<FileProblem> readableInput(const std::string& input, ScratchFolder
 std::optional<FileProblem> checkReadable(const std::string& file)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat st {};
+    struct stat st = {};
     int error = fd < 0 || ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
     if (fd >= 0)
         ::close(fd);
@@ -164,7 +167,7 @@ std::optional<FileProblem> checkReadable(const std::string& file)
 
 bool isSameFile(const struct stat& st, const std::string& file)
 {
-    struct stat other {};
+    struct stat other = {};
     return ::stat(file.c_str(), &other) == 0 && other.st_dev == st.st_dev && other.st_ino == st.st_ino;
 }
 
@@ -183,16 +186,22 @@ PageOutput::PageOutput(std::string output, std::string pageName)
 {
 }
 
-PageOutput::~PageOutput() { discard(); }
+PageOutput::~PageOutput()
+{
+    discard();
+}
 
-FileProblem PageOutput::problem(int error) const { return {"write", m_output, std::strerror(error)}; }
+FileProblem PageOutput::problem(int error) const
+{
+    return {"write", m_output, std::strerror(error)};
+}
 
 std::optional<FileProblem> PageOutput::prepare()
 {
     m_stream = m_output == "-";
     m_target = m_output;
     for (int links = 0; !m_stream; ++links) {
-        struct stat st {};
+        struct stat st = {};
         if (::lstat(m_target.c_str(), &st) != 0) {
             if (errno != ENOENT)
                 return problem(errno);
@@ -222,8 +231,7 @@ std::optional<FileProblem> PageOutput::prepare()
         m_existing = st;
         break;
     }
-    const std::string name =
-        m_output == "-" ? m_pageName : m_output.substr(m_output.find_last_of('/') + 1);
+    const std::string name = m_output == "-" ? m_pageName : m_output.substr(m_output.find_last_of('/') + 1);
     if (name.empty())
         return problem(EISDIR);
     m_folder = makeFolder(m_stream ? temporaryFolder() : folderOf(m_target));

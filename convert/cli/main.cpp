@@ -40,7 +40,7 @@ int64_t countTableRows(const std::string& input)
 }
 
 struct Outcome {
-    bool made = false; // the library wrote a whole page
+    bool made = false;  // the library wrote a whole page
     bool clean = false; // ... and reported no problem
     std::string caption;
 };
@@ -57,8 +57,8 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
         const int32_t result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
                                      r.textColor.c_str(), r.backgroundColor.c_str(), 0);
         o.caption = page ? textResultMessage(result) : templateResultMessage(result);
-        o.made = result == VELLUM62_DONE || (result <= VELLUM62_HEADER_NOT_OPENED &&
-                                             result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
+        o.made = result == VELLUM62_DONE ||
+                 (result <= VELLUM62_HEADER_NOT_OPENED && result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
         o.clean = result == VELLUM62_DONE;
         break;
     }
@@ -69,8 +69,8 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
         break;
     }
     case Converter::List: {
-        const int32_t result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
-                                        r.itemSeparator, r.htmlWrapper, r.centerList);
+        const int32_t result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount,
+                                        r.startNumber, r.itemSeparator, r.htmlWrapper, r.centerList);
         o.caption = listResultMessage(result, r.ordered);
         o.made = result >= 0;
         o.clean = result > 0;
@@ -93,7 +93,10 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     return o;
 }
 
-void say(const FileProblem& problem) { std::cerr << "pagewright-convert: " << problem.text() << '\n'; }
+void say(const FileProblem& problem)
+{
+    std::cerr << "pagewright-convert: " << problem.text() << '\n';
+}
 
 // One conversion: the problems in the system's words, then the result in the words of the
 // program's tabs, after `label` (the files, when several are converted). Returns the exit status.

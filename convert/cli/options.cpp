@@ -14,7 +14,10 @@ namespace pagewright
 namespace
 {
 
-constexpr unsigned bit(Converter c) { return 1u << static_cast<unsigned>(c); }
+constexpr unsigned bit(Converter c)
+{
+    return 1u << static_cast<unsigned>(c);
+}
 constexpr unsigned kText = bit(Converter::Text), kTemplate = bit(Converter::Template),
                    kCode = bit(Converter::Code), kList = bit(Converter::List), kTable = bit(Converter::Table);
 constexpr unsigned kPages = kText | kTemplate;
@@ -92,7 +95,8 @@ struct Parser {
     bool color(const std::string& option, const std::string& value)
     {
         const bool hex = value.size() == 7 && value[0] == '#' &&
-                         std::all_of(value.begin() + 1, value.end(), [](unsigned char c) { return std::isxdigit(c) != 0; });
+                         std::all_of(value.begin() + 1, value.end(),
+                                     [](unsigned char c) { return std::isxdigit(c) != 0; });
         if (!hex)
             return wrongValue(option, "a colour as #RRGGBB (such as #E0FFFF)", value);
         (option == "--text-color" ? r().textColor : r().backgroundColor) = value;
@@ -125,8 +129,14 @@ struct Parser {
             int32_t type;
         };
         static const std::map<std::string, Style> kStyles = {
-            {"none", {std::nullopt, 0}}, {"disc", {false, 1}}, {"circle", {false, 2}}, {"square", {false, 3}},
-            {"1", {true, 1}},            {"i", {true, 2}},     {"I", {true, 3}},       {"a", {true, 4}},
+            {"none", {std::nullopt, 0}},
+            {"disc", {false, 1}},
+            {"circle", {false, 2}},
+            {"square", {false, 3}},
+            {"1", {true, 1}},
+            {"i", {true, 2}},
+            {"I", {true, 3}},
+            {"a", {true, 4}},
             {"A", {true, 5}},
         };
         const auto found = kStyles.find(value);
@@ -190,9 +200,9 @@ struct Parser {
     {
         int32_t n = 0;
         if (!wholeNumber(value, n) || n < o.low || n > o.high)
-            return wrongValue(o.name,
-                              "a whole number from " + std::to_string(o.low) + " to " + std::to_string(o.high),
-                              value);
+            return wrongValue(
+                o.name, "a whole number from " + std::to_string(o.low) + " to " + std::to_string(o.high),
+                value);
         r().*o.number = n;
         return true;
     }
@@ -231,8 +241,8 @@ const Option kOptions[] = {
     {"--wrapper", kList | kTable, nullptr, "write a complete page around it", &Parser::switchOn},
     {"--separator", kTable, "SEP", "comma (default), semicolon, space, tab, or any one character",
      &Parser::separatorChar},
-    {"--padding", kTable, "N", "non-breaking spaces around each data cell", nullptr, &Request::paddingSpaces, 0,
-     12},
+    {"--padding", kTable, "N", "non-breaking spaces around each data cell", nullptr, &Request::paddingSpaces,
+     0, 12},
     {"--center-text", kTable, nullptr, "centre the text of cells that are not numbers", &Parser::switchOn},
     {"--center-table", kTable, nullptr, "centre the table on the page", &Parser::switchOn},
     {"--text-color", kTable, "#RRGGBB", "cell text colour (default: none)", &Parser::color},
@@ -394,14 +404,15 @@ bool Parser::checkList(std::size_t files)
     const bool fromFile = files > 1 || !r().outputDir.empty();
     for (const char* blankOnly : {"--blank", "--numbered", "--count", "--start"})
         if (fromFile && seen.count(blankOnly))
-            return fail(std::string("list ") + blankOnly + " is for a blank list (one file: the output); it "
-                                                           "contradicts reading the items from INPUT");
+            return fail(std::string("list ") + blankOnly +
+                        " is for a blank list (one file: the output); it "
+                        "contradicts reading the items from INPUT");
     if (!fromFile && seen.count("--item-separator"))
         return fail("list --item-separator is for items read from INPUT; a blank list has none");
     if (seen.count("--start") && !r().ordered)
         return fail("list --start numbers an ordered list; it contradicts " +
-                    (seen.count("--unordered")  ? std::string("--unordered")
-                     : seen.count("--style") ? style()
+                    (seen.count("--unordered") ? std::string("--unordered")
+                     : seen.count("--style")   ? style()
                                              : std::string("the unordered list it makes without --ordered")));
     if (fromFile)
         return true;
@@ -425,13 +436,13 @@ bool Parser::placeFiles(const std::vector<std::string>& files)
                 return fail(name + " --output-dir converts named files; standard input (-) has no name");
             const auto [page, added] = pages.emplace(pageNameFor(input), input);
             if (!added)
-                return fail(name + " --output-dir: '" + page->second + "' and '" + input + "' would both be " +
-                            "written to '" + page->first + "'");
+                return fail(name + " --output-dir: '" + page->second + "' and '" + input +
+                            "' would both be " + "written to '" + page->first + "'");
         }
         r().inputs = files;
     } else if (files.size() != (noInput ? 1u : 2u)) {
-        return fail(name + (noInput ? " takes one file: OUTPUT" : " takes two files: INPUT and OUTPUT") + " (got " +
-                    std::to_string(files.size()) + ")");
+        return fail(name + (noInput ? " takes one file: OUTPUT" : " takes two files: INPUT and OUTPUT") +
+                    " (got " + std::to_string(files.size()) + ")");
     } else {
         r().input = noInput ? std::string() : files[0];
         r().output = files.back();

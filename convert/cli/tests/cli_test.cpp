@@ -31,9 +31,8 @@ class Command : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() /
-                ("pagewright-cli-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("pagewright-cli-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir / "tmp");
         own(m_dir);
         own(m_dir / "tmp");
@@ -76,7 +75,8 @@ protected:
     {
         std::ofstream(path("run.sh")) << "cd " << m_dir << " && export TMPDIR=" << path("tmp") << "\n"
                                       << setUp << "\nexec " << PAGEWRIGHT_CONVERT << " " << arguments << "\n";
-        const std::string user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+        const std::string user =
+            ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
         FILE* pipe = popen((user + "sh " + path("run.sh") + " 2>&1").c_str(), "r");
         std::string output;
         char buffer[4096];
@@ -188,7 +188,8 @@ TEST_F(Command, FailedRunsLeaveTheOutputAlone)
         const char* says;
     };
     const Case cases[] = {
-        {"echo '<html>' > in.txt", "text in.txt out.htm", "appears to be HTML not text. No output file created."},
+        {"echo '<html>' > in.txt", "text in.txt out.htm",
+         "appears to be HTML not text. No output file created."},
         {"", "text missing.txt out.htm",
          "cannot read 'missing.txt': No such file or directory\nCould not open input file."},
         {"mkdir folder", "code folder out.htm", "cannot read 'folder': Is a directory"},
