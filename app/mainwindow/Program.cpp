@@ -42,6 +42,8 @@ int RunProgram(int argc, char** argv, const std::function<void(frmMain&)>& after
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellum842"));
     QApplication::setOrganizationName(QStringLiteral("Brindlecote"));
+    // Names the installed desktop entry, whose icon a Wayland desktop then shows for the window.
+    QApplication::setDesktopFileName(QStringLiteral("com.brindlecote.Pagewright"));
 
     // The program's own folder first (a build keeps everything there), then the folders an
     // installation uses: beside the program, then the desktop's data folders ($XDG_DATA_DIRS).
