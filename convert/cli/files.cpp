@@ -262,6 +262,7 @@ std::optional<FileProblem> PageOutput::commit()
         // user may set them.
         if (::fchown(page, m_existing->st_uid, m_existing->st_gid) != 0 &&
             ::fchown(page, static_cast<uid_t>(-1), m_existing->st_gid) != 0) {
+            // Otherwise the page belongs to whoever converted it, as a new file would.
         }
         if (::fchmod(page, m_existing->st_mode & 07777) != 0)
             error = errno;
