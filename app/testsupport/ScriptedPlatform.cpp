@@ -7,69 +7,53 @@ namespace pagewright
 namespace
 {
 
-const char* KindName(int kind)
+QString MessageStep(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons)
 {
-    static const char* names[] = {"message box", "file dialog", "dialog", "open request"};
-    return names[kind];
+    static const char* const icons[] = {"no icon", "information", "exclamation", "question", "stop"};
+    static const char* const sets[] = {"OK", "Yes/No", "Yes/No/Cancel"};
+    return QStringLiteral("message [%1] \"%2\" (%3, %4)")
+        .arg(title, text, QLatin1String(icons[int(icon)]), QLatin1String(sets[int(buttons)]));
 }
 
-QString IconName(MsgIcon icon)
+QString FileStep(const FileDialogRequest& r)
 {
-    switch (icon) {
-    case MsgIcon::None:
-        return QStringLiteral("no icon");
-    case MsgIcon::Information:
-        return QStringLiteral("information");
-    case MsgIcon::Exclamation:
-        return QStringLiteral("exclamation");
-    case MsgIcon::Question:
-        return QStringLiteral("question");
-    case MsgIcon::Stop:
-        return QStringLiteral("stop");
-    }
-    return {};
+    return QStringLiteral("%1 dialog [%2] \"%3\"%4")
+        .arg(r.kind == FileDialogRequest::Open ? "open" : "save", r.title, r.filter,
+             r.mustExist ? " must exist" : "");
+}
+
+QString OpenStep(const QUrl& url)
+{
+    return QStringLiteral("open ") + url.toString();
 }
 
 } // namespace
 
+QString ScriptedPlatform::DialogStep(const char* className)
+{
+    return QStringLiteral("dialog ") + QLatin1String(className);
+}
+
+void ScriptedPlatform::push(Kind kind, const QString& expected, std::function<void(QDialog&)> act,
+                            MsgAnswer answer, const QString& chosen)
+{
+    m_steps.push_back({kind, expected, std::move(act), answer, chosen});
+}
+
 void ScriptedPlatform::expectMessage(const QString& title, const QString& text, MsgIcon icon,
                                      MsgButtons buttons, MsgAnswer answer)
 {
-    Step step;
-    step.kind = Kind::Message;
-    step.title = title;
-    step.text = text;
-    step.icon = icon;
-    step.buttons = buttons;
-    step.answer = answer;
-    m_steps.push_back(step);
+    push(Kind::Message, MessageStep(title, text, icon, buttons), {}, answer);
 }
 
 void ScriptedPlatform::expectFileDialog(FileDialogRequest request, const QString& chosen)
 {
-    Step step;
-    step.kind = Kind::File;
-    step.request = std::move(request);
-    step.chosen = chosen;
-    m_steps.push_back(step);
-}
-
-void ScriptedPlatform::expectDialog(const QString& objectName, std::function<void(QDialog&)> act)
-{
-    Step step;
-    step.kind = Kind::Dialog;
-    step.title = objectName;
-    step.act = std::move(act);
-    m_steps.push_back(step);
+    push(Kind::File, FileStep(request), {}, MsgAnswer::Ok, chosen);
 }
 
 void ScriptedPlatform::expectOpen(const QUrl& url, bool opened)
 {
-    Step step;
-    step.kind = Kind::Open;
-    step.url = url;
-    step.opened = opened;
-    m_steps.push_back(step);
+    push(Kind::Open, OpenStep(url), {}, opened ? MsgAnswer::Yes : MsgAnswer::No);
 }
 
 void ScriptedPlatform::fail(const QString& message)
@@ -78,20 +62,17 @@ void ScriptedPlatform::fail(const QString& message)
                  __FILE__, __LINE__);
 }
 
-bool ScriptedPlatform::take(Kind kind, const QString& what, Step& step)
+bool ScriptedPlatform::take(Kind kind, const QString& request, Step& step)
 {
-    m_log << what;
+    m_log << request;
     if (m_steps.empty()) {
-        fail(QStringLiteral("Unexpected %1: %2")
-                 .arg(QString::fromLatin1(KindName(static_cast<int>(kind))), what));
+        fail(QStringLiteral("Unexpected ") + request);
         return false;
     }
     step = m_steps.front();
     m_steps.pop_front();
-    if (step.kind != kind) {
-        fail(QStringLiteral("Expected a %1 but got a %2: %3")
-                 .arg(QString::fromLatin1(KindName(static_cast<int>(step.kind))),
-                      QString::fromLatin1(KindName(static_cast<int>(kind))), what));
+    if (step.kind != kind || step.expected != request) {
+        fail(QStringLiteral("Expected %1\n  but got %2").arg(step.expected, request));
         return false;
     }
     return true;
@@ -103,8 +84,7 @@ bool ScriptedPlatform::verifyDone()
         return true;
     QStringList left;
     for (const Step& s : m_steps)
-        left << QString::fromLatin1(KindName(static_cast<int>(s.kind))) + QStringLiteral(": ") + s.title +
-                    s.text + s.request.title + s.url.toString();
+        left << s.expected;
     m_steps.clear();
     fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
     return false;
@@ -114,35 +94,15 @@ MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QSt
                                        MsgButtons buttons)
 {
     Step step;
-    const QString what = QStringLiteral("message [%1] \"%2\" (%3)").arg(title, text, IconName(icon));
-    if (!take(Kind::Message, what, step))
+    if (!take(Kind::Message, MessageStep(title, text, icon, buttons), step))
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    if (step.title != title || step.text != text || step.icon != icon || step.buttons != buttons) {
-        fail(
-            QStringLiteral(
-                "Message box differs.\n  expected: [%1] \"%2\" (%3, buttons %4)\n  actual:   %5 (buttons %6)")
-                .arg(step.title, step.text, IconName(step.icon))
-                .arg(static_cast<int>(step.buttons))
-                .arg(what)
-                .arg(static_cast<int>(buttons)));
-    }
     return step.answer;
 }
 
 std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRequest& request)
 {
     Step step;
-    const QString what = QStringLiteral("file dialog [%1] filter \"%2\" kind %3 mustExist %4")
-                             .arg(request.title, request.filter)
-                             .arg(static_cast<int>(request.kind))
-                             .arg(request.mustExist);
-    if (!take(Kind::File, what, step))
-        return std::nullopt;
-    if (step.request.title != request.title || step.request.filter != request.filter ||
-        step.request.kind != request.kind || step.request.mustExist != request.mustExist)
-        fail(QStringLiteral("File dialog differs from the script [%1] \"%2\": %3")
-                 .arg(step.request.title, step.request.filter, what));
-    if (step.chosen.isEmpty())
+    if (!take(Kind::File, FileStep(request), step) || step.chosen.isEmpty())
         return std::nullopt;
     return step.chosen;
 }
@@ -150,16 +110,12 @@ std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRe
 void ScriptedPlatform::runModal(QDialog& dialog)
 {
     Step step;
-    if (!take(Kind::Dialog, QStringLiteral("dialog %1").arg(dialog.objectName()), step))
+    if (!take(Kind::Dialog, DialogStep(dialog.metaObject()->className()), step))
         return;
-    if (step.title != dialog.objectName()) {
-        fail(QStringLiteral("Expected dialog %1, got %2").arg(step.title, dialog.objectName()));
-        return;
-    }
     dialog.show();
     step.act(dialog);
     if (dialog.isVisible()) {
-        fail(QStringLiteral("The script left dialog %1 open").arg(dialog.objectName()));
+        fail(QStringLiteral("The script left %1 open").arg(step.expected));
         dialog.reject();
     }
 }
@@ -167,11 +123,7 @@ void ScriptedPlatform::runModal(QDialog& dialog)
 bool ScriptedPlatform::openExternally(const QUrl& url)
 {
     Step step;
-    if (!take(Kind::Open, QStringLiteral("open %1").arg(url.toString()), step))
-        return false;
-    if (step.url != url)
-        fail(QStringLiteral("Expected to open %1, got %2").arg(step.url.toString(), url.toString()));
-    return step.opened;
+    return take(Kind::Open, OpenStep(url), step) && step.answer == MsgAnswer::Yes;
 }
 
 } // namespace pagewright

@@ -4,12 +4,12 @@
 #ifndef PAGEWRIGHT_SCRIPTEDPLATFORM_H
 #define PAGEWRIGHT_SCRIPTEDPLATFORM_H
 
+#include "dialogs/frmHowToView.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
-#include <QString>
+#include <QPushButton>
 #include <QStringList>
-#include <QUrl>
 
 #include <deque>
 #include <functional>
@@ -25,16 +25,23 @@ public:
                        MsgButtons buttons = MsgButtons::Ok, MsgAnswer answer = MsgAnswer::Ok);
     // A file dialog with this title, filter and kind; chosen is the answer (empty: cancelled).
     void expectFileDialog(FileDialogRequest request, const QString& chosen);
-    // The program's dialog with this object name; act runs on it while it is shown and must
-    // close it (click one of its buttons).
-    void expectDialog(const QString& objectName, std::function<void(QDialog&)> act);
+    // The program's dialog of class D; act runs on it while it is shown and must close it.
+    template <typename D> void expectDialog(std::function<void(D&)> act)
+    {
+        push(Kind::Dialog, DialogStep(D::staticMetaObject.className()), [act](QDialog& d) {
+            act(static_cast<D&>(d)); // the class name was compared before
+        });
+    }
+    // "How to view output file?" answered with one of its buttons.
+    void expectHowToView(QPushButton* frmHowToView::*button)
+    {
+        expectDialog<frmHowToView>([button](frmHowToView& d) { (d.*button)->click(); });
+    }
     // A request to open this address with its associated program, answered with opened.
     void expectOpen(const QUrl& url, bool opened);
 
     // Fails the test when scripted steps are left.
     bool verifyDone();
-    // Everything asked of the seam so far, one line each (for failure messages).
-    const QStringList& log() const { return m_log; }
 
     MsgAnswer messageBox(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -46,19 +53,16 @@ private:
     enum class Kind { Message, File, Dialog, Open };
     struct Step {
         Kind kind = Kind::Message;
-        QString title;
-        QString text;
-        MsgIcon icon = MsgIcon::None;
-        MsgButtons buttons = MsgButtons::Ok;
-        MsgAnswer answer = MsgAnswer::Ok;
-        FileDialogRequest request;
-        QString chosen;
+        QString expected; // the request as the log describes it
         std::function<void(QDialog&)> act;
-        QUrl url;
-        bool opened = false;
+        MsgAnswer answer = MsgAnswer::Ok; // Yes: the address was opened
+        QString chosen;
     };
-    // The next step if it is of this kind; fails the test otherwise.
-    bool take(Kind kind, const QString& what, Step& step);
+    static QString DialogStep(const char* className);
+    void push(Kind kind, const QString& expected, std::function<void(QDialog&)> act = {},
+              MsgAnswer answer = MsgAnswer::Ok, const QString& chosen = {});
+    // The next step, which must be this request; fails the test otherwise.
+    bool take(Kind kind, const QString& request, Step& step);
     void fail(const QString& message);
 
     std::deque<Step> m_steps;
