@@ -4,10 +4,8 @@
 
 namespace pagewright
 {
-namespace
-{
 
-QString MessageStep(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons)
+QString ScriptedPlatform::Message(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons)
 {
     static const char* const icons[] = {"no icon", "information", "exclamation", "question", "stop"};
     static const char* const sets[] = {"OK", "Yes/No", "Yes/No/Cancel"};
@@ -15,45 +13,16 @@ QString MessageStep(const QString& title, const QString& text, MsgIcon icon, Msg
         .arg(title, text, QLatin1String(icons[int(icon)]), QLatin1String(sets[int(buttons)]));
 }
 
-QString FileStep(const FileDialogRequest& r)
+QString ScriptedPlatform::File(const FileDialogRequest& r)
 {
     return QStringLiteral("%1 dialog [%2] \"%3\"%4")
         .arg(r.kind == FileDialogRequest::Open ? "open" : "save", r.title, r.filter,
              r.mustExist ? " must exist" : "");
 }
 
-QString OpenStep(const QUrl& url)
+QString ScriptedPlatform::Dialog(const QMetaObject& dialogClass)
 {
-    return QStringLiteral("open ") + url.toString();
-}
-
-} // namespace
-
-QString ScriptedPlatform::DialogStep(const char* className)
-{
-    return QStringLiteral("dialog ") + QLatin1String(className);
-}
-
-void ScriptedPlatform::push(Kind kind, const QString& expected, std::function<void(QDialog&)> act,
-                            MsgAnswer answer, const QString& chosen)
-{
-    m_steps.push_back({kind, expected, std::move(act), answer, chosen});
-}
-
-void ScriptedPlatform::expectMessage(const QString& title, const QString& text, MsgIcon icon,
-                                     MsgButtons buttons, MsgAnswer answer)
-{
-    push(Kind::Message, MessageStep(title, text, icon, buttons), {}, answer);
-}
-
-void ScriptedPlatform::expectFileDialog(FileDialogRequest request, const QString& chosen)
-{
-    push(Kind::File, FileStep(request), {}, MsgAnswer::Ok, chosen);
-}
-
-void ScriptedPlatform::expectOpen(const QUrl& url, bool opened)
-{
-    push(Kind::Open, OpenStep(url), {}, opened ? MsgAnswer::Yes : MsgAnswer::No);
+    return QStringLiteral("dialog ") + QLatin1String(dialogClass.className());
 }
 
 void ScriptedPlatform::fail(const QString& message)
@@ -62,7 +31,7 @@ void ScriptedPlatform::fail(const QString& message)
                  __FILE__, __LINE__);
 }
 
-bool ScriptedPlatform::take(Kind kind, const QString& request, Step& step)
+bool ScriptedPlatform::take(const QString& request, Step& step)
 {
     m_log << request;
     if (m_steps.empty()) {
@@ -71,30 +40,27 @@ bool ScriptedPlatform::take(Kind kind, const QString& request, Step& step)
     }
     step = m_steps.front();
     m_steps.pop_front();
-    if (step.kind != kind || step.expected != request) {
-        fail(QStringLiteral("Expected %1\n  but got %2").arg(step.expected, request));
-        return false;
-    }
-    return true;
+    if (step.request != request)
+        fail(QStringLiteral("Expected %1\n  but got %2").arg(step.request, request));
+    return step.request == request;
 }
 
 bool ScriptedPlatform::verifyDone()
 {
-    if (m_steps.empty())
-        return true;
     QStringList left;
     for (const Step& s : m_steps)
-        left << s.expected;
+        left << s.request;
     m_steps.clear();
-    fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
-    return false;
+    if (!left.isEmpty())
+        fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
+    return left.isEmpty();
 }
 
 MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                                        MsgButtons buttons)
 {
     Step step;
-    if (!take(Kind::Message, MessageStep(title, text, icon, buttons), step))
+    if (!take(Message(title, text, icon, buttons), step))
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     return step.answer;
 }
@@ -102,7 +68,7 @@ MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QSt
 std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRequest& request)
 {
     Step step;
-    if (!take(Kind::File, FileStep(request), step) || step.chosen.isEmpty())
+    if (!take(File(request), step) || step.chosen.isEmpty())
         return std::nullopt;
     return step.chosen;
 }
@@ -110,12 +76,12 @@ std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRe
 void ScriptedPlatform::runModal(QDialog& dialog)
 {
     Step step;
-    if (!take(Kind::Dialog, DialogStep(dialog.metaObject()->className()), step))
+    if (!take(Dialog(*dialog.metaObject()), step))
         return;
     dialog.show();
     step.act(dialog);
     if (dialog.isVisible()) {
-        fail(QStringLiteral("The script left %1 open").arg(step.expected));
+        fail(QStringLiteral("The script left %1 open").arg(step.request));
         dialog.reject();
     }
 }
@@ -123,7 +89,7 @@ void ScriptedPlatform::runModal(QDialog& dialog)
 bool ScriptedPlatform::openExternally(const QUrl& url)
 {
     Step step;
-    return take(Kind::Open, OpenStep(url), step) && step.answer == MsgAnswer::Yes;
+    return take(QStringLiteral("open ") + url.toString(), step) && step.answer == MsgAnswer::Yes;
 }
 
 } // namespace pagewright

@@ -22,15 +22,21 @@ class ScriptedPlatform final : public Platform
 public:
     // A message box with exactly this title, text, icon and buttons, answered with answer.
     void expectMessage(const QString& title, const QString& text, MsgIcon icon,
-                       MsgButtons buttons = MsgButtons::Ok, MsgAnswer answer = MsgAnswer::Ok);
+                       MsgButtons buttons = MsgButtons::Ok, MsgAnswer answer = MsgAnswer::Ok)
+    {
+        m_steps.push_back({Message(title, text, icon, buttons), answer});
+    }
     // A file dialog with this title, filter and kind; chosen is the answer (empty: cancelled).
-    void expectFileDialog(FileDialogRequest request, const QString& chosen);
+    void expectFileDialog(const FileDialogRequest& request, const QString& chosen)
+    {
+        m_steps.push_back({File(request), MsgAnswer::Ok, chosen});
+    }
     // The program's dialog of class D; act runs on it while it is shown and must close it.
     template <typename D> void expectDialog(std::function<void(D&)> act)
     {
-        push(Kind::Dialog, DialogStep(D::staticMetaObject.className()), [act](QDialog& d) {
-            act(static_cast<D&>(d)); // the class name was compared before
-        });
+        m_steps.push_back({Dialog(D::staticMetaObject), MsgAnswer::Ok, {}, [act](QDialog& d) {
+                               act(static_cast<D&>(d)); // of class D: its class name was compared
+                           }});
     }
     // "How to view output file?" answered with one of its buttons.
     void expectHowToView(QPushButton* frmHowToView::*button)
@@ -38,8 +44,11 @@ public:
         expectDialog<frmHowToView>([button](frmHowToView& d) { (d.*button)->click(); });
     }
     // A request to open this address with its associated program, answered with opened.
-    void expectOpen(const QUrl& url, bool opened);
-
+    void expectOpen(const QUrl& url, bool opened)
+    {
+        m_steps.push_back(
+            {QStringLiteral("open ") + url.toString(), opened ? MsgAnswer::Yes : MsgAnswer::No});
+    }
     // Fails the test when scripted steps are left.
     bool verifyDone();
 
@@ -50,19 +59,17 @@ public:
     bool openExternally(const QUrl& url) override;
 
 private:
-    enum class Kind { Message, File, Dialog, Open };
     struct Step {
-        Kind kind = Kind::Message;
-        QString expected; // the request as the log describes it
-        std::function<void(QDialog&)> act;
+        QString request;                  // as the log describes it
         MsgAnswer answer = MsgAnswer::Ok; // Yes: the address was opened
         QString chosen;
+        std::function<void(QDialog&)> act;
     };
-    static QString DialogStep(const char* className);
-    void push(Kind kind, const QString& expected, std::function<void(QDialog&)> act = {},
-              MsgAnswer answer = MsgAnswer::Ok, const QString& chosen = {});
+    static QString Message(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons);
+    static QString File(const FileDialogRequest& request);
+    static QString Dialog(const QMetaObject& dialogClass);
     // The next step, which must be this request; fails the test otherwise.
-    bool take(Kind kind, const QString& request, Step& step);
+    bool take(const QString& request, Step& step);
     void fail(const QString& message);
 
     std::deque<Step> m_steps;
