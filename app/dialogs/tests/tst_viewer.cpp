@@ -164,18 +164,15 @@ private slots:
         t->w().txbInputFile[TextSlot]->setText(name);
         t->w().cmdViewInputFile[TextSlot]->click();
         QPushButton* copy = view()->cmdCopyToClipboard;
-        const int plainWidth = copy->width();
         QTextCursor cursor = view()->txbText1->textCursor();
         cursor.setPosition(0);
         cursor.setPosition(15, QTextCursor::KeepAnchor);
         view()->txbText1->setTextCursor(cursor);
         QTest::mouseRelease(view()->txbText1->viewport(), Qt::LeftButton);
         QCOMPARE(copy->text(), QStringLiteral("Copy selected text to clipboard"));
-        QVERIFY(copy->width() > plainWidth);
         QTest::keyClick(copy, Qt::Key_Enter, Qt::KeypadModifier); // Enter presses a focused button
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nseco"));
         QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
-        QCOMPARE(copy->width(), plainWidth);
         cursor.clearSelection();
         view()->txbText1->setTextCursor(cursor);
         copy->click();

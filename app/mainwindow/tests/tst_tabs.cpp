@@ -258,16 +258,6 @@ private slots:
         QVERIFY(t->w().cmdViewOutputFile[slot]->isEnabled());
     }
 
-    void missingHeaderIsReportedAndNotViewable()
-    {
-        Files(1, "notes.txt", "Text\n", "notes.htm");
-        t->w().txbCustomHeaderFile[0]->setText(t->path("no-header.htm"));
-        t->w().cmdPerformOperation[TextSlot]->click();
-        QCOMPARE(result(TextSlot), QStringLiteral("Could not open header file (standard header used)."));
-        QVERIFY(QFile::exists(t->path("notes.htm")));
-        QVERIFY(!t->w().cmdViewOutputFile[TextSlot]->isEnabled());
-    }
-
     void blankListChecksReachTheBoxes_data()
     {
         QTest::addColumn<QString>("count");
