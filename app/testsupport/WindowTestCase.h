@@ -18,6 +18,20 @@ template <typename... V> void Row(const char* name, const V&... values)
     (QTest::newRow(name) << ... << values);
 }
 
+// A "key" column with the two keys that press a focused button: Return and the keypad's Enter.
+inline void EnterKeyRows()
+{
+    QTest::addColumn<int>("key");
+    Row("Return", int(Qt::Key_Return));
+    Row("keypad Enter", int(Qt::Key_Enter));
+}
+
+// Types one of the EnterKeyRows keys into a widget, the keypad's Enter with its modifier.
+inline void PressEnter(QWidget* widget, int key)
+{
+    QTest::keyClick(widget, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
 class WindowTestCase : public QObject
 {
     Q_OBJECT

@@ -156,23 +156,17 @@ private slots:
             QCOMPARE(t->w().lblBackgroundHex[i]->text(), QStringLiteral("#FFFFFF"));
     }
 
-    void enterMovesToAcceptAndASecondEnterAccepts_data()
-    {
-        QTest::addColumn<int>("key");
-        Row("Return", int(Qt::Key_Return));
-        Row("keypad Enter", int(Qt::Key_Enter));
-    }
+    void enterMovesToAcceptAndASecondEnterAccepts_data() { EnterKeyRows(); }
 
     void enterMovesToAcceptAndASecondEnterAccepts()
     {
         QFETCH(int, key);
-        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        Open(2, [key, modifiers](frmSpecifyColors& d) {
+        Open(2, [key](frmSpecifyColors& d) {
             Type(d.txbRed[0], "7");
-            QTest::keyClick(d.txbRed[0], Qt::Key(key), modifiers);
+            PressEnter(d.txbRed[0], key);
             QVERIFY(d.isVisible());
             QCOMPARE(d.focusWidget(), d.cmdAccept);
-            QTest::keyClick(d.cmdAccept, Qt::Key(key), modifiers);
+            PressEnter(d.cmdAccept, key);
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(t->w().lblTextHex[2]->text(), QStringLiteral("#070000"));

@@ -132,26 +132,20 @@ private slots:
         QCOMPARE(t->w().focusWidget(), t->w().SSTab1->tabBar());
     }
 
-    void focusAndEnter_data()
-    {
-        QTest::addColumn<int>("key");
-        Row("Return", int(Qt::Key_Return));
-        Row("keypad Enter", int(Qt::Key_Enter));
-    }
+    void focusAndEnter_data() { EnterKeyRows(); }
 
     void focusAndEnter()
     {
         QFETCH(int, key);
-        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        Open(0, [key, modifiers](frmSpecifyBorderEtc& d) {
+        Open(0, [key](frmSpecifyBorderEtc& d) {
             QCOMPARE(d.focusWidget(), d.cmdCancel);
             d.optPercent->click();
             QCOMPARE(d.focusWidget(), d.cmdCancel);
             d.txbCellPadding->setText("9");
-            QTest::keyClick(d.txbCellPadding, Qt::Key(key), modifiers);
+            PressEnter(d.txbCellPadding, key);
             QVERIFY2(d.isVisible(), "Enter in a box does not accept");
             QCOMPARE(d.focusWidget(), d.cmdAccept);
-            QTest::keyClick(d.cmdAccept, Qt::Key(key), modifiers);
+            PressEnter(d.cmdAccept, key);
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(Stored(0), (Values{-1, 0, 1, 9, 4}));

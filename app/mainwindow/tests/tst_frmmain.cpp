@@ -230,42 +230,35 @@ private slots:
         w.txbStartNumber->setText("12");
         FIND(QLineEdit, edit, w, box);
         edit->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
             edit->setFocus();
-            QTest::keyClick(edit, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            PressEnter(edit, key);
             QCOMPARE(focus(), next.isEmpty() ? tabBar() : w.findChild<QWidget*>(next));
         }
         if (next == "txbStartNumber")
             QCOMPARE(w.txbStartNumber->cursorPosition(), 2);
     }
 
-    void enterOnAButtonPressesIt_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        Row("Return", int(Qt::Key_Return), int(Qt::NoModifier));
-        Row("keypad Enter", int(Qt::Key_Enter), int(Qt::KeypadModifier));
-    }
+    void enterOnAButtonPressesIt_data() { EnterKeyRows(); }
 
     void enterOnAButtonPressesIt()
     {
         QFETCH(int, key);
-        QFETCH(int, modifiers);
         frmMain& w = t->w();
         t->seam().expectFileDialog(
             {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, {});
         w.cmdSpecifyOutputFile[TextSlot]->setFocus();
-        QTest::keyClick(w.cmdSpecifyOutputFile[TextSlot], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        PressEnter(w.cmdSpecifyOutputFile[TextSlot], key);
         QVERIFY(t->seam().verifyDone());
         // Enter in the output box only moves to the perform button; a second Enter runs it.
         w.txbInputFile[TextSlot]->setText(t->writeFile("a.txt", "a\n"));
         w.txbOutputFile[TextSlot]->setText(t->path("missing/a.htm"));
         w.txbOutputFile[TextSlot]->setFocus();
-        QTest::keyClick(w.txbOutputFile[TextSlot], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        PressEnter(w.txbOutputFile[TextSlot], key);
         QCOMPARE(focus(), w.cmdPerformOperation[TextSlot]);
         QVERIFY(t->seam().verifyDone());
         t->seam().expectMessage("Error", "Output folder does not exist.", MsgIcon::Exclamation);
-        QTest::keyClick(focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        PressEnter(focus(), key);
     }
 
     void tooltipsShowTheirTextAsWritten_data()
