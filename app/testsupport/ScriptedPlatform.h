@@ -62,8 +62,8 @@ private:
     struct Step {
         QString request;                  // as the log describes it
         MsgAnswer answer = MsgAnswer::Ok; // Yes: the address was opened
-        QString chosen;
-        std::function<void(QDialog&)> act;
+        QString chosen = {};
+        std::function<void(QDialog&)> act = {};
     };
     static QString Message(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons);
     static QString File(const FileDialogRequest& request);

@@ -20,7 +20,7 @@ TEST(BlankList, NumbersMessagesAndTheBoxesRewritten)
         const char* message;     // "" when the numbers are good
         const char* countBox;    // the box's new text
         const char* startBox;
-        int32_t itemCount, startNumber;
+        int32_t itemCount = 0, startNumber = 0;
     } cases[] = {
         {"10", "1", "", kept, kept, 10, 1}, {"999", "999", "", kept, kept, 999, 999},
         {"0.6", "1", "", kept, kept, 1, 1}, {"1.5", "1.5", "", kept, kept, 2, 2},
