@@ -6,7 +6,8 @@ packages=(
     cmake make g++ clang pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev
-    xvfb xauth
+    xvfb xauth x11-utils
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -38,7 +38,8 @@ constexpr int kRevision = 2;
 } // namespace
 
 frmMain::frmMain(Platform& platform, Options options, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_options(std::move(options)), m_library(m_options.programFolder)
+    : QWidget(parent), m_platform(platform), m_options(std::move(options)),
+      m_library(m_options.libraryFolder.isEmpty() ? m_options.programFolder : m_options.libraryFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
     SSTab1 = new QTabWidget(this);

@@ -43,8 +43,9 @@ class frmMain : public QWidget
     Q_OBJECT
 public:
     struct Options {
-        QString programFolder; // holds vellum_text.dat, libvellum62.so and the guide pages
-        QString settingsFile;  // empty: vellum.usr in Brindlecote under the configuration folder
+        QString programFolder;      // holds vellum_text.dat, libvellum62.so and the guide pages
+        QString settingsFile;       // empty: vellum.usr in Brindlecote under the configuration folder
+        QString libraryFolder = {}; // holds libvellum62.so when it is not in programFolder
     };
 
     frmMain(Platform& platform, Options options, QWidget* parent = nullptr);

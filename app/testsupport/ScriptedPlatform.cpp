@@ -4,72 +4,25 @@
 
 namespace pagewright
 {
-namespace
-{
 
-const char* KindName(int kind)
+QString ScriptedPlatform::Message(const QString& title, const QString& text, MsgIcon icon, MsgButtons buttons)
 {
-    static const char* names[] = {"message box", "file dialog", "dialog", "open request"};
-    return names[kind];
+    static const char* const icons[] = {"no icon", "information", "exclamation", "question", "stop"};
+    static const char* const sets[] = {"OK", "Yes/No", "Yes/No/Cancel"};
+    return QStringLiteral("message [%1] \"%2\" (%3, %4)")
+        .arg(title, text, QLatin1String(icons[int(icon)]), QLatin1String(sets[int(buttons)]));
 }
 
-QString IconName(MsgIcon icon)
+QString ScriptedPlatform::File(const FileDialogRequest& r)
 {
-    switch (icon) {
-    case MsgIcon::None:
-        return QStringLiteral("no icon");
-    case MsgIcon::Information:
-        return QStringLiteral("information");
-    case MsgIcon::Exclamation:
-        return QStringLiteral("exclamation");
-    case MsgIcon::Question:
-        return QStringLiteral("question");
-    case MsgIcon::Stop:
-        return QStringLiteral("stop");
-    }
-    return {};
+    return QStringLiteral("%1 dialog [%2] \"%3\"%4")
+        .arg(r.kind == FileDialogRequest::Open ? "open" : "save", r.title, r.filter,
+             r.mustExist ? " must exist" : "");
 }
 
-} // namespace
-
-void ScriptedPlatform::expectMessage(const QString& title, const QString& text, MsgIcon icon,
-                                     MsgButtons buttons, MsgAnswer answer)
+QString ScriptedPlatform::Dialog(const QMetaObject& dialogClass)
 {
-    Step step;
-    step.kind = Kind::Message;
-    step.title = title;
-    step.text = text;
-    step.icon = icon;
-    step.buttons = buttons;
-    step.answer = answer;
-    m_steps.push_back(step);
-}
-
-void ScriptedPlatform::expectFileDialog(FileDialogRequest request, const QString& chosen)
-{
-    Step step;
-    step.kind = Kind::File;
-    step.request = std::move(request);
-    step.chosen = chosen;
-    m_steps.push_back(step);
-}
-
-void ScriptedPlatform::expectDialog(const QString& objectName, std::function<void(QDialog&)> act)
-{
-    Step step;
-    step.kind = Kind::Dialog;
-    step.title = objectName;
-    step.act = std::move(act);
-    m_steps.push_back(step);
-}
-
-void ScriptedPlatform::expectOpen(const QUrl& url, bool opened)
-{
-    Step step;
-    step.kind = Kind::Open;
-    step.url = url;
-    step.opened = opened;
-    m_steps.push_back(step);
+    return QStringLiteral("dialog ") + QLatin1String(dialogClass.className());
 }
 
 void ScriptedPlatform::fail(const QString& message)
@@ -78,71 +31,44 @@ void ScriptedPlatform::fail(const QString& message)
                  __FILE__, __LINE__);
 }
 
-bool ScriptedPlatform::take(Kind kind, const QString& what, Step& step)
+bool ScriptedPlatform::take(const QString& request, Step& step)
 {
-    m_log << what;
+    m_log << request;
     if (m_steps.empty()) {
-        fail(QStringLiteral("Unexpected %1: %2")
-                 .arg(QString::fromLatin1(KindName(static_cast<int>(kind))), what));
+        fail(QStringLiteral("Unexpected ") + request);
         return false;
     }
     step = m_steps.front();
     m_steps.pop_front();
-    if (step.kind != kind) {
-        fail(QStringLiteral("Expected a %1 but got a %2: %3")
-                 .arg(QString::fromLatin1(KindName(static_cast<int>(step.kind))),
-                      QString::fromLatin1(KindName(static_cast<int>(kind))), what));
-        return false;
-    }
-    return true;
+    if (step.request != request)
+        fail(QStringLiteral("Expected %1\n  but got %2").arg(step.request, request));
+    return step.request == request;
 }
 
 bool ScriptedPlatform::verifyDone()
 {
-    if (m_steps.empty())
-        return true;
     QStringList left;
     for (const Step& s : m_steps)
-        left << QString::fromLatin1(KindName(static_cast<int>(s.kind))) + QStringLiteral(": ") + s.title +
-                    s.text + s.request.title + s.url.toString();
+        left << s.request;
     m_steps.clear();
-    fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
-    return false;
+    if (!left.isEmpty())
+        fail(QStringLiteral("Scripted steps left unused:\n  ") + left.join(QStringLiteral("\n  ")));
+    return left.isEmpty();
 }
 
 MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QString& text, MsgIcon icon,
                                        MsgButtons buttons)
 {
     Step step;
-    const QString what = QStringLiteral("message [%1] \"%2\" (%3)").arg(title, text, IconName(icon));
-    if (!take(Kind::Message, what, step))
+    if (!take(Message(title, text, icon, buttons), step))
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    if (step.title != title || step.text != text || step.icon != icon || step.buttons != buttons) {
-        fail(
-            QStringLiteral(
-                "Message box differs.\n  expected: [%1] \"%2\" (%3, buttons %4)\n  actual:   %5 (buttons %6)")
-                .arg(step.title, step.text, IconName(step.icon))
-                .arg(static_cast<int>(step.buttons))
-                .arg(what)
-                .arg(static_cast<int>(buttons)));
-    }
     return step.answer;
 }
 
 std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRequest& request)
 {
     Step step;
-    const QString what = QStringLiteral("file dialog [%1] filter \"%2\" kind %3 mustExist %4")
-                             .arg(request.title, request.filter)
-                             .arg(static_cast<int>(request.kind))
-                             .arg(request.mustExist);
-    if (!take(Kind::File, what, step))
-        return std::nullopt;
-    if (step.request.title != request.title || step.request.filter != request.filter ||
-        step.request.kind != request.kind || step.request.mustExist != request.mustExist)
-        fail(QStringLiteral("File dialog differs from the script [%1] \"%2\": %3")
-                 .arg(step.request.title, step.request.filter, what));
-    if (step.chosen.isEmpty())
+    if (!take(File(request), step) || step.chosen.isEmpty())
         return std::nullopt;
     return step.chosen;
 }
@@ -150,16 +76,12 @@ std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRe
 void ScriptedPlatform::runModal(QDialog& dialog)
 {
     Step step;
-    if (!take(Kind::Dialog, QStringLiteral("dialog %1").arg(dialog.objectName()), step))
+    if (!take(Dialog(*dialog.metaObject()), step))
         return;
-    if (step.title != dialog.objectName()) {
-        fail(QStringLiteral("Expected dialog %1, got %2").arg(step.title, dialog.objectName()));
-        return;
-    }
     dialog.show();
     step.act(dialog);
     if (dialog.isVisible()) {
-        fail(QStringLiteral("The script left dialog %1 open").arg(dialog.objectName()));
+        fail(QStringLiteral("The script left %1 open").arg(step.request));
         dialog.reject();
     }
 }
@@ -167,11 +89,7 @@ void ScriptedPlatform::runModal(QDialog& dialog)
 bool ScriptedPlatform::openExternally(const QUrl& url)
 {
     Step step;
-    if (!take(Kind::Open, QStringLiteral("open %1").arg(url.toString()), step))
-        return false;
-    if (step.url != url)
-        fail(QStringLiteral("Expected to open %1, got %2").arg(step.url.toString(), url.toString()));
-    return step.opened;
+    return take(QStringLiteral("open ") + url.toString(), step) && step.answer == MsgAnswer::Yes;
 }
 
 } // namespace pagewright

@@ -2,11 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
 
 namespace pagewright
 {
@@ -16,11 +12,8 @@ TestWindow::TestWindow(const QString& programFolder, const QString& settingsFile
 {
     const QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
     m_window = std::make_unique<frmMain>(m_platform, frmMain::Options{folder, m_settingsFile});
-    if (!m_window->Form_Load())
-        QTest::qFail("The main window did not start", __FILE__, __LINE__);
+    m_window->Form_Load();
 }
-
-TestWindow::~TestWindow() = default;
 
 QString TestWindow::writeFile(const QString& name, const QByteArray& bytes) const
 {
@@ -31,28 +24,10 @@ QString TestWindow::writeFile(const QString& name, const QByteArray& bytes) cons
     return full;
 }
 
-QLineEdit* TestWindow::box(const QString& name)
+QByteArray TestWindow::readFile(const QString& path)
 {
-    auto* w = find<QLineEdit>(name);
-    if (w == nullptr)
-        QTest::qFail(qPrintable(QStringLiteral("No text box ") + name), __FILE__, __LINE__);
-    return w;
-}
-
-QPushButton* TestWindow::button(const QString& name)
-{
-    auto* w = find<QPushButton>(name);
-    if (w == nullptr)
-        QTest::qFail(qPrintable(QStringLiteral("No button ") + name), __FILE__, __LINE__);
-    return w;
-}
-
-QLabel* TestWindow::label(const QString& name)
-{
-    auto* w = find<QLabel>(name);
-    if (w == nullptr)
-        QTest::qFail(qPrintable(QStringLiteral("No label ") + name), __FILE__, __LINE__);
-    return w;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestWindow::showTab(int tabPosition)

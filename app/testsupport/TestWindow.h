@@ -5,17 +5,18 @@
 
 #include "ScriptedPlatform.h"
 #include "mainwindow/frmMain.h"
-#include "widgets/Controls.h"
 
 #include <QByteArray>
-#include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+// Declares var as the child of parent with class W and this object name. A missing control
+// ends the calling test function with a failure that names it.
+#define FIND(W, var, parent, name)                                                                           \
+    W* const var = (parent).findChild<W*>(name);                                                             \
+    QVERIFY2(var != nullptr, qPrintable(QStringLiteral("No " #W " named ") + (name)))
 
 namespace pagewright
 {
@@ -24,24 +25,18 @@ class TestWindow
 {
 public:
     // programFolder: where vellum_text.dat and libvellum62.so are looked for; empty: the
-    // folder of the test program (the build's bin folder). settingsFile: empty: one in dir().
+    // folder of the test program (the build's bin folder). settingsFile: empty: one in the
+    // temporary folder.
     explicit TestWindow(const QString& programFolder = {}, const QString& settingsFile = {});
-    ~TestWindow();
 
     frmMain& w() { return *m_window; }
     ScriptedPlatform& seam() { return m_platform; }
-    const QTemporaryDir& dir() const { return m_dir; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return m_settingsFile; }
-    // Writes a file in dir() and returns its full name.
+    // Writes a file in the temporary folder and returns its full name.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
-
-    // Controls by object name, as tools and screen readers find them.
-    template <typename W> W* find(const QString& name) { return m_window->findChild<W*>(name); }
-    QLineEdit* box(const QString& name);
-    QPushButton* button(const QString& name);
-    QLabel* label(const QString& name);
-
+    // A file's bytes; empty when it cannot be read.
+    static QByteArray readFile(const QString& path);
     // Shows the tab at this position (0 HTML Template ... 5 Table Creator).
     void showTab(int tabPosition);
 

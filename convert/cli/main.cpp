@@ -1,12 +1,14 @@
 // pagewright-convert: runs one of the four converters of libvellum62 from the command line.
+#include "files.h"
 #include "line_reader.h"
 #include "messages.h"
 #include "options.h"
 #include "text_utils.h"
 #include "vellum62.h"
 
+#include <cerrno>
 #include <climits>
-#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
@@ -15,6 +17,9 @@ using namespace pagewright;
 
 namespace
 {
+
+constexpr const char* kInputCaption = "Could not open input file.";
+constexpr const char* kOutputCaption = "Could not open output file.";
 
 // The rows of a table: the input's lines that are not empty once trimmed, read as the converter
 // reads them. The packed result of the converter then gives the true column count too.
@@ -34,64 +39,148 @@ int64_t countTableRows(const std::string& input)
     return rows;
 }
 
-int run(const Request& r)
+struct Outcome {
+    bool made = false;  // the library wrote a whole page
+    bool clean = false; // ... and reported no problem
+    std::string caption;
+};
+
+Outcome convert(const Request& r, const std::string& input, const std::string& output)
 {
-    const char* in = r.input.c_str();
-    const char* out = r.output.c_str();
-    int32_t result = 0;
-    std::string message;
-    bool success = false;
+    const char* in = input.c_str();
+    const char* out = output.c_str();
+    Outcome o;
     switch (r.converter) {
     case Converter::Text:
     case Converter::Template: {
         const bool page = r.converter == Converter::Text;
-        result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
-                       r.textColor.c_str(), r.backgroundColor.c_str(), 0);
-        message = page ? textResultMessage(result) : templateResultMessage(result);
-        success = result == VELLUM62_DONE;
+        const int32_t result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
+                                     r.textColor.c_str(), r.backgroundColor.c_str(), 0);
+        o.caption = page ? textResultMessage(result) : templateResultMessage(result);
+        o.made = result == VELLUM62_DONE ||
+                 (result <= VELLUM62_HEADER_NOT_OPENED && result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
+        o.clean = result == VELLUM62_DONE;
         break;
     }
-    case Converter::Code:
-        result = c2h(in, out, r.marginSpaces, r.tabSpaces);
-        message = codeResultMessage(result);
-        success = result == VELLUM62_DONE;
+    case Converter::Code: {
+        const int32_t result = c2h(in, out, r.marginSpaces, r.tabSpaces);
+        o.caption = codeResultMessage(result);
+        o.made = o.clean = result == VELLUM62_DONE;
         break;
-    case Converter::List:
-        result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
-                          r.itemSeparator, r.htmlWrapper, r.centerList);
-        message = listResultMessage(result, r.ordered);
-        success = result > 0;
+    }
+    case Converter::List: {
+        const int32_t result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount,
+                                        r.startNumber, r.itemSeparator, r.htmlWrapper, r.centerList);
+        o.caption = listResultMessage(result, r.ordered);
+        o.made = result >= 0;
+        o.clean = result > 0;
         break;
+    }
     case Converter::Table: {
-        result = reg_tbl(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
-                         r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth,
-                         r.widthInPixels, r.border, r.cellPadding, r.cellSpacing);
-        success = result >= 0;
+        const int32_t result = reg_tbl(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
+                                       r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(),
+                                       r.tableWidth, r.widthInPixels, r.border, r.cellPadding, r.cellSpacing);
+        o.made = o.clean = result >= 0;
         int64_t rows = 0, columns = 0;
-        if (success) {
-            rows = countTableRows(r.input);
+        if (o.made) {
+            rows = countTableRows(input);
             columns = result == INT32_MAX ? -1 : result - rows * VELLUM62_ROW_FACTOR;
         }
-        message = tableResultMessage(result, rows, columns);
+        o.caption = tableResultMessage(result, rows, columns);
         break;
     }
     }
-    std::cerr << message << '\n';
-    return success ? 0 : 1;
+    return o;
+}
+
+void say(const FileProblem& problem)
+{
+    std::cerr << "pagewright-convert: " << problem.text() << '\n';
+}
+
+// One conversion: the problems in the system's words, then the result in the words of the
+// program's tabs, after `label` (the files, when several are converted). Returns the exit status.
+int run(const Request& r, const std::string& label)
+{
+    const auto finish = [&label](const std::string& caption, int status) {
+        std::cerr << label << caption << '\n';
+        return status;
+    };
+    ScratchFolder scratch;
+    std::string input;
+    if (!r.input.empty()) {
+        if (auto problem = readableInput(r.input, scratch, input)) {
+            say(*problem);
+            return finish(kInputCaption, 1);
+        }
+    }
+    const bool namedInput = !r.input.empty() && r.input != "-";
+    PageOutput output(r.output, namedInput ? pageNameFor(r.input) : "page.htm");
+    if (auto problem = output.prepare()) {
+        say(*problem);
+        return finish(kOutputCaption, 1);
+    }
+    // The library sees only the temporary page, so an output that is one of the files read is
+    // refused here; writing it would destroy what is still to be read.
+    if (output.existing()) {
+        const std::pair<const std::string*, const char*> read[] = {
+            {namedInput ? &r.input : nullptr, "input"}, {&r.header, "header"}, {&r.footer, "footer"}};
+        for (const auto& [file, role] : read) {
+            if (file && !file->empty() && isSameFile(*output.existing(), *file)) {
+                say({"write", r.output, std::string("it is the ") + role + " file itself"});
+                return finish(std::string("Output file is the same as the ") + role + " file.", 1);
+            }
+        }
+    }
+    for (const std::string* file : {&r.header, &r.footer})
+        if (!file->empty())
+            if (auto problem = checkReadable(*file))
+                say(*problem);
+
+    errno = 0;
+    const Outcome o = convert(r, input, output.pagePath());
+    if (!o.made) {
+        if (o.caption == kOutputCaption) // the page could not be written; say why if the system told
+            say({"write", r.output, errno ? std::strerror(errno) : "the page could not be written"});
+        if (o.caption == kInputCaption)
+            say({"read", r.input, errno ? std::strerror(errno) : "the input could not be read"});
+        return finish(o.caption, 1);
+    }
+    if (auto problem = output.commit()) {
+        say(*problem);
+        return finish(kOutputCaption, 1);
+    }
+    return finish(o.caption, o.clean ? 0 : 1);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    ParseResult parsed = parseArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (parsed.help) {
-        std::cout << usageText();
+    const ParseResult parsed = parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (parsed.kind) {
+    case ParseResult::Help:
+        std::cout << parsed.text;
         return 0;
-    }
-    if (!parsed.ok) {
-        std::cerr << "pagewright-convert: " << parsed.error << "\nTry 'pagewright-convert --help'.\n";
+    case ParseResult::Version:
+        std::cout << "pagewright-convert " PAGEWRIGHT_VERSION "\n";
+        return 0;
+    case ParseResult::Wrong:
+        std::cerr << "pagewright-convert: " << parsed.text << '\n';
         return 2;
+    case ParseResult::Run:
+        break;
     }
-    return run(parsed.request);
+    removeTemporariesOnSignals();
+    const Request& r = parsed.request;
+    if (r.outputDir.empty())
+        return run(r, {});
+    int worst = 0;
+    for (const std::string& input : r.inputs) {
+        Request one = r;
+        one.input = input;
+        one.output = r.outputDir + "/" + pageNameFor(input);
+        worst = std::max(worst, run(one, input + " -> " + one.output + ": "));
+    }
+    return worst;
 }

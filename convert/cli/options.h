@@ -1,4 +1,5 @@
-// The command line of pagewright-convert: which converter, and every argument of its call.
+// The command line of pagewright-convert: which converter, its files and every argument of its
+// call, checked against what the program's own controls offer.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,12 @@ enum class Converter { Text, Template, Code, List, Table };
 
 struct Request {
     Converter converter = Converter::Text;
+    // One conversion: input (empty when the converter reads none; "-" standard input) and output
+    // ("-" standard output). With an output folder, every name in inputs is converted into it.
     std::string input;
     std::string output;
+    std::vector<std::string> inputs;
+    std::string outputDir;
     // Text and template pages.
     std::string title;
     std::string header;
@@ -46,13 +51,15 @@ struct Request {
 };
 
 struct ParseResult {
-    bool ok = false;
-    bool help = false;
-    std::string error; // what is wrong, when not ok
+    enum Kind { Run, Help, Version, Wrong } kind = Wrong;
+    std::string text; // Help: the usage to print; Wrong: what is wrong
     Request request;
 };
 
 ParseResult parseArguments(const std::vector<std::string>& arguments);
-std::string usageText();
+
+// The name a converted input gets in an output folder: its file name with the last extension
+// replaced by ".htm" (notes.txt gives notes.htm).
+std::string pageNameFor(const std::string& input);
 
 } // namespace pagewright

@@ -1,34 +1,21 @@
 // The table-properties dialog and the two buttons that open it, through the scripted seam.
-#include "ScriptedPlatform.h"
-#include "TestWindow.h"
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyBorderEtc.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-
-#include <memory>
 
 using namespace pagewright;
 
 namespace
 {
 
-frmSpecifyBorderEtc* Border(QDialog& dialog)
-{
-    auto* border = qobject_cast<frmSpecifyBorderEtc*>(&dialog);
-    if (border == nullptr)
-        QTest::qFail("Not the table-properties dialog", __FILE__, __LINE__);
-    return border;
-}
-
 using Values = QList<int>; // width, in pixels, border, padding, spacing
+const Values kStart{-1, 1, 1, 4, 4};
 
 } // namespace
 
@@ -37,36 +24,16 @@ class tst_TableProperties : public WindowTestCase
     Q_OBJECT
 
 private:
-    Values Stored(int index)
+    Values Stored(int t)
     {
-        frmMain& w = t->w();
-        return {w.TableWidth[index], w.WidthInPixels[index], w.TableBorder[index], w.TableCellPadding[index],
-                w.TableCellSpacing[index]};
+        const TableProperties p = this->t->w().TablePropertiesAt(t);
+        return {p.width, p.widthInPixels, p.border, p.cellPadding, p.cellSpacing};
     }
-
-    // Opens the dialog of a table index, fills its boxes, then presses Accept once and, when a
-    // message is expected, Cancel after it.
-    void Run(int tableIndex, const QStringList& boxes, bool percent, const QString& message)
+    void Open(int tableIndex, std::function<void(frmSpecifyBorderEtc&)> act)
     {
-        t->seam().expectDialog("frmSpecifyBorderEtc", [&](QDialog& dialog) {
-            frmSpecifyBorderEtc* d = Border(dialog);
-            const QList<QLineEdit*> edits = {d->txbWidth, d->txbBorder, d->txbCellPadding, d->txbCellSpacing};
-            for (int i = 0; i < 4; ++i)
-                edits[i]->setText(boxes[i]);
-            (percent ? d->optPercent : d->optPixels)->click();
-            if (!message.isEmpty())
-                t->seam().expectMessage("Inadmissible input", message, MsgIcon::None);
-            d->cmdAccept->click();
-            if (!message.isEmpty()) {
-                QVERIFY2(d->isVisible(), "the dialog stays open after a refusal");
-                QVERIFY(!d->Accepted);
-                // The user's text stays in place, trimmed.
-                for (int i = 0; i < 4; ++i)
-                    QCOMPARE(edits[i]->text(), boxes[i].trimmed());
-                d->cmdCancel->click();
-            }
-        });
-        t->button(Indexed("cmdSpecifyBorder", tableIndex))->click();
+        t->showTab(tableIndex == 0 ? 4 : 5);
+        t->seam().expectDialog<frmSpecifyBorderEtc>(std::move(act));
+        t->w().cmdSpecifyBorder[tableIndex]->click();
     }
 
 private slots:
@@ -77,33 +44,13 @@ private slots:
         QTest::addColumn<bool>("percent");
         QTest::addColumn<QString>("message");
         QTest::addColumn<Values>("stored");
-        const Values start{-1, 1, 1, 4, 4};
-        QTest::newRow("all empty, percent")
-            << 0 << QStringList{"", "", "", ""} << true << "" << Values{-1, 0, -1, -1, -1};
-        QTest::newRow("all empty, pixels (creator)")
-            << 1 << QStringList{"", "", "", ""} << false << "" << Values{-1, 1, -1, -1, -1};
-        QTest::newRow("4 percent") << 0 << QStringList{"4", "", "", ""} << true
-                                   << " Width in percent must be in the range 5 through 100." << start;
-        QTest::newRow("49 pixels") << 0 << QStringList{"49", "", "", ""} << false
-                                   << " Width in pixels must be in the range 50 through 1000." << start;
-        QTest::newRow("1000 pixels, blanks trimmed")
-            << 1 << QStringList{" 1000 ", " 2", "3 ", "0"} << false << "" << Values{1000, 1, 2, 3, 0};
-        QTest::newRow("100 percent") << 0 << QStringList{"100", "1", "4", "4"} << true << ""
-                                     << Values{100, 0, 1, 4, 4};
-        QTest::newRow("letters as border are 0")
-            << 0 << QStringList{"", "none", "", ""} << false << "" << Values{-1, 1, 0, -1, -1};
-        QTest::newRow("letters as width are refused")
-            << 0 << QStringList{"wide", "", "", ""} << false
-            << " Width in pixels must be in the range 50 through 1000." << start;
-        QTest::newRow("border 100.4") << 0 << QStringList{"", "100.4", "", ""} << false
-                                      << " Border in pixels must be in the range 0 through 100." << start;
-        QTest::newRow("halves to even")
-            << 0 << QStringList{"", "99.5", "50.5", "2.5"} << false << "" << Values{-1, 1, 100, 50, 2};
-        QTest::newRow("first bad box only")
-            << 0 << QStringList{"", "", "101", "-1"} << false
-            << " Cellpadding in pixels must be in the range 0 through 100." << start;
-        QTest::newRow("spacing") << 1 << QStringList{"", "", "", "200"} << false
-                                 << " Cell spacing in pixels must be in the range 0 through 100." << start;
+        Row("all empty, percent", 0, QStringList{"", "", "", ""}, true, "", Values{-1, 0, -1, -1, -1});
+        Row("creator: trimmed, halves to even", 1, QStringList{" 1000 ", " 2.5", "3 ", "0"}, false, "",
+            Values{1000, 1, 2, 3, 0});
+        Row("4 percent", 0, QStringList{"4", "", "", ""}, true,
+            " Width in percent must be in the range 5 through 100.", kStart);
+        Row("creator: first bad box only", 1, QStringList{"", "", "101", "-1"}, false,
+            " Cellpadding in pixels must be in the range 0 through 100.", kStart);
     }
 
     void acceptStoresOrRefuses()
@@ -113,98 +60,95 @@ private slots:
         QFETCH(bool, percent);
         QFETCH(QString, message);
         QFETCH(Values, stored);
-        t->showTab(tableIndex == 0 ? 4 : 5);
-        Run(tableIndex, boxes, percent, message);
+        const int slot = tableIndex == 0 ? DataTableSlot : TableCreatorSlot;
+        t->w().Label2[slot]->setText("HTML written for a table with 1 row and 1 column.");
+        Open(tableIndex, [&](frmSpecifyBorderEtc& d) {
+            const QList<QLineEdit*> edits = {d.txbWidth, d.txbBorder, d.txbCellPadding, d.txbCellSpacing};
+            for (int i = 0; i < 4; ++i)
+                edits[i]->setText(boxes[i]);
+            (percent ? d.optPercent : d.optPixels)->click();
+            if (!message.isEmpty())
+                t->seam().expectMessage("Inadmissible input", message, MsgIcon::None);
+            d.cmdAccept->click();
+            if (message.isEmpty())
+                return;
+            QVERIFY2(d.isVisible(), "the dialog stays open after a refusal");
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(edits[i]->text(), boxes[i].trimmed());
+            d.cmdCancel->click();
+        });
         QCOMPARE(Stored(tableIndex), stored);
-        // The other table keeps its start values.
-        QCOMPARE(Stored(1 - tableIndex), (Values{-1, 1, 1, 4, 4}));
+        QCOMPARE(Stored(1 - tableIndex), kStart);
+        QCOMPARE(t->w().Label2[slot]->text().isEmpty(), message.isEmpty());
     }
 
     void reopeningShowsTheStoredValues()
     {
-        t->showTab(4);
-        Run(0, {"300", "", "7", ""}, false, {});
-        t->seam().expectDialog("frmSpecifyBorderEtc", [](QDialog& dialog) {
-            frmSpecifyBorderEtc* d = Border(dialog);
-            QCOMPARE(d->txbWidth->text(), QStringLiteral("300"));
-            QVERIFY(d->optPixels->isChecked());
-            QCOMPARE(d->txbBorder->text(), QString());
-            QCOMPARE(d->txbCellPadding->text(), QStringLiteral("7"));
-            d->cmdCancel->click();
+        Open(0, [](frmSpecifyBorderEtc& d) {
+            d.txbWidth->setText("300");
+            d.txbBorder->clear();
+            d.txbCellPadding->setText("7");
+            d.cmdAccept->click();
         });
-        t->button("cmdSpecifyBorder_0")->click();
-        // The Table Creator's values fill the same dialog afresh.
-        t->w().WidthInPixels[1] = 0;
-        t->w().TableWidth[1] = 80;
-        t->showTab(5);
-        t->seam().expectDialog("frmSpecifyBorderEtc", [](QDialog& dialog) {
-            frmSpecifyBorderEtc* d = Border(dialog);
-            QCOMPARE(d->txbWidth->text(), QStringLiteral("80"));
-            QVERIFY(d->optPercent->isChecked());
-            QCOMPARE(d->txbBorder->text(), QStringLiteral("1"));
-            QCOMPARE(d->txbCellSpacing->text(), QStringLiteral("4"));
-            d->cmdCancel->click();
+        Open(0, [](frmSpecifyBorderEtc& d) {
+            QCOMPARE(d.Texts().width, QStringLiteral("300"));
+            QVERIFY(!d.Texts().percent);
+            QCOMPARE(d.Texts().border, QString());
+            QCOMPARE(d.Texts().cellPadding, QStringLiteral("7"));
+            d.cmdCancel->click();
         });
-        t->button("cmdSpecifyBorder_1")->click();
+        t->w().SetTablePropertiesAt(1, {80, 0, 1, 4, 4});
+        Open(1, [](frmSpecifyBorderEtc& d) { // the Table Creator's values fill the same dialog afresh
+            QCOMPARE(d.Texts().width, QStringLiteral("80"));
+            QVERIFY(d.optPercent->isChecked());
+            QCOMPARE(d.Texts().border, QStringLiteral("1"));
+            d.cmdCancel->click();
+        });
     }
 
     void cancelChangesNothingAndReturnsToTheTabs_data()
     {
         QTest::addColumn<bool>("byFrame");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("closed by the frame") << true;
+        Row("Cancel", false);
+        Row("closed by the frame", true);
     }
 
     void cancelChangesNothingAndReturnsToTheTabs()
     {
         QFETCH(bool, byFrame);
-        t->showTab(4);
-        t->w().show();
-        t->label("Label2_3")->setText("HTML written for a table with 1 row and 1 column.");
-        t->seam().expectDialog("frmSpecifyBorderEtc", [byFrame](QDialog& dialog) {
-            frmSpecifyBorderEtc* d = Border(dialog);
-            d->txbWidth->setText("75");
-            d->optPercent->click();
-            d->txbBorder->setText("");
+        t->w().Label2[DataTableSlot]->setText("HTML written for a table with 1 row and 1 column.");
+        t->w().cmdSpecifyBorder[0]->setFocus();
+        Open(0, [byFrame](frmSpecifyBorderEtc& d) {
+            d.txbWidth->setText("75");
+            d.optPercent->click();
             if (byFrame)
-                d->close();
+                d.close();
             else
-                d->cmdCancel->click();
+                d.cmdCancel->click();
         });
-        t->button("cmdSpecifyBorder_0")->setFocus();
-        t->button("cmdSpecifyBorder_0")->click();
-        QCOMPARE(Stored(0), (Values{-1, 1, 1, 4, 4}));
-        QCOMPARE(t->label("Label2_3")->text(),
+        QCOMPARE(Stored(0), kStart);
+        QCOMPARE(t->w().Label2[DataTableSlot]->text(),
                  QStringLiteral("HTML written for a table with 1 row and 1 column."));
-        QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->w().SSTab1->tabBar()));
+        QCOMPARE(t->w().focusWidget(), t->w().SSTab1->tabBar());
     }
 
-    void acceptingClearsTheResultLine()
-    {
-        t->showTab(4);
-        t->label("Label2_3")->setText("HTML written for a table with 1 row and 1 column.");
-        t->w().OutputReady[DataTableSlot] = true;
-        Run(0, {"", "2", "", ""}, false, {});
-        QCOMPARE(t->label("Label2_3")->text(), QString());
-        QVERIFY(!t->w().OutputReady[DataTableSlot]);
-    }
+    void focusAndEnter_data() { EnterKeyRows(); }
 
-    void focusRules()
+    void focusAndEnter()
     {
-        t->seam().expectDialog("frmSpecifyBorderEtc", [](QDialog& dialog) {
-            frmSpecifyBorderEtc* d = Border(dialog);
-            QCOMPARE(d->windowTitle(), QStringLiteral("Specify width, border, cell padding and spacing"));
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            d->txbCellPadding->setFocus();
-            QTest::keyClick(d->txbCellPadding, Qt::Key_Return);
-            QVERIFY2(d->isVisible(), "Enter does not accept");
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdAccept));
-            d->optPercent->click();
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            d->cmdCancel->click();
+        QFETCH(int, key);
+        Open(0, [key](frmSpecifyBorderEtc& d) {
+            QCOMPARE(d.focusWidget(), d.cmdCancel);
+            d.optPercent->click();
+            QCOMPARE(d.focusWidget(), d.cmdCancel);
+            d.txbCellPadding->setText("9");
+            PressEnter(d.txbCellPadding, key);
+            QVERIFY2(d.isVisible(), "Enter in a box does not accept");
+            QCOMPARE(d.focusWidget(), d.cmdAccept);
+            PressEnter(d.cmdAccept, key);
+            QVERIFY(!d.isVisible());
         });
-        t->showTab(4);
-        t->button("cmdSpecifyBorder_0")->click();
+        QCOMPARE(Stored(0), (Values{-1, 0, 1, 9, 4}));
     }
 };
 

@@ -1,21 +1,17 @@
-// The viewer, the how-to-view choice and the size limit, driven through the main window.
-#include "ScriptedPlatform.h"
-#include "TestWindow.h"
+// The view buttons: the size limit, the refusals, the "How to view output file?" choice and the
+// viewer with its copy button, driven through the main window.
 #include "WindowTestCase.h"
-#include "dialogs/frmHowToView.h"
 #include "dialogs/frmView.h"
 #include "rules/ProgramText.h"
+#include "rules/ViewRules.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include <memory>
 
 using namespace pagewright;
 
@@ -24,19 +20,17 @@ class tst_Viewer : public WindowTestCase
     Q_OBJECT
 
 private:
-    static std::function<void(QDialog&)> AsCode()
-    {
-        return [](QDialog& d) { d.findChild<QPushButton*>("cmdAsHTMLCode")->click(); };
-    }
+    frmView* view() { return t->w().Viewer(); }
+    QString shown() { return view()->txbText1->toPlainText(); }
 
 private slots:
     void inputSizeLimit_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("associatedProgramOpens");
-        QTest::newRow("40960 bytes are shown") << 40960 << false;
-        QTest::newRow("40961 bytes go to the associated program") << 40961 << true;
-        QTest::newRow("40961 bytes, no associated program") << 40961 << false;
+        Row("40960 bytes are shown", 40960, false);
+        Row("40961 bytes go to the associated program", 40961, true);
+        Row("40961 bytes, no associated program", 40961, false);
     }
 
     void inputSizeLimit()
@@ -44,166 +38,157 @@ private slots:
         QFETCH(int, size);
         QFETCH(bool, associatedProgramOpens);
         const QString name = t->writeFile("big.txt", QByteArray(size, 'a'));
-        t->box("txbInputFile_0")->setText(name);
-        if (size > 40960) {
+        t->w().txbInputFile[TextSlot]->setText(name);
+        if (size > 40960)
             t->seam().expectOpen(QUrl::fromLocalFile(name), associatedProgramOpens);
-            if (!associatedProgramOpens)
-                t->seam().expectMessage("File too large",
-                                        "The size of " + name +
-                                            " is 40 KB.\r\nThis file is too large to display here.\r\n"
-                                            "Please use a program such as WordPad to view this file.",
-                                        MsgIcon::Exclamation);
-        }
-        QTest::mouseClick(t->button("cmdViewInputFile_0"), Qt::LeftButton);
-        frmView* view = t->w().Viewer();
-        QCOMPARE(view->isVisible(), size <= 40960);
+        if (size > 40960 && !associatedProgramOpens)
+            t->seam().expectMessage("File too large",
+                                    "The size of " + name +
+                                        " is 40 KB.\r\nThis file is too large to display here.\r\n"
+                                        "Please use a program such as WordPad to view this file.",
+                                    MsgIcon::Exclamation);
+        t->w().cmdViewInputFile[TextSlot]->click();
+        QCOMPARE(view()->isVisible(), size <= 40960);
         if (size <= 40960) {
-            QCOMPARE(view->windowTitle(), "Viewing input file " + name);
-            QCOMPARE(view->txbText1->toPlainText().size(), size);
+            QCOMPARE(view()->windowTitle(), "Viewing input file " + name);
+            QCOMPARE(shown(), QString(size, 'a'));
         }
     }
 
-    void outputSizeLimit()
+    void outputChoices_data()
     {
-        const QString name = t->writeFile("big.htm", QByteArray(40961, 'b'));
-        t->box("txbOutputFile_0")->setText(name);
-        t->seam().expectDialog("frmHowToView", AsCode());
-        t->seam().expectMessage(GetText(TooLargeTitle),
-                                GetText(TooLargeIntro) + " " + name + " is 40 KB.\r\n" +
-                                    GetText(TooLargeLine2) + "\r\n" + GetText(TooLargeLine3a) + " " +
-                                    GetText(TooLargeLine3b),
-                                MsgIcon::Exclamation);
-        t->w().cmdViewOutputFile_Click(TextSlot);
-        QVERIFY(!t->w().Viewer()->isVisible());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("opened"); // -1: no request to open
+        Row("as HTML code", "cmdAsHTMLCode", 100, -1);
+        Row("as HTML code, too large", "cmdAsHTMLCode", 40961, -1);
+        Row("in the browser", "cmdInBrowser", 40961, 1);
+        Row("in no browser", "cmdInBrowser", 100, 0);
+        Row("not now", "cmdNotNow", 100, -1);
     }
 
-    void missingAndWrongFiles()
+    void outputChoices()
     {
-        t->box("txbInputFile_0")->setText(t->path("missing.txt"));
-        t->seam().expectMessage("Error", "No such file or directory", MsgIcon::Exclamation);
-        t->w().cmdViewInputFile_Click(TextSlot);
-
-        t->box("txbInputFile_3")->setText(t->path("data.csv"));
-        t->seam().expectMessage("Invalid file extension", "Input file must have file extension \"txt\".",
-                                MsgIcon::Exclamation);
-        t->w().cmdViewInputFile_Click(DataTableSlot);
-
-        t->box("txbOutputFile_5")->setText(t->path("page.txt"));
-        t->seam().expectMessage("Invalid file extension",
-                                "Output file must have file extension \"htm\" or \"html\".",
-                                MsgIcon::Exclamation);
-        t->w().cmdViewOutputFile_Click(TemplateSlot);
-
-        t->box("txbCustomFooterFile_0")->setText(t->path("foot.htm"));
-        t->seam().expectMessage("Error", "Cannot display footer file!", MsgIcon::Exclamation);
-        t->w().cmdViewFooterFile_Click(0);
-
-        t->box("txbOutputFile_0")->setText(t->path("gone.htm"));
-        t->seam().expectDialog("frmHowToView", AsCode());
-        t->seam().expectMessage("Error", "No such file or directory", MsgIcon::Exclamation);
-        t->w().cmdViewOutputFile_Click(TextSlot);
+        QFETCH(QString, button);
+        QFETCH(int, size);
+        QFETCH(int, opened);
+        const QString name = t->writeFile("page.htm", QByteArray(size, 'b'));
+        t->w().txbOutputFile[TextSlot]->setText(name);
+        t->w().OutputReady[TextSlot] = true; // as after a run
+        t->w().UpdateButtons();
+        t->seam().expectDialog<frmHowToView>([button](frmHowToView& d) {
+            FIND(QPushButton, choice, d, button);
+            choice->setFocus(); // Enter presses the focused choice
+            QTest::keyClick(choice, Qt::Key_Return);
+        });
+        if (opened >= 0)
+            t->seam().expectOpen(QUrl::fromLocalFile(name), opened == 1);
+        if (opened == 0)
+            t->seam().expectMessage(
+                "Error", "Error opening file " + name + ".\r\nPerhaps the file extension is incorrect.",
+                MsgIcon::Exclamation);
+        const bool tooLarge = button == "cmdAsHTMLCode" && size > 40960;
+        if (tooLarge)
+            t->seam().expectMessage(GetText(TooLargeTitle), OutputTooLargeMessage(name, size),
+                                    MsgIcon::Exclamation);
+        t->w().cmdViewOutputFile[TextSlot]->click();
+        QCOMPARE(view()->isVisible(), button == "cmdAsHTMLCode" && !tooLarge);
+        if (view()->isVisible())
+            QCOMPARE(view()->windowTitle(), "Viewing output file " + name);
     }
 
-    void blankListInputSkipsTheSizeTest()
+    void refusals_data()
     {
-        t->showTab(3);
-        t->find<QRadioButton>("optBlankList")->click();
-        t->box("txbInputFile_2")->setText(t->path("list.txt"));
-        t->seam().expectMessage("Error", "Cannot display input file!", MsgIcon::Exclamation);
-        t->w().cmdViewInputFile_Click(ListSlot);
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("file"); // in the test folder; a name ending in / is a folder
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        Row("missing input", "cmdViewInputFile_0", "txbInputFile_0", "missing.txt", "Error",
+            "No such file or directory");
+        Row("input not .txt", "cmdViewInputFile_3", "txbInputFile_3", "data.csv", "Invalid file extension",
+            "Input file must have file extension \"txt\".");
+        Row("output not .htm", "cmdViewOutputFile_0", "txbOutputFile_0", "page.txt", "Invalid file extension",
+            "Output file must have file extension \"htm\" or \"html\".");
+        Row("missing footer", "cmdViewFooterFile_0", "txbCustomFooterFile_0", "foot.htm", "Error",
+            "Cannot display footer file!");
+        Row("header that is a folder", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "head.htm/", "Error",
+            "Cannot display header file!");
+        Row("empty header", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "empty.htm", "",
+            ""); // the empty-file message
     }
 
-    void emptyFileIsNotShown()
+    void refusals()
     {
-        t->box("txbCustomHeaderFile_0")->setText(t->writeFile("empty.htm", QByteArray()));
-        t->seam().expectMessage(GetText(EmptyFileTitle), GetText(EmptyFileText), MsgIcon::Exclamation);
-        t->w().cmdViewHeaderFile_Click(0);
-        QVERIFY(!t->w().Viewer()->isVisible());
+        QFETCH(QString, button);
+        QFETCH(QString, box);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        FIND(QPushButton, viewButton, t->w(), button);
+        FIND(QLineEdit, edit, t->w(), box);
+        QString name = t->path(file);
+        if (file.endsWith('/'))
+            QVERIFY(QDir().mkpath(name.chopped(1)));
+        if (file == "empty.htm")
+            t->writeFile(file, {});
+        edit->setText(name.endsWith('/') ? name.chopped(1) : name);
+        if (message.isEmpty())
+            t->seam().expectMessage(GetText(EmptyFileTitle), GetText(EmptyFileText), MsgIcon::Exclamation);
+        else
+            t->seam().expectMessage(title, message, MsgIcon::Exclamation);
+        emit viewButton->clicked(); // whether or not the tab's state enables it
+        QVERIFY(!view()->isVisible());
     }
 
-    void headerOfAnySizeIsShownAsInputFile()
+    void sideFilesOfAnySizeAreShown()
     {
         const QString name = t->writeFile("head.htm", QByteArray(50000, 'h'));
         t->showTab(0);
-        t->box("txbCustomHeaderFile_1")->setText(name);
-        t->w().cmdViewHeaderFile_Click(1);
-        QCOMPARE(t->w().Viewer()->windowTitle(), "Viewing input file " + name);
-        QCOMPARE(t->w().Viewer()->txbText1->toPlainText().size(), 50000);
+        t->w().txbCustomHeaderFile[1]->setText(name);
+        t->w().cmdViewHeaderFile[1]->click();
+        QCOMPARE(view()->windowTitle(), "Viewing input file " + name);
+        QCOMPARE(shown().size(), 50000);
     }
 
-    void textIsUtf8OrWindows1252_data()
+    void textNotInUtf8IsReadAsWindows1252()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("utf-8") << QByteArray("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC")
-                               << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
-        QTest::newRow("windows-1252")
-            << QByteArray("gr\xFC\xDF \x80") << QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+        t->w().txbInputFile[TextSlot]->setText(t->writeFile("text.txt", "gr\xFC\xDF \x80"));
+        t->w().cmdViewInputFile[TextSlot]->click();
+        QCOMPARE(shown(), QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"));
     }
 
-    void textIsUtf8OrWindows1252()
+    void copyCloseAndReload()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, shown);
-        t->box("txbInputFile_0")->setText(t->writeFile("text.txt", bytes));
-        t->w().cmdViewInputFile_Click(TextSlot);
-        QCOMPARE(t->w().Viewer()->txbText1->toPlainText(), shown);
-    }
-
-    void copyButtonAndClipboard()
-    {
-        t->box("txbInputFile_0")->setText(t->writeFile("copy.txt", "first line\nsecond line\n"));
-        t->w().cmdViewInputFile_Click(TextSlot);
-        frmView* view = t->w().Viewer();
-        QCOMPARE(view->cmdCopyToClipboard->text(), QStringLiteral("Copy to clipboard"));
-        const int plainWidth = view->cmdCopyToClipboard->width();
-
-        QTextCursor cursor = view->txbText1->textCursor();
+        const QString name = t->writeFile("copy.txt", "first line\nsecond line\n");
+        t->w().txbInputFile[TextSlot]->setText(name);
+        t->w().cmdViewInputFile[TextSlot]->click();
+        QPushButton* copy = view()->cmdCopyToClipboard;
+        QTextCursor cursor = view()->txbText1->textCursor();
         cursor.setPosition(0);
         cursor.setPosition(15, QTextCursor::KeepAnchor);
-        view->txbText1->setTextCursor(cursor);
-        QTest::mouseRelease(view->txbText1->viewport(), Qt::LeftButton);
-        QCOMPARE(view->cmdCopyToClipboard->text(), QStringLiteral("Copy selected text to clipboard"));
-        QVERIFY(view->cmdCopyToClipboard->width() > plainWidth);
-
-        view->cmdCopyToClipboard->click();
+        view()->txbText1->setTextCursor(cursor);
+        QTest::mouseRelease(view()->txbText1->viewport(), Qt::LeftButton);
+        QCOMPARE(copy->text(), QStringLiteral("Copy selected text to clipboard"));
+        QTest::keyClick(copy, Qt::Key_Enter, Qt::KeypadModifier); // Enter presses a focused button
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nseco"));
-        QCOMPARE(view->cmdCopyToClipboard->text(), QStringLiteral("Copy to clipboard"));
-        QCOMPARE(view->cmdCopyToClipboard->width(), plainWidth);
-
+        QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
         cursor.clearSelection();
-        view->txbText1->setTextCursor(cursor);
-        view->cmdCopyToClipboard->click();
+        view()->txbText1->setTextCursor(cursor);
+        copy->click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nsecond line\n"));
 
-        view->cmdClose->click();
-        QVERIFY(!view->isVisible());
-    }
-
-    void reloadsWhenActivatedAgain()
-    {
-        const QString name = t->writeFile("live.txt", "before\n");
-        t->box("txbInputFile_0")->setText(name);
-        t->w().cmdViewInputFile_Click(TextSlot);
-        frmView* view = t->w().Viewer();
-        QCOMPARE(view->txbText1->toPlainText(), QStringLiteral("before\n"));
-        t->writeFile("live.txt", "after\n");
+        // Becoming the active window again reloads the file.
+        t->writeFile("copy.txt", "after\n");
         QEvent deactivate(QEvent::WindowDeactivate);
-        QApplication::sendEvent(view, &deactivate);
         QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(view, &activate);
-        QApplication::sendEvent(view, &activate);
-        QCOMPARE(view->txbText1->toPlainText(), QStringLiteral("after\n"));
-    }
+        QApplication::sendEvent(view(), &deactivate);
+        QApplication::sendEvent(view(), &activate);
+        QApplication::sendEvent(view(), &activate);
+        QCOMPARE(shown(), QStringLiteral("after\n"));
 
-    void viewerKeepsItsMinimumSize()
-    {
-        t->box("txbInputFile_0")->setText(t->writeFile("a.txt", "a\n"));
-        t->w().cmdViewInputFile_Click(TextSlot);
-        frmView* view = t->w().Viewer();
-        view->resize(10, 10);
-        QVERIFY(view->width() >= 8000 * view->logicalDpiX() / 1440 - 1);
-        QVERIFY(view->height() >= 2000 * view->logicalDpiY() / 1440 - 1);
+        QTest::keyClick(view()->cmdClose, Qt::Key_Return);
+        QVERIFY(!view()->isVisible());
     }
 };
 

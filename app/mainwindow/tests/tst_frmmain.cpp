@@ -1,20 +1,20 @@
-// The main window's start-up, enabling rules, file choosers, Clear, Quit and the settings file.
-#include "ScriptedPlatform.h"
-#include "TestWindow.h"
+// The main window's shell: which handler each control reaches, the enabling and focus rules,
+// Enter on buttons and in boxes, tooltips, the file choosers, Clear, Quit and the
+// settings file.
 #include "WindowTestCase.h"
+#include "rules/Settings.h"
+#include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-
-#include <memory>
+#include <QTextDocument>
 
 using namespace pagewright;
 
@@ -23,362 +23,392 @@ class tst_frmMain : public WindowTestCase
     Q_OBJECT
 
 private:
+    QWidget* focus() { return t->w().focusWidget(); }
+    QWidget* tabBar() { return t->w().SSTab1->tabBar(); }
+
 private slots:
-    void startUpState()
+    void editsClearTheResult_data()
     {
-        frmMain& w = t->w();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Pagewright 8.42"));
-        QVERIFY(w.blnStartupCompleted);
-        QCOMPARE(w.SSTab1->currentIndex(), 1);
-        QCOMPARE(w.SSTab1->tabText(0), QStringLiteral("HTML Template"));
-        QCOMPARE(w.SSTab1->tabText(5), QStringLiteral("Table Creator"));
-        QCOMPARE(w.GetIndex(), int(TextSlot));
-        QCOMPARE(w.ViewLimitKB, 40);
-        for (int s = 0; s < kSlotCount; ++s) {
-            QCOMPARE(t->label(Indexed("Label2", s))->text(), QString());
-            QCOMPARE(t->box(Indexed("txbOutputFile", s))->text(), QString());
-            QVERIFY(!w.OutputReady[s]);
-        }
-        QVERIFY(!t->button("cmdPerformOperation_0")->isEnabled());
-        QVERIFY(!t->button("cmdViewInputFile_0")->isEnabled());
-        QVERIFY(!t->button("cmdViewOutputFile_0")->isEnabled());
-        QCOMPARE(t->button("cmdPerformOperation_0")->text(),
-                 QStringLiteral("Convert input text file to output HTML file"));
-        QCOMPARE(t->button("cmdPerformOperation_5")->text(), QStringLiteral("Create HTML template"));
-        QCOMPARE(t->button("cmdSpecifyOutputFile_5")->toolTip(),
-                 QStringLiteral("Specify the file in which to save the HTML template."));
-        QCOMPARE(t->button("Clear_1")->toolTip(), QStringLiteral("Clear all text boxes"));
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(t->label(Indexed("lblTextHex", i))->text(), QStringLiteral("#000000"));
-            QCOMPARE(t->label(Indexed("lblBackgroundHex", i))->text(), QStringLiteral("#FFFFFF"));
-            QVERIFY(!t->find<QCheckBox>(Indexed("chkUseSpecifiedColors", i))->isChecked());
-            QVERIFY(!t->button(Indexed("cmdSpecifyColors", i))->isEnabled());
-            QVERIFY(!t->label(Indexed("lblTextHex", i))->isEnabled());
-        }
-        QCOMPARE(w.TextColors[3], 0);
-        QCOMPARE(w.BackColors[3], 0xFFFFFF);
-        QCOMPARE(w.TableWidth[1], int16_t(-1));
-        QCOMPARE(w.TableCellSpacing[0], int16_t(4));
-        QVERIFY(t->label("lblDocumentation_1")->text().endsWith("/guide/text-to-html.htm"));
-        QVERIFY(t->label("lblDocumentation_1")->text().startsWith("file:///"));
-        QVERIFY(w.findChild<QLabel*>("lblUserGuide_5") == nullptr);
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("control");
+        const char* const controls[] = {
+            "txbTitle txbOutputFile_5 txbCustomFooterFile_1",
+            "txbInputFile_0 txbCustomHeaderFile_0 chkUseSpecifiedColors_2", "cboMarginSpaces cboTabSpaces",
+            "cboOrderedList cboUnorderedList cboItemSeparator chkAddHTMLWrapper2 chkCenterList "
+            "optOrderedList "
+            "optBlankList txbNumberOfItems txbStartNumber",
+            "cboSeparatorChar cboSeparatorCharText cboPaddingSpaces chkAddHTMLWrapper3 chkCenterText3 "
+            "chkCenterTable3 chkUseSpecifiedColors_0"};
+        for (int tab = 0; tab < 5; ++tab)
+            for (const QString& control : QString::fromLatin1(controls[tab]).split(' '))
+                Row(qPrintable(control), tab, control);
     }
 
-    void startUpLists_data()
+    void editsClearTheResult()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("items");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("margin") << "cboMarginSpaces"
-                                << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8"} << 4;
-        QTest::newRow("tab") << "cboTabSpaces" << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << 3;
-        QTest::newRow("ordered") << "cboOrderedList" << QStringList{"unspecified", "1,2,3", "i,ii,iii",
-                                                                    "I, II, III",  "a,b,c", "A,B,C"}
-                                 << 1;
-        QTest::newRow("bullets") << "cboUnorderedList"
-                                 << QStringList{"unspecified", "disc", "circle", "square"} << 1;
-        QTest::newRow("item separator") << "cboItemSeparator"
-                                        << QStringList{"End-of-line (CR/LF)", "Blank line",
-                                                       "Initial numeral (e.g. 12.)", "Initial asterisk (*)"}
-                                        << 0;
-        QTest::newRow("separator char")
-            << "cboSeparatorChar" << QStringList{"comma (44)", "semicolon (59)", "space (32)", "tab (9)"}
-            << 0;
-        QTest::newRow("padding") << "cboPaddingSpaces" << QStringList{"0", "1", "2", "3",  "4",  "5", "6",
-                                                                      "7", "8", "9", "10", "11", "12"}
-                                 << 2;
-        QStringList sizes;
-        for (int n = 1; n <= 20; ++n)
-            sizes << QString::number(n);
-        QTest::newRow("rows") << "cboNumberOfRows" << sizes << 5;
-        QTest::newRow("columns") << "cboNumberOfColumns" << sizes << 5;
+        QFETCH(int, tab);
+        QFETCH(QString, control);
+        t->showTab(tab);
+        const int slot = SlotOfTab(tab);
+        t->w().OutputReady[slot] = true;
+        t->w().Label2[slot]->setText("Conversion successful.");
+        FIND(QWidget, w, t->w(), control);
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            button->click();
+        else if (auto* box = qobject_cast<QLineEdit*>(w))
+            box->insert("x");
+        QCOMPARE(t->w().Label2[slot]->text(), QString());
+        QVERIFY(!t->w().OutputReady[slot]);
     }
 
-    void startUpLists()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, items);
-        QFETCH(int, selected);
-        auto* list = t->find<QComboBox>(name);
-        QVERIFY(list != nullptr);
-        QStringList actual;
-        for (int i = 0; i < list->count(); ++i)
-            actual << list->itemText(i);
-        QCOMPARE(actual, items);
-        QCOMPARE(list->currentIndex(), selected);
-    }
-
-    void startUpListOptions()
-    {
-        QVERIFY(t->find<QRadioButton>("optUnorderedList")->isChecked());
-        QVERIFY(t->find<QRadioButton>("optReadListData")->isChecked());
-        QCOMPARE(t->box("txbStartNumber")->text(), QStringLiteral("1"));
-        QVERIFY(t->find<QComboBox>("cboSeparatorChar")->isEditable());
-        const QList<int> codes{44, 59, 32, 9};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(t->find<QComboBox>("cboSeparatorChar")->itemData(i).toInt(), codes[i]);
-    }
-
-    void performEnabling_data()
+    void performAndViewFollowTheBoxes_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("text: both full") << 1 << "/d/notes.txt"
-                                         << "/d/notes.htm" << true;
-        QTest::newRow("text: html upper case") << 1 << "/d/notes.txt"
-                                               << "/d/x.HTML" << true;
-        QTest::newRow("text: trailing blank") << 1 << "/d/notes.txt"
-                                              << "/d/x.HTML " << false;
-        QTest::newRow("text: no dot") << 1 << "/d/notes.txt"
-                                      << "/d/xhtm" << true;
-        QTest::newRow("text: relative input") << 1 << "notes.txt"
-                                              << "/d/x.htm" << false;
-        QTest::newRow("text: root only") << 1 << "/d/a.txt"
-                                         << "/" << false;
-        QTest::newRow("template: output only") << 0 << ""
-                                               << "/d/page.htm" << true;
-        QTest::newRow("template: relative") << 0 << ""
-                                            << "page.htm" << false;
-        QTest::newRow("code: any input") << 2 << "/d/main.cpp"
-                                         << "/d/main.htm" << true;
-        QTest::newRow("list: read needs input") << 3 << ""
-                                                << "/d/list.htm" << false;
-        QTest::newRow("list: read with input") << 3 << "/d/l.txt"
-                                               << "list.htm" << true;
-        QTest::newRow("table: both") << 4 << "/d/t.txt"
-                                     << "/d/t.htm" << true;
-        QTest::newRow("creator: output") << 5 << ""
-                                         << "/d/grid.html" << true;
+        QTest::addColumn<QString>("source"); // the list tab's source option
+        QTest::addColumn<QString>("items");
+        QTest::addColumn<bool>("perform");
+        QTest::addColumn<bool>("viewInput");
+        Row("text", 1, "/d/a.txt", "/d/a.htm", "", "", true, true);
+        Row("template", 0, "", "/d/a.htm", "", "", true, false);
+        Row("code, no output", 2, "/d/a.c", "", "", "", false, true);
+        Row("list from no file", 3, "", "a.htm", "optReadListData", "", false, false);
+        Row("numbered list of 3", 3, "/d/a.txt", "a.htm", "optBlankListWithItemNumbers", "3", true, false);
+        Row("table, text output", 4, "/d/a.txt", "/d/a.txt", "", "", false, true);
     }
 
-    void performEnabling()
+    void performAndViewFollowTheBoxes()
     {
         QFETCH(int, tab);
         QFETCH(QString, input);
         QFETCH(QString, output);
-        QFETCH(bool, enabled);
-        t->showTab(tab);
+        QFETCH(QString, source);
+        QFETCH(QString, items);
+        QFETCH(bool, perform);
+        QFETCH(bool, viewInput);
+        frmMain& w = t->w();
         const int slot = SlotOfTab(tab);
+        t->showTab(tab == 1 ? 2 : 1); // the boxes are filled while another tab is shown
+        if (!source.isEmpty()) {
+            FIND(QRadioButton, option, w, source);
+            option->click();
+        }
+        w.txbNumberOfItems->setText(items);
         if (slot < kInputSlotCount)
-            t->box(Indexed("txbInputFile", slot))->setText(input);
-        t->box(Indexed("txbOutputFile", slot))->setText(output);
-        QCOMPARE(t->button(Indexed("cmdPerformOperation", slot))->isEnabled(), enabled);
+            w.txbInputFile[slot]->setText(input);
+        w.txbOutputFile[slot]->setText(output);
+        QVERIFY(!w.cmdPerformOperation[slot]->isEnabled());
+        t->showTab(tab);
+        QCOMPARE(w.cmdPerformOperation[slot]->isEnabled(), perform);
         if (slot < kInputSlotCount)
-            QCOMPARE(t->button(Indexed("cmdViewInputFile", slot))->isEnabled(), IsFullPath(input));
+            QCOMPARE(w.cmdViewInputFile[slot]->isEnabled(), viewInput);
+        w.txbOutputFile[slot]->clear();
+        QVERIFY(!w.cmdPerformOperation[slot]->isEnabled());
+        w.txbOutputFile[slot]->setText(output);
+        QCOMPARE(w.cmdPerformOperation[slot]->isEnabled(), perform);
     }
 
-    void blankListEnabling()
+    void listOptionsEnableTheirGroups_data()
     {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("fileGroup");
+        QTest::addColumn<bool>("startGroup");
+        Row("unordered, read file", "optUnorderedList", "optReadListData", true, false);
+        Row("ordered, read file", "optOrderedList", "optReadListData", true, false);
+        Row("unordered, blank", "optUnorderedList", "optBlankList", false, false);
+        Row("ordered, numbered", "optOrderedList", "optBlankListWithItemNumbers", false, true);
+    }
+
+    void listOptionsEnableTheirGroups()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, source);
+        QFETCH(bool, fileGroup);
+        QFETCH(bool, startGroup);
+        frmMain& w = t->w();
+        FIND(QRadioButton, typeOption, w, type);
+        FIND(QRadioButton, sourceOption, w, source);
         t->showTab(3);
-        t->box("txbOutputFile_2")->setText("list.htm");
-        t->find<QRadioButton>("optBlankListWithItemNumbers")->click();
-        QVERIFY(!t->box("txbInputFile_2")->isEnabled());
-        QVERIFY(t->box("txbNumberOfItems")->isEnabled());
-        QVERIFY2(!t->box("txbStartNumber")->isEnabled(), "only ordered lists have a start number");
-        QVERIFY(!t->button("cmdPerformOperation_2")->isEnabled());
-        t->box("txbNumberOfItems")->setText("0");
-        QVERIFY(!t->button("cmdPerformOperation_2")->isEnabled());
-        t->box("txbNumberOfItems")->setText("3");
-        QVERIFY(t->button("cmdPerformOperation_2")->isEnabled());
-        t->find<QRadioButton>("optOrderedList")->click();
-        QVERIFY(t->box("txbStartNumber")->isEnabled());
-        QVERIFY(t->find<QComboBox>("cboOrderedList")->isEnabled());
-        QVERIFY(!t->find<QComboBox>("cboUnorderedList")->isEnabled());
-        t->find<QRadioButton>("optBlankList")->click();
-        t->box("txbNumberOfItems")->setText("");
-        QVERIFY(t->button("cmdPerformOperation_2")->isEnabled());
+        for (const bool typeFirst : {true, false}) { // both orders of choosing give the same state
+            (typeFirst ? typeOption : sourceOption)->click();
+            (typeFirst ? sourceOption : typeOption)->click();
+            for (const bool comingBack : {false, true}) { // and so does coming back to the tab
+                if (comingBack) {
+                    t->showTab(2);
+                    t->showTab(3);
+                    QCOMPARE(focus(), fileGroup ? tabBar() : static_cast<QWidget*>(w.txbNumberOfItems));
+                }
+                for (QWidget* c : {static_cast<QWidget*>(w.cmdSpecifyInputFile[ListSlot]),
+                                   static_cast<QWidget*>(w.txbInputFile[ListSlot]),
+                                   static_cast<QWidget*>(w.cboItemSeparator)})
+                    QCOMPARE(c->isEnabled(), fileGroup);
+                QCOMPARE(w.txbNumberOfItems->isEnabled(), !fileGroup);
+                QCOMPARE(w.txbStartNumber->isEnabled(), startGroup);
+                QCOMPARE(w.lblStartNumber->isEnabled(), startGroup);
+                QCOMPARE(w.cboOrderedList->isEnabled(), type == "optOrderedList");
+                QCOMPARE(w.cboUnorderedList->isEnabled(), type != "optOrderedList");
+            }
+        }
     }
 
-    void editingClearsTheResult()
+    void headerFileTakesTitleColorsAndFocus_data()
     {
-        t->w().OutputReady[TextSlot] = true;
-        t->label("Label2_0")->setText("Conversion successful.");
-        t->box("txbOutputFile_0")->setText("/d/other.htm");
-        QVERIFY(!t->w().OutputReady[TextSlot]);
-        QCOMPARE(t->label("Label2_0")->text(), QString());
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("chooser"); // chosen with its button rather than typed
+        Row("template, typed", 0, false);
+        Row("template, chosen", 0, true);
+        Row("text, chosen", 1, true);
     }
 
-    void headerFileDisablesTitleAndColors()
+    void headerFileTakesTitleColorsAndFocus()
     {
-        t->showTab(0);
-        QVERIFY(t->box("txbTitle")->isEnabled());
-        t->find<QCheckBox>("chkUseSpecifiedColors_1")->click();
-        QVERIFY(t->button("cmdSpecifyColors_1")->isEnabled());
-        t->box("txbCustomHeaderFile_1")->setText("  /d/head.htm ");
-        QCOMPARE(t->box("txbCustomHeaderFile_1")->text(), QStringLiteral("/d/head.htm"));
-        QVERIFY(!t->box("txbTitle")->isEnabled());
-        QVERIFY(!t->label("lblTitle")->isEnabled());
-        QVERIFY(!t->find<QCheckBox>("chkUseSpecifiedColors_1")->isEnabled());
-        QVERIFY(!t->button("cmdSpecifyColors_1")->isEnabled());
-        QVERIFY(t->button("cmdViewHeaderFile_1")->isEnabled());
-        t->box("txbCustomHeaderFile_1")->clear();
-        QVERIFY(t->box("txbTitle")->isEnabled());
-        QVERIFY2(t->button("cmdSpecifyColors_1")->isEnabled(), "the check box is still ticked");
+        QFETCH(int, tab);
+        QFETCH(bool, chooser);
+        frmMain& w = t->w();
+        t->showTab(tab);
+        const int h = HeaderFooterIndexOfTab(tab);
+        const int color = tab == 0 ? 1 : 2;
+        w.chkUseSpecifiedColors[color]->click();
+        QVERIFY(w.cmdSpecifyColors[color]->isEnabled());
+        tabBar()->setFocus();
+        if (chooser) {
+            t->seam().expectFileDialog(
+                {FileDialogRequest::Open, "Specify custom header file", "All files (*.*) | *.*", false},
+                "/d/head.htm");
+            QTest::keyClick(w.cmdSpecifyCustomHeaderFile[h], Qt::Key_Space);
+        } else {
+            QTest::keyClicks(w.txbCustomHeaderFile[h], "  /d/head.htm");
+        }
+        QCOMPARE(w.txbCustomHeaderFile[h]->text(), QStringLiteral("/d/head.htm"));
+        QCOMPARE(focus(), w.txbCustomHeaderFile[h]);
+        QCOMPARE(w.txbCustomHeaderFile[h]->cursorPosition(), 11);
+        QCOMPARE(w.txbTitle->isEnabled(), tab != 0);
+        QVERIFY(!w.chkUseSpecifiedColors[color]->isEnabled());
+        QVERIFY(!w.cmdSpecifyColors[color]->isEnabled());
+        QVERIFY(!w.lblTextHex[color]->isEnabled());
+        QVERIFY(w.cmdViewHeaderFile[h]->isEnabled());
+        w.txbCustomHeaderFile[h]->clear();
+        QVERIFY(w.txbTitle->isEnabled());
+        QVERIFY2(w.cmdSpecifyColors[color]->isEnabled(), "the check box is still ticked");
+        QVERIFY(w.lblTextHex[color]->isEnabled());
     }
 
-    void chooseInputProposesOutput_data()
+    void enterInABoxMovesTheFocus_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("ordered");
+        QTest::addColumn<QString>("next"); // empty: the tab bar
+        Row("input", 1, "txbInputFile_0", false, "cmdSpecifyOutputFile_0");
+        Row("output, perform enabled", 1, "txbOutputFile_0", false, "cmdPerformOperation_0");
+        Row("output, perform disabled", 2, "txbOutputFile_1", false, "txbOutputFile_1");
+        Row("header", 0, "txbCustomHeaderFile_1", false, "txbCustomFooterFile_1");
+        Row("title, perform enabled", 0, "txbTitle", false, "cmdPerformOperation_5");
+        Row("title, perform disabled", 0, "txbTitle", true, "cmdSpecifyOutputFile_5");
+        Row("unordered list size", 3, "txbNumberOfItems", false, "");
+        Row("ordered list size", 3, "txbNumberOfItems", true, "txbStartNumber");
+        Row("start number", 3, "txbStartNumber", true, "");
+    }
+
+    void enterInABoxMovesTheFocus()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, box);
+        QFETCH(bool, ordered);
+        QFETCH(QString, next);
+        frmMain& w = t->w();
+        t->showTab(tab);
+        w.optBlankList->click();
+        (ordered ? w.optOrderedList : w.optUnorderedList)->click();
+        w.txbInputFile[TextSlot]->setText("/d/a.txt");
+        w.txbOutputFile[TextSlot]->setText("/d/a.htm");
+        w.txbOutputFile[TemplateSlot]->setText(ordered ? "" : "/d/a.htm"); // "ordered" rows: no output
+        w.txbStartNumber->setText("12");
+        FIND(QLineEdit, edit, w, box);
+        edit->setFocus();
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            edit->setFocus();
+            PressEnter(edit, key);
+            QCOMPARE(focus(), next.isEmpty() ? tabBar() : w.findChild<QWidget*>(next));
+        }
+        if (next == "txbStartNumber")
+            QCOMPARE(w.txbStartNumber->cursorPosition(), 2);
+    }
+
+    void enterOnAButtonPressesIt_data() { EnterKeyRows(); }
+
+    void enterOnAButtonPressesIt()
+    {
+        QFETCH(int, key);
+        frmMain& w = t->w();
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, {});
+        w.cmdSpecifyOutputFile[TextSlot]->setFocus();
+        PressEnter(w.cmdSpecifyOutputFile[TextSlot], key);
+        QVERIFY(t->seam().verifyDone());
+        // Enter in the output box only moves to the perform button; a second Enter runs it.
+        w.txbInputFile[TextSlot]->setText(t->writeFile("a.txt", "a\n"));
+        w.txbOutputFile[TextSlot]->setText(t->path("missing/a.htm"));
+        w.txbOutputFile[TextSlot]->setFocus();
+        PressEnter(w.txbOutputFile[TextSlot], key);
+        QCOMPARE(focus(), w.cmdPerformOperation[TextSlot]);
+        QVERIFY(t->seam().verifyDone());
+        t->seam().expectMessage("Error", "Output folder does not exist.", MsgIcon::Exclamation);
+        PressEnter(focus(), key);
+    }
+
+    void tooltipsShowTheirTextAsWritten_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("tip");
+        Row("center table", "chkCenterTable4", "Add <CENTER>...</CENTER>.");
+        Row("HTML wrapper", "chkAddHTMLWrapper4", "Add <HTML>...</HTML>");
+        Row("separator", "cboSeparatorChar",
+            "The character used to separate table values in the input file.");
+    }
+
+    void tooltipsShowTheirTextAsWritten()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, tip);
+        FIND(QWidget, named, t->w(), control);
+        QCOMPARE(named->accessibleDescription(), tip);
+        // Every tooltip of the window and its dialogs reads as its description says.
+        t->w().SpecifyColors();
+        t->w().SpecifyBorderEtc();
+        int tips = 0;
+        for (QWidget* w : t->w().findChildren<QWidget*>()) {
+            if (w->toolTip().isEmpty())
+                continue;
+            ++tips;
+            QTextDocument shown;
+            shown.setHtml(Qt::mightBeRichText(w->toolTip()) ? w->toolTip() : w->toolTip().toHtmlEscaped());
+            QCOMPARE(shown.toPlainText(), w->accessibleDescription());
+        }
+        QVERIFY(tips >= 10);
+    }
+
+    void choosersFillTheirBoxes_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("output");
-        QTest::newRow("txt") << "/dir/notes.txt"
-                             << "/dir/notes.htm";
-        QTest::newRow("upper case TXT") << "/dir/notes.TXT"
-                                        << "/old/out.htm";
-        QTest::newRow("csv") << "/dir/data.csv"
-                             << "/old/out.htm";
+        Row("a .txt input proposes its .htm", "/dir/notes.txt", "/dir/notes.htm");
+        Row("other inputs keep the output", "/dir/data.csv", "/old/out.htm");
+        Row("cancelled", "", "/old/out.htm");
     }
 
-    void chooseInputProposesOutput()
+    void choosersFillTheirBoxes()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, output);
-        t->box("txbOutputFile_0")->setText("/old/out.htm");
+        frmMain& w = t->w();
+        w.txbInputFile[TextSlot]->setText("/old/in.txt");
+        w.txbOutputFile[TextSlot]->setText("/old/out.htm");
         t->seam().expectFileDialog(
             {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, chosen);
-        QTest::mouseClick(t->button("cmdSpecifyInputFile_0"), Qt::LeftButton);
-        QCOMPARE(t->box("txbInputFile_0")->text(), chosen);
-        QCOMPARE(t->box("txbOutputFile_0")->text(), output);
-        QVERIFY(t->button("cmdPerformOperation_0")->isEnabled());
+        w.cmdSpecifyInputFile[TextSlot]->click();
+        QCOMPARE(w.txbInputFile[TextSlot]->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
+        QCOMPARE(w.txbOutputFile[TextSlot]->text(), output);
+        QCOMPARE(focus(), tabBar());
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, chosen);
+        w.cmdSpecifyOutputFile[TextSlot]->click();
+        QCOMPARE(w.txbOutputFile[TextSlot]->text(), chosen.isEmpty() ? output : chosen);
+        t->seam().expectFileDialog(
+            {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false}, chosen);
+        w.cmdSpecifyCustomFooterFile[0]->click();
+        QCOMPARE(w.txbCustomFooterFile[0]->text(), chosen);
     }
 
-    void chooseOutputHeaderFooterAndCancel()
+    void clearEmptiesItsTabsBoxes()
     {
-        t->seam().expectFileDialog(
-            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false},
-            "/d/page.htm");
-        QTest::mouseClick(t->button("cmdSpecifyOutputFile_0"), Qt::LeftButton);
-        QCOMPARE(t->box("txbOutputFile_0")->text(), QStringLiteral("/d/page.htm"));
-        t->seam().expectFileDialog(
-            {FileDialogRequest::Open, "Specify custom header file", "All files (*.*) | *.*", false},
-            "/d/head.htm");
-        QTest::mouseClick(t->button("cmdSpecifyCustomHeaderFile_0"), Qt::LeftButton);
-        QCOMPARE(t->box("txbCustomHeaderFile_0")->text(), QStringLiteral("/d/head.htm"));
-        t->seam().expectFileDialog(
-            {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false},
-            QString());
-        QTest::mouseClick(t->button("cmdSpecifyCustomFooterFile_0"), Qt::LeftButton);
-        QCOMPARE(t->box("txbCustomFooterFile_0")->text(), QString());
+        frmMain& w = t->w();
+        const QList<QLineEdit*> text{w.txbInputFile[TextSlot], w.txbOutputFile[TextSlot],
+                                     w.txbCustomHeaderFile[0], w.txbCustomFooterFile[0]};
+        const QList<QLineEdit*> page{w.txbTitle, w.txbOutputFile[TemplateSlot], w.txbCustomHeaderFile[1],
+                                     w.txbCustomFooterFile[1]};
+        for (QLineEdit* box : text + page)
+            box->setText("/d/a.htm");
+        for (const int index : {1, 0}) {
+            t->showTab(index);
+            w.Clear[index]->click();
+            for (QLineEdit* box : text + page)
+                QCOMPARE(box->text(), QString(index == 1 && page.contains(box) ? "/d/a.htm" : ""));
+            QVERIFY(!w.cmdPerformOperation[index == 1 ? TextSlot : TemplateSlot]->isEnabled());
+        }
     }
 
-    void clearEmptiesTheTabsBoxes()
+    void guideLinkOpensTheTabsPage()
     {
-        t->box("txbInputFile_0")->setText("/d/a.txt");
-        t->box("txbOutputFile_0")->setText("/d/a.htm");
-        t->box("txbCustomFooterFile_0")->setText("/d/f.htm");
-        t->box("txbOutputFile_5")->setText("/d/t.htm");
-        QTest::mouseClick(t->button("Clear_1"), Qt::LeftButton);
-        QCOMPARE(t->box("txbInputFile_0")->text(), QString());
-        QCOMPARE(t->box("txbCustomFooterFile_0")->text(), QString());
-        QVERIFY(!t->button("cmdPerformOperation_0")->isEnabled());
-        QCOMPARE(t->box("txbOutputFile_5")->text(), QStringLiteral("/d/t.htm"));
-        t->showTab(0);
-        t->box("txbTitle")->setText("Title");
-        QTest::mouseClick(t->button("Clear_0"), Qt::LeftButton);
-        QCOMPARE(t->box("txbTitle")->text(), QString());
-        QCOMPARE(t->box("txbOutputFile_5")->text(), QString());
-    }
-
-    void documentationLinkOpensTheGuide()
-    {
-        const QString address = t->label("lblDocumentation_1")->text();
-        QVERIFY(QFile::exists(QUrl(address).toLocalFile()));
+        t->showTab(3);
+        const QString address = t->w().lblDocumentation[3]->text();
+        QCOMPARE(QUrl(address).toLocalFile(),
+                 QDir(QCoreApplication::applicationDirPath()).filePath("guide/data-to-list.htm"));
         t->seam().expectOpen(QUrl(address), true);
-        QTest::mouseClick(t->label("lblDocumentation_1"), Qt::LeftButton);
+        QTest::mouseClick(t->w().lblDocumentation[3], Qt::LeftButton);
         t->seam().expectOpen(QUrl(address), false);
-        t->seam().expectMessage(
-            "Pagewright",
-            "Error launching web browser. Please make sure that your web browser is correctly "
-            "installed and configured",
-            MsgIcon::Exclamation);
-        t->w().lblDocumentation_Click(1);
+        t->seam().expectMessage("Pagewright",
+                                "Error launching web browser. Please make sure that your web browser is "
+                                "correctly installed and configured",
+                                MsgIcon::Exclamation);
+        QTest::mouseClick(t->w().lblDocumentation[3], Qt::LeftButton);
     }
 
-    void settingsRoundTripAcrossTwoWindows()
+    void quitSavesTheNamesForTheNextStart()
     {
-        const QString settings = t->settingsFile();
         QStringList names;
         for (int s = 0; s < kSlotCount; ++s) {
-            if (s < kInputSlotCount) {
-                names << QStringLiteral("/in/%1 file.txt").arg(s);
-                t->box(Indexed("txbInputFile", s))
-                    ->setText(QStringLiteral("  ") + names.last() + QStringLiteral(" "));
-            }
-            names << QString::fromUtf8("/out/\xC3\xBC%1.htm").arg(s);
-            t->box(Indexed("txbOutputFile", s))->setText(names.last());
+            if (s < kInputSlotCount)
+                t->w().txbInputFile[s]->setText(names.emplaceBack(QStringLiteral("/in/%1 file.txt").arg(s)));
+            t->w().txbOutputFile[s]->setText(
+                names.emplaceBack(QString::fromUtf8("/out/\xC3\xBC%1.htm").arg(s)));
         }
+        t->w().txbInputFile[TextSlot]->setText(" /in/0 file.txt  ");
         t->showTab(5);
         t->seam().expectMessage("Quit", "Really quit?", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No);
-        QTest::mouseClick(t->button("cmdQuit_5"), Qt::LeftButton);
+        t->w().cmdQuit[5]->click();
         QVERIFY(t->w().isVisible());
-        QVERIFY(!QFile::exists(settings));
-        t->button("cmdQuit_0")->click();
+        QVERIFY(!QFile::exists(t->settingsFile()));
+        t->seam().expectMessage("Quit", "Really quit?", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes);
+        t->w().cmdQuit[5]->click();
         QVERIFY(!t->w().isVisible());
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.count("\r\n"), 10);
-        QVERIFY(bytes.startsWith("\"/in/0 file.txt\"\r\n\"/out/\xC3\xBC"
-                                 "0.htm\"\r\n"));
+        QVERIFY(TestWindow::readFile(t->settingsFile()).startsWith("\"/in/0 file.txt\"\r\n\"/out/\xC3\xBC"));
 
-        TestWindow second({}, settings);
-        int n = 0;
+        TestWindow next({}, t->settingsFile());
+        QStringList shown;
         for (int s = 0; s < kSlotCount; ++s) {
             if (s < kInputSlotCount)
-                QCOMPARE(second.box(Indexed("txbInputFile", s))->text(), names[n++]);
-            QCOMPARE(second.box(Indexed("txbOutputFile", s))->text(), names[n++]);
+                shown << next.w().txbInputFile[s]->text();
+            shown << next.w().txbOutputFile[s]->text();
         }
-        QVERIFY(second.button("cmdPerformOperation_0")->isEnabled());
-        QVERIFY(second.seam().verifyDone());
+        QCOMPARE(shown, names);
+        QVERIFY(next.w().cmdPerformOperation[TextSlot]->isEnabled());
+        QVERIFY(next.seam().verifyDone());
     }
 
     void closingTheWindowSavesWithoutAsking()
     {
-        t->showTab(5);
-        t->box("txbOutputFile_4")->setText("/d/grid.htm");
+        t->w().txbOutputFile[DataTableSlot]->setText("/d/grid.htm");
         t->w().close();
-        QVERIFY(QFile::exists(t->settingsFile()));
-    }
-
-    void shortSettingsFileFillsWhatItCan()
-    {
-        const QString settings =
-            t->writeFile("short.usr", "\"/a/in.txt\"\r\n\"/a/out.htm\"\r\n\"/b/code.c\"\r\n");
-        TestWindow second({}, settings);
-        QCOMPARE(second.box("txbInputFile_0")->text(), QStringLiteral("/a/in.txt"));
-        QCOMPARE(second.box("txbOutputFile_0")->text(), QStringLiteral("/a/out.htm"));
-        QCOMPARE(second.box("txbInputFile_1")->text(), QStringLiteral("/b/code.c"));
-        QCOMPARE(second.box("txbOutputFile_1")->text(), QString());
-        QCOMPARE(second.box("txbOutputFile_5")->text(), QString());
-        QVERIFY(second.button("cmdPerformOperation_0")->isEnabled());
-        QVERIFY(second.seam().verifyDone());
-    }
-
-    void tabSwitching()
-    {
-        t->box("txbOutputFile_3")->setText("/d/t.htm");
-        t->box("txbInputFile_3")->setText("/d/t.txt");
-        QVERIFY2(!t->button("cmdPerformOperation_3")->isEnabled(), "buttons follow the shown tab");
-        t->showTab(4);
-        QCOMPARE(t->w().GetIndex(), int(DataTableSlot));
-        QVERIFY(t->button("cmdPerformOperation_3")->isEnabled());
-        t->showTab(0);
-        QCOMPARE(t->w().GetIndex(), int(TemplateSlot));
-        QCOMPARE(t->w().GetHeaderFooterFile(), 1);
+        QCOMPARE(SettingsFile(t->settingsFile()).read().value(7), QStringLiteral("/d/grid.htm"));
     }
 
     void missingProgramTextEndsStartUp()
     {
-        ScriptedPlatform seam;
         const QString folder = t->path("empty");
-        QDir().mkpath(folder);
-        seam.expectMessage(QString(),
-                           "Cannot open file containing program text.\r\n" + folder + "/vellum_text.dat",
+        QVERIFY(QDir().mkpath(folder));
+        ScriptedPlatform seam;
+        seam.expectMessage({}, "Cannot open file containing program text.\r\n" + folder + "/vellum_text.dat",
                            MsgIcon::Stop);
         frmMain window(seam, {folder, t->path("x.usr")});
         QVERIFY(!window.Form_Load());
         QVERIFY(seam.verifyDone());
+        // A started window takes its title from the program text.
+        QCOMPARE(t->w().windowTitle(), QStringLiteral("Pagewright 8.42"));
     }
 };
 

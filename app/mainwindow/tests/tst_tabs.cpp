@@ -1,432 +1,352 @@
-// The Code to HTML, Data to List and Data to Table tabs: their option handlers, the checks of
-// their runs and what the result line says, through the scripted seam and the real library.
-#include "ScriptedPlatform.h"
-#include "TestWindow.h"
+// The perform buttons of the tabs: the checks before a run, the overwrite question, and one run
+// per tab through the real conversion library, its page compared with the page expected.
 #include "WindowTestCase.h"
+#include "dialogs/frmSpecifyBorderEtc.h"
+#include "dialogs/frmSpecifyColors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 
-#include <memory>
+#include <unistd.h>
 
 using namespace pagewright;
 
 namespace
 {
 
-QByteArray ReadAll(const QString& path)
+QByteArray Expected(const char* name)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return TestWindow::readFile(QStringLiteral(EXPECTED_FOLDER "/") + QLatin1String(name));
 }
 
-// Declines to view the output after a successful run.
-void NotNow(QDialog& dialog)
-{
-    dialog.findChild<QPushButton*>("cmdNotNow")->click();
-}
+const auto NotNow = &frmHowToView::cmdNotNow;
+using Setup = std::function<void(pagewright::frmMain&)>;
 
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class tst_Tabs : public WindowTestCase
 {
     Q_OBJECT
 
 private:
-    QRadioButton* Option(const char* name) { return t->find<QRadioButton>(name); }
-    QComboBox* List(const char* name) { return t->find<QComboBox>(name); }
-
-    // The list tab with a blank list (numbered or not) written into list.htm.
-    void BlankList(bool ordered, bool numbered, const QString& count, const QString& start)
+    // Shows a tab and fills its boxes: input (written with text when given) and output, both
+    // in the test folder.
+    void Files(int tab, const QString& input, const QByteArray& text, const QString& output)
     {
-        t->showTab(3);
-        Option(ordered ? "optOrderedList" : "optUnorderedList")->click();
-        Option(numbered ? "optBlankListWithItemNumbers" : "optBlankList")->click();
-        t->box("txbOutputFile_2")->setText(t->path("list.htm"));
-        t->box("txbNumberOfItems")->setText(count);
-        t->box("txbStartNumber")->setText(start);
+        t->showTab(tab);
+        const int slot = SlotOfTab(tab);
+        if (!input.isEmpty() && slot < kInputSlotCount)
+            t->w().txbInputFile[slot]->setText(text.isNull() ? t->path(input) : t->writeFile(input, text));
+        t->w().txbOutputFile[slot]->setText(t->path(output));
+    }
+    QString result(int slot) { return t->w().Label2[slot]->text(); }
+    QByteArray page(const QString& name) { return TestWindow::readFile(t->path(name)); }
+
+    // A folder holding the program text and, when given, this file as the conversion library.
+    QString ProgramFolderWith(const QString& library)
+    {
+        const QString folder = t->path("program");
+        QDir().mkpath(folder);
+        QFile::copy(QCoreApplication::applicationDirPath() + "/vellum_text.dat", folder + "/vellum_text.dat");
+        if (!library.isEmpty())
+            QFile::copy(library, folder + "/libvellum62.so");
+        return folder;
     }
 
 private slots:
-    void spacesLabelsFollowTheNumbers()
-    {
-        t->showTab(2);
-        QCOMPARE(List("cboMarginSpaces")->currentText(), QStringLiteral("4"));
-        QCOMPARE(t->label("lblMarginSpaces2")->text(), QStringLiteral("spaces"));
-        List("cboMarginSpaces")->setCurrentIndex(1);
-        QCOMPARE(t->label("lblMarginSpaces2")->text(), QStringLiteral("space"));
-        List("cboMarginSpaces")->setCurrentIndex(0);
-        QCOMPARE(t->label("lblMarginSpaces2")->text(), QStringLiteral("spaces"));
-        List("cboTabSpaces")->setCurrentIndex(0);
-        QCOMPARE(List("cboTabSpaces")->currentText(), QStringLiteral("1"));
-        QCOMPARE(t->label("lblTabSpaces2")->text(), QStringLiteral("space"));
-        QCOMPARE(t->label("lblMarginSpaces2")->text(), QStringLiteral("spaces"));
-    }
-
-    void optionChangesClearTheResult_data()
+    void refusedBeforeRunning_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("control");
-        QTest::newRow("margin") << 2 << "cboMarginSpaces";
-        QTest::newRow("tab width") << 2 << "cboTabSpaces";
-        QTest::newRow("ordered style") << 3 << "cboOrderedList";
-        QTest::newRow("bullets") << 3 << "cboUnorderedList";
-        QTest::newRow("item separator") << 3 << "cboItemSeparator";
-        QTest::newRow("list wrapper") << 3 << "chkAddHTMLWrapper2";
-        QTest::newRow("center list") << 3 << "chkCenterList";
-        QTest::newRow("ordered") << 3 << "optOrderedList";
-        QTest::newRow("blank list") << 3 << "optBlankList";
-        QTest::newRow("start number") << 3 << "txbStartNumber";
-        QTest::newRow("separator") << 4 << "cboSeparatorChar";
-        QTest::newRow("typed separator") << 4 << "cboSeparatorCharText";
-        QTest::newRow("padding") << 4 << "cboPaddingSpaces";
-        QTest::newRow("table wrapper") << 4 << "chkAddHTMLWrapper3";
-        QTest::newRow("center text") << 4 << "chkCenterText3";
-        QTest::newRow("center table") << 4 << "chkCenterTable3";
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        Row("text: not .txt", 1, "data.csv", "out.htm", "Invalid file extension",
+            "Input file must have file extension \"txt\".");
+        Row("table: name ending in a dot", 4, "notes.", "out.htm", "Invalid file extension",
+            "Input file must have file extension \"txt\".");
+        Row("code: missing input folder", 2, "none/a.c", "out.htm", "Error", "Input folder does not exist.");
+        Row("list: missing output folder", 3, "notes.txt", "none/out.htm", "Error",
+            "Output folder does not exist.");
+        Row("template: missing output folder", 0, "", "none/out.htm", "Error",
+            "Output folder does not exist.");
     }
 
-    void optionChangesClearTheResult()
+    void refusedBeforeRunning()
     {
         QFETCH(int, tab);
-        QFETCH(QString, control);
-        t->showTab(tab);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        t->writeFile("notes.txt", "text\n");
+        Files(tab, input, {}, output);
         const int slot = SlotOfTab(tab);
-        t->w().OutputReady[slot] = true;
-        t->label(Indexed("Label2", slot))->setText("Conversion successful.");
-        QWidget* w = t->w().findChild<QWidget*>(control);
-        QVERIFY(w != nullptr);
-        if (auto* list = qobject_cast<QComboBox*>(w))
-            list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            button->click();
-        else if (auto* box = qobject_cast<QLineEdit*>(w))
-            box->setText(box->text() + "7");
-        QCOMPARE(t->label(Indexed("Label2", slot))->text(), QString());
-        QVERIFY(!t->w().OutputReady[slot]);
+        if (!input.isEmpty())
+            t->w().txbInputFile[slot]->insert("  ");
+        t->seam().expectMessage(title, message, MsgIcon::Exclamation);
+        t->w().cmdPerformOperation[slot]->click();
+        QCOMPARE(result(slot), QString());
+        QVERIFY(!QFile::exists(t->path(output)));
+        if (!input.isEmpty() && slot != CodeSlot)
+            QCOMPARE(t->w().txbInputFile[slot]->text(), t->path(input)); // kept trimmed
     }
 
-    void listOptionsEnableTheirGroups_data()
+    void outputSameAsASourceIsRefused_data()
     {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("fileGroup");
-        QTest::addColumn<bool>("countGroup");
-        QTest::addColumn<bool>("startGroup");
-        QTest::newRow("unordered, read file") << "optUnorderedList"
-                                              << "optReadListData" << true << false << false;
-        QTest::newRow("ordered, read file") << "optOrderedList"
-                                            << "optReadListData" << true << false << false;
-        QTest::newRow("unordered, blank") << "optUnorderedList"
-                                          << "optBlankList" << false << true << false;
-        QTest::newRow("ordered, blank") << "optOrderedList"
-                                        << "optBlankList" << false << true << true;
-        QTest::newRow("ordered, numbered") << "optOrderedList"
-                                           << "optBlankListWithItemNumbers" << false << true << true;
-        QTest::newRow("unordered, numbered") << "optUnorderedList"
-                                             << "optBlankListWithItemNumbers" << false << true << false;
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<bool>("viaLink"); // a symbolic link, else a second (hard) name
+        Row("input", 1, "input", false);
+        Row("input through a link", 1, "input", true);
+        Row("header", 1, "header", false);
+        Row("template footer through a link", 0, "footer", true);
     }
 
-    void listOptionsEnableTheirGroups()
+    void outputSameAsASourceIsRefused()
     {
-        QFETCH(QString, type);
-        QFETCH(QString, source);
-        QFETCH(bool, fileGroup);
-        QFETCH(bool, countGroup);
-        QFETCH(bool, startGroup);
-        t->showTab(3);
-        // Both orders of choosing give the same state.
-        for (const bool typeFirst : {true, false}) {
-            QRadioButton* typeOption = t->find<QRadioButton>(type);
-            QRadioButton* sourceOption = t->find<QRadioButton>(source);
-            if (typeFirst) {
-                typeOption->click();
-                sourceOption->click();
-            } else {
-                sourceOption->click();
-                typeOption->click();
-            }
-            for (const char* name :
-                 {"cmdSpecifyInputFile_2", "txbInputFile_2", "lblItemSeparator", "cboItemSeparator"})
-                QCOMPARE(t->w().findChild<QWidget*>(name)->isEnabled(), fileGroup);
-            for (const char* name : {"lblNumberOfItems", "txbNumberOfItems"})
-                QCOMPARE(t->w().findChild<QWidget*>(name)->isEnabled(), countGroup);
-            for (const char* name : {"lblStartNumber", "txbStartNumber"})
-                QCOMPARE(t->w().findChild<QWidget*>(name)->isEnabled(), startGroup);
-            const bool ordered = type == "optOrderedList";
-            QCOMPARE(List("cboOrderedList")->isEnabled(), ordered);
-            QCOMPARE(List("cboUnorderedList")->isEnabled(), !ordered);
-            // Switching away from the tab and back keeps the state.
-            t->showTab(2);
-            t->showTab(3);
-            QCOMPARE(t->box("txbStartNumber")->isEnabled(), startGroup);
+        QFETCH(int, tab);
+        QFETCH(QString, which);
+        QFETCH(bool, viaLink);
+        const QString source = t->writeFile("source.txt", "precious\n");
+        const QString output = t->path("same.htm");
+        QVERIFY(viaLink ? QFile::link(source, output) : ::link(qPrintable(source), qPrintable(output)) == 0);
+        const int slot = SlotOfTab(tab);
+        const int h = HeaderFooterIndexOfTab(tab);
+        Files(tab, "other.txt", "x\n", "same.htm");
+        if (which == "input")
+            t->w().txbInputFile[slot]->setText(source);
+        else
+            (which == "header" ? t->w().txbCustomHeaderFile : t->w().txbCustomFooterFile)[h]->setText(source);
+        t->seam().expectMessage("Error", "Output file is the same as the " + which + " file.",
+                                MsgIcon::Exclamation);
+        t->w().cmdPerformOperation[slot]->click();
+        QCOMPARE(page("source.txt"), QByteArray("precious\n"));
+        QCOMPARE(result(slot), QString());
+    }
+
+    void overwriteIsAskedForFilesOnly_data()
+    {
+        QTest::addColumn<bool>("folder"); // a folder has the output's name
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("caption");
+        Row("No", false, int(MsgAnswer::No), "");
+        Row("Cancel", false, int(MsgAnswer::Cancel), "");
+        Row("Yes", false, int(MsgAnswer::Yes), "Conversion successful.");
+        Row("a folder is not offered", true, -1, "Could not open output file.");
+    }
+
+    void overwriteIsAskedForFilesOnly()
+    {
+        QFETCH(bool, folder);
+        QFETCH(int, answer);
+        QFETCH(QString, caption);
+        if (folder)
+            QVERIFY(QDir().mkpath(t->path("out.htm")));
+        else
+            t->writeFile("out.htm", "old page");
+        Files(1, "notes.txt", "text\n", "out.htm");
+        if (answer >= 0)
+            t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
+                                    MsgButtons::YesNoCancel, MsgAnswer(answer));
+        if (answer == int(MsgAnswer::Yes))
+            t->seam().expectHowToView(NotNow);
+        t->w().cmdPerformOperation[TextSlot]->click();
+        QCOMPARE(result(TextSlot), caption);
+        QCOMPARE(t->w().OutputReady[TextSlot], answer == int(MsgAnswer::Yes));
+        QCOMPARE(page("out.htm") == "old page",
+                 answer == int(MsgAnswer::No) || answer == int(MsgAnswer::Cancel));
+        QCOMPARE(QFileInfo(t->path("out.htm")).isDir(), folder);
+    }
+
+    void htmlInputLeavesNoOutput_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("outputExisted");
+        Row("<html>", QByteArray("intro\n<html>\n<body>x</body>\n"), "<HTML>", false);
+        Row("<x-html> over an old page", QByteArray("a\n<x-Html>\n"), "<X-HTML>", true);
+    }
+
+    void htmlInputLeavesNoOutput()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, tag);
+        QFETCH(bool, outputExisted);
+        Files(1, "notes.txt", text, "notes.htm");
+        if (outputExisted) {
+            t->writeFile("notes.htm", "old page");
+            t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
+                                    MsgButtons::YesNoCancel, MsgAnswer::Yes);
         }
+        t->w().cmdPerformOperation[TextSlot]->click();
+        QCOMPARE(result(TextSlot), "Input file contains \"" + tag +
+                                       "\" so appears to be HTML not text. No output file created.");
+        QCOMPARE(t->w().Label2[TextSlot]->textFormat(), Qt::PlainText); // the tag shows
+        QVERIFY(!QFile::exists(t->path("notes.htm")));
+        QVERIFY(!t->w().cmdViewOutputFile[TextSlot]->isEnabled());
     }
 
-    void enterInTheListBoxes()
+    void runWritesTheExpectedPage_data()
     {
-        t->showTab(3);
-        Option("optBlankList")->click();
-        QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->box("txbNumberOfItems")));
-        QTest::keyClick(t->box("txbNumberOfItems"), Qt::Key_Return);
-        QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->w().SSTab1->tabBar()));
-        Option("optOrderedList")->click();
-        t->box("txbStartNumber")->setText("12");
-        t->box("txbNumberOfItems")->setFocus();
-        QTest::keyClick(t->box("txbNumberOfItems"), Qt::Key_Return);
-        QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->box("txbStartNumber")));
-        QCOMPARE(t->box("txbStartNumber")->cursorPosition(), 2);
-        QTest::keyClick(t->box("txbStartNumber"), Qt::Key_Return);
-        QCOMPARE(t->w().focusWidget(), static_cast<QWidget*>(t->w().SSTab1->tabBar()));
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("input"); // written with the text, when there is one
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<Setup>("setup"); // the options of the run
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("expected");
+        Row("template", 0, "", QByteArray(), "page.html",
+            Setup([](frmMain& w) { w.txbTitle->setText(QString::fromUtf8("  Caf\xC3\xA9 \xCE\xA9 ")); }),
+            "HTML template file successfully created.", "template-page.htm");
+        const QByteArray notes("Hello caf\xE9\n\nSecond paragraph\n");
+        Row("text", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain&) {}), "Conversion successful.",
+            "text-notes.htm");
+        Row("text with colours", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain& w) {
+                w.chkUseSpecifiedColors[2]->click();
+                w.lblTextHex[2]->setText("#102030");
+            }),
+            "Conversion successful.", "text-colors.htm");
+        Row("code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"), "prog.htm",
+            Setup([](frmMain& w) { w.cboMarginSpaces->setCurrentIndex(2); }), "Conversion successful.",
+            "code-prog.htm");
+        Row("list", 3, "items.txt", QByteArray("Apples\n* not an item start\nPears\n\nPlums\n"), "list.htm",
+            Setup([](frmMain& w) {
+                w.optOrderedList->click();
+                w.cboOrderedList->setCurrentIndex(2); // i,ii,iii
+                w.chkAddHTMLWrapper2->click();
+                w.chkCenterList->click();
+            }),
+            "HTML written for an ordered list with 4 items.", "list-items.htm");
+        Row("table", 4, "data.txt", QByteArray("Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"), "data.htm",
+            Setup([](frmMain& w) {
+                w.cboPaddingSpaces->setCurrentIndex(1);
+                w.chkAddHTMLWrapper3->click();
+                w.chkCenterText3->click();
+                w.chkUseSpecifiedColors[0]->click();
+                w.lblBackgroundHex[0]->setText("#FFFFE0"); // as the colour dialog leaves them
+                w.lblTextHex[0]->setText("#000080");
+                w.SetTablePropertiesAt(0, {80, 0, 2, -1, 6});
+            }),
+            "HTML written for a table with 3 rows and 3 columns.", "table-data.htm");
     }
 
-    void blankListChecks_data()
+    void runWritesTheExpectedPage()
     {
-        QTest::addColumn<bool>("ordered");
+        QFETCH(int, tab);
+        QFETCH(QString, input);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, output);
+        QFETCH(Setup, setup);
+        QFETCH(QString, caption);
+        QFETCH(QString, expected);
+        Files(tab, input, text, output);
+        setup(t->w());
+        const int slot = SlotOfTab(tab);
+        t->seam().expectHowToView(NotNow);
+        t->w().cmdPerformOperation[slot]->click();
+        QCOMPARE(result(slot), caption);
+        QCOMPARE(page(output), Expected(qPrintable(expected)));
+        QVERIFY(t->w().cmdViewOutputFile[slot]->isEnabled());
+    }
+
+    void blankListChecksReachTheBoxes_data()
+    {
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("message"); // empty: the list is written
         QTest::addColumn<QString>("countAfter");
         QTest::addColumn<QString>("startAfter");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("999 from 999") << true << "999"
-                                      << "999"
-                                      << ""
-                                      << "999"
-                                      << "999"
-                                      << "HTML written for an ordered list with 999 items.";
-        QTest::newRow("1000 items") << true << "1000"
-                                    << "1"
-                                    << "Number of items must be less than 1000."
-                                    << ""
-                                    << "1"
-                                    << "";
-        QTest::newRow("count too large for an integer") << true << "99999999999"
-                                                        << "1"
-                                                        << "Number of items must be less than 1000."
-                                                        << ""
-                                                        << "1"
-                                                        << "";
-        QTest::newRow("start 1000") << true << "5"
-                                    << "1000"
-                                    << "Start number must be less than 1000."
-                                    << "5"
-                                    << "1"
-                                    << "";
-        QTest::newRow("0.6 items") << false << "0.6"
-                                   << "1"
-                                   << ""
-                                   << "0.6"
-                                   << "1"
-                                   << "HTML written for an unordered list with 1 item.";
-        QTest::newRow("999.5 items") << true << "999.5"
-                                     << "1"
-                                     << "Number of items must be less than 1000."
-                                     << ""
-                                     << "1"
-                                     << "";
-        QTest::newRow("start 0.6") << true << "3"
-                                   << "0.6"
-                                   << "Invalid start number!"
-                                   << "3"
-                                   << "1"
-                                   << "";
-        QTest::newRow("empty start") << true << "2"
-                                     << "  "
-                                     << ""
-                                     << "2"
-                                     << "1"
-                                     << "HTML written for an ordered list with 2 items.";
-        QTest::newRow("letters") << true << "many"
-                                 << "1"
-                                 << "Invalid number of items!"
-                                 << ""
-                                 << "1"
-                                 << "";
-        QTest::newRow("unordered checks the start too") << false << "3"
-                                                        << "0"
-                                                        << "Invalid start number!"
-                                                        << "3"
-                                                        << "1"
-                                                        << "";
+        Row("2 from 1.5", "2", "1.5", "", "2", "1.5");
+        Row("1000 items", "1000", "1", "Number of items must be less than 1000.", "", "1");
+        Row("start 0.6", "3", "0.6", "Invalid start number!", "3", "1");
     }
 
-    void blankListChecks()
+    void blankListChecksReachTheBoxes()
     {
-        QFETCH(bool, ordered);
         QFETCH(QString, count);
         QFETCH(QString, start);
         QFETCH(QString, message);
         QFETCH(QString, countAfter);
         QFETCH(QString, startAfter);
-        QFETCH(QString, caption);
-        BlankList(ordered, false, count, start);
+        Files(3, {}, {}, "list.htm");
+        t->w().optOrderedList->click();
+        t->w().optBlankListWithItemNumbers->click();
+        t->w().txbNumberOfItems->setText(count);
+        t->w().txbStartNumber->setText(start);
         if (message.isEmpty())
-            t->seam().expectDialog("frmHowToView", NotNow);
+            t->seam().expectHowToView(NotNow);
         else
             t->seam().expectMessage("Error", message, MsgIcon::Exclamation);
-        t->w().cmdPerformOperation_Click(ListSlot);
-        QCOMPARE(t->box("txbNumberOfItems")->text(), countAfter);
-        QCOMPARE(t->box("txbStartNumber")->text(), startAfter);
-        QCOMPARE(t->label("Label2_2")->text(), caption);
-        QCOMPARE(QFile::exists(t->path("list.htm")), message.isEmpty());
-        QCOMPARE(t->w().OutputReady[ListSlot], message.isEmpty());
+        t->w().cmdPerformOperation[ListSlot]->click();
+        QCOMPARE(t->w().txbNumberOfItems->text(), countAfter);
+        QCOMPARE(t->w().txbStartNumber->text(), startAfter);
+        QCOMPARE(page("list.htm"), message.isEmpty() ? Expected("list-blank.htm") : QByteArray());
+        QCOMPARE(result(ListSlot),
+                 message.isEmpty() ? QStringLiteral("HTML written for an ordered list with 2 items.") : "");
     }
 
-    void startNumberIsRoundedHalfToEven()
-    {
-        BlankList(true, true, "2", "1.5");
-        t->seam().expectDialog("frmHowToView", NotNow);
-        t->w().cmdPerformOperation_Click(ListSlot);
-        const QByteArray page = ReadAll(t->path("list.htm"));
-        QVERIFY2(page.contains("start=2") || page.contains("start=\"2\""), page.constData());
-        QVERIFY2(page.contains("Item 1"), page.constData());
-    }
-
-    void readingAFileWithoutItems()
-    {
-        t->showTab(3);
-        t->box("txbInputFile_2")->setText(t->writeFile("empty.txt", "\n\n\n"));
-        t->box("txbOutputFile_2")->setText(t->path("list.htm"));
-        t->w().cmdPerformOperation_Click(ListSlot);
-        QCOMPARE(t->label("Label2_2")->text(), QStringLiteral("No list items found in input file."));
-        QVERIFY(!t->w().OutputReady[ListSlot]);
-        QVERIFY(!t->button("cmdViewOutputFile_2")->isEnabled());
-    }
-
-    void readingAFileOfOneItemIsSingular()
-    {
-        t->showTab(3);
-        Option("optOrderedList")->click();
-        t->box("txbInputFile_2")->setText(t->writeFile("one.txt", "only\n"));
-        t->box("txbOutputFile_2")->setText(t->path("list.htm"));
-        t->seam().expectDialog("frmHowToView", NotNow);
-        t->w().cmdPerformOperation_Click(ListSlot);
-        QCOMPARE(t->label("Label2_2")->text(),
-                 QStringLiteral("HTML written for an ordered list with 1 item."));
-    }
-
-    void codeRunWithAnyExtension()
-    {
-        t->showTab(2);
-        t->box("txbInputFile_1")->setText(t->writeFile("prog.bas", "10 PRINT\n"));
-        t->box("txbOutputFile_1")->setText(t->path("prog.htm"));
-        t->seam().expectDialog("frmHowToView", NotNow);
-        t->w().cmdPerformOperation_Click(CodeSlot);
-        QCOMPARE(t->label("Label2_1")->text(), QStringLiteral("Conversion successful."));
-        QVERIFY(t->w().OutputReady[CodeSlot]);
-        // A later change of a number clears the result.
-        List("cboTabSpaces")->setCurrentIndex(0);
-        QCOMPARE(t->label("Label2_1")->text(), QString());
-        QVERIFY(!t->w().OutputReady[CodeSlot]);
-    }
-
-    void codeRunWithAMissingInput()
-    {
-        t->showTab(2);
-        t->box("txbInputFile_1")->setText(t->path("gone.c"));
-        t->box("txbOutputFile_1")->setText(t->path("gone.htm"));
-        t->w().cmdPerformOperation_Click(CodeSlot);
-        QCOMPARE(t->label("Label2_1")->text(), QStringLiteral("Could not open input file."));
-        QVERIFY(!t->w().OutputReady[CodeSlot]);
-    }
-
-    void overwriteDeclinedWritesNothing()
-    {
-        t->showTab(4);
-        t->box("txbInputFile_3")->setText(t->writeFile("data.txt", "a,b\n"));
-        t->box("txbOutputFile_3")->setText(t->writeFile("data.htm", "old"));
-        t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
-                                MsgButtons::YesNoCancel, MsgAnswer::No);
-        t->w().cmdPerformOperation_Click(DataTableSlot);
-        QCOMPARE(ReadAll(t->path("data.htm")), QByteArray("old"));
-        QCOMPARE(t->label("Label2_3")->text(), QString());
-    }
-
-    void separators_data()
+    void separatorReachesTheTable_data()
     {
         QTest::addColumn<QString>("separator"); // an entry or typed text
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("message"); // empty: the table is written
+        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("comma entry") << "comma (44)" << QByteArray("a,b,c\n1,2,3\n") << ""
-                                     << "HTML written for a table with 2 rows and 3 columns.";
-        QTest::newRow("tab entry") << "tab (9)" << QByteArray("a\tb,c\n") << ""
-                                   << "HTML written for a table with 1 row and 2 columns.";
-        QTest::newRow("space entry splits tabs too") << "space (32)" << QByteArray("a b\tc\n") << ""
-                                                     << "HTML written for a table with 1 row and 3 columns.";
-        QTest::newRow("typed bar") << "|" << QByteArray("a|b\n") << ""
-                                   << "HTML written for a table with 1 row and 2 columns.";
-        QTest::newRow("typed text: its first character")
-            << ";x" << QByteArray("a;b;c;d\n") << ""
-            << "HTML written for a table with 1 row and 4 columns.";
-        QTest::newRow("empty box") << "" << QByteArray("a,b\n") << "No separator character is given."
-                                   << "";
-        QTest::newRow("one value") << "comma (44)" << QByteArray("x\n") << ""
-                                   << "HTML written for a table with 1 row and 1 column.";
+        Row("tab entry", "tab (9)", "", "HTML written for a table with 2 rows and 2 columns.");
+        Row("typed bar", "|", "", "HTML written for a table with 2 rows and 3 columns.");
+        Row("empty box", "", "No separator character is given.", "");
     }
 
-    void separators()
+    void separatorReachesTheTable()
     {
         QFETCH(QString, separator);
-        QFETCH(QByteArray, data);
         QFETCH(QString, message);
         QFETCH(QString, caption);
-        t->showTab(4);
-        t->box("txbInputFile_3")->setText(t->writeFile("data.txt", data));
-        t->box("txbOutputFile_3")->setText(t->path("data.htm"));
-        QComboBox* box = List("cboSeparatorChar");
-        box->setCurrentIndex(2); // an entry other than the first, so typing replaces it
+        Files(4, "data.txt", "a|b|c\td\ne|f|g\th\n", "data.htm");
+        QComboBox* box = t->w().cboSeparatorChar;
+        box->setCurrentIndex(2); // typing replaces an entry other than the first
         box->lineEdit()->selectAll();
         box->lineEdit()->del();
         QTest::keyClicks(box->lineEdit(), separator);
-        QCOMPARE(box->count(), 4);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(box->count(), 4); // typed text is not added to the entries
         if (message.isEmpty())
-            t->seam().expectDialog("frmHowToView", NotNow);
+            t->seam().expectHowToView(NotNow);
         else
             t->seam().expectMessage("Error", message, MsgIcon::Exclamation);
-        t->w().cmdPerformOperation_Click(DataTableSlot);
-        QCOMPARE(t->label("Label2_3")->text(), caption);
+        t->w().cmdPerformOperation[DataTableSlot]->click();
+        QCOMPARE(result(DataTableSlot), caption);
         QCOMPARE(QFile::exists(t->path("data.htm")), message.isEmpty());
-        // Enter in the box does not add the typed text to the entries.
-        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        QCOMPARE(box->count(), 4);
     }
 
-    void tableColorsAndPropertiesReachTheTable()
+    void libraryProblemsAreReportedInTheResultLine_data()
     {
-        t->showTab(4);
-        t->box("txbInputFile_3")->setText(t->writeFile("data.txt", "a,b\n"));
-        t->box("txbOutputFile_3")->setText(t->path("data.htm"));
-        t->w().TableWidth[0] = 80;
-        t->w().WidthInPixels[0] = 0;
-        t->w().TableBorder[0] = -1;
-        t->w().TableCellPadding[0] = 7;
-        t->find<QCheckBox>("chkUseSpecifiedColors_0")->click();
-        t->label("lblTextHex_0")->setText("#102030");
-        t->seam().expectDialog("frmHowToView", NotNow);
-        t->w().cmdPerformOperation_Click(DataTableSlot);
-        QByteArray page = ReadAll(t->path("data.htm"));
-        QVERIFY2(page.contains("#102030") && page.contains("#FFFFFF"), page.constData());
-        QVERIFY2(page.contains("80%"), page.constData());
-        QVERIFY2(!page.contains("border"), page.constData());
-        QVERIFY2(page.contains("7"), page.constData());
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("caption");
+        Row("missing", "", "Conversion library libvellum62.so could not be loaded: ");
+        Row("without the export", NO_EXPORTS_LIBRARY,
+            "Conversion library libvellum62.so has no function txt2h: ");
+    }
 
-        // Unticked, the colours stay out of the table whatever was chosen.
-        t->find<QCheckBox>("chkUseSpecifiedColors_0")->click();
-        t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
-                                MsgButtons::YesNoCancel, MsgAnswer::Yes);
-        t->seam().expectDialog("frmHowToView", NotNow);
-        t->w().cmdPerformOperation_Click(DataTableSlot);
-        page = ReadAll(t->path("data.htm"));
-        QVERIFY2(!page.contains("#102030") && !page.contains("#FFFFFF"), page.constData());
+    void libraryProblemsAreReportedInTheResultLine()
+    {
+        QFETCH(QString, library);
+        QFETCH(QString, caption);
+        TestWindow other(ProgramFolderWith(library));
+        other.showTab(0);
+        other.w().txbOutputFile[TemplateSlot]->setText(other.path("page.htm"));
+        other.w().cmdPerformOperation[TemplateSlot]->click();
+        const QString shown = other.w().Label2[TemplateSlot]->text();
+        QVERIFY2(shown.startsWith(caption), qPrintable(shown));
+        QVERIFY(!other.w().OutputReady[TemplateSlot]);
+        QVERIFY(other.seam().verifyDone());
     }
 };
 

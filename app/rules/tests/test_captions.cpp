@@ -38,7 +38,8 @@ const CaptionCase kCases[] = {
     {"code", CodeToHtmlResult, -1, "Could not open input file.", false},
     {"code", CodeToHtmlResult, -2, "Could not open output file.", false},
     {"code", CodeToHtmlResult, -3, "Conversion successful.", true},
-    {"ordered list", [](int c) { return ListResult(c, true); }, 0, "No list items found in input file.", false},
+    {"ordered list", [](int c) { return ListResult(c, true); }, 0, "No list items found in input file.",
+     false},
     {"ordered list", [](int c) { return ListResult(c, true); }, 1,
      "HTML written for an ordered list with 1 item.", true},
     {"unordered list", [](int c) { return ListResult(c, false); }, 12,
@@ -48,8 +49,7 @@ const CaptionCase kCases[] = {
     {"table", TableResult, 0, "HTML written for a table with 0 rows and 0 columns.", true},
     {"table", TableResult, 101, "HTML written for a table with 1 row and 1 column.", true},
     {"table", TableResult, 360, "HTML written for a table with 3 rows and 60 columns.", true},
-    {"table", TableResult, 100000, "HTML written for a table with 1000 rows and 0 columns.", true},
-};
+    {"table", TableResult, 100000, "HTML written for a table with 1000 rows and 0 columns.", true}};
 
 } // namespace
 

@@ -6,20 +6,20 @@ using namespace pagewright;
 
 TEST(ColorRoutines, ChannelsOfAColorValue)
 {
+    // clang-format off
     const struct {
         int32_t color;
         int16_t red, green, blue;
         const char* hex;
     } cases[] = {
-        {0, 0, 0, 0, "#000000"},
-        {0xFFFFFF, 255, 255, 255, "#FFFFFF"},
+        {0, 0, 0, 0, "#000000"}, {0xFFFFFF, 255, 255, 255, "#FFFFFF"},
         {255 + 0 * 256 + 128 * 65536, 255, 0, 128, "#FF0080"},
-        {0 + 128 * 256 + 255 * 65536, 0, 128, 255, "#0080FF"},
-        {1 + 2 * 256 + 3 * 65536, 1, 2, 3, "#010203"},
+        {0 + 128 * 256 + 255 * 65536, 0, 128, 255, "#0080FF"}, {1 + 2 * 256 + 3 * 65536, 1, 2, 3, "#010203"},
         {15 + 16 * 256 + 10 * 65536, 15, 16, 10, "#0F100A"},
         // Bits above blue (a colour the program never stores) do not leak into the channels.
         {0x7FFFFFFF, 255, 255, 255, "#FFFFFF"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(RedPart(c.color), c.red) << c.color;
         EXPECT_EQ(GreenPart(c.color), c.green) << c.color;
@@ -44,14 +44,16 @@ TEST(ColorRoutines, ChannelsOutsideTheirRangeAreHeldToIt)
 
 TEST(ColorRoutines, ChannelText)
 {
+    // clang-format off
     const struct {
         const char* text;
         bool valid;
     } cases[] = {
-        {"", true},    {"0", true},    {"7", true},     {"255", true},   {"025", true},
-        {"000", true}, {"256", false}, {"1000", false}, {"0255", false}, {"12a", false},
-        {"-5", false}, {"+5", false},  {" 12", false},  {"1.5", false},  {"999", false},
+        {"", true}, {"0", true}, {"7", true}, {"255", true}, {"025", true}, {"000", true}, {"256", false},
+        {"1000", false}, {"0255", false}, {"12a", false}, {"-5", false}, {"+5", false}, {" 12", false},
+        {"1.5", false}, {"999", false},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(IsValidChannelText(QString::fromLatin1(c.text)), c.valid) << c.text;
     // Digits of other scripts are not channel digits.

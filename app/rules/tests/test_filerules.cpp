@@ -31,11 +31,9 @@ TEST(FileRules, HtmlExtensionAsTyped)
     struct Case {
         const char* name;
         bool html;
-    } const cases[] = {
-        {"/x.HTML", true},  {"/x.htm", true},   {"/xhtm", true},   {"/x.html ", false},
-        {"htm", false},     {".htm", true},     {"/x.txt", false}, {"/x.Htm", true},
-        {"/x.shtml", true}, {"/x.htmx", false}, {"", false},
-    };
+    } const cases[] = {{"/x.HTML", true},  {"/x.htm", true},   {"/xhtm", true},   {"/x.html ", false},
+                       {"htm", false},     {".htm", true},     {"/x.txt", false}, {"/x.Htm", true},
+                       {"/x.shtml", true}, {"/x.htmx", false}, {"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(HasHtmlExtension(QString::fromLatin1(c.name)), c.html) << c.name;
 }
@@ -47,14 +45,12 @@ TEST(FileRules, ExtensionCheckTrimsAndNeedsTheDot)
         const char* ext1;
         const char* ext2;
         bool ok;
-    } const cases[] = {
-        {"/d/notes.txt", "txt", "", true},     {"/d/notes.TXT", "txt", "", true},
-        {"  /d/notes.txt  ", "txt", "", true}, {"/d/data.csv", "txt", "", false},
-        {"/d/notes.", "txt", "", false},       {"/d/notestxt", "txt", "", false},
-        {"/d.txt/notes", "txt", "", false},    {"/d/x.htm", "htm", "html", true},
-        {"/d/x.html", "htm", "html", true},    {"/d/x.xhtml", "htm", "html", false},
-        {"/d/x.html", "htm", "", false},
-    };
+    } const cases[] = {{"/d/notes.txt", "txt", "", true},     {"/d/notes.TXT", "txt", "", true},
+                       {"  /d/notes.txt  ", "txt", "", true}, {"/d/data.csv", "txt", "", false},
+                       {"/d/notes.", "txt", "", false},       {"/d/notestxt", "txt", "", false},
+                       {"/d.txt/notes", "txt", "", false},    {"/d/x.htm", "htm", "html", true},
+                       {"/d/x.html", "htm", "html", true},    {"/d/x.xhtml", "htm", "html", false},
+                       {"/d/x.html", "htm", "", false}};
     for (const auto& c : cases) {
         EXPECT_EQ(ExtensionMatches(QString::fromLatin1(c.name), QString::fromLatin1(c.ext1),
                                    QString::fromLatin1(c.ext2)),

@@ -6,82 +6,51 @@
 
 using namespace pagewright;
 
-namespace
+TEST(BlankList, NumbersMessagesAndTheBoxesRewritten)
 {
-
-const char* const kInvalidCount = "Invalid number of items!";
-const char* const kCountTooLarge = "Number of items must be less than 1000.";
-const char* const kInvalidStart = "Invalid start number!";
-const char* const kStartTooLarge = "Start number must be less than 1000.";
-
-} // namespace
-
-TEST(BlankList, GoodNumbers)
-{
+    const char* bad = "Invalid number of items!";
+    const char* big = "Number of items must be less than 1000.";
+    const char* badStart = "Invalid start number!";
+    const char* bigStart = "Start number must be less than 1000.";
+    const char* kept = "kept"; // the box is left as typed
+    // clang-format off
     const struct {
         const char* count;
         const char* start;
-        int32_t itemCount;
-        int32_t startNumber;
+        const char* message;     // "" when the numbers are good
+        const char* countBox;    // the box's new text
+        const char* startBox;
+        int32_t itemCount = 0, startNumber = 0;
     } cases[] = {
-        {"10", "1", 10, 1},   {"999", "999", 999, 999},   {"0.6", "1", 1, 1},   {"1.5", "1.5", 2, 2},
-        {"2.5", "2.5", 2, 2}, {"12 items", "3rd", 12, 3}, {"  4", " 7 ", 4, 7}, {"998.5", "998.9", 998, 999},
+        {"10", "1", "", kept, kept, 10, 1}, {"999", "999", "", kept, kept, 999, 999},
+        {"0.6", "1", "", kept, kept, 1, 1}, {"1.5", "1.5", "", kept, kept, 2, 2},
+        {"2.5", "2.5", "", kept, kept, 2, 2}, {"12 items", "3rd", "", kept, kept, 12, 3},
+        {" 4", " 7 ", "", kept, kept, 4, 7}, {"998.5", "998.9", "", kept, kept, 998, 999},
+        {"5", "", "", kept, "1", 5, 1}, {"5", "   ", "", kept, "1", 5, 1},
+        // A bad count empties its box; the start box is not looked at.
+        {"0", "", bad, "", kept}, {"", "", bad, "", kept}, {"abc", "x", bad, "", kept},
+        {"0.5", "", bad, "", kept}, {"-3", "", bad, "", kept}, {"1000", "", big, "", kept},
+        {"999.5", "", big, "", kept}, {"5000000000", "", big, "", kept}, {"1e300", "", big, "", kept},
+        {"1e999", "", big, "", kept},
+        // A bad start number resets its box to 1.
+        {"5", "0.6", badStart, kept, "1"}, {"5", "0", badStart, kept, "1"}, {"5", "x", badStart, kept, "1"},
+        {"5", "-1", badStart, kept, "1"}, {"5", "1000", bigStart, kept, "1"},
+        {"5", "999.5", bigStart, kept, "1"}, {"5", "1e9", bigStart, kept, "1"},
+    };
+    // clang-format on
+    const auto box = [kept](const char* text) {
+        return text == kept ? std::nullopt : std::optional<QString>(QString::fromLatin1(text));
     };
     for (const auto& c : cases) {
         const BlankListCheck check = CheckBlankList(c.count, c.start);
-        EXPECT_EQ(check.message, QString()) << c.count << " " << c.start;
-        EXPECT_EQ(check.itemCount, c.itemCount) << c.count;
-        EXPECT_EQ(check.startNumber, c.startNumber) << c.start;
-        EXPECT_FALSE(check.numberOfItemsText.has_value());
-        EXPECT_FALSE(check.startNumberText.has_value());
-    }
-}
-
-TEST(BlankList, BadCountEmptiesItsBox)
-{
-    const struct {
-        const char* count;
-        const char* message;
-    } cases[] = {
-        {"0", kInvalidCount},      {"", kInvalidCount},
-        {"abc", kInvalidCount},    {"0.5", kInvalidCount},
-        {"-3", kInvalidCount},     {"1000", kCountTooLarge},
-        {"999.5", kCountTooLarge}, {"5000000000", kCountTooLarge},
-        {"1e300", kCountTooLarge}, {"1e999", kCountTooLarge},
-    };
-    for (const auto& c : cases) {
-        // The start box is not looked at once the count has failed.
-        const BlankListCheck check = CheckBlankList(c.count, "");
-        EXPECT_EQ(check.message, QString(c.message)) << c.count;
-        EXPECT_EQ(check.numberOfItemsText, std::optional<QString>(QString())) << c.count;
-        EXPECT_FALSE(check.startNumberText.has_value()) << c.count;
-    }
-}
-
-TEST(BlankList, BadStartResetsItsBoxToOne)
-{
-    const struct {
-        const char* start;
-        const char* message;
-    } cases[] = {
-        {"0.6", kInvalidStart},   {"0", kInvalidStart},      {"x", kInvalidStart},    {"-1", kInvalidStart},
-        {"1000", kStartTooLarge}, {"999.5", kStartTooLarge}, {"1e9", kStartTooLarge},
-    };
-    for (const auto& c : cases) {
-        const BlankListCheck check = CheckBlankList("5", c.start);
-        EXPECT_EQ(check.message, QString(c.message)) << c.start;
-        EXPECT_EQ(check.startNumberText, std::optional<QString>("1")) << c.start;
-        EXPECT_FALSE(check.numberOfItemsText.has_value());
-    }
-}
-
-TEST(BlankList, EmptyStartBecomesOneWithoutAMessage)
-{
-    for (const char* start : {"", "   "}) {
-        const BlankListCheck check = CheckBlankList("5", start);
-        EXPECT_EQ(check.message, QString());
-        EXPECT_EQ(check.startNumberText, std::optional<QString>("1"));
-        EXPECT_EQ(check.startNumber, 1);
+        const std::string row = std::string(c.count) + "|" + c.start;
+        EXPECT_EQ(check.message, QString(c.message)) << row;
+        EXPECT_EQ(check.numberOfItemsText, box(c.countBox)) << row;
+        EXPECT_EQ(check.startNumberText, box(c.startBox)) << row;
+        if (check.message.isEmpty()) {
+            EXPECT_EQ(check.itemCount, c.itemCount) << row;
+            EXPECT_EQ(check.startNumber, c.startNumber) << row;
+        }
     }
 }
 
@@ -93,18 +62,16 @@ TEST(Separator, EntriesGiveTheirCode)
 
 TEST(Separator, TypedTextGivesItsFirstCharacter)
 {
+    // clang-format off
     const struct {
         const char* utf8;
         int code;
     } cases[] = {
-        {"|", '|'},
-        {";;", ';'},
-        {" x", ' '},
-        {"44", '4'},
-        {"comma", 'c'},
+        {"|", '|'}, {";;", ';'}, {" x", ' '}, {"44", '4'}, {"comma", 'c'},
         {"\xe2\x82\xac", 0x80}, // the euro sign has a byte of its own in Windows-1252
         {"\xc2\xa7 section", 0xA7},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const SeparatorChoice choice = ChooseSeparator(QString::fromUtf8(c.utf8), std::nullopt);
         EXPECT_EQ(choice.code, c.code) << c.utf8;

@@ -11,15 +11,17 @@ using namespace pagewright;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStart)
 {
+    // clang-format off
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {"12", 12},  {"  7 items", 7}, {"\t3", 3},     {"-3", -3},       {"+4", 4},     {"2.5x", 2.5},
-        {".5", 0.5}, {"5.", 5},        {"1e3", 1000},  {"2E-1", 0.2},    {"2e", 2},     {"2e+", 2},
-        {"3 4", 3},  {"x12", 0},       {"", 0},        {"+", 0},         {"-.", 0},     {".", 0},
-        {"1,5", 1},  {"0x10", 0},      {"99.5", 99.5}, {"100.4", 100.4}, {"1e-400", 0},
+        {"12", 12}, {" 7 items", 7}, {"\t3", 3}, {"-3", -3}, {"+4", 4}, {"2.5x", 2.5}, {".5", 0.5},
+        {"5.", 5}, {"1e3", 1000}, {"2E-1", 0.2}, {"2e", 2}, {"2e+", 2}, {"3 4", 3}, {"x12", 0}, {"", 0},
+        {"+", 0}, {"-.", 0}, {".", 0}, {"1,5", 1}, {"0x10", 0}, {"99.5", 99.5}, {"100.4", 100.4},
+        {"1e-400", 0},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
 }
@@ -40,28 +42,16 @@ TEST(LeadingNumber, OnlyAsciiDigitsCount)
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
 {
+    // clang-format off
     const struct {
         double value;
         double rounded;
     } cases[] = {
-        {0.5, 0},
-        {1.5, 2},
-        {2.5, 2},
-        {3.5, 4},
-        {999.5, 1000},
-        {998.5, 998},
-        {50.5, 50},
-        {99.5, 100},
-        {0.6, 1},
-        {0.4, 0},
-        {-0.5, -0.0},
-        {-1.5, -2},
-        {-2.5, -2},
-        {-0.6, -1},
-        {7, 7},
-        {1e15 + 0.5, 1e15},
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {999.5, 1000}, {998.5, 998}, {50.5, 50}, {99.5, 100},
+        {0.6, 1}, {0.4, 0}, {-0.5, -0.0}, {-1.5, -2}, {-2.5, -2}, {-0.6, -1}, {7, 7}, {1e15 + 0.5, 1e15},
         {4503599627370497.0, 4503599627370497.0},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
     EXPECT_EQ(RoundHalfEven(HUGE_VAL), HUGE_VAL);
@@ -91,33 +81,25 @@ TEST(TableProperties, RangesOfEachBox)
     const QString border = " Border in pixels must be in the range 0 through 100.";
     const QString padding = " Cellpadding in pixels must be in the range 0 through 100.";
     const QString spacing = " Cell spacing in pixels must be in the range 0 through 100.";
+    // clang-format off
     const struct {
         TablePropertyTexts texts;
         QString expected;
     } cases[] = {
-        {Texts("", "", "", ""), "passes"},
-        {Texts("4", "", "", "", true), percent},
-        {Texts("5", "", "", "", true), "passes"},
-        {Texts("100", "", "", "", true), "passes"},
-        {Texts("101", "", "", "", true), percent},
-        {Texts("49", "", "", ""), pixels},
-        {Texts("50", "", "", ""), "passes"},
-        {Texts("1000", "", "", ""), "passes"},
-        {Texts("1000.5", "", "", ""), pixels},
-        {Texts("200", "", "", "", true), percent},
-        {Texts("abc", "", "", ""), pixels},
-        {Texts("", "abc", "abc", "abc"), "passes"},
-        {Texts("", "100.4", "", ""), border},
-        {Texts("", "99.5", "", ""), "passes"},
-        {Texts("", "-1", "", ""), border},
-        {Texts("", "", "101", ""), padding},
-        {Texts("", "", "", "-0.5"), spacing},
-        {Texts("", "", "", "1e9"), spacing},
+        {Texts("", "", "", ""), "passes"}, {Texts("4", "", "", "", true), percent},
+        {Texts("5", "", "", "", true), "passes"}, {Texts("100", "", "", "", true), "passes"},
+        {Texts("101", "", "", "", true), percent}, {Texts("49", "", "", ""), pixels},
+        {Texts("50", "", "", ""), "passes"}, {Texts("1000", "", "", ""), "passes"},
+        {Texts("1000.5", "", "", ""), pixels}, {Texts("200", "", "", "", true), percent},
+        {Texts("abc", "", "", ""), pixels}, {Texts("", "abc", "abc", "abc"), "passes"},
+        {Texts("", "100.4", "", ""), border}, {Texts("", "99.5", "", ""), "passes"},
+        {Texts("", "-1", "", ""), border}, {Texts("", "", "101", ""), padding},
+        {Texts("", "", "", "-0.5"), spacing}, {Texts("", "", "", "1e9"), spacing},
         // Several bad boxes: only the first in the order width, border, padding, spacing.
-        {Texts("1", "200", "200", "200"), pixels},
-        {Texts("", "200", "200", "200"), border},
+        {Texts("1", "200", "200", "200"), pixels}, {Texts("", "200", "200", "200"), border},
         {Texts("", "", "200", "200"), padding},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Problem(c.texts), c.expected) << qPrintable(
             c.texts.width + "|" + c.texts.border + "|" + c.texts.cellPadding + "|" + c.texts.cellSpacing);

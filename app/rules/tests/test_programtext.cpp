@@ -16,28 +16,21 @@ TEST(ProgramText, PathJoinsWithOneSlash)
 
 TEST(ProgramText, FailureMessagesByCode)
 {
+    // clang-format off
     const struct {
         int code;
         const char* message;
     } cases[] = {
         {0, "No program text was read."},
         {-1, "Cannot open file containing program text.\r\n/p/vellum_text.dat"},
-        {-2, "Particular memory allocation error."},
-        {-3, "Too much program text."},
-        {-4, "Text not recovered."},
-        {-5, "Error -5"},
-        {-6, "File is empty."},
-        {-7, "Error reading file."},
-        {-8, "General memory allocation error."},
-        {-9, "Error -9"},
-        {-500, "Error -500"},
-        {-501, "Missing string at line 1."},
-        {-1000, "Missing string at line 500."},
-        {-1001, "String too long at line 1."},
-        {-1500, "String too long at line 500."},
-        {-1501, "Duplicate in program text at line 1."},
-        {-1537, "Duplicate in program text at line 37."},
+        {-2, "Particular memory allocation error."}, {-3, "Too much program text."},
+        {-4, "Text not recovered."}, {-5, "Error -5"}, {-6, "File is empty."}, {-7, "Error reading file."},
+        {-8, "General memory allocation error."}, {-9, "Error -9"}, {-500, "Error -500"},
+        {-501, "Missing string at line 1."}, {-1000, "Missing string at line 500."},
+        {-1001, "String too long at line 1."}, {-1500, "String too long at line 500."},
+        {-1501, "Duplicate in program text at line 1."}, {-1537, "Duplicate in program text at line 37."},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ProgramTextFailureMessage(c.code, "/p/vellum_text.dat"), QString(c.message)) << c.code;
 }

@@ -20,6 +20,10 @@ TEST(ShellUtils, FoldersAndSettingsPath)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     EXPECT_FALSE(FolderExists(file.fileName())) << "a file is not a folder";
+    EXPECT_TRUE(FileExists(file.fileName()));
+    EXPECT_FALSE(FileExists(dir.path())) << "a folder is not a file";
+    EXPECT_FALSE(FileExists(dir.filePath("missing")));
+    EXPECT_FALSE(FileExists(""));
     EXPECT_EQ(AppDataFolder(5), QString()) << "only the configuration folder is known";
 
     const QString config = dir.filePath("config");

@@ -1,4 +1,6 @@
-// pagewright-convert as users run it: arguments checked, results reported, exit status.
+// pagewright-convert as users run it: arguments checked, results reported, exit status, and the
+// promise that a failed run leaves the output as it was. Run as root, the converter runs as an
+// unprivileged user, so that permissions hold as they do for everyone else.
 #include "options.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace pagewright;
@@ -14,9 +18,12 @@ using namespace pagewright;
 namespace
 {
 
+constexpr uid_t kUnprivileged = 65534;
+
 struct Outcome {
     int status;
     std::string output; // standard output and standard error together
+    bool says(const std::string& text) const { return output.find(text) != std::string::npos; }
 };
 
 class Command : public ::testing::Test
@@ -24,24 +31,66 @@ class Command : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / ("pagewright-cli-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
+        m_dir = fs::temp_directory_path() / ("pagewright-cli-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir / "tmp");
+        own(m_dir);
+        own(m_dir / "tmp");
     }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
-    void write(const std::string& name, const std::string& text) { std::ofstream(path(name)) << text; }
-
-    Outcome run(const std::string& arguments)
+    void TearDown() override
     {
-        const std::string command = std::string(PAGEWRIGHT_CONVERT) + " " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
+        removeReadOnlyFolder();
+        fs::remove_all(m_dir);
+    }
+
+    static void own(const fs::path& path)
+    {
+        if (::geteuid() == 0 && ::lchown(path.c_str(), kUnprivileged, kUnprivileged) != 0)
+            ADD_FAILURE() << "cannot hand " << path << " to the unprivileged user";
+    }
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+    void write(const std::string& name, const std::string& text)
+    {
+        std::ofstream(path(name)) << text;
+        own(path(name));
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ostringstream text;
+        text << std::ifstream(path(name)).rdbuf();
+        return text.str();
+    }
+    // Temporary files or folders the converter left behind.
+    bool leftovers() const
+    {
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir))
+            if (entry.path().filename().string().starts_with(".pagewright-") ||
+                entry.path().parent_path() == m_dir / "tmp")
+                return true;
+        return false;
+    }
+
+    // Runs `setUp` and then the converter with `arguments` through the shell, in the test folder.
+    Outcome run(const std::string& arguments, const std::string& setUp = {})
+    {
+        std::ofstream(path("run.sh")) << "cd " << m_dir << " && export TMPDIR=" << path("tmp") << "\n"
+                                      << setUp << "\nexec " << PAGEWRIGHT_CONVERT << " " << arguments << "\n";
+        const std::string user =
+            ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+        FILE* pipe = popen((user + "sh " + path("run.sh") + " 2>&1").c_str(), "r");
         std::string output;
         char buffer[4096];
         while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
             output.append(buffer, n);
-        int status = pclose(pipe);
+        const int status = pclose(pipe);
+        fs::remove(path("run.sh"));
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    }
+    void removeReadOnlyFolder()
+    {
+        std::error_code absent;
+        fs::permissions(m_dir / "ro", fs::perms::owner_all, absent);
+        fs::remove_all(m_dir / "ro");
     }
 
     fs::path m_dir;
@@ -50,26 +99,17 @@ protected:
 TEST_F(Command, ConvertsAndReportsLikeTheProgram)
 {
     write("in.txt", "Hello\n");
-    EXPECT_EQ(run("text " + path("in.txt") + " " + path("out.htm")).output, "Conversion successful.\n");
-    EXPECT_TRUE(fs::exists(path("out.htm")));
+    EXPECT_EQ(run("text in.txt out.htm").output, "Conversion successful.\n");
+    EXPECT_NE(read("out.htm").find("<title>out.htm</title>"), std::string::npos) << "named after the output";
 
-    write("page.txt", "<html>\n");
-    Outcome html = run("text " + path("page.txt") + " " + path("page.htm"));
-    EXPECT_EQ(html.status, 1);
-    EXPECT_EQ(html.output,
-              "Input file contains \"<HTML>\" so appears to be HTML not text. No output file created.\n");
-
-    Outcome missing = run("code " + path("nothing.txt") + " " + path("code.htm") + " --margin 2 --tab 8");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.output, "Could not open input file.\n");
-
-    Outcome list = run("list " + path("list.htm") + " --numbered --count 3 --style i --start 4");
+    Outcome list = run("list list.htm --numbered --count 3 --style i --start 4");
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, "HTML written for an ordered list with 3 items.\n");
 
-    Outcome header = run("template " + path("t.htm") + " --title Home --header " + path("none.htm"));
+    Outcome header = run("template t.htm --title Home --header none.htm");
     EXPECT_EQ(header.status, 1);
-    EXPECT_EQ(header.output, "Could not open header file (standard header used).\n");
+    EXPECT_EQ(header.output, "pagewright-convert: cannot read 'none.htm': No such file or directory\n"
+                             "Could not open header file (standard header used).\n");
 }
 
 TEST_F(Command, ReportsTheTrueSizeOfWideTables)
@@ -80,65 +120,159 @@ TEST_F(Command, ReportsTheTrueSizeOfWideTables)
         row += std::to_string(c);
     }
     write("wide.txt", row + "\n\n" + row + "\n");
-    Outcome table = run("table " + path("wide.txt") + " " + path("wide.htm") + " --separator semicolon");
+    Outcome table = run("table wide.txt wide.htm --separator semicolon");
     EXPECT_EQ(table.status, 0);
     EXPECT_EQ(table.output, "HTML written for a table with 2 rows and 120 columns.\n");
 }
 
-TEST_F(Command, RefusesWrongArguments)
+TEST_F(Command, RefusesWrongCommandLines)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "no command given"},
+        {"poem a b", "unknown command \"poem\""},
+        {"text only-one", "text takes two files: INPUT and OUTPUT (got 1)"},
+        {"code a b --ordered", "code does not take --ordered"},
+        {"text a b --title T", "text does not take --title"},
+        {"template o --output-dir d", "template does not take --output-dir"},
+        {"code a b --colour red", "code has no option --colour"},
+        {"code a b --margin", "code --margin needs a value"},
+        {"list o --center=yes", "list --center takes no value"},
+        {"code a b --margin 9", "code --margin takes a whole number from 0 to 8, not \"9\""},
+        {"code a b --tab=0", "code --tab takes a whole number from 1 to 8"},
+        {"table a b --padding 13", "table --padding takes a whole number from 0 to 12"},
+        {"table a b --border 101", "from 0 to 100"},
+        {"list o --count 1000", "list --count takes a whole number from 1 to 999"},
+        {"list o --blank --count 2x", "not \"2x\""},
+        {"table a b --width 200%", "table --width takes a width from 5% to 100% or from 50px to 1000px"},
+        {"table a b --width 40px", "not \"40px\""},
+        {"table a b --width 80", "not \"80\""},
+        {"table a b --separator ab", "table --separator takes comma, semicolon, space, tab or one character"},
+        {"template o --text-color red", "template --text-color takes a colour as #RRGGBB"},
+        {"list a b --style star", "list --style takes none, disc, circle"},
+        {"list a b --style square --ordered", "list --style square contradicts --ordered"},
+        {"list o --ordered --unordered", "list --ordered contradicts --unordered"},
+        {"list o --blank --numbered", "list --blank contradicts --numbered"},
+        {"list a b --count 3", "list --count is for a blank list"},
+        {"list o --item-separator numeral", "list --item-separator is for items read from INPUT"},
+        {"list o --numbered --start 2", "list --start numbers an ordered list"},
+        {"code --output-dir d -", "standard input (-) has no name"},
+        {"code --output-dir d x/a.c y/a.txt", "'x/a.c' and 'y/a.txt' would both be written to 'a.htm'"},
+    };
+    for (const auto& [arguments, says] : cases) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments;
+        EXPECT_TRUE(outcome.says(says)) << arguments << " said: " << outcome.output;
+    }
+    EXPECT_FALSE(leftovers());
+}
+
+TEST_F(Command, HelpAndVersion)
+{
+    const Outcome code = run("code --help");
+    EXPECT_EQ(code.status, 0);
+    for (const char* part : {"Usage: pagewright-convert code", "0 to 8 (default 4)", "1 to 8 (default 4)",
+                             "--output-dir DIR", "Example:\n  pagewright-convert code"})
+        EXPECT_TRUE(code.says(part)) << part;
+    EXPECT_FALSE(code.says("--ordered"));
+    EXPECT_EQ(run("help code").output, code.output);
+    EXPECT_TRUE(run("--help").says("'pagewright-convert COMMAND --help'"));
+    EXPECT_EQ(run("--version").output, "pagewright-convert " PAGEWRIGHT_VERSION "\n");
+}
+
+// Every failure or refusal leaves the output exactly as it was and nothing temporary behind.
+TEST_F(Command, FailedRunsLeaveTheOutputAlone)
 {
     struct Case {
-        std::string arguments;
-        std::string says;
+        const char* setUp; // shell commands run (unprivileged) before the conversion
+        const char* arguments;
+        const char* says;
     };
     const Case cases[] = {
-        {"", "no converter named"},
-        {"poem a b", "unknown converter \"poem\""},
-        {"text only-one", "give two files"},
-        {"list out.htm --count 0", "--count takes a whole number from 1 to 999, not \"0\""},
-        {"list out.htm --count 1000", "from 1 to 999"},
-        {"list out.htm --blank --start 0", "--start takes a whole number from 1 to 999"},
-        {"list out.htm --blank --count 2x", "not \"2x\""},
-        {"table a b --separator ab", "the separator must be one character"},
-        {"table a b --width wide", "takes a width such as 80% or 600px"},
-        {"code a b --colour red", "unknown option --colour"},
-        {"list a b --style star", "unknown list style \"star\""},
+        {"echo '<html>' > in.txt", "text in.txt out.htm",
+         "appears to be HTML not text. No output file created."},
+        {"", "text missing.txt out.htm",
+         "cannot read 'missing.txt': No such file or directory\nCould not open input file."},
+        {"mkdir folder", "code folder out.htm", "cannot read 'folder': Is a directory"},
+        {"", "code out.htm ./out.htm",
+         "cannot write './out.htm': it is the input file itself\nOutput file is the same as the input file."},
+        {"ln out.htm hard.htm", "code hard.htm out.htm", "it is the input file itself"},
+        {"ln -s out.htm link.htm", "template link.htm --header out.htm", "it is the header file itself"},
+        {"", "text in.txt out.htm --footer out.htm", "Output file is the same as the footer file."},
+        {"chmod 444 out.htm", "code in.txt out.htm", "cannot write 'out.htm': Permission denied"},
+        {"mkdir ro && echo precious > ro/out.htm && chmod 555 ro", "code in.txt ro/out.htm",
+         "cannot write 'ro/out.htm': Permission denied"},
+        {"head -c 200000 /dev/zero | tr '\\0' x > in.txt; ulimit -f 20", "code in.txt out.htm",
+         "cannot write 'out.htm': File too large"},
+        {"", "text in.txt /dev/full", "cannot write '/dev/full': No space left on device"},
+        {"", "text in.txt - >/dev/full", "cannot write standard output: No space left on device"},
     };
     for (const Case& c : cases) {
-        Outcome outcome = run(c.arguments);
-        EXPECT_EQ(outcome.status, 2) << c.arguments;
-        EXPECT_NE(outcome.output.find(c.says), std::string::npos)
-            << c.arguments << " said: " << outcome.output;
+        removeReadOnlyFolder();
+        fs::remove(path("out.htm"));
+        write("in.txt", "text\n");
+        write("out.htm", "precious\n");
+        const Outcome outcome = run(c.arguments, c.setUp);
+        EXPECT_EQ(outcome.status, 1) << c.arguments;
+        EXPECT_TRUE(outcome.says(c.says)) << c.arguments << " said: " << outcome.output;
+        EXPECT_EQ(read("out.htm"), "precious\n") << c.arguments;
+        EXPECT_EQ(read("ro/out.htm"), fs::exists(m_dir / "ro") ? "precious\n" : "") << c.arguments;
+        EXPECT_FALSE(leftovers()) << c.arguments;
+        fs::remove(m_dir / "hard.htm");
+        fs::remove(m_dir / "link.htm");
     }
-    Outcome help = run("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("Usage: pagewright-convert"), std::string::npos);
+}
+
+TEST_F(Command, PagesTakeThePlaceOfTheOutput)
+{
+    write("in.txt", "Hello\n");
+    write("real.htm", "old\n");
+    fs::permissions(path("real.htm"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.htm", path("link.htm"));
+    // A missing footer still makes a page: it replaces the output, with the warning.
+    const Outcome linked = run("text in.txt link.htm --footer nofooter.htm");
+    EXPECT_EQ(linked.status, 1);
+    EXPECT_TRUE(linked.says("cannot read 'nofooter.htm': No such file or directory\n"
+                            "Could not open footer file (standard footer used).\n"));
+    EXPECT_TRUE(fs::is_symlink(path("link.htm")));
+    EXPECT_NE(read("real.htm").find("<title>link.htm</title>"), std::string::npos);
+    EXPECT_EQ(fs::status(path("real.htm")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const Outcome piped = run("code - - < in.txt > piped.htm");
+    EXPECT_EQ(piped.output, "Conversion successful.\n");
+    EXPECT_NE(read("piped.htm").find("Hello"), std::string::npos);
+
+    fs::create_directory(path("pages"));
+    own(path("pages"));
+    const Outcome several = run("text in.txt missing.txt --output-dir pages");
+    EXPECT_EQ(several.status, 1) << "the worst of the files";
+    EXPECT_TRUE(several.says("in.txt -> pages/in.htm: Conversion successful.\n"));
+    EXPECT_TRUE(several.says("missing.txt -> pages/missing.htm: Could not open input file.\n"));
+    EXPECT_TRUE(fs::exists(path("pages/in.htm")));
+    EXPECT_FALSE(leftovers());
 }
 
 TEST(Options, FilesAndDefaults)
 {
-    ParseResult blank = parseArguments({"list", "out.htm", "--count", "5", "--ordered"});
-    ASSERT_TRUE(blank.ok) << blank.error;
+    const ParseResult blank = parseArguments({"list", "out.htm", "--count", "5", "--ordered"});
+    ASSERT_EQ(blank.kind, ParseResult::Run) << blank.text;
     EXPECT_EQ(blank.request.listSource, 0);
     EXPECT_EQ(blank.request.itemCount, 5);
     EXPECT_EQ(blank.request.output, "out.htm");
 
-    ParseResult fromFile = parseArguments({"list", "in.txt", "out.htm", "--item-separator", "numeral"});
-    ASSERT_TRUE(fromFile.ok) << fromFile.error;
+    const ParseResult fromFile = parseArguments({"list", "in.txt", "out.htm", "--item-separator", "numeral"});
+    ASSERT_EQ(fromFile.kind, ParseResult::Run) << fromFile.text;
     EXPECT_EQ(fromFile.request.listSource, 2);
     EXPECT_EQ(fromFile.request.itemSeparator, 2);
     EXPECT_EQ(fromFile.request.input, "in.txt");
 
-    ParseResult table = parseArguments({"table", "a", "b", "--width", "600px", "--separator", "tab"});
-    ASSERT_TRUE(table.ok) << table.error;
+    const ParseResult table = parseArguments({"table", "a", "b", "--width=600px", "--separator", "tab"});
+    ASSERT_EQ(table.kind, ParseResult::Run) << table.text;
     EXPECT_EQ(table.request.tableWidth, 600);
     EXPECT_TRUE(table.request.widthInPixels);
     EXPECT_EQ(table.request.separatorChar, '\t');
-    ParseResult percent = parseArguments({"table", "a", "b", "--width", "80%", "--separator", "|"});
-    ASSERT_TRUE(percent.ok) << percent.error;
-    EXPECT_EQ(percent.request.tableWidth, 80);
-    EXPECT_FALSE(percent.request.widthInPixels);
-    EXPECT_EQ(percent.request.separatorChar, '|');
+    EXPECT_EQ(pageNameFor("src/main.c"), "main.htm");
+    EXPECT_EQ(pageNameFor(".profile"), ".profile.htm");
 }
 
 } // namespace
