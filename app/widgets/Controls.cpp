@@ -51,6 +51,12 @@ protected:
     }
 };
 
+// A caption shown as it stands: an ampersand is a character, not the mark of a shortcut key.
+QString Caption(QString caption)
+{
+    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 void SetTip(QWidget* widget, const QString& tip)
@@ -64,19 +70,19 @@ void SetTip(QWidget* widget, const QString& tip)
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip)
 {
-    auto* button = Describe(new Button(caption, parent), name, tooltip);
+    auto* button = Describe(new Button(Caption(caption), parent), name, tooltip);
     button->setAutoDefault(false);
     return button;
 }
 
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip)
 {
-    return Describe(new QCheckBox(caption, parent), name, tooltip);
+    return Describe(new QCheckBox(Caption(caption), parent), name, tooltip);
 }
 
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption)
 {
-    return Describe(new QRadioButton(caption, parent), name, {});
+    return Describe(new QRadioButton(Caption(caption), parent), name, {});
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption)

@@ -106,7 +106,7 @@ private slots:
         QTest::addColumn<QString>("message");
         Row("missing input", "cmdViewInputFile_0", "txbInputFile_0", "missing.txt", "Error",
             "No such file or directory");
-        Row("input not .txt", "cmdViewInputFile_3", "txbInputFile_3", "data.csv", "Invalid file extension",
+        Row("input not .txt", "cmdViewInputFile_3", "txbInputFile_3", "data.xls", "Invalid file extension",
             "Input file must have file extension \"txt\".");
         Row("output not .htm", "cmdViewOutputFile_0", "txbOutputFile_0", "page.txt", "Invalid file extension",
             "Output file must have file extension \"htm\" or \"html\".");

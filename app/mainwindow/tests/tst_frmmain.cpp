@@ -301,6 +301,20 @@ private slots:
         Row("cancelled", "", "/old/out.htm");
     }
 
+    void choosingCsvDataTicksQuotedFields()
+    {
+        frmMain& w = t->w();
+        t->showTab(4);
+        for (const char* name : {"/d/data.tsv", "/d/data.csv"}) {
+            QVERIFY(!w.chkQuotedFields3->isChecked());
+            t->seam().expectFileDialog(
+                {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, name);
+            w.cmdSpecifyInputFile[DataTableSlot]->click();
+            QCOMPARE(w.txbOutputFile[DataTableSlot]->text(), QStringLiteral("/d/data.htm"));
+        }
+        QVERIFY(w.chkQuotedFields3->isChecked());
+    }
+
     void choosersFillTheirBoxes()
     {
         QFETCH(QString, chosen);

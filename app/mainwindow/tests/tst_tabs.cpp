@@ -237,6 +237,21 @@ private slots:
                 w.SetTablePropertiesAt(0, {80, 0, 2, -1, 6});
             }),
             "HTML written for a table with 3 rows and 3 columns.", "table-data.htm");
+        // UTF-8 input stays UTF-8 (its byte-order mark dropped, U+00A0 written &nbsp;).
+        Row("text in UTF-8", 1, "notes.txt",
+            QByteArray(
+                "\xef\xbb\xbfKal\xce\xb7m\xce\xad\xcf\x81\xce\xb1 caf\xc3\xa9 \xc2\xb1 2 \xf0\x9f\x98\x80\n\n"
+                "\xc3\x9c"
+                "ber\xc2\xa0"
+                "alles\n"),
+            "notes.htm", Setup([](frmMain&) {}), "Conversion successful.", "text-utf8.htm");
+        Row("quoted CSV as plain text", 4, "data.csv",
+            QByteArray("Name,Note\n\"Smith, J\",\"<j@x.org> said \"\"hi\"\"\nand left\"\nAlone\n"),
+            "data.htm", Setup([](frmMain& w) {
+                w.chkQuotedFields3->click();
+                w.chkEscapeData3->click();
+            }),
+            "HTML written for a table with 3 rows and 2 columns.", "table-csv.htm");
     }
 
     void runWritesTheExpectedPage()
