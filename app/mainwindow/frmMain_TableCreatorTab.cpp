@@ -96,4 +96,25 @@ QWidget* frmMain::BuildTableCreatorTab()
     return tab;
 }
 
+void frmMain::DrawTable()
+{
+    picTable->update();
+}
+
+bool frmMain::HighlightCell(int& row, int& col)
+{
+    const CellPos owner = Table.OwnerOf(row, col);
+    if (owner == CellPos{row, col})
+        return true;
+    row = intToRow = owner.row;
+    col = intToCol = owner.col;
+    return false;
+}
+
+void frmMain::PlaceCellDialog(QWidget& dialog, int row)
+{
+    Q_UNUSED(dialog);
+    Q_UNUSED(row);
+}
+
 } // namespace pagewright
