@@ -90,6 +90,10 @@ QWidget* frmMain::BuildTableCreatorTab()
 
     AddTabFooter(layout, 5, TableCreatorSlot, QStringLiteral("Create table"),
                  QStringLiteral("Create the HTML code for this table."));
+    // The grid, not the space below the result line, takes the tab's spare height.
+    for (int i = 0; i < layout->count(); ++i)
+        if (layout->itemAt(i)->spacerItem() != nullptr)
+            layout->setStretch(i, 0);
 
     connect(cboNumberOfRows, &QComboBox::currentIndexChanged, this, [this] { cboNumberOfRows_Click(); });
     connect(cboNumberOfColumns, &QComboBox::currentIndexChanged, this,

@@ -23,6 +23,16 @@ QFont FontOfSize(const QFont& base, int points)
     return font;
 }
 
+// A text laid out once and drawn as it stands (no markup), its top left at the place given.
+void PlainStaticText(QStaticText& text, const QString& content)
+{
+    if (text.text() == content)
+        return;
+    text.setText(content);
+    text.setTextFormat(Qt::PlainText);
+    text.setPerformanceHint(QStaticText::AggressiveCaching);
+}
+
 } // namespace
 
 TableGrid::TableGrid(QWidget* parent, const TableModel& table) : QWidget(parent), m_table(table)
@@ -30,6 +40,8 @@ TableGrid::TableGrid(QWidget* parent, const TableModel& table) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusCell({1, 1});
+    for (int n = 1; n <= MaxRows; ++n)
+        PlainStaticText(m_numbers[n], QString::number(n));
 }
 
 void TableGrid::setTableColors(int32_t text, int32_t back)
@@ -106,15 +118,13 @@ void TableGrid::paintEvent(QPaintEvent* event)
     // The numbers, in the table's background colour.
     p.setFont(FontOfSize(font(), 10));
     p.setPen(ToQColor(m_backColor));
-    const int ascent = p.fontMetrics().ascent();
     for (int col = 1; col <= g.cols; ++col)
-        p.drawText(ColumnNumberPos(g, col) + QPointF(0, ascent), QString::number(col));
+        p.drawStaticText(ColumnNumberPos(g, col), m_numbers[col]);
     for (int row = 1; row <= g.rows; ++row)
-        p.drawText(RowNumberPos(g, row) + QPointF(0, ascent), QString::number(row));
+        p.drawStaticText(RowNumberPos(g, row), m_numbers[row]);
 
     // The cells that meet the dirty part, each with its content clipped to its rectangle.
     p.setFont(FontOfSize(font(), 8));
-    const int cellAscent = p.fontMetrics().ascent();
     for (int row = 1; row <= g.rows; ++row) {
         for (int col = 1; col <= g.cols; ++col) {
             const TableCell& cell = m_table.Cell(row, col);
@@ -126,10 +136,12 @@ void TableGrid::paintEvent(QPaintEvent* event)
             p.fillRect(r, ToQColor(cell.HasOwnColors() ? cell.CellBackColor : m_backColor));
             if (cell.Content.isEmpty())
                 continue;
+            QStaticText& text = m_contents[row - 1][col - 1];
+            PlainStaticText(text, cell.Content);
             p.save();
             p.setClipRect(r, Qt::IntersectClip);
             p.setPen(ToQColor(cell.HasOwnColors() ? cell.CellTextColor : m_textColor));
-            p.drawText(QPointF(r.left(), r.top() + cellAscent), cell.Content);
+            p.drawStaticText(r.topLeft(), text);
             p.restore();
         }
     }

@@ -11,8 +11,10 @@
 #include "tablecreator/TableModel.h"
 
 #include <QRegion>
+#include <QStaticText>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 namespace pagewright
@@ -66,6 +68,9 @@ private:
     std::optional<CellPos> m_highlight;
     CellPos m_focus{1, 1};
     QRegion m_pending;
+    // The laid-out contents of the cells and the numbers 1-20, kept between paints.
+    std::array<std::array<QStaticText, MaxCols>, MaxRows> m_contents;
+    std::array<QStaticText, MaxRows + 1> m_numbers;
 };
 
 } // namespace pagewright

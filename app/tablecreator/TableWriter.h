@@ -29,9 +29,9 @@ QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& optio
 QByteArray TableHtmlRows(const TableModel& table, const TableHtmlOptions& options);
 
 // Writes the page into the file, whole or not at all (an existing file stays as it was when
-// writing fails), and returns the result line: "HTML for table written." on success,
-// "Failure: Error #" with the step reached (2 opening, 3 the page start, 4 the rows and
-// closing) when the file then exists and is not empty, else "Failure: Nothing written".
+// writing fails, and no temporary file is left), and returns the result line: "HTML for table written." on
+// success, "Failure: Error #" with the step reached (2 opening, 3 the page start, 4 the rows and closing)
+// when the file then exists and is not empty, else "Failure: Nothing written".
 RunResult WriteTableHtml(const QString& path, const TableModel& table, const TableHtmlOptions& options);
 
 } // namespace pagewright
