@@ -2,7 +2,6 @@
 // table file buttons and the output file.
 #include "mainwindow/frmMain.h"
 
-#include "rules/TableProperties.h"
 #include "tablecreator/TableGrid.h"
 #include "tablecreator/TableWriter.h"
 #include "widgets/Controls.h"
@@ -134,14 +133,9 @@ void frmMain::chkAddPlaceMarkers_Click()
 
 void frmMain::CreateTable(int slot)
 {
-    TableHtmlOptions options;
-    options.wrapper = chkAddHTMLWrapper4->isChecked();
-    options.center = chkCenterTable4->isChecked();
-    options.useTableColors = chkUseSpecifiedColors[3]->isChecked();
-    options.tableTextColor = TextColors[3];
-    options.tableBackColor = BackColors[3];
-    options.properties = TablePropertiesAt(slot - 3);
-    const RunResult result = WriteTableHtml(txbOutputFile[slot]->text().trimmed(), Table, options);
+    const TableDocument document = CurrentTableDocument();
+    const RunResult result =
+        WriteTableHtml(txbOutputFile[slot]->text().trimmed(), document.table, HtmlOptionsOf(document));
     Label2[slot]->setText(result.caption);
     OutputReady[slot] = result.succeeded;
 }

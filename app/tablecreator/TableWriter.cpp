@@ -105,6 +105,11 @@ void WriteCell(QByteArray& out, const TableCell& cell, bool rowAttributes, const
 
 } // namespace
 
+TableHtmlOptions HtmlOptionsOf(const TableDocument& d)
+{
+    return {d.wrapper, d.center, d.useTableColors, d.textColor, d.backColor, d.properties};
+}
+
 QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& options)
 {
     QByteArray out;

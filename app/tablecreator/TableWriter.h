@@ -6,6 +6,7 @@
 
 #include "rules/ResultCaptions.h"
 #include "rules/TableProperties.h"
+#include "tablecreator/TableFile.h"
 #include "tablecreator/TableModel.h"
 
 #include <QByteArray>
@@ -22,6 +23,9 @@ struct TableHtmlOptions {
     int32_t tableBackColor = 0xFFFFFF;
     TableProperties properties{-1, 1, 1, 4, 4};
 };
+
+// The options a table file holds.
+TableHtmlOptions HtmlOptionsOf(const TableDocument& document);
 
 // The page up to and including the table's start tag.
 QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& options);
