@@ -9,6 +9,8 @@
 #include "mainwindow/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "rules/ColorRoutines.h"
+#include "tablecreator/frmCellInfo.h"
+#include "tablecreator/frmCopyCell.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,5 +114,34 @@ int main(int argc, char** argv)
     view->ShowFile(sample, QStringLiteral("Viewing input file ") + sample);
     ok = Save(view, folder, QStringLiteral("dialog-viewer")) && ok;
     view->hide();
+
+    // The cell editor and the copy dialog for a heading cell spanning two columns, with its
+    // own colours, of a table of its own.
+    TableModel table;
+    table.SetCellArea(1, 1, 1, 2);
+    TableCell heading;
+    heading.Content = QStringLiteral("<b>Name</b>");
+    heading.Align = 2;
+    heading.Width = 50;
+    heading.WidthInPixels = 0;
+    heading.FontFace = QStringLiteral("Verdana");
+    heading.FontSize = QStringLiteral("+1");
+    heading.CellTextColor = kWhite;
+    heading.CellBackColor = MakeColor(0, 0, 128);
+    table.StoreCellFields(1, 1, heading);
+    const CellColors tableColors{window.TextColors[3], window.BackColors[3]};
+    frmCellInfo cellInfo(
+        platform, [&window] { return window.SpecifyColors(); }, &window);
+    cellInfo.Fill(table, 1, 1, tableColors, false);
+    cellInfo.show();
+    ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-specification")) && ok;
+    cellInfo.hide();
+    frmCopyCell copyCell(platform, &window);
+    copyCell.Fill(table, 1, 1, tableColors);
+    copyCell.chkContent->setChecked(true);
+    copyCell.chkColors->setChecked(true);
+    copyCell.show();
+    ok = Save(&copyCell, folder, QStringLiteral("dialog-copy-cell")) && ok;
+    copyCell.hide();
     return ok ? 0 : 1;
 }
