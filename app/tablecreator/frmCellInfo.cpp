@@ -285,12 +285,19 @@ void frmCellInfo::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void frmCellInfo::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Showing a dialog selects the whole text of its focused box; the caret goes to the end.
+    if (visible)
+        txbCellContent->end(false);
+}
+
 void frmCellInfo::Form_Activate()
 {
     chkUseSpecifiedCellColors->setChecked(ThisCellColors.text != UnsetColor);
     chkUseSpecifiedCellColors_Click();
     txbCellContent->setFocus();
-    txbCellContent->end(false);
 }
 
 void frmCellInfo::FocusCancel()

@@ -79,6 +79,8 @@ public:
     void cmdResetCell_Click();
     void cmdAccept_Click();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -270,6 +270,8 @@ private slots:
         t->w().Table.StoreCellFields(2, 3, values);
         Edit(2, 3, [](frmCellInfo* d) {
             QVERIFY(d->chkUseSpecifiedCellColors->isChecked());
+            QCOMPARE(d->txbCellContent->selectedText(), QString());
+            QCOMPARE(d->txbCellContent->cursorPosition(), 3);
             d->optPercent->setChecked(true);
             d->cmdResetCell->click();
             QCOMPARE(d->txbCellContent->text(), QString());
