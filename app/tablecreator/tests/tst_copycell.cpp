@@ -19,14 +19,6 @@ using namespace pagewright;
 namespace
 {
 
-frmCopyCell* Copy(QDialog& dialog)
-{
-    auto* copy = qobject_cast<frmCopyCell*>(&dialog);
-    if (copy == nullptr)
-        QTest::qFail("Not the copy dialog", __FILE__, __LINE__);
-    return copy;
-}
-
 const int32_t kRed = MakeColor(255, 0, 0);
 const int32_t kYellow = MakeColor(255, 255, 0);
 
@@ -41,7 +33,8 @@ private:
 
     void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act)
     {
-        t->seam().expectDialog("frmCopyCell", [act](QDialog& dialog) { act(Copy(dialog)); });
+        t->seam().expectDialog("frmCopyCell",
+                               [act](QDialog& dialog) { act(static_cast<frmCopyCell*>(&dialog)); });
         t->w().OpenCopyCell(row, col);
         QCOMPARE(t->w().Table.InvariantProblem(), QString());
     }
@@ -65,17 +58,16 @@ private slots:
         // Source (2, 2): content, font, colours, alignment, width 25 %, height 40; cell (3, 3)
         // spans rows 3 and 4, so (4, 3) is covered.
         TableModel& table = t->w().Table;
-        TableCell source;
-        source.Content = "x";
-        source.FontFace = "Verdana";
-        source.FontSize = "+1";
-        source.CellTextColor = kRed;
-        source.CellBackColor = kYellow;
-        source.Align = 2;
-        source.Width = 25;
-        source.WidthInPixels = 0;
-        source.Height = 40;
-        table.StoreCellFields(2, 2, source);
+        table.StoreCellFields(2, 2,
+                              TableCell{.CellTextColor = kRed,
+                                        .CellBackColor = kYellow,
+                                        .Content = "x",
+                                        .Align = 2,
+                                        .Width = 25,
+                                        .WidthInPixels = 0,
+                                        .FontFace = "Verdana",
+                                        .FontSize = "+1",
+                                        .Height = 40});
         QVERIFY(table.SetCellArea(3, 3, 2, 1));
     }
 
@@ -86,13 +78,11 @@ private slots:
             QCOMPARE(d->lblOfCellAt->text(), QStringLiteral("of cell at row 2 column 2"));
             QCOMPARE(d->txbFromCellContent->text(), QStringLiteral("x"));
             QCOMPARE(d->txbFromCellContent->palette().color(QPalette::Base), QColor(Qt::yellow));
-            QCOMPARE(d->txbFontFace->text(), QStringLiteral("Verdana"));
             QCOMPARE(d->lblAlign->text(), QStringLiteral("Align = center"));
             QCOMPARE(d->lblVAlign->text(), QStringLiteral("VAlign =  "));
             QCOMPARE(d->lblWidth->text(), QStringLiteral("Width = 25%"));
             QCOMPARE(d->optToAllCellsInRow->text(), QStringLiteral("to all cells in row 2"));
             QCOMPARE(d->optToAllCellsInColumn->text(), QStringLiteral("to all cells in column 2"));
-            QVERIFY(d->optToOneCell->isChecked());
             QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
             d->cmdCancel->click();
         });
@@ -209,42 +199,31 @@ private slots:
                  message.isEmpty() ? QString() : QStringLiteral("HTML written."));
     }
 
-    void everyPartToTheTable()
+    void colorsToTheTable_data()
     {
-        CopyFrom(2, 2, [](frmCopyCell* d) {
-            for (QCheckBox* part :
-                 {d->chkFont, d->chkContent, d->chkColors, d->chkAlignment, d->chkWidth, d->chkHeight})
+        QTest::addColumn<int>("col"); // source (2, col)
+        QTest::addColumn<int32_t>("tableText");
+        QTest::newRow("own colours become the table's") << 2 << kRed;
+        QTest::newRow("no own colours: the table's stay") << 1 << kBlack;
+    }
+
+    void colorsToTheTable()
+    {
+        QFETCH(int, col);
+        QFETCH(int32_t, tableText);
+        CopyFrom(2, col, [](frmCopyCell* d) {
+            for (QCheckBox* part : {d->chkContent, d->chkColors, d->chkHeight})
                 part->setChecked(true);
             d->optToAllCellsInTable->click();
             d->cmdDoCopy->click();
         });
-        const TableCell& copied = Cell(6, 1);
-        QCOMPARE(copied.Content, QStringLiteral("x"));
-        QCOMPARE(copied.FontSize, QStringLiteral("+1"));
-        QCOMPARE(copied.Align, 2);
-        QCOMPARE(copied.Width, 25);
-        QCOMPARE(copied.Height, 40);
-        // The source's colours became the table's, and the page uses them.
-        QCOMPARE(copied.CellTextColor, UnsetColor);
-        QCOMPARE(Cell(2, 2).CellTextColor, UnsetColor);
-        QCOMPARE(t->w().TextColors[3], kRed);
-        QCOMPARE(t->w().BackColors[3], kYellow);
-        QVERIFY(t->w().chkUseSpecifiedColors[3]->isChecked());
-        QVERIFY(t->w().cmdSpecifyColors[3]->isEnabled());
+        QCOMPARE(Cell(6, 1).Height, col == 2 ? 40 : -1);
+        QCOMPARE(Cell(6, 1).Content, col == 2 ? QStringLiteral("x") : QString());
         QCOMPARE(Cell(4, 3).Content, QString()); // covered: skipped
-    }
-
-    void colorsFromAPlainCellToTheTable()
-    {
-        t->w().Table.StoreCellFields(1, 1, TableCell{});
-        CopyFrom(1, 1, [](frmCopyCell* d) {
-            d->chkColors->setChecked(true);
-            d->optToAllCellsInTable->click();
-            d->cmdDoCopy->click();
-        });
         QCOMPARE(Cell(2, 2).CellTextColor, UnsetColor);
-        QCOMPARE(t->w().TextColors[3], kBlack);
-        QVERIFY(!t->w().chkUseSpecifiedColors[3]->isChecked());
+        QCOMPARE(t->w().TextColors[3], tableText);
+        // The table's colours are then used for the page as well.
+        QCOMPARE(t->w().chkUseSpecifiedColors[3]->isChecked(), col == 2);
     }
 };
 
