@@ -39,6 +39,8 @@ class frmHowToView;
 class frmSpecifyBorderEtc;
 class frmSpecifyColors;
 class frmView;
+class TableGrid;
+struct TableDocument;
 struct TableProperties;
 
 class frmMain : public QWidget
@@ -143,6 +145,12 @@ public:
     // before it returns.
     void OpenCellEditor(int row, int col);
     void OpenCopyCell(int row, int col);
+    // The row and column lists, the place-marker box and the New, Load, Save buttons
+    // (cmdSaveLoad 0 "New", 1 "Load", 2 "Save", as captioned).
+    void cboNumberOfRows_Click();
+    void cboNumberOfColumns_Click();
+    void chkAddPlaceMarkers_Click();
+    void cmdSaveLoad_Click(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -180,7 +188,14 @@ private:
     void ConvertCodeToHtml(int slot);
     void CreateList(int slot);
     void ConvertDataToTable(int slot);
-    void ShowToolNotAvailable(int slot);
+    void CreateTable(int slot);
+    // The Table Creator's options, properties, colours, table and output name, as a table file
+    // holds them, and the window set from them.
+    TableDocument CurrentTableDocument() const;
+    void ApplyTableDocument(const TableDocument& document);
+    void SaveTableFile();
+    void LoadTableFile();
+    void NewTable();
     // The export of the conversion library, or nullptr after writing why it is missing into the
     // slot's result line.
     template <typename Fn> Fn BindExport(int slot, const char* name)
@@ -268,7 +283,7 @@ public:
     // Table Creator
     QLabel *lblNumberOfRows = nullptr, *lblNumberOfColumns = nullptr;
     QComboBox *cboNumberOfRows = nullptr, *cboNumberOfColumns = nullptr;
-    QWidget* picTable = nullptr;
+    TableGrid* picTable = nullptr;
     QCheckBox *chkCenterTable4 = nullptr, *chkAddHTMLWrapper4 = nullptr, *chkAddPlaceMarkers = nullptr;
 };
 

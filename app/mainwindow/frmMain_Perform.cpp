@@ -48,18 +48,9 @@ QString frmMain::OutputIsSameFileMessage(int slot) const
     return {};
 }
 
-void frmMain::ShowToolNotAvailable(int slot)
-{
-    Label2[slot]->setText(ToolNotAvailableCaption());
-}
-
 void frmMain::cmdPerformOperation_Click(int s)
 {
     ClearResult(s);
-    if (s == TableCreatorSlot) {
-        ShowToolNotAvailable(s);
-        return;
-    }
     const ListSource source = CurrentListSource();
     if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
         txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
@@ -104,6 +95,9 @@ void frmMain::cmdPerformOperation_Click(int s)
         break;
     case DataTableSlot:
         ConvertDataToTable(s);
+        break;
+    case TableCreatorSlot:
+        CreateTable(s);
         break;
     default:
         CreateHtmlTemplate(s);

@@ -41,11 +41,6 @@ RunResult TableResult(int code)
     return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
 }
 
-QString ToolNotAvailableCaption()
-{
-    return QStringLiteral("This tool is not available yet.");
-}
-
 bool CaptionRefusesHtmlInput(const QString& caption)
 {
     return caption.startsWith(QLatin1String("Input file contains"), Qt::CaseInsensitive);

@@ -20,9 +20,6 @@ RunResult ListResult(int code, bool ordered);
 // code: rows x 100 + columns.
 RunResult TableResult(int code);
 
-// Written by the perform buttons of tools that do not work yet.
-QString ToolNotAvailableCaption();
-
 // True when a Text to HTML result line says the input was refused as HTML.
 bool CaptionRefusesHtmlInput(const QString& caption);
 

@@ -3,8 +3,11 @@
 #include "rules/ColorRoutines.h"
 #include "rules/Windows1252.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace pagewright
 {
@@ -102,6 +105,11 @@ void WriteCell(QByteArray& out, const TableCell& cell, bool rowAttributes, const
 
 } // namespace
 
+TableHtmlOptions HtmlOptionsOf(const TableDocument& d)
+{
+    return {d.wrapper, d.center, d.useTableColors, d.textColor, d.backColor, d.properties};
+}
+
 QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& options)
 {
     QByteArray out;
@@ -170,18 +178,27 @@ QByteArray TableHtmlRows(const TableModel& table, const TableHtmlOptions& option
 
 RunResult WriteTableHtml(const QString& path, const TableModel& table, const TableHtmlOptions& options)
 {
+    // The page goes into a temporary file beside the output, which replaces the output only
+    // when every byte has been written; a page can be made again, so the disk is not asked to
+    // sync first (that alone would take several times as long as the writing).
+    const QFileInfo target(QFileInfo(path).isSymLink() ? QFileInfo(path).symLinkTarget() : path);
     int step = 2;
-    {
-        // Unbuffered, so that a short write (a full disk) is seen at once.
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            step = 3;
-            const QByteArray start = TableHtmlStart(table, options);
-            if (file.write(start) == start.size()) {
-                step = 4;
-                const QByteArray rows = TableHtmlRows(table, options);
-                if (file.write(rows) == rows.size() && file.commit())
-                    step = 0;
+    QTemporaryFile file(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (file.open()) {
+        step = 3;
+        const QByteArray start = TableHtmlStart(table, options);
+        if (file.write(start) == start.size()) {
+            step = 4;
+            const QByteArray rows = TableHtmlRows(table, options);
+            const QFileDevice::Permissions mode = target.exists()
+                                                      ? target.permissions()
+                                                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ReadGroup | QFileDevice::ReadOther;
+            if (file.write(rows) == rows.size() && file.flush() && file.setPermissions(mode) &&
+                std::rename(QFile::encodeName(file.fileName()).constData(),
+                            QFile::encodeName(target.absoluteFilePath()).constData()) == 0) {
+                file.setAutoRemove(false);
+                step = 0;
             }
         }
     }

@@ -6,6 +6,7 @@
 
 #include "rules/ResultCaptions.h"
 #include "rules/TableProperties.h"
+#include "tablecreator/TableFile.h"
 #include "tablecreator/TableModel.h"
 
 #include <QByteArray>
@@ -23,15 +24,18 @@ struct TableHtmlOptions {
     TableProperties properties{-1, 1, 1, 4, 4};
 };
 
+// The options a table file holds.
+TableHtmlOptions HtmlOptionsOf(const TableDocument& document);
+
 // The page up to and including the table's start tag.
 QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& options);
 // The rows and everything after them.
 QByteArray TableHtmlRows(const TableModel& table, const TableHtmlOptions& options);
 
 // Writes the page into the file, whole or not at all (an existing file stays as it was when
-// writing fails), and returns the result line: "HTML for table written." on success,
-// "Failure: Error #" with the step reached (2 opening, 3 the page start, 4 the rows and
-// closing) when the file then exists and is not empty, else "Failure: Nothing written".
+// writing fails, and no temporary file is left), and returns the result line: "HTML for table written." on
+// success, "Failure: Error #" with the step reached (2 opening, 3 the page start, 4 the rows and closing)
+// when the file then exists and is not empty, else "Failure: Nothing written".
 RunResult WriteTableHtml(const QString& path, const TableModel& table, const TableHtmlOptions& options);
 
 } // namespace pagewright

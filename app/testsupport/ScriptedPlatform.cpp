@@ -132,14 +132,19 @@ MsgAnswer ScriptedPlatform::messageBox(QWidget*, const QString& title, const QSt
 std::optional<QString> ScriptedPlatform::chooseFile(QWidget*, const FileDialogRequest& request)
 {
     Step step;
-    const QString what = QStringLiteral("file dialog [%1] filter \"%2\" kind %3 mustExist %4")
-                             .arg(request.title, request.filter)
-                             .arg(static_cast<int>(request.kind))
-                             .arg(request.mustExist);
+    const QString what =
+        QStringLiteral("file dialog [%1] filter \"%2\" kind %3 mustExist %4 initial \"%5\" confirm %6")
+            .arg(request.title, request.filter)
+            .arg(static_cast<int>(request.kind))
+            .arg(request.mustExist)
+            .arg(request.initialName)
+            .arg(request.confirmOverwrite);
     if (!take(Kind::File, what, step))
         return std::nullopt;
     if (step.request.title != request.title || step.request.filter != request.filter ||
-        step.request.kind != request.kind || step.request.mustExist != request.mustExist)
+        step.request.kind != request.kind || step.request.mustExist != request.mustExist ||
+        step.request.initialName != request.initialName ||
+        step.request.confirmOverwrite != request.confirmOverwrite)
         fail(QStringLiteral("File dialog differs from the script [%1] \"%2\": %3")
                  .arg(step.request.title, step.request.filter, what));
     if (step.chosen.isEmpty())

@@ -166,18 +166,6 @@ private slots:
         QCOMPARE(t->label(Indexed("Label2", slot))->text(), QString());
     }
 
-    void tableCreatorNotYetAvailable()
-    {
-        t->showTab(5);
-        const int slot = TableCreatorSlot;
-        t->box(Indexed("txbOutputFile", slot))->setText(t->path("out.htm"));
-        t->w().cmdPerformOperation_Click(slot);
-        QCOMPARE(t->label(Indexed("Label2", slot))->text(),
-                 QStringLiteral("This tool is not available yet."));
-        QVERIFY(!t->w().OutputReady[slot]);
-        QVERIFY(!QFile::exists(t->path("out.htm")));
-    }
-
     void missingLibraryIsReportedInTheResultLine()
     {
         TestWindow noLibrary(ProgramFolderWith(QString()));

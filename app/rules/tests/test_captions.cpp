@@ -58,7 +58,7 @@ TEST(ResultCaptions, HtmlRefusalIsRecognisedInAnyCase)
     EXPECT_TRUE(CaptionRefusesHtmlInput(TextToHtmlResult(-7).caption));
     EXPECT_TRUE(CaptionRefusesHtmlInput("INPUT FILE CONTAINS something"));
     EXPECT_FALSE(CaptionRefusesHtmlInput(TextToHtmlResult(-1).caption));
-    EXPECT_FALSE(CaptionRefusesHtmlInput(ToolNotAvailableCaption()));
+    EXPECT_FALSE(CaptionRefusesHtmlInput("HTML for table written."));
 }
 
 TEST(ResultCaptions, CodeByCode)

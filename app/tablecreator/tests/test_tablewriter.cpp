@@ -7,157 +7,85 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 using namespace pagewright;
 
 namespace
 {
 
-QByteArray Lines(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* line : lines)
-        out += QByteArray(line) + "\r\n";
-    return out;
-}
-
-void Store(TableModel& m, int row, int col, const std::function<void(TableCell&)>& change)
-{
-    TableCell values = m.Cell(row, col);
-    change(values);
-    m.StoreCellFields(row, col, values);
-}
-
-TEST(TableWriter, TwoByTwoExample)
-{
-    TableModel m;
-    m.ApplyTableSize(2, 2);
-    ASSERT_TRUE(m.SetCellArea(1, 1, 1, 2));
-    Store(m, 1, 1, [](TableCell& c) {
-        c.Content = QStringLiteral("Name");
-        c.Align = 2;
-    });
-    Store(m, 2, 1, [](TableCell& c) { c.Content = QStringLiteral("a"); });
-    const TableHtmlOptions options;
-    EXPECT_EQ(TableHtmlStart(m, options) + TableHtmlRows(m, options),
-              Lines({"<table border=\"1\" cellpadding=\"4\" cellspacing=\"4\">", "<tr>",
-                     "<td colspan=\"2\" align=\"center\">Name</td>", "</tr>", "<tr>", "<td>a</td>",
-                     "<td>&#160;</td>", "</tr>", "</table>", ""}));
-}
-
-TEST(TableWriter, WrapperCentreAndTableAttributes)
-{
-    TableModel m;
-    m.ApplyTableSize(6, 4);
-    TableHtmlOptions options;
-    options.wrapper = options.center = options.useTableColors = true;
-    options.tableBackColor = 0x0080FF;
-    options.properties = {50, 0, 0, -1, 2};
-    const QByteArray page = TableHtmlStart(m, options) + TableHtmlRows(m, options);
-    EXPECT_TRUE(page.startsWith(
-        Lines({"<html>", "<head>", "<title>Table of 6 rows and 4 columns.</title>", "</head>", "<body>", "",
-               "<center>", "<table width=\"50%\" border=\"0\" cellspacing=\"2\" bgcolor=\"#FF8000\">"})))
-        << page.constData();
-    EXPECT_TRUE(page.endsWith(Lines({"</tr>", "</table>", "</center>", "", "</body>", "</html>", ""})));
-}
-
-struct RowCase {
-    const char* name;
-    int cols;
-    bool tableColors;
-    std::function<void(TableModel&)> setup;
-    QByteArray row; // the first row, from "<tr" to "</tr>"
+struct Example {
+    QString name;
+    int line = 0;
+    QByteArray tableFile;
+    QByteArray page;
 };
 
-class Row : public testing::TestWithParam<RowCase>
+void PrintTo(const Example& e, std::ostream* os)
+{
+    *os << e.name.toStdString();
+}
+
+// The examples of the conformance file, in order.
+std::vector<Example> ReadExamples()
+{
+    QFile file(QStringLiteral(CONFORMANCE_FOLDER "/tables.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<Example> examples;
+    Example* current = nullptr;
+    bool inPage = false;
+    int number = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        ++number;
+        if (current == nullptr) {
+            if (line.startsWith("=== ")) {
+                examples.push_back({QString::fromUtf8(line.mid(4)), number, {}, {}});
+                current = &examples.back();
+                inPage = false;
+            }
+        } else if (line == "===") {
+            current = nullptr;
+        } else if (line == "---") {
+            inPage = true;
+        } else if (inPage) {
+            current->page += line + "\r\n";
+        } else {
+            current->tableFile += line + '\n';
+        }
+    }
+    return examples;
+}
+
+class Conformance : public testing::TestWithParam<Example>
 {
 };
 
-TEST_P(Row, AttributesAndFontTags)
+TEST_P(Conformance, WritesTheExpectedPage)
 {
-    const RowCase& c = GetParam();
-    TableModel m;
-    m.ApplyTableSize(1, c.cols);
-    c.setup(m);
-    EXPECT_EQ(m.InvariantProblem(), QString());
-    TableHtmlOptions options;
-    options.useTableColors = c.tableColors;
-    const QByteArray rows = TableHtmlRows(m, options);
-    EXPECT_EQ(rows.left(rows.indexOf("</tr>") + 5), c.row);
+    const Example& e = GetParam();
+    const auto document = ParseTableFile(e.tableFile);
+    ASSERT_TRUE(document.has_value())
+        << "table file of example " << e.name.toStdString() << ", line " << e.line;
+    const TableHtmlOptions options = HtmlOptionsOf(*document);
+    EXPECT_EQ(TableHtmlStart(document->table, options) + TableHtmlRows(document->table, options), e.page)
+        << "example " << e.name.toStdString() << ", line " << e.line;
 }
 
-const auto kNothing = [](TableModel&) {};
-const auto kOwnColorsX = [](TableModel& m) {
-    Store(m, 1, 1, [](TableCell& c) {
-        c.Content = QStringLiteral("x");
-        c.CellTextColor = 0x0000FF;
-        c.CellBackColor = 0xFFFF00;
-    });
-};
+INSTANTIATE_TEST_SUITE_P(Tables, Conformance, testing::ValuesIn(ReadExamples()),
+                         [](const testing::TestParamInfo<Example>& info) {
+                             return info.param.name.toStdString();
+                         });
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, Row,
-    testing::Values(
-        RowCase{"emptyCell", 1, false, kNothing, Lines({"<tr>", "<td>&#160;</td>"}) + "</tr>"},
-        RowCase{"tableColorsEmptyCell", 1, true, kNothing, Lines({"<tr>", "<td>&#160;</td>"}) + "</tr>"},
-        RowCase{"tableColorsText", 1, true,
-                [](TableModel& m) { Store(m, 1, 1, [](TableCell& c) { c.Content = QStringLiteral("x"); }); },
-                Lines({"<tr>", "<td><font color=\"#000000\">x</font></td>"}) + "</tr>"},
-        RowCase{"blanksOnly", 1, true,
-                [](TableModel& m) { Store(m, 1, 1, [](TableCell& c) { c.Content = QStringLiteral("  "); }); },
-                Lines({"<tr>", "<td>  </td>"}) + "</tr>"},
-        RowCase{"ownColorsOnCell", 2, false, kOwnColorsX,
-                Lines({"<tr>", "<td bgcolor=\"#00FFFF\"><font color=\"#FF0000\">x</font></td>",
-                       "<td>&#160;</td>"}) +
-                    "</tr>"},
-        RowCase{"uniformBackgroundOnRow", 2, false,
-                [](TableModel& m) {
-                    kOwnColorsX(m);
-                    Store(m, 1, 2, [](TableCell& c) { c.CellBackColor = 0xFFFF00; });
-                },
-                Lines({"<tr bgcolor=\"#00FFFF\">", "<td><font color=\"#FF0000\">x</font></td>",
-                       "<td>&#160;</td>"}) +
-                    "</tr>"},
-        RowCase{
-            "faceWithoutContent", 1, false,
-            [](TableModel& m) { Store(m, 1, 1, [](TableCell& c) { c.FontFace = QStringLiteral("Arial"); }); },
-            Lines({"<tr>", "<td><font face=\"Arial\">&#160;</font></td>"}) + "</tr>"},
-        RowCase{"sizesAndUnits", 1, false,
-                [](TableModel& m) {
-                    Store(m, 1, 1, [](TableCell& c) {
-                        c.Width = 50;
-                        c.WidthInPixels = 0;
-                        c.Height = 40;
-                        c.FontSize = QStringLiteral("+1");
-                    });
-                },
-                Lines({"<tr>", "<td width=\"50%\" height=\"40\"><font size=\"+1\">&#160;</font></td>"}) +
-                    "</tr>"},
-        RowCase{"zeroWidthLeftOut", 1, false,
-                [](TableModel& m) { Store(m, 1, 1, [](TableCell& c) { c.Width = 0; }); },
-                Lines({"<tr>", "<td>&#160;</td>"}) + "</tr>"},
-        RowCase{"oneColumnAlignOnCell", 1, false,
-                [](TableModel& m) {
-                    Store(m, 1, 1, [](TableCell& c) {
-                        c.Align = 3;
-                        c.VAlign = 1;
-                    });
-                },
-                Lines({"<tr>", "<td align=\"right\" valign=\"top\">&#160;</td>"}) + "</tr>"},
-        RowCase{"uniformAlignOnRow", 2, false,
-                [](TableModel& m) {
-                    for (int c = 1; c <= 2; ++c)
-                        Store(m, 1, c, [](TableCell& cell) { cell.VAlign = 3; });
-                },
-                Lines({"<tr valign=\"bottom\">", "<td>&#160;</td>", "<td>&#160;</td>"}) + "</tr>"},
-        RowCase{"windows1252AndReferences", 1, false,
-                [](TableModel& m) {
-                    Store(m, 1, 1,
-                          [](TableCell& c) { c.Content = QString::fromUtf8("\xc3\xa9<b>\xce\xa9</b>"); });
-                },
-                Lines({"<tr>", "<td>\xe9<b>&#937;</b></td>"}) + "</tr>"}),
-    [](const testing::TestParamInfo<RowCase>& info) { return info.param.name; });
+TEST(TableWriter, TextsInWindows1252WithReferences)
+{
+    TableModel m;
+    TableCell cell = m.Cell(1, 1);
+    cell.Content = QString::fromUtf8("\xc3\xa9<b>\xce\xa9</b>");
+    cell.FontFace = QString::fromUtf8("Caf\xc3\xa9");
+    m.StoreCellFields(1, 1, cell);
+    EXPECT_TRUE(TableHtmlRows(m, {}).startsWith(
+        "<tr>\r\n<td><font face=\"Caf\xe9\">\xe9<b>&#937;</b></font></td>\r\n"));
+}
 
 TEST(TableWriter, Outcomes)
 {

@@ -5,6 +5,7 @@
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyColors.h"
 #include "rules/ColorRoutines.h"
+#include "tablecreator/TableGrid.h"
 #include "tablecreator/frmCellInfo.h"
 
 #include <QCheckBox>
@@ -39,12 +40,14 @@ class tst_CellInfo : public WindowTestCase
 private:
     const TableCell& Cell(int row, int col) { return t->w().Table.Cell(row, col); }
 
-    // Opens the editor on a cell of the grid and runs act on it.
+    // Clicks the cell at its centre in the grid and runs act on the editor it opens.
     void Edit(int row, int col, std::function<void(frmCellInfo*)> act)
     {
         t->seam().expectDialog("frmCellInfo",
                                [act](QDialog& dialog) { act(static_cast<frmCellInfo*>(&dialog)); });
-        t->w().OpenCellEditor(row, col);
+        TableGrid* grid = t->w().picTable;
+        QTest::mouseClick(grid, Qt::LeftButton, {},
+                          AreaRect(grid->metrics(), t->w().Table, row, col).center());
         QCOMPARE(t->w().Table.InvariantProblem(), QString());
     }
 
@@ -53,6 +56,7 @@ private slots:
     {
         t = std::make_unique<TestWindow>();
         t->showTab(5);
+        t->w().resize(800, 600);
         // Cell (2, 3) spans rows 2 and 3.
         QVERIFY(t->w().Table.SetCellArea(2, 3, 2, 1));
     }

@@ -4,6 +4,7 @@
 #include "TestWindow.h"
 #include "WindowTestCase.h"
 #include "rules/ColorRoutines.h"
+#include "tablecreator/TableGrid.h"
 #include "tablecreator/frmCopyCell.h"
 
 #include <QCheckBox>
@@ -31,11 +32,14 @@ class tst_CopyCell : public WindowTestCase
 private:
     const TableCell& Cell(int row, int col) { return t->w().Table.Cell(row, col); }
 
+    // Clicks the cell at its centre with the right button and runs act on the copy dialog.
     void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act)
     {
         t->seam().expectDialog("frmCopyCell",
                                [act](QDialog& dialog) { act(static_cast<frmCopyCell*>(&dialog)); });
-        t->w().OpenCopyCell(row, col);
+        TableGrid* grid = t->w().picTable;
+        QTest::mouseClick(grid, Qt::RightButton, {},
+                          AreaRect(grid->metrics(), t->w().Table, row, col).center());
         QCOMPARE(t->w().Table.InvariantProblem(), QString());
     }
 
@@ -55,6 +59,7 @@ private slots:
     {
         t = std::make_unique<TestWindow>();
         t->showTab(5);
+        t->w().resize(800, 600);
         // Source (2, 2): content, font, colours, alignment, width 25 %, height 40; cell (3, 3)
         // spans rows 3 and 4, so (4, 3) is covered.
         TableModel& table = t->w().Table;
