@@ -45,6 +45,14 @@ int16_t StoredSize(const QString& text)
     return static_cast<int16_t>(std::isfinite(value) ? std::clamp(value, -1.0, 32767.0) : 32767.0);
 }
 
+// A pasted text may hold line breaks, which a cell's content and face must not: the table file
+// keeps each on one line. In the page a line break and a blank read alike.
+QString OneLine(QString text)
+{
+    static const QRegularExpression breaks(QStringLiteral("\\r\\n|\\r|\\n"));
+    return text.replace(breaks, QStringLiteral(" "));
+}
+
 QStringList Numbers(int count)
 {
     QStringList items;
@@ -392,7 +400,7 @@ bool frmCellInfo::FontSizeOK(const QString& size)
 std::optional<QString> frmCellInfo::Problem()
 {
     for (QLineEdit* box : {txbCellContent, txbWidth, txbHeight})
-        box->setText(box->text().trimmed());
+        box->setText(OneLine(box->text()).trimmed());
     if (!txbWidth->text().isEmpty() && !SizeInRange(txbWidth, optPercent->isChecked()))
         return optPercent->isChecked()
                    ? QStringLiteral(" Width in percent must be in the range 1 through 100.")
@@ -427,7 +435,7 @@ void frmCellInfo::cmdAccept_Click()
         return;
     }
     // A face never carries a double quote: it is written inside a quoted attribute.
-    txbFontFace->setText(txbFontFace->text().remove(QLatin1Char('"')).trimmed());
+    txbFontFace->setText(OneLine(txbFontFace->text()).remove(QLatin1Char('"')).trimmed());
     if (!chkUseSpecifiedCellColors->isChecked())
         ThisCellColors = {UnsetColor, UnsetColor};
     blnAccepted = true;

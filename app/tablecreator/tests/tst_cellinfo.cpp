@@ -83,6 +83,8 @@ private slots:
         };
         row("everything trimmed", 1, {" <b>Name</b> ", " 50 ", " 20 ", " \"Arial\" ", " +2 "}, "%p", 1,
             noMessage, "<b>Name</b>|1x1|w50,0|h20,1|Arial|+2");
+        row("pasted line breaks", 1, {"a\r\nb\nc\r", "", "", "Times\nNew Roman", ""}, "pp", 1, noMessage,
+            "a b c|1x1|w-1,1|h-1,1|Times New Roman|");
         row("empty boxes", 1, {"", "", "", "", ""}, "pp", 1, noMessage, kEmpty);
         row("99.5 percent is 100", 1, {"x", "99.5", "2.5", "", ""}, "%%", 1, noMessage,
             "x|1x1|w100,0|h2,0||");
