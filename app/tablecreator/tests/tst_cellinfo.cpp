@@ -41,13 +41,18 @@ private:
     const TableCell& Cell(int row, int col) { return t->w().Table.Cell(row, col); }
 
     // Clicks the cell at its centre in the grid and runs act on the editor it opens.
-    void Edit(int row, int col, std::function<void(frmCellInfo*)> act)
+    void Edit(int row, int col, std::function<void(frmCellInfo*)> act, Qt::Key key = Qt::Key_unknown)
     {
         t->seam().expectDialog("frmCellInfo",
                                [act](QDialog& dialog) { act(static_cast<frmCellInfo*>(&dialog)); });
         TableGrid* grid = t->w().picTable;
-        QTest::mouseClick(grid, Qt::LeftButton, {},
-                          AreaRect(grid->metrics(), t->w().Table, row, col).center());
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(grid, Qt::LeftButton, {},
+                              AreaRect(grid->metrics(), t->w().Table, row, col).center());
+        } else {
+            grid->setFocusCell({row, col});
+            QTest::keyClick(grid, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        }
         QCOMPARE(t->w().Table.InvariantProblem(), QString());
     }
 
@@ -285,12 +290,16 @@ private slots:
         });
         QCOMPARE(Stored(Cell(1, 1)), QStringLiteral("|1x1|w40,1|h-1,1||"));
         QCOMPARE(Cell(1, 1).Align, 1);
-        // Enter in the content box accepts at once; emptied, it takes the place marker.
+        // Space on the grid opens the editor; Enter in the content box accepts at once; emptied,
+        // the content takes the place marker.
         t->w().chkAddPlaceMarkers->setChecked(true);
-        Edit(1, 2, [](frmCellInfo* d) {
-            QTest::keyClicks(d->txbCellContent, "  ");
-            QTest::keyClick(d->txbCellContent, Qt::Key_Enter);
-        });
+        Edit(
+            1, 2,
+            [](frmCellInfo* d) {
+                QTest::keyClicks(d->txbCellContent, "  ");
+                QTest::keyClick(d->txbCellContent, Qt::Key_Enter);
+            },
+            Qt::Key_Space);
         QCOMPARE(Cell(1, 2).Content, QStringLiteral("R1C2"));
     }
 };

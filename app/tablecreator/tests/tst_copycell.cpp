@@ -33,13 +33,18 @@ private:
     const TableCell& Cell(int row, int col) { return t->w().Table.Cell(row, col); }
 
     // Clicks the cell at its centre with the right button and runs act on the copy dialog.
-    void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act)
+    void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act, Qt::Key key = Qt::Key_unknown)
     {
         t->seam().expectDialog("frmCopyCell",
                                [act](QDialog& dialog) { act(static_cast<frmCopyCell*>(&dialog)); });
         TableGrid* grid = t->w().picTable;
-        QTest::mouseClick(grid, Qt::RightButton, {},
-                          AreaRect(grid->metrics(), t->w().Table, row, col).center());
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(grid, Qt::RightButton, {},
+                              AreaRect(grid->metrics(), t->w().Table, row, col).center());
+        } else {
+            grid->setFocusCell({row, col});
+            QTest::keyClick(grid, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        }
         QCOMPARE(t->w().Table.InvariantProblem(), QString());
     }
 
@@ -92,11 +97,14 @@ private slots:
             d->cmdCancel->click();
         });
         t->w().Table.ApplyPlaceMarkers(true);
-        CopyFrom(1, 1, [](frmCopyCell* d) {
-            QCOMPARE(d->txbFromCellContent->text(), QString()); // its place marker
-            QCOMPARE(d->lblWidth->text(), QStringLiteral("Width ="));
-            QTest::keyClick(d->cmdCancel, Qt::Key_Return);
-        });
+        CopyFrom(
+            1, 1,
+            [](frmCopyCell* d) {
+                QCOMPARE(d->txbFromCellContent->text(), QString()); // its place marker
+                QCOMPARE(d->lblWidth->text(), QStringLiteral("Width ="));
+                QTest::keyClick(d->cmdCancel, Qt::Key_Return);
+            },
+            Qt::Key_F10); // with Shift
     }
 
     void proposedTarget_data()
