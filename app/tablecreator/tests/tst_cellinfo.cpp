@@ -1,11 +1,11 @@
 // The cell editor opened from the Table Creator's grid, through the scripted seam: what it shows,
 // Accept's checks in their order, what reaches the cell, colours, Clear cell, Cancel and keys.
+#include "OpenFromGrid.h"
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyColors.h"
 #include "rules/ColorRoutines.h"
-#include "tablecreator/TableGrid.h"
 #include "tablecreator/frmCellInfo.h"
 
 #include <QCheckBox>
@@ -43,17 +43,7 @@ private:
     // Clicks the cell at its centre in the grid and runs act on the editor it opens.
     void Edit(int row, int col, std::function<void(frmCellInfo*)> act, Qt::Key key = Qt::Key_unknown)
     {
-        t->seam().expectDialog("frmCellInfo",
-                               [act](QDialog& dialog) { act(static_cast<frmCellInfo*>(&dialog)); });
-        TableGrid* grid = t->w().picTable;
-        if (key == Qt::Key_unknown) {
-            QTest::mouseClick(grid, Qt::LeftButton, {},
-                              AreaRect(grid->metrics(), t->w().Table, row, col).center());
-        } else {
-            grid->setFocusCell({row, col});
-            QTest::keyClick(grid, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-        }
-        QCOMPARE(t->w().Table.InvariantProblem(), QString());
+        OpenFromGrid<frmCellInfo>(*t, Qt::LeftButton, row, col, act, key);
     }
 
 private slots:

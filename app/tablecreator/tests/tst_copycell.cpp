@@ -1,10 +1,10 @@
 // The copy dialog opened from the Table Creator's grid, through the scripted seam: what it shows
 // of the source, the proposed and the covered targets, "Do it" with its messages, and the copy.
+#include "OpenFromGrid.h"
 #include "ScriptedPlatform.h"
 #include "TestWindow.h"
 #include "WindowTestCase.h"
 #include "rules/ColorRoutines.h"
-#include "tablecreator/TableGrid.h"
 #include "tablecreator/frmCopyCell.h"
 
 #include <QCheckBox>
@@ -35,17 +35,7 @@ private:
     // Clicks the cell at its centre with the right button and runs act on the copy dialog.
     void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act, Qt::Key key = Qt::Key_unknown)
     {
-        t->seam().expectDialog("frmCopyCell",
-                               [act](QDialog& dialog) { act(static_cast<frmCopyCell*>(&dialog)); });
-        TableGrid* grid = t->w().picTable;
-        if (key == Qt::Key_unknown) {
-            QTest::mouseClick(grid, Qt::RightButton, {},
-                              AreaRect(grid->metrics(), t->w().Table, row, col).center());
-        } else {
-            grid->setFocusCell({row, col});
-            QTest::keyClick(grid, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-        }
-        QCOMPARE(t->w().Table.InvariantProblem(), QString());
+        OpenFromGrid<frmCopyCell>(*t, Qt::RightButton, row, col, act, key);
     }
 
     // The cells of the table whose content is text, as "row,col" in order.
