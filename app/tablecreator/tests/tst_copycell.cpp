@@ -55,7 +55,7 @@ private slots:
         t = std::make_unique<TestWindow>();
         t->showTab(5);
         t->w().resize(800, 600);
-        // Source (2, 2): content, font, colours, alignment, width 25 %, height 40; cell (3, 3)
+        // Source (2, 2): content, colours, alignment, width 25 %, height 40; cell (3, 3)
         // spans rows 3 and 4, so (4, 3) is covered.
         TableModel& table = t->w().Table;
         table.StoreCellFields(2, 2,
@@ -65,8 +65,6 @@ private slots:
                                         .Align = 2,
                                         .Width = 25,
                                         .WidthInPixels = 0,
-                                        .FontFace = "Verdana",
-                                        .FontSize = "+1",
                                         .Height = 40});
         QVERIFY(table.SetCellArea(3, 3, 2, 1));
     }
