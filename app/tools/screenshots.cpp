@@ -9,7 +9,6 @@
 #include "mainwindow/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "rules/ColorRoutines.h"
-#include "tablecreator/TableModel.h"
 #include "tablecreator/frmCellInfo.h"
 #include "tablecreator/frmCopyCell.h"
 
