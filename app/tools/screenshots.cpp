@@ -9,6 +9,8 @@
 #include "mainwindow/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "rules/ColorRoutines.h"
+#include "tablecreator/frmCellInfo.h"
+#include "tablecreator/frmCopyCell.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -139,5 +141,23 @@ int main(int argc, char** argv)
     view->ShowFile(sample, QStringLiteral("Viewing input file ") + sample);
     ok = Save(view, folder, QStringLiteral("dialog-viewer")) && ok;
     view->hide();
+
+    // The cell editor for the designed table's heading, the copy dialog for a cell with its
+    // own colours.
+    const CellColors tableColors{window.TextColors[3], window.BackColors[3]};
+    frmCellInfo cellInfo(
+        platform, [&window] { return window.SpecifyColors(); }, &window);
+    cellInfo.Fill(table, 1, 1, tableColors, window.chkUseSpecifiedColors[3]->isChecked());
+    cellInfo.cboAlign->setCurrentIndex(2);
+    cellInfo.show();
+    ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-specification")) && ok;
+    cellInfo.hide();
+    frmCopyCell copyCell(platform, &window);
+    copyCell.Fill(table, 4, 1, tableColors);
+    copyCell.chkContent->setChecked(true);
+    copyCell.chkColors->setChecked(true);
+    copyCell.show();
+    ok = Save(&copyCell, folder, QStringLiteral("dialog-copy-cell")) && ok;
+    copyCell.hide();
     return ok ? 0 : 1;
 }
