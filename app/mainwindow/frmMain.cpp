@@ -185,13 +185,14 @@ void frmMain::InitControls()
 
 void frmMain::InitTableCreator()
 {
-    // The grid itself comes with the Table Creator; its size lists are filled here.
     for (QComboBox* list : {cboNumberOfRows, cboNumberOfColumns}) {
         list->clear();
-        for (int n = 1; n <= 20; ++n)
+        for (int n = 1; n <= MaxRows; ++n)
             list->addItem(QString::number(n));
-        list->setCurrentIndex(5);
+        list->setCurrentIndex(kDefaultTableSize - 1);
     }
+    Table.InitTableCreator();
+    LastTableFile.clear();
 }
 
 void frmMain::PlaceWindow()
@@ -275,7 +276,7 @@ void frmMain::SSTab1_Click()
         else
             ReturnFocusToTabs();
     } else if (s == TableCreatorSlot) {
-        picTable->update();
+        DrawTable();
     } else {
         ReturnFocusToTabs();
     }

@@ -7,6 +7,7 @@
 #include "library/ConversionLibrary.h"
 #include "rules/FileRules.h"
 #include "rules/ResultCaptions.h"
+#include "tablecreator/TableModel.h"
 
 #include <QWidget>
 
@@ -32,10 +33,14 @@ namespace pagewright
 class ColorSample;
 class LinkLabel;
 class Platform;
+class frmCellInfo;
+class frmCopyCell;
 class frmHowToView;
 class frmSpecifyBorderEtc;
 class frmSpecifyColors;
 class frmView;
+class TableGrid;
+struct TableDocument;
 struct TableProperties;
 
 class frmMain : public QWidget
@@ -118,6 +123,38 @@ public:
     void txbNumberOfItems_Enter();
     void txbStartNumber_Enter();
 
+    // --- Table Creator ------------------------------------------------------------------------
+    // The table being designed: its cells and its row and column counts (which the lists
+    // cboNumberOfRows and cboNumberOfColumns show).
+    TableModel Table;
+    // The name under which the table was last saved; proposed by the next Save.
+    QString LastTableFile;
+    // The covering cell HighlightCell found for a covered cell.
+    int intToRow = 0, intToCol = 0;
+    // The cell that blocks a proposed span (set by the cell editor's check).
+    int intCellConflictRow = 0, intCellConflictCol = 0;
+    // Hand-over of colours to and from the cell editor; UnsetColor = the cell has none.
+    int32_t lngThisCellTextColor = UnsetColor, lngThisCellBackgroundColor = UnsetColor;
+    int32_t lngTableTextColor = 0, lngTableBackgroundColor = 0xFFFFFF;
+    // Redraws the whole grid from the model; this also removes the highlight.
+    void DrawTable();
+    // Outlines the cell in the grid. A covered cell outlines its owner instead: row and col
+    // become the owner, so do intToRow and intToCol, and the result is false.
+    bool HighlightCell(int& row, int& col);
+    // Places a cell dialog below the given row of the grid, within 80 % of the screen height.
+    void PlaceCellDialog(QWidget& dialog, int row);
+    // The two click flows of the grid: a left click (or Enter, Space) opens the cell editor,
+    // any other button (or the menu key, Shift+F10) the copy dialog. Each redraws the grid
+    // before it returns.
+    void OpenCellEditor(int row, int col);
+    void OpenCopyCell(int row, int col);
+    // The row and column lists, the place-marker box and the New, Load, Save buttons
+    // (cmdSaveLoad 0 "New", 1 "Load", 2 "Save", as captioned).
+    void cboNumberOfRows_Click();
+    void cboNumberOfColumns_Click();
+    void chkAddPlaceMarkers_Click();
+    void cmdSaveLoad_Click(int index);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -154,7 +191,14 @@ private:
     void ConvertCodeToHtml(int slot);
     void CreateList(int slot);
     void ConvertDataToTable(int slot);
-    void ShowToolNotAvailable(int slot);
+    void CreateTable(int slot);
+    // The Table Creator's options, properties, colours, table and output name, as a table file
+    // holds them, and the window set from them.
+    TableDocument CurrentTableDocument() const;
+    void ApplyTableDocument(const TableDocument& document);
+    void SaveTableFile();
+    void LoadTableFile();
+    void NewTable();
     // The export of the conversion library, or nullptr after writing why it is missing into the
     // slot's result line.
     template <typename Fn> Fn BindExport(int slot, const char* name)
@@ -199,6 +243,8 @@ private:
     frmHowToView* m_howToView = nullptr;
     frmSpecifyColors* m_specifyColors = nullptr;
     frmSpecifyBorderEtc* m_specifyBorderEtc = nullptr;
+    frmCellInfo* m_cellInfo = nullptr; // the Table Creator's dialogs, created on first use
+    frmCopyCell* m_copyCell = nullptr;
 
 public:
     // --- Controls -----------------------------------------------------------------------------
@@ -245,7 +291,7 @@ public:
     // Table Creator
     QLabel *lblNumberOfRows = nullptr, *lblNumberOfColumns = nullptr;
     QComboBox *cboNumberOfRows = nullptr, *cboNumberOfColumns = nullptr;
-    QWidget* picTable = nullptr;
+    TableGrid* picTable = nullptr;
     QCheckBox *chkCenterTable4 = nullptr, *chkAddHTMLWrapper4 = nullptr, *chkAddPlaceMarkers = nullptr;
 };
 

@@ -64,7 +64,7 @@ void frmMain::cmdSpecifyColors_Click(int index)
         if (index == 0)
             ShowColorSample();
         else if (index == 3)
-            picTable->update(); // the Table Creator's grid shows the table colours
+            DrawTable(); // the Table Creator's grid shows the table colours
     }
     ClearResult(-1);
 }

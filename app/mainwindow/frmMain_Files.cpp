@@ -51,9 +51,6 @@ void frmMain::ConnectFileControls()
         connect(cmdSpecifyColors[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyColors_Click(i); });
     for (int i = 0; i < 2; ++i)
         connect(cmdSpecifyBorder[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyBorder_Click(i); });
-    // The Table Creator's table files come later; its buttons say so in the result line.
-    for (QPushButton* b : cmdSaveLoad)
-        connect(b, &QPushButton::clicked, this, [this] { ShowToolNotAvailable(GetIndex()); });
 }
 
 void frmMain::cmdSpecifyInputFile_Click(int slot)

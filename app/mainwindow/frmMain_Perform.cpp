@@ -48,19 +48,10 @@ QString frmMain::OutputIsSameFileMessage(int slot) const
     return {};
 }
 
-void frmMain::ShowToolNotAvailable(int slot)
-{
-    Label2[slot]->setText(ToolNotAvailableCaption());
-}
-
 void frmMain::cmdPerformOperation_Click(int s)
 {
     ClearResult(s);
     m_discardOutput = false;
-    if (s == TableCreatorSlot) {
-        ShowToolNotAvailable(s);
-        return;
-    }
     const ListSource source = CurrentListSource();
     if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
         txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
@@ -105,6 +96,9 @@ void frmMain::cmdPerformOperation_Click(int s)
         break;
     case DataTableSlot:
         ConvertDataToTable(s);
+        break;
+    case TableCreatorSlot:
+        CreateTable(s);
         break;
     default:
         CreateHtmlTemplate(s);

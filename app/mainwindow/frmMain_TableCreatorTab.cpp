@@ -2,15 +2,19 @@
 // table file buttons and the output file.
 #include "mainwindow/frmMain.h"
 
+#include "tablecreator/TableGrid.h"
+#include "tablecreator/TableWriter.h"
 #include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace pagewright
@@ -37,22 +41,14 @@ QWidget* frmMain::BuildTableCreatorTab()
     size->addStretch(1);
     layout->addLayout(size);
 
-    // The grid of the table; it draws its cells once the Table Creator is built on it.
-    auto* grid = new QFrame(tab);
-    grid->setObjectName(QStringLiteral("picTable"));
-    grid->setFrameShape(QFrame::StyledPanel);
-    grid->setAutoFillBackground(true);
-    QPalette white = grid->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    grid->setPalette(white);
-    grid->setMinimumHeight(150);
+    // The grid of the table.
+    picTable = new TableGrid(tab, Table);
+    picTable->setObjectName(QStringLiteral("picTable"));
     const QString gridTip =
         QStringLiteral("Left click to type a value into this cell (or to specify other cell data), "
                        "right click to copy this cell to other cells.");
-    grid->setToolTip(gridTip);
-    grid->setAccessibleName(QStringLiteral("Table grid"));
-    grid->setAccessibleDescription(gridTip);
-    picTable = grid;
+    picTable->setToolTip(gridTip);
+    picTable->setAccessibleDescription(gridTip);
     layout->addWidget(picTable, 1);
 
     chkCenterTable4 = MakeCheck(tab, QStringLiteral("chkCenterTable4"), QStringLiteral("Center table"),
@@ -93,7 +89,81 @@ QWidget* frmMain::BuildTableCreatorTab()
 
     AddTabFooter(layout, 5, TableCreatorSlot, QStringLiteral("Create table"),
                  QStringLiteral("Create the HTML code for this table."));
+    // The grid, not the space below the result line, takes the tab's spare height.
+    for (int i = 0; i < layout->count(); ++i)
+        if (layout->itemAt(i)->spacerItem() != nullptr)
+            layout->setStretch(i, 0);
+
+    connect(cboNumberOfRows, &QComboBox::currentIndexChanged, this, [this] { cboNumberOfRows_Click(); });
+    connect(cboNumberOfColumns, &QComboBox::currentIndexChanged, this,
+            [this] { cboNumberOfColumns_Click(); });
+    connect(chkAddPlaceMarkers, &QCheckBox::clicked, this, [this] { chkAddPlaceMarkers_Click(); });
+    for (QCheckBox* check : {chkAddHTMLWrapper4, chkCenterTable4})
+        connect(check, &QCheckBox::clicked, this, [this] { ClearResult(-1); });
+    for (int i = 0; i < 3; ++i)
+        connect(cmdSaveLoad[i], &QPushButton::clicked, this, [this, i] { cmdSaveLoad_Click(i); });
+    connect(picTable, &TableGrid::editRequested, this,
+            [this](int row, int col) { OpenCellEditor(row, col); });
+    connect(picTable, &TableGrid::copyRequested, this, [this](int row, int col) { OpenCopyCell(row, col); });
     return tab;
+}
+
+void frmMain::cboNumberOfRows_Click()
+{
+    if (!blnStartupCompleted)
+        return;
+    Table.ApplyTableSize(cboNumberOfRows->currentIndex() + 1, cboNumberOfColumns->currentIndex() + 1);
+    chkAddPlaceMarkers_Click();
+    ReturnFocusToTabs();
+}
+
+void frmMain::cboNumberOfColumns_Click()
+{
+    cboNumberOfRows_Click();
+}
+
+void frmMain::chkAddPlaceMarkers_Click()
+{
+    if (!blnStartupCompleted)
+        return;
+    Table.ApplyPlaceMarkers(chkAddPlaceMarkers->isChecked());
+    DrawTable();
+    ClearResult(-1);
+}
+
+void frmMain::CreateTable(int slot)
+{
+    const TableDocument document = CurrentTableDocument();
+    const RunResult result =
+        WriteTableHtml(txbOutputFile[slot]->text().trimmed(), document.table, HtmlOptionsOf(document));
+    Label2[slot]->setText(result.caption);
+    OutputReady[slot] = result.succeeded;
+}
+
+void frmMain::DrawTable()
+{
+    picTable->setTableColors(TextColors[3], BackColors[3]);
+    picTable->DrawTable();
+}
+
+bool frmMain::HighlightCell(int& row, int& col)
+{
+    const CellPos owner = Table.OwnerOf(row, col);
+    picTable->HighlightCell(owner.row, owner.col);
+    if (owner == CellPos{row, col})
+        return true;
+    row = intToRow = owner.row;
+    col = intToCol = owner.col;
+    return false;
+}
+
+void frmMain::PlaceCellDialog(QWidget& dialog, int row)
+{
+    // From the main window's top (its frame) and the grid's place within the window.
+    const QPoint grid = frameGeometry().topLeft() + picTable->mapTo(this, QPoint(0, 0));
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    dialog.move(CellDialogPosition(grid, picTable->metrics().CellHeight, row, logicalDpiY(), area));
 }
 
 } // namespace pagewright

@@ -69,9 +69,12 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
     const QString folder = QDir::currentPath();
     QString chosen;
     if (request.kind == FileDialogRequest::Save) {
-        // The perform step asks about overwriting, not the dialog.
-        chosen = QFileDialog::getSaveFileName(parent, request.title, folder, qtFilter(request.filter),
-                                              nullptr, QFileDialog::DontConfirmOverwrite);
+        // Unless asked to, the dialog does not ask about overwriting (the perform step does).
+        const QString start =
+            request.initialName.isEmpty() ? folder : QDir(folder).filePath(request.initialName);
+        chosen = QFileDialog::getSaveFileName(parent, request.title, start, qtFilter(request.filter), nullptr,
+                                              request.confirmOverwrite ? QFileDialog::Options()
+                                                                       : QFileDialog::DontConfirmOverwrite);
     } else {
         QFileDialog dialog(parent, request.title, folder, qtFilter(request.filter));
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

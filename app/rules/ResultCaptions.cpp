@@ -42,9 +42,4 @@ RunResult TableResult(int code)
     return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
 }
 
-QString ToolNotAvailableCaption()
-{
-    return QStringLiteral("This tool is not available yet.");
-}
-
 } // namespace pagewright

@@ -21,8 +21,6 @@ RunResult ListResult(int code, bool ordered);
 // code: rows x 100 + columns.
 RunResult TableResult(int code);
 
-// Written by the perform buttons of tools that do not work yet.
-QString ToolNotAvailableCaption();
 
 } // namespace pagewright
 

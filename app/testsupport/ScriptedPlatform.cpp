@@ -15,9 +15,11 @@ QString ScriptedPlatform::Message(const QString& title, const QString& text, Msg
 
 QString ScriptedPlatform::File(const FileDialogRequest& r)
 {
-    return QStringLiteral("%1 dialog [%2] \"%3\"%4")
+    return QStringLiteral("%1 dialog [%2] \"%3\"%4%5%6")
         .arg(r.kind == FileDialogRequest::Open ? "open" : "save", r.title, r.filter,
-             r.mustExist ? " must exist" : "");
+             r.mustExist ? " must exist" : "",
+             r.initialName.isEmpty() ? QString() : QStringLiteral(" proposing \"%1\"").arg(r.initialName),
+             r.confirmOverwrite ? " asking before overwriting" : "");
 }
 
 QString ScriptedPlatform::Dialog(const QMetaObject& dialogClass)

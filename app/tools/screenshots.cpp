@@ -9,6 +9,8 @@
 #include "mainwindow/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "rules/ColorRoutines.h"
+#include "tablecreator/frmCellInfo.h"
+#include "tablecreator/frmCopyCell.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,6 +82,33 @@ int main(int argc, char** argv)
     window.lblTextHex[0]->setText(ColorToHex(window.TextColors[0]));
     window.lblBackgroundHex[0]->setText(ColorToHex(window.BackColors[0]));
     window.chkUseSpecifiedColors[0]->click();
+    // A designed table on the Table Creator tab: a heading across all columns, a cell spanning
+    // two rows, cells with their own colours.
+    window.cboNumberOfRows->setCurrentIndex(4);
+    window.cboNumberOfColumns->setCurrentIndex(3);
+    TableModel& table = window.Table;
+    table.SetCellArea(1, 1, 1, 4);
+    table.SetCellArea(2, 1, 2, 1);
+    const auto put = [&table](int row, int col, const char* content, int32_t text = UnsetColor,
+                              int32_t back = UnsetColor) {
+        TableCell cell = table.Cell(row, col);
+        cell.Content = QString::fromUtf8(content);
+        cell.CellTextColor = text;
+        cell.CellBackColor = back;
+        table.StoreCellFields(row, col, cell);
+    };
+    put(1, 1, "Opening hours", MakeColor(255, 255, 255), MakeColor(0, 64, 128));
+    put(2, 1, "Shop");
+    put(2, 2, "Mon-Fri");
+    put(2, 3, "9-18");
+    put(3, 2, "Sat");
+    put(3, 3, "10-14");
+    put(4, 1, "Caf\u00e9", MakeColor(128, 0, 0), MakeColor(255, 240, 200));
+    put(4, 2, "daily");
+    put(4, 3, "8-20");
+    put(5, 1, "<i>Closed on holidays</i>");
+    window.chkCenterTable4->setChecked(true);
+    window.txbOutputFile[TableCreatorSlot]->setText(work.filePath(QStringLiteral("hours.htm")));
 
     const char* tabNames[] = {"tab0-html-template", "tab1-text-to-html",  "tab2-code-to-html",
                               "tab3-data-to-list",  "tab4-data-to-table", "tab5-table-creator"};
@@ -112,5 +141,23 @@ int main(int argc, char** argv)
     view->ShowFile(sample, QStringLiteral("Viewing input file ") + sample);
     ok = Save(view, folder, QStringLiteral("dialog-viewer")) && ok;
     view->hide();
+
+    // The cell editor for the designed table's heading, the copy dialog for a cell with its
+    // own colours.
+    const CellColors tableColors{window.TextColors[3], window.BackColors[3]};
+    frmCellInfo cellInfo(
+        platform, [&window] { return window.SpecifyColors(); }, &window);
+    cellInfo.Fill(table, 1, 1, tableColors, window.chkUseSpecifiedColors[3]->isChecked());
+    cellInfo.cboAlign->setCurrentIndex(2);
+    cellInfo.show();
+    ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-specification")) && ok;
+    cellInfo.hide();
+    frmCopyCell copyCell(platform, &window);
+    copyCell.Fill(table, 4, 1, tableColors);
+    copyCell.chkContent->setChecked(true);
+    copyCell.chkColors->setChecked(true);
+    copyCell.show();
+    ok = Save(&copyCell, folder, QStringLiteral("dialog-copy-cell")) && ok;
+    copyCell.hide();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,101 @@
+// Table Creator benchmark: a full redraw of a 20 x 20 grid and writing a 20 x 20 table as HTML.
+// Budget: 5 ms or less each (median of the runs).
+//
+//   build/bin/pagewright-bench-table [runs]      (default 200; QT_QPA_PLATFORM=offscreen works)
+#include "tablecreator/TableGrid.h"
+#include "tablecreator/TableWriter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace pagewright;
+
+namespace
+{
+
+// A full table: every cell with text, some with colours, fonts and sizes, a few spanning.
+TableModel FullTable()
+{
+    TableModel table;
+    table.ApplyTableSize(MaxRows, MaxCols);
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            TableCell cell = table.Cell(r, c);
+            cell.Content = QStringLiteral("Cell %1, %2 <b>bold</b> caf\u00e9").arg(r).arg(c);
+            if ((r + c) % 3 == 0) {
+                cell.CellTextColor = 0x203040 * c;
+                cell.CellBackColor = 0xFFEEDD - r;
+                cell.FontFace = QStringLiteral("Verdana");
+                cell.FontSize = QStringLiteral("+1");
+                cell.Width = 5;
+                cell.WidthInPixels = 0;
+            }
+            table.StoreCellFields(r, c, cell);
+        }
+    }
+    for (int r = 1; r < MaxRows; r += 4)
+        table.SetCellArea(r, r, 2, 2);
+    return table;
+}
+
+double MedianMs(int runs, const std::function<void()>& work)
+{
+    std::vector<double> ms;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        work();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
+    const TableModel table = FullTable();
+
+    TableGrid grid(nullptr, table);
+    grid.resize(760, 420);
+    grid.setTableColors(0x000000, 0xFFFFFF);
+    QImage image(grid.size(), QImage::Format_RGB32);
+    const double redraw = MedianMs(runs, [&] { grid.render(&image); });
+    // The first redraw after every content changed, with nothing laid out yet.
+    const double fresh = MedianMs(runs, [&] {
+        TableGrid first(nullptr, table);
+        first.resize(grid.size());
+        first.render(&image);
+    });
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("table.htm");
+    TableHtmlOptions options;
+    options.wrapper = options.center = options.useTableColors = true;
+    bool written = true;
+    const double write =
+        MedianMs(runs, [&] { written = WriteTableHtml(path, table, options).succeeded && written; });
+
+    QByteArray page;
+    const double make =
+        MedianMs(runs, [&] { page = TableHtmlStart(table, options) + TableHtmlRows(table, options); });
+
+    std::printf("runs: %d\n", runs);
+    std::printf("full redraw of a 20 x 20 grid (760 x 420 pixels), median ms: %.3f (budget 5)\n", redraw);
+    std::printf("  the first redraw of new contents (a new grid), median ms: %.3f\n", fresh);
+    std::printf("writing a 20 x 20 table as HTML, median ms: %.3f (budget 5)%s\n", write,
+                written ? "" : " (a write failed)");
+    std::printf("  of which making the page (%lld bytes) in memory, median ms: %.3f\n",
+                static_cast<long long>(page.size()), make);
+    return redraw <= 5.0 && write <= 5.0 && written ? 0 : 1;
+}
