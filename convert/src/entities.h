@@ -67,8 +67,9 @@ struct WideByteTable {
 
 // The ways of escaping a run of bytes:
 //   Text1252  text lines read as Windows-1252: text_entity_table, and marks;
-//   TextUtf8  text lines read as UTF-8: & < > " escaped, U+00A0 written "&nbsp;", marks, every
-//             other byte as it is;
+//   TextUtf8  text lines read as UTF-8 (valid, but for one thing: a byte 0xA0 right after an ASCII
+//             byte, a space bound to a single letter): & < > " escaped, U+00A0 and that byte
+//             written "&nbsp;", marks, every other byte as it is;
 //   Code      & < > " escaped, every other byte as it is;
 //   Data      & < > escaped, every other byte as it is (data written with VELLUM62_ESCAPE_DATA).
 enum class Escape { Text1252, TextUtf8, Code, Data };
@@ -99,7 +100,7 @@ template <Escape mode> inline uint64_t candidates(uint64_t word)
     if constexpr (mode == Escape::Text1252)
         marked |= (word & kHighBits) | bytesEqual(word, '\n');
     if constexpr (mode == Escape::TextUtf8)
-        marked |= bytesEqual(word, 0xC2) | bytesEqual(word, '\n');
+        marked |= bytesEqual(word, 0xC2) | bytesEqual(word, 0xA0) | bytesEqual(word, '\n');
     return marked;
 }
 
@@ -115,10 +116,11 @@ template <Escape mode> inline std::size_t putOne(char*& to, const char* data, st
         }
     }
     if constexpr (mode == Escape::TextUtf8) {
-        if (c == 0xC2 && i + 1 < n && static_cast<unsigned char>(data[i + 1]) == 0xA0) {
+        const bool pair = c == 0xC2 && i + 1 < n && static_cast<unsigned char>(data[i + 1]) == 0xA0;
+        if (pair || (c == 0xA0 && (i == 0 || static_cast<unsigned char>(data[i - 1]) < 0x80))) {
             std::memcpy(to, "&nbsp;", 6);
             to += 6;
-            return i + 2;
+            return i + (pair ? 2 : 1);
         }
     }
     const WideByteTable& table = wideTable<mode>();
@@ -154,15 +156,17 @@ template <Escape mode> char* writeEscaped(char* to, std::string_view text)
     return to;
 }
 
-// Appends `text` to `out`, escaped as `mode` says. Long text goes in chunks, each cut where no
-// mark or character that is escaped as a whole (two bytes) is split, so that `out` never needs
-// room for eight times the whole text.
+// Appends `text` to `out`, escaped as `mode` says. Long text goes in chunks, each cut where it
+// splits no mark and no UTF-8 character, so that `out` never needs room for eight times the whole
+// text.
 template <Escape mode> void appendEscaped(std::string& out, std::string_view text)
 {
     constexpr std::size_t kChunk = 64 * 1024;
     while (!text.empty()) {
         std::size_t size = std::min(text.size(), kChunk);
-        if (size < text.size() && (text[size - 1] == kMark || static_cast<unsigned char>(text[size - 1]) == 0xC2))
+        if (size < text.size() && text[size - 1] == kMark)
+            ++size;
+        while (size < text.size() && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
             ++size;
         const std::size_t start = out.size();
         out.resize(start + 8 * size + 8); // room for the widest replacement of every byte

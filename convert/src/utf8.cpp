@@ -43,8 +43,11 @@ long characterAt(const unsigned char* s, std::size_t n, std::size_t i)
 // Where the first byte above ASCII stands at or after `i`, or n.
 std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
 {
-    while (i + 8 <= n && (loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits) == 0)
-        i += 8;
+    for (; i + 8 <= n; i += 8) {
+        const uint64_t high = loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits;
+        if (high != 0)
+            return i + lowestMarkedByte(high);
+    }
     while (i < n && s[i] < 0x80)
         ++i;
     return i;
@@ -63,6 +66,16 @@ std::string_view repairUtf8(std::string_view line, std::string& work)
         i = skipAscii(s, n, i);
         if (i == n)
             break;
+        // Most characters above ASCII in text take two bytes, or three starting E1 to EC.
+        const unsigned char c = s[i];
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
+            i += 2;
+            continue;
+        }
+        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
         const long length = characterAt(s, n, i);
         if (length > 0) {
             i += static_cast<std::size_t>(length);
