@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -54,9 +57,8 @@ inline void appendMark(std::string& line, MarkKind kind)
     line += static_cast<char>(kind);
 }
 
-// The non-breaking space as a Windows-1252 byte, and as UTF-8.
+// The non-breaking space as a Windows-1252 byte.
 inline constexpr unsigned char kNoBreakSpace = 0xA0;
-inline constexpr std::string_view kNoBreakSpaceUtf8 = "\xC2\xA0";
 
 // What every byte becomes, as eight bytes of which the first `length` count, so that a byte can
 // be written with one fixed-size copy and no test (no replacement is longer than eight bytes).
@@ -104,6 +106,24 @@ template <Escape mode> inline uint64_t candidates(uint64_t word)
     return marked;
 }
 
+#if defined(__SSE2__)
+// The same for sixteen bytes, as a bit per byte.
+template <Escape mode> inline unsigned candidates16(const char* bytes)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    auto equal = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+    __m128i marked = _mm_or_si128(_mm_or_si128(equal('&'), equal('<')), equal('>'));
+    if constexpr (mode != Escape::Data)
+        marked = _mm_or_si128(marked, equal('"'));
+    if constexpr (mode == Escape::Text1252)
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(marked, equal('\n'))) | _mm_movemask_epi8(v));
+    if constexpr (mode == Escape::TextUtf8)
+        marked = _mm_or_si128(_mm_or_si128(marked, equal('\n')),
+                              _mm_or_si128(equal(static_cast<char>(0xC2)), equal(static_cast<char>(0xA0))));
+    return static_cast<unsigned>(_mm_movemask_epi8(marked));
+}
+#endif
+
 template <Escape mode> inline std::size_t putOne(char*& to, const char* data, std::size_t n, std::size_t i)
 {
     const unsigned char c = static_cast<unsigned char>(data[i]);
@@ -138,6 +158,25 @@ template <Escape mode> char* writeEscaped(char* to, std::string_view text)
     const char* data = text.data();
     const std::size_t n = text.size();
     std::size_t i = 0;
+#if defined(__SSE2__)
+    while (i + 16 <= n) {
+        // Sixteen bytes of which none needs more than a copy are copied at once; otherwise the
+        // bytes before the first that does, and then one by one to the end of the sixteen.
+        const unsigned marked = detail::candidates16<mode>(data + i);
+        std::memcpy(to, data + i, 16);
+        if (marked == 0) {
+            to += 16;
+            i += 16;
+            continue;
+        }
+        const std::size_t first = static_cast<std::size_t>(__builtin_ctz(marked));
+        to += first;
+        const std::size_t groupEnd = i + 16;
+        i += first;
+        while (i < groupEnd)
+            i = detail::putOne<mode>(to, data, n, i);
+    }
+#endif
     while (i + 8 <= n) {
         // Eight bytes of which none needs more than a copy are copied at once.
         const uint64_t word = loadEight(data + i);

@@ -2,6 +2,10 @@
 
 #include "bytes.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vellum
 {
 namespace
@@ -43,6 +47,20 @@ long characterAt(const unsigned char* s, std::size_t n, std::size_t i)
 // Where the first byte above ASCII stands at or after `i`, or n.
 std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
 {
+#if defined(__SSE2__)
+    auto highBits = [s](std::size_t at) {
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at))));
+    };
+    for (; i + 16 <= n; i += 16) {
+        if (const unsigned high = highBits(i))
+            return i + static_cast<std::size_t>(__builtin_ctz(high));
+    }
+    if (i < n && n >= 16) {
+        // The last sixteen bytes, of which those before `i` are left out.
+        const unsigned high = highBits(n - 16) >> (i - (n - 16));
+        return high ? i + static_cast<std::size_t>(__builtin_ctz(high)) : n;
+    }
+#endif
     for (; i + 8 <= n; i += 8) {
         const uint64_t high = loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits;
         if (high != 0)
