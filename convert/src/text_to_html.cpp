@@ -97,7 +97,8 @@ std::size_t findDoubleSpace(std::string_view line)
 class TextConverter
 {
 public:
-    TextConverter(Output& out, bool utf8) : m_out(out), m_utf8(utf8), m_decode(utf8)
+    TextConverter(Output& out, bool utf8, const LineReader& input)
+        : m_out(out), m_utf8(utf8), m_decode(utf8, &input)
     {
         m_line.reserve(64 * 1024);
         m_scratch.reserve(64 * 1024);
@@ -336,7 +337,7 @@ int32_t convertTextPage(const TextPageOptions& options, Output& out)
     if (!options.input) {
         out.put("\nPage content goes here.\n\n");
     } else {
-        TextConverter converter(out, options.utf8);
+        TextConverter converter(out, options.utf8, *options.input);
         if (int32_t marker = converter.run(*options.input))
             return marker; // the page stops here, without a footer
     }

@@ -73,6 +73,31 @@ std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
 
 } // namespace
 
+std::size_t validUtf8Prefix(std::string_view text)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    for (;;) {
+        i = skipAscii(s, n, i);
+        if (i == n)
+            return n;
+        const unsigned char c = s[i];
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
+            i += 2;
+            continue;
+        }
+        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
+        const long length = characterAt(s, n, i);
+        if (length < 0)
+            return i;
+        i += static_cast<std::size_t>(length);
+    }
+}
+
 std::string_view repairUtf8(std::string_view line, std::string& work)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
