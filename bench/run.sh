@@ -4,20 +4,32 @@
 # same for other converters of the kind when they are installed.
 #
 #   bash bench/run.sh            (RUNS=5 SIZE=64 PEER_RUNS=1 by default; the others are slow)
+#   ENCODING=utf-8 bash bench/run.sh
+#                                the same corpora in UTF-8, converted with the flag VELLUM62_UTF8
+#                                (through bench/convert_flags.cpp); no peers
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-5}
 SIZE=${SIZE:-64}
 PEER_RUNS=${PEER_RUNS:-1}
+ENCODING=${ENCODING:-windows-1252}
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build -j2 --target pagewright-convert > /dev/null
+cmake --build build -j2 --target pagewright-convert vellum62 > /dev/null
 work=${BENCH_DIR:-/tmp/pagewright-bench}
 mkdir -p "$work/1" "$work/$SIZE" "$work/tools"
 c++ -O2 -std=c++17 -o "$work/tools/make_corpora" bench/make_corpora.cpp
 c++ -O2 -std=c++17 -o "$work/tools/measure" bench/measure.cpp
+c++ -O2 -std=c++17 -Iconvert/include -o "$work/tools/convert_flags" bench/convert_flags.cpp \
+    -L"$PWD/build/bin" -Wl,-rpath,"$PWD/build/bin" -lvellum62
 for size in 1 "$SIZE"; do
     [ -s "$work/$size/list.txt" ] || "$work/tools/make_corpora" "$work/$size" "$size"
+    if [ "$ENCODING" = utf-8 ] && [ ! -s "$work/$size/utf8/list.txt" ]; then
+        mkdir -p "$work/$size/utf8"
+        for f in mail.txt code.c list.txt table.csv; do
+            iconv -f WINDOWS-1252 -t UTF-8 "$work/$size/$f" > "$work/$size/utf8/$f"
+        done
+    fi
 done
 
 convert=build/bin/pagewright-convert
@@ -32,6 +44,19 @@ row() { # name size file command...
     awk -v n="$name" -v m="$mib" -v r="$result" 'BEGIN {
         split(r, f, " "); printf "%-28s %6s MiB  %8.1f MiB/s  %8.1f MiB peak RSS\n", n, m, m / f[1], f[2] / 1024 }'
 }
+
+if [ "$ENCODING" = utf-8 ]; then
+    echo "Pagewright converters, UTF-8 input and VELLUM62_UTF8 ($RUNS runs each, median time):"
+    for size in 1 "$SIZE"; do
+        d="$work/$size/utf8"
+        for pair in "txt2h (text):text:mail.txt" "c2h (code):code:code.c" "datalist (list):list:list.txt" \
+            "reg_tbl (table):table:table.csv"; do
+            IFS=: read -r name kind file <<< "$pair"
+            row "$name" "$size" "$d/$file" "$work/tools/convert_flags" "$kind" 1 "$d/$file" "$d/out.htm"
+        done
+    done
+    exit 0
+fi
 
 echo "Pagewright converters ($RUNS runs each, median time):"
 for size in 1 "$SIZE"; do

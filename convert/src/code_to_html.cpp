@@ -47,7 +47,7 @@ void convertCodePage(LineReader& input, const CodePageOptions& options, Output& 
     out.put("</title>\n<meta name=\"ROBOTS\" content=\"NOINDEX\">\n</head>\n<body bgcolor=\"#FFFFFF\" "
             "text=\"#000000\">\n<pre>");
 
-    InputDecoder decode(options.utf8);
+    InputDecoder decode(options.utf8, &input);
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
         std::string_view line = trimTrailingBlanks(trim_trailing_controls(decode(piece)));

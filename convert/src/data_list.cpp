@@ -157,7 +157,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
         out.put('"');
     }
 
-    InputDecoder decode(options.utf8);
+    InputDecoder decode(options.utf8, input);
     if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
         startNumber = findStartNumber(*input, decode);
         input->rewind();

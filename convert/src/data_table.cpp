@@ -112,7 +112,7 @@ class RecordReader
 {
 public:
     RecordReader(LineReader& input, const TableOptions& options)
-        : m_input(input), m_decode(options.utf8), m_separator(static_cast<char>(options.separatorChar)),
+        : m_input(input), m_decode(options.utf8, &input), m_separator(static_cast<char>(options.separatorChar)),
           m_csv(options.csvQuotes && m_separator != '"')
     {
     }

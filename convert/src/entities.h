@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -54,9 +57,8 @@ inline void appendMark(std::string& line, MarkKind kind)
     line += static_cast<char>(kind);
 }
 
-// The non-breaking space as a Windows-1252 byte, and as UTF-8.
+// The non-breaking space as a Windows-1252 byte.
 inline constexpr unsigned char kNoBreakSpace = 0xA0;
-inline constexpr std::string_view kNoBreakSpaceUtf8 = "\xC2\xA0";
 
 // What every byte becomes, as eight bytes of which the first `length` count, so that a byte can
 // be written with one fixed-size copy and no test (no replacement is longer than eight bytes).
@@ -67,8 +69,9 @@ struct WideByteTable {
 
 // The ways of escaping a run of bytes:
 //   Text1252  text lines read as Windows-1252: text_entity_table, and marks;
-//   TextUtf8  text lines read as UTF-8: & < > " escaped, U+00A0 written "&nbsp;", marks, every
-//             other byte as it is;
+//   TextUtf8  text lines read as UTF-8 (valid, but for one thing: a byte 0xA0 right after an ASCII
+//             byte, a space bound to a single letter): & < > " escaped, U+00A0 and that byte
+//             written "&nbsp;", marks, every other byte as it is;
 //   Code      & < > " escaped, every other byte as it is;
 //   Data      & < > escaped, every other byte as it is (data written with VELLUM62_ESCAPE_DATA).
 enum class Escape { Text1252, TextUtf8, Code, Data };
@@ -99,9 +102,27 @@ template <Escape mode> inline uint64_t candidates(uint64_t word)
     if constexpr (mode == Escape::Text1252)
         marked |= (word & kHighBits) | bytesEqual(word, '\n');
     if constexpr (mode == Escape::TextUtf8)
-        marked |= bytesEqual(word, 0xC2) | bytesEqual(word, '\n');
+        marked |= bytesEqual(word, 0xC2) | bytesEqual(word, 0xA0) | bytesEqual(word, '\n');
     return marked;
 }
+
+#if defined(__SSE2__)
+// The same for sixteen bytes, as a bit per byte.
+template <Escape mode> inline unsigned candidates16(const char* bytes)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    auto equal = [&v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+    __m128i marked = _mm_or_si128(_mm_or_si128(equal('&'), equal('<')), equal('>'));
+    if constexpr (mode != Escape::Data)
+        marked = _mm_or_si128(marked, equal('"'));
+    if constexpr (mode == Escape::Text1252)
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(marked, equal('\n'))) | _mm_movemask_epi8(v));
+    if constexpr (mode == Escape::TextUtf8)
+        marked = _mm_or_si128(_mm_or_si128(marked, equal('\n')),
+                              _mm_or_si128(equal(static_cast<char>(0xC2)), equal(static_cast<char>(0xA0))));
+    return static_cast<unsigned>(_mm_movemask_epi8(marked));
+}
+#endif
 
 template <Escape mode> inline std::size_t putOne(char*& to, const char* data, std::size_t n, std::size_t i)
 {
@@ -115,10 +136,11 @@ template <Escape mode> inline std::size_t putOne(char*& to, const char* data, st
         }
     }
     if constexpr (mode == Escape::TextUtf8) {
-        if (c == 0xC2 && i + 1 < n && static_cast<unsigned char>(data[i + 1]) == 0xA0) {
+        const bool pair = c == 0xC2 && i + 1 < n && static_cast<unsigned char>(data[i + 1]) == 0xA0;
+        if (pair || (c == 0xA0 && (i == 0 || static_cast<unsigned char>(data[i - 1]) < 0x80))) {
             std::memcpy(to, "&nbsp;", 6);
             to += 6;
-            return i + 2;
+            return i + (pair ? 2 : 1);
         }
     }
     const WideByteTable& table = wideTable<mode>();
@@ -136,6 +158,25 @@ template <Escape mode> char* writeEscaped(char* to, std::string_view text)
     const char* data = text.data();
     const std::size_t n = text.size();
     std::size_t i = 0;
+#if defined(__SSE2__)
+    while (i + 16 <= n) {
+        // Sixteen bytes of which none needs more than a copy are copied at once; otherwise the
+        // bytes before the first that does, and then one by one to the end of the sixteen.
+        const unsigned marked = detail::candidates16<mode>(data + i);
+        std::memcpy(to, data + i, 16);
+        if (marked == 0) {
+            to += 16;
+            i += 16;
+            continue;
+        }
+        const std::size_t first = static_cast<std::size_t>(__builtin_ctz(marked));
+        to += first;
+        const std::size_t groupEnd = i + 16;
+        i += first;
+        while (i < groupEnd)
+            i = detail::putOne<mode>(to, data, n, i);
+    }
+#endif
     while (i + 8 <= n) {
         // Eight bytes of which none needs more than a copy are copied at once.
         const uint64_t word = loadEight(data + i);
@@ -154,15 +195,17 @@ template <Escape mode> char* writeEscaped(char* to, std::string_view text)
     return to;
 }
 
-// Appends `text` to `out`, escaped as `mode` says. Long text goes in chunks, each cut where no
-// mark or character that is escaped as a whole (two bytes) is split, so that `out` never needs
-// room for eight times the whole text.
+// Appends `text` to `out`, escaped as `mode` says. Long text goes in chunks, each cut where it
+// splits no mark and no UTF-8 character, so that `out` never needs room for eight times the whole
+// text.
 template <Escape mode> void appendEscaped(std::string& out, std::string_view text)
 {
     constexpr std::size_t kChunk = 64 * 1024;
     while (!text.empty()) {
         std::size_t size = std::min(text.size(), kChunk);
-        if (size < text.size() && (text[size - 1] == kMark || static_cast<unsigned char>(text[size - 1]) == 0xC2))
+        if (size < text.size() && text[size - 1] == kMark)
+            ++size;
+        while (size < text.size() && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
             ++size;
         const std::size_t start = out.size();
         out.resize(start + 8 * size + 8); // room for the widest replacement of every byte

@@ -45,6 +45,7 @@ bool LineReader::fill()
 {
     if (m_atEnd)
         return false;
+    ++m_generation;
     if (m_start > 0) {
         std::memmove(m_block.get(), m_block.get() + m_start, m_end - m_start);
         m_end -= m_start;
@@ -102,6 +103,7 @@ bool LineReader::rewind()
         return false;
     m_start = m_end = 0;
     m_atEnd = false;
+    ++m_generation;
     return true;
 }
 

@@ -74,6 +74,14 @@ public:
     // Starts again at the first byte; false when the source cannot go back.
     bool rewind();
 
+    // The bytes read ahead, from `position` (in the line just returned) on, valid until the next
+    // call of next(). A new generation starts whenever the bytes move.
+    std::string_view bufferedFrom(const char* position) const
+    {
+        return std::string_view(position, static_cast<std::size_t>(m_block.get() + m_end - position));
+    }
+    std::size_t generation() const { return m_generation; }
+
 private:
     bool fill();
 
@@ -84,6 +92,7 @@ private:
     std::size_t m_end = 0;
     bool m_atEnd = false;
     bool m_lineEnded = false;
+    std::size_t m_generation = 1;
 };
 
 } // namespace vellum

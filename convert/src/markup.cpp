@@ -16,9 +16,10 @@ namespace
 
 constexpr std::size_t kLongestAddress = 160;
 
+// The length of an address in characters (a UTF-8 address of at most 160 bytes needs no count).
 std::size_t addressLength(std::string_view address, bool utf8)
 {
-    return utf8 ? countCharacters(address) : address.size();
+    return utf8 && address.size() > kLongestAddress ? countCharacters(address) : address.size();
 }
 
 bool startsWith(std::string_view line, std::size_t at, std::string_view text)
@@ -79,34 +80,20 @@ void mark_spaced_hyphens(std::string& line, std::string& scratch)
     line.swap(scratch);
 }
 
-void bind_single_letter_words(std::string& line, std::string& scratch, bool utf8)
+void bind_single_letter_words(std::string& line, std::string&)
 {
-    // The space after the letter becomes a non-breaking space; a bound space no longer starts a
-    // match.
+    // The non-breaking space takes the space's place as the byte 0xA0 (in UTF-8 text too, where a
+    // byte 0xA0 right after an ASCII letter is no part of a character, so the escaping routine
+    // knows it); a bound space no longer starts a match.
     std::size_t nextI = findAnchored(line, " I ", 1);
     std::size_t nextA = findAnchored(line, " A ", 1);
-    if (nextI == npos && nextA == npos)
-        return;
-    std::size_t copied = 0;
-    if (utf8)
-        scratch.clear();
     while (nextI != npos || nextA != npos) {
         const std::size_t at = std::min(nextI, nextA);
-        if (utf8) {
-            scratch.append(line, copied, at + 2 - copied);
-            scratch += kNoBreakSpaceUtf8;
-            copied = at + 3;
-        } else {
-            line[at + 2] = static_cast<char>(kNoBreakSpace);
-        }
+        line[at + 2] = static_cast<char>(kNoBreakSpace);
         if (nextI != npos && nextI < at + 3)
             nextI = findAnchored(line, " I ", 1, at + 3);
         if (nextA != npos && nextA < at + 3)
             nextA = findAnchored(line, " A ", 1, at + 3);
-    }
-    if (utf8) {
-        scratch.append(line, copied, npos);
-        line.swap(scratch);
     }
 }
 

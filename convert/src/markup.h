@@ -24,9 +24,9 @@ struct RawSpan {
 void mark_double_dashes(std::string& line, std::string& scratch);
 // A hyphen between two spaces becomes the dash mark.
 void mark_spaced_hyphens(std::string& line, std::string& scratch);
-// The space after a free-standing capital I or A becomes a non-breaking space (the byte 0xA0, or
-// U+00A0 in UTF-8).
-void bind_single_letter_words(std::string& line, std::string& scratch, bool utf8);
+// The space after a free-standing capital I or A becomes a non-breaking space: the byte 0xA0, in
+// UTF-8 text too (see Escape::TextUtf8).
+void bind_single_letter_words(std::string& line, std::string& scratch);
 
 // Where a web address that starts at or before `pos` ends: the end of the line, a comma followed by
 // a space, one of  " ()[]{}<>  and the double quote, a mark, or the text "&gt;", "&lt;" or "&quot;".

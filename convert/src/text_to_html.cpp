@@ -97,7 +97,8 @@ std::size_t findDoubleSpace(std::string_view line)
 class TextConverter
 {
 public:
-    TextConverter(Output& out, bool utf8) : m_out(out), m_utf8(utf8), m_decode(utf8)
+    TextConverter(Output& out, bool utf8, const LineReader& input)
+        : m_out(out), m_utf8(utf8), m_decode(utf8, &input)
     {
         m_line.reserve(64 * 1024);
         m_scratch.reserve(64 * 1024);
@@ -167,13 +168,14 @@ private:
     bool startsWithThreeNoBreakSpaces() const
     {
         if (m_utf8)
-            return m_line.size() > 6 && m_line.compare(0, 6, "\xC2\xA0\xC2\xA0\xC2\xA0") == 0;
+            return m_line.size() > 6 && static_cast<unsigned char>(m_line[0]) == 0xC2 &&
+                   std::string_view(m_line).substr(0, 6) == "\xC2\xA0\xC2\xA0\xC2\xA0";
         return m_line.size() > 3 && static_cast<unsigned char>(m_line[0]) == kNoBreakSpace &&
                static_cast<unsigned char>(m_line[1]) == kNoBreakSpace &&
                static_cast<unsigned char>(m_line[2]) == kNoBreakSpace;
     }
 
-    // Turns the tags the text may hold into placeholders, tracks preformatted blocks and applies
+    // Turns the tags the text may hold into marks, tracks preformatted blocks and applies
     // the typographic marks outside them. False when the paragraph check of indented lines is to
     // be left out (a line inside a block that does not end it).
     bool markTags()
@@ -186,7 +188,7 @@ private:
                 mark_double_dashes(m_line, m_scratch);
                 mark_spaced_hyphens(m_line, m_scratch);
             }
-            bind_single_letter_words(m_line, m_scratch, m_utf8);
+            bind_single_letter_words(m_line, m_scratch);
             return true;
         }
         if (hasTag) {
@@ -200,7 +202,7 @@ private:
         return false;
     }
 
-    // "<BR>", "<br>", "<P>", "<p>", "<HR>", "<hr>", "<PRE>" and "<pre>" become placeholders. No two
+    // "<BR>", "<br>", "<P>", "<p>", "<HR>", "<hr>", "<PRE>" and "<pre>" become marks. No two
     // of them can overlap, so one pass from the left does what one search per tag would.
     void replaceStartTags()
     {
@@ -335,7 +337,7 @@ int32_t convertTextPage(const TextPageOptions& options, Output& out)
     if (!options.input) {
         out.put("\nPage content goes here.\n\n");
     } else {
-        TextConverter converter(out, options.utf8);
+        TextConverter converter(out, options.utf8, *options.input);
         if (int32_t marker = converter.run(*options.input))
             return marker; // the page stops here, without a footer
     }

@@ -2,6 +2,10 @@
 
 #include "bytes.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vellum
 {
 namespace
@@ -43,14 +47,56 @@ long characterAt(const unsigned char* s, std::size_t n, std::size_t i)
 // Where the first byte above ASCII stands at or after `i`, or n.
 std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
 {
-    while (i + 8 <= n && (loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits) == 0)
-        i += 8;
+#if defined(__SSE2__)
+    auto highBits = [s](std::size_t at) {
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at))));
+    };
+    for (; i + 16 <= n; i += 16) {
+        if (const unsigned high = highBits(i))
+            return i + static_cast<std::size_t>(__builtin_ctz(high));
+    }
+    if (i < n && n >= 16) {
+        // The last sixteen bytes, of which those before `i` are left out.
+        const unsigned high = highBits(n - 16) >> (i - (n - 16));
+        return high ? i + static_cast<std::size_t>(__builtin_ctz(high)) : n;
+    }
+#endif
+    for (; i + 8 <= n; i += 8) {
+        const uint64_t high = loadEight(reinterpret_cast<const char*>(s) + i) & kHighBits;
+        if (high != 0)
+            return i + lowestMarkedByte(high);
+    }
     while (i < n && s[i] < 0x80)
         ++i;
     return i;
 }
 
 } // namespace
+
+std::size_t validUtf8Prefix(std::string_view text)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    for (;;) {
+        i = skipAscii(s, n, i);
+        if (i == n)
+            return n;
+        const unsigned char c = s[i];
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
+            i += 2;
+            continue;
+        }
+        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
+        const long length = characterAt(s, n, i);
+        if (length < 0)
+            return i;
+        i += static_cast<std::size_t>(length);
+    }
+}
 
 std::string_view repairUtf8(std::string_view line, std::string& work)
 {
@@ -63,6 +109,16 @@ std::string_view repairUtf8(std::string_view line, std::string& work)
         i = skipAscii(s, n, i);
         if (i == n)
             break;
+        // Most characters above ASCII in text take two bytes, or three starting E1 to EC.
+        const unsigned char c = s[i];
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
+            i += 2;
+            continue;
+        }
+        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
         const long length = characterAt(s, n, i);
         if (length > 0) {
             i += static_cast<std::size_t>(length);

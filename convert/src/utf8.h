@@ -1,6 +1,8 @@
 // Reading input as UTF-8: byte-order marks, invalid bytes, and counting characters.
 #pragma once
 
+#include "line_reader.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,15 +17,21 @@ inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD"; // U+F
 // bytes that does not form a character (as a web browser decodes it) is one U+FFFD.
 std::string_view repairUtf8(std::string_view line, std::string& work);
 
+// The length of the longest start of `text` that is valid UTF-8 and ends with a whole character.
+std::size_t validUtf8Prefix(std::string_view text);
+
 // The number of characters of valid UTF-8 text (the number of bytes that start one).
 std::size_t countCharacters(std::string_view text);
 
 // The lines of one input as a converter sees them: as they are, or, for UTF-8 input, repaired and
 // without the byte-order mark that may start the first line.
+//
+// Given the reader the lines come from, it checks the reader's whole block ahead at once and then
+// only looks at where each line lies, which is cheaper than checking line by line.
 class InputDecoder
 {
 public:
-    explicit InputDecoder(bool utf8) : m_utf8(utf8) {}
+    explicit InputDecoder(bool utf8, const LineReader* reader = nullptr) : m_utf8(utf8), m_reader(reader) {}
     std::string_view operator()(std::string_view line)
     {
         if (!m_utf8)
@@ -33,6 +41,17 @@ public:
             if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
                 line.remove_prefix(kByteOrderMark.size());
         }
+        if (m_reader) {
+            const char* begin = line.data();
+            if (m_reader->generation() != m_generation || begin < m_validFrom || begin + line.size() > m_validTo) {
+                const std::string_view ahead = m_reader->bufferedFrom(begin);
+                m_generation = m_reader->generation();
+                m_validFrom = begin;
+                m_validTo = begin + validUtf8Prefix(ahead);
+            }
+            if (begin + line.size() <= m_validTo)
+                return line;
+        }
         return repairUtf8(line, m_work);
     }
     // The next line is the first of the input again.
@@ -41,6 +60,10 @@ public:
 private:
     bool m_utf8;
     bool m_first = true;
+    const LineReader* m_reader;
+    std::size_t m_generation = 0;
+    const char* m_validFrom = nullptr;
+    const char* m_validTo = nullptr;
     std::string m_work;
 };
 
