@@ -1,11 +1,14 @@
 // pagewright-convert: runs one of the four converters of libvellum62 from the command line.
+#include "converters.h"
 #include "files.h"
 #include "line_reader.h"
 #include "messages.h"
 #include "options.h"
-#include "text_utils.h"
+#include "utf8.h"
 #include "vellum62.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -21,22 +24,80 @@ namespace
 constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
 
-// The rows of a table: the input's lines that are not empty once trimmed, read as the converter
-// reads them. The packed result of the converter then gives the true column count too.
-int64_t countTableRows(const std::string& input)
+// The rows of a table as the converter makes them (with quoted fields a row may span several
+// lines). The packed result of the converter then gives the true column count too.
+int64_t countTableRows(const std::string& input, int32_t flags)
 {
     int fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return 0;
     vellum::FileDescriptorSource source(fd);
     vellum::LineReader lines(source, vellum::kDataPieceSize);
-    int64_t rows = 0;
-    std::string_view piece;
-    while (lines.next(piece))
-        if (!vellum::trim_leading_blanks(vellum::trim_trailing_controls(piece)).empty())
-            ++rows;
+    vellum::TableOptions options;
+    options.utf8 = (flags & VELLUM62_UTF8) != 0;
+    options.csvQuotes = (flags & VELLUM62_CSV_QUOTES) != 0;
+    const int64_t rows = vellum::countTableRows(lines, options);
     ::close(fd);
     return rows;
+}
+
+// True when the file is valid UTF-8 and holds a byte above ASCII (a byte-order mark counts).
+bool readsAsUtf8(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::string block;
+    bool beyondAscii = false, valid = true;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            valid = n == 0 && block.empty(); // a character left unfinished at the end is invalid
+            break;
+        }
+        block.append(buffer, static_cast<std::size_t>(n));
+        beyondAscii = beyondAscii || std::any_of(block.begin(), block.end(), [](char c) {
+                          return static_cast<unsigned char>(c) >= 0x80;
+                      });
+        // A character cut at the end of the block waits for the next block (at most 3 bytes).
+        const std::size_t good = vellum::validUtf8Prefix(block);
+        if (block.size() - good > 3) {
+            valid = false;
+            break;
+        }
+        block.erase(0, good);
+    }
+    ::close(fd);
+    return valid && beyondAscii;
+}
+
+bool endsWithCsv(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string end = name.substr(name.size() - 4);
+    std::transform(end.begin(), end.end(), end.begin(), [](unsigned char c) { return std::tolower(c); });
+    return end == ".csv";
+}
+
+// The library's flags for one conversion: pages declare their encoding; how the input is read;
+// quoted fields and plain-text data.
+int32_t flagsFor(const Request& r, const std::string& readable)
+{
+    int32_t flags = VELLUM62_DECLARE_CHARSET;
+    const bool utf8 = r.encoding == Request::Encoding::Utf8 ||
+                      (r.encoding == Request::Encoding::Auto &&
+                       (r.converter == Converter::Template || (!readable.empty() && readsAsUtf8(readable))));
+    if (utf8)
+        flags |= VELLUM62_UTF8;
+    if (r.csvQuotes.value_or(r.input != "-" && endsWithCsv(r.input)))
+        flags |= VELLUM62_CSV_QUOTES;
+    if (r.escapeData)
+        flags |= VELLUM62_ESCAPE_DATA;
+    return flags;
 }
 
 struct Outcome {
@@ -47,6 +108,7 @@ struct Outcome {
 
 Outcome convert(const Request& r, const std::string& input, const std::string& output)
 {
+    const int32_t flags = flagsFor(r, input);
     const char* in = input.c_str();
     const char* out = output.c_str();
     Outcome o;
@@ -55,7 +117,7 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     case Converter::Template: {
         const bool page = r.converter == Converter::Text;
         const int32_t result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
-                                     r.textColor.c_str(), r.backgroundColor.c_str(), 0);
+                                     r.textColor.c_str(), r.backgroundColor.c_str(), flags);
         o.caption = page ? textResultMessage(result) : templateResultMessage(result);
         o.made = result == VELLUM62_DONE ||
                  (result <= VELLUM62_HEADER_NOT_OPENED && result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
@@ -63,27 +125,29 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
         break;
     }
     case Converter::Code: {
-        const int32_t result = c2h(in, out, r.marginSpaces, r.tabSpaces);
+        const int32_t result = c2h_ex(in, out, r.marginSpaces, r.tabSpaces, flags);
         o.caption = codeResultMessage(result);
         o.made = o.clean = result == VELLUM62_DONE;
         break;
     }
     case Converter::List: {
-        const int32_t result = datalist(in, out, r.ordered, r.listType, r.listSource, r.itemCount,
-                                        r.startNumber, r.itemSeparator, r.htmlWrapper, r.centerList);
+        const int32_t result =
+            datalist_ex(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
+                        r.itemSeparator, r.htmlWrapper, r.centerList, flags);
         o.caption = listResultMessage(result, r.ordered);
         o.made = result >= 0;
         o.clean = result > 0;
         break;
     }
     case Converter::Table: {
-        const int32_t result = reg_tbl(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
-                                       r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(),
-                                       r.tableWidth, r.widthInPixels, r.border, r.cellPadding, r.cellSpacing);
+        const int32_t result =
+            reg_tbl_ex(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
+                       r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels,
+                       r.border, r.cellPadding, r.cellSpacing, flags);
         o.made = o.clean = result >= 0;
         int64_t rows = 0, columns = 0;
         if (o.made) {
-            rows = countTableRows(input);
+            rows = countTableRows(input, flags);
             columns = result == INT32_MAX ? -1 : result - rows * VELLUM62_ROW_FACTOR;
         }
         o.caption = tableResultMessage(result, rows, columns);

@@ -117,8 +117,25 @@ struct Parser {
             r().htmlWrapper = true;
         else if (option == "--center-text")
             r().centerText = true;
+        else if (option == "--csv" || option == "--no-csv")
+            r().csvQuotes = option == "--csv";
+        else if (option == "--escape")
+            r().escapeData = true;
         else
             r().centerTable = true;
+        return true;
+    }
+
+    bool encoding(const std::string& option, const std::string& value)
+    {
+        static const std::map<std::string, Request::Encoding> kNames = {
+            {"auto", Request::Encoding::Auto},
+            {"utf-8", Request::Encoding::Utf8},
+            {"windows-1252", Request::Encoding::Windows1252}};
+        const auto found = kNames.find(value);
+        if (found == kNames.end())
+            return wrongValue(option, "auto, utf-8 or windows-1252", value);
+        r().encoding = found->second;
         return true;
     }
 
@@ -251,6 +268,18 @@ const Option kOptions[] = {
     {"--border", kTable, "N", "border width in pixels", nullptr, &Request::border, 0, 100},
     {"--cellpadding", kTable, "N", "cell padding in pixels", nullptr, &Request::cellPadding, 0, 100},
     {"--cellspacing", kTable, "N", "cell spacing in pixels", nullptr, &Request::cellSpacing, 0, 100},
+    {"--csv", kTable, nullptr, "fields in double quotes may hold separators and line ends (default for .csv)",
+     &Parser::switchOn},
+    {"--no-csv", kTable, nullptr, "double quotes are ordinary characters, also in a .csv input",
+     &Parser::switchOn},
+    {"--escape", kList | kTable, nullptr, "the data is plain text: write its &, < and > as characters",
+     &Parser::switchOn},
+    {"--encoding", kText | kCode | kList | kTable, "ENC",
+     "how INPUT is read: auto (default: utf-8 when it is valid UTF-8 beyond ASCII, else windows-1252), utf-8 "
+     "or windows-1252",
+     &Parser::encoding},
+    {"--encoding", kTemplate, "ENC",
+     "how the title is written: utf-8 (default; auto is the same) or windows-1252", &Parser::encoding},
     {"--output-dir", kText | kCode | kList | kTable, "DIR",
      "convert each INPUT to DIR/NAME.htm (its name, .htm for its extension)", &Parser::text},
 };
@@ -383,6 +412,8 @@ bool Parser::parseCommand()
     }
     if (command->converter == Converter::List && !checkList(files.size()))
         return false;
+    if (seen.count("--csv") && seen.count("--no-csv"))
+        return fail("table --csv contradicts --no-csv");
     return placeFiles(files);
 }
 

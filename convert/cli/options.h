@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,13 @@ struct Request {
     int32_t cellSpacing = -1;
     // Lists and tables.
     bool htmlWrapper = false;
+    bool escapeData = false; // & < > of the data written as entities
+    // Tables: fields in double quotes may hold separators and line ends. Unset: on for an input
+    // whose name ends in ".csv".
+    std::optional<bool> csvQuotes;
+    // How the input (and a template's title) is read: Auto reads UTF-8 when the input is valid
+    // UTF-8 holding a byte above ASCII, else Windows-1252; a template is UTF-8 unless told otherwise.
+    enum class Encoding { Auto, Utf8, Windows1252 } encoding = Encoding::Auto;
 };
 
 struct ParseResult {

@@ -112,6 +112,34 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
                              "Could not open header file (standard header used).\n");
 }
 
+// Pages say how they are encoded; UTF-8 input is found by itself, a .csv input is read with quotes.
+TEST_F(Command, EncodingsQuotesAndEscapes)
+{
+    const std::string utf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
+    const std::string cp1252 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+    write("greek.txt", "\xCE\xB1\xCE\xB2\n");
+    write("plain.txt", "ab\n");
+    write("data.csv", "\"a,b\",<c>\n");
+    const struct {
+        const char* arguments;
+        const char* output;
+        std::string has;
+    } cases[] = {
+        {"text greek.txt out.htm", "out.htm", utf8 + "\n<title>out.htm</title>"},
+        {"text greek.txt out.htm", "out.htm", "\n\xCE\xB1\xCE\xB2\n"},
+        {"text greek.txt out.htm --encoding windows-1252", "out.htm", cp1252},
+        {"code plain.txt out.htm", "out.htm", cp1252},
+        {"template out.htm --title \xCE\xA9", "out.htm", utf8 + "\n<title>\xCE\xA9</title>"},
+        {"table data.csv out.htm --escape", "out.htm", "<td>a,b</td>\n<td>&lt;c&gt;</td>"},
+        {"table data.csv out.htm --no-csv", "out.htm", "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>"},
+        {"table - out.htm --csv --wrapper < data.csv", "out.htm", "<td>a,b</td>"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(c.arguments).status, 0) << c.arguments;
+        EXPECT_NE(read(c.output).find(c.has), std::string::npos) << c.arguments << "\n" << read(c.output);
+    }
+}
+
 TEST_F(Command, ReportsTheTrueSizeOfWideTables)
 {
     std::string row;
@@ -157,6 +185,9 @@ TEST_F(Command, RefusesWrongCommandLines)
         {"list o --numbered --start 2", "list --start numbers an ordered list"},
         {"code --output-dir d -", "standard input (-) has no name"},
         {"code --output-dir d x/a.c y/a.txt", "'x/a.c' and 'y/a.txt' would both be written to 'a.htm'"},
+        {"table a b --csv --no-csv", "table --csv contradicts --no-csv"},
+        {"text a b --encoding latin-1", "text --encoding takes auto, utf-8 or windows-1252"},
+        {"code a b --escape", "code does not take --escape"},
     };
     for (const auto& [arguments, says] : cases) {
         const Outcome outcome = run(arguments);
