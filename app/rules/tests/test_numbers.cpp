@@ -11,57 +11,33 @@ using namespace pagewright;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStart)
 {
+    // clang-format off
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {" 7 items", 7},
-        {"\t3", 3},
-        {"-3", -3},
-        {"+4", 4},
-        {"2.5x", 2.5},
-        {".5", 0.5},
-        {"5.", 5},
-        {"1e3", 1000},
-        {"2E-1", 0.2},
-        {"2e+", 2},
-        {"3 4", 3},
-        {"x12", 0},
-        {"", 0},
-        {"-.", 0},
-        {"1,5", 1},
-        {"0x10", 0},
-        {"1e-400", 0},
-        {"1e400", HUGE_VAL},
-        {"-1e400", -HUGE_VAL},
-        {"99999999999999999999", 1e20},
-        {"\xd9\xa3", 0},
+        {" 7 items", 7}, {"\t3", 3}, {"-3", -3}, {"+4", 4}, {"2.5x", 2.5}, {".5", 0.5}, {"5.", 5},
+        {"1e3", 1000}, {"2E-1", 0.2}, {"2e+", 2}, {"3 4", 3}, {"x12", 0}, {"", 0}, {"-.", 0}, {"1,5", 1},
+        {"0x10", 0}, {"1e-400", 0}, {"1e400", HUGE_VAL}, {"-1e400", -HUGE_VAL},
+        {"99999999999999999999", 1e20}, {"\xd9\xa3", 0},
         {"\xef\xbc\x95", 0}, // digits to Unicode, not to the program
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(LeadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
 {
+    // clang-format off
     const struct {
         double value, rounded;
     } cases[] = {
-        {0.5, 0},
-        {1.5, 2},
-        {2.5, 2},
-        {999.5, 1000},
-        {998.5, 998},
-        {0.6, 1},
-        {0.4, 0},
-        {-1.5, -2},
-        {-2.5, -2},
-        {-0.6, -1},
-        {7, 7},
-        {1e15 + 0.5, 1e15},
-        {4503599627370497.0, 4503599627370497.0},
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {999.5, 1000}, {998.5, 998}, {0.6, 1}, {0.4, 0}, {-1.5, -2},
+        {-2.5, -2}, {-0.6, -1}, {7, 7}, {1e15 + 0.5, 1e15}, {4503599627370497.0, 4503599627370497.0},
         {HUGE_VAL, HUGE_VAL},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
 }
@@ -84,27 +60,21 @@ TEST(TableProperties, RangesOfEachBoxFirstProblemOnly)
     const QString border = " Border in pixels must be in the range 0 through 100.";
     const QString padding = " Cellpadding in pixels must be in the range 0 through 100.";
     const QString spacing = " Cell spacing in pixels must be in the range 0 through 100.";
+    // clang-format off
     const struct {
         TablePropertyTexts texts;
         QString expected; // empty: passes
     } cases[] = {
-        {Texts("", "abc", "abc", "abc"), ""},
-        {Texts("4", "", "", "", true), percent},
-        {Texts("5", "", "", "", true), ""},
-        {Texts("100", "", "", "", true), ""},
-        {Texts("101", "", "", "", true), percent},
-        {Texts("49", "", "", ""), pixels},
-        {Texts("50", "", "", ""), ""},
-        {Texts("1000", "", "", ""), ""},
-        {Texts("1000.5", "", "", ""), pixels},
-        {Texts("abc", "", "", ""), pixels},
-        {Texts("", "100.4", "", ""), border},
-        {Texts("", "99.5", "", ""), ""},
-        {Texts("", "-1", "", ""), border},
-        {Texts("", "", "", "-0.5"), spacing},
-        {Texts("1", "200", "200", "200"), pixels},
-        {Texts("", "", "200", "200"), padding},
+        {Texts("", "abc", "abc", "abc"), ""}, {Texts("4", "", "", "", true), percent},
+        {Texts("5", "", "", "", true), ""}, {Texts("100", "", "", "", true), ""},
+        {Texts("101", "", "", "", true), percent}, {Texts("49", "", "", ""), pixels},
+        {Texts("50", "", "", ""), ""}, {Texts("1000", "", "", ""), ""},
+        {Texts("1000.5", "", "", ""), pixels}, {Texts("abc", "", "", ""), pixels},
+        {Texts("", "100.4", "", ""), border}, {Texts("", "99.5", "", ""), ""},
+        {Texts("", "-1", "", ""), border}, {Texts("", "", "", "-0.5"), spacing},
+        {Texts("1", "200", "200", "200"), pixels}, {Texts("", "", "200", "200"), padding},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TablePropertiesProblem(c.texts).value_or(QString()), c.expected) << qPrintable(
             c.texts.width + "|" + c.texts.border + "|" + c.texts.cellPadding + "|" + c.texts.cellSpacing);
