@@ -4,58 +4,35 @@
 
 using namespace pagewright;
 
-TEST(ColorRoutines, ChannelsOfAColorValue)
+TEST(ColorRoutines, ChannelsHexAndBack)
 {
-    // clang-format off
     const struct {
         int32_t color;
         int16_t red, green, blue;
         const char* hex;
     } cases[] = {
-        {0, 0, 0, 0, "#000000"}, {0xFFFFFF, 255, 255, 255, "#FFFFFF"},
-        {255 + 0 * 256 + 128 * 65536, 255, 0, 128, "#FF0080"},
-        {0 + 128 * 256 + 255 * 65536, 0, 128, 255, "#0080FF"}, {1 + 2 * 256 + 3 * 65536, 1, 2, 3, "#010203"},
+        {0, 0, 0, 0, "#000000"},
+        {255 + 128 * 65536, 255, 0, 128, "#FF0080"},
         {15 + 16 * 256 + 10 * 65536, 15, 16, 10, "#0F100A"},
-        // Bits above blue (a colour the program never stores) do not leak into the channels.
-        {0x7FFFFFFF, 255, 255, 255, "#FFFFFF"},
+        {0x7FFFFFFF, 255, 255, 255, "#FFFFFF"}, // bits above blue do not leak into the channels
     };
-    // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(RedPart(c.color), c.red) << c.color;
-        EXPECT_EQ(GreenPart(c.color), c.green) << c.color;
-        EXPECT_EQ(BluePart(c.color), c.blue) << c.color;
-        EXPECT_EQ(ColorToHex(c.color), QString(c.hex)) << c.color;
-        EXPECT_EQ(HexTriplet(c.red, c.green, c.blue), QString(c.hex)) << c.color;
+        EXPECT_EQ(RedPart(c.color) * 65536 + GreenPart(c.color) * 256 + BluePart(c.color),
+                  c.red * 65536 + c.green * 256 + c.blue);
+        EXPECT_EQ(ColorToHex(c.color), QString(c.hex));
+        EXPECT_EQ(HexTriplet(c.red, c.green, c.blue), QString(c.hex));
+        EXPECT_EQ(MakeColor(c.red, c.green, c.blue), c.color & 0xFFFFFF);
     }
-}
-
-TEST(ColorRoutines, MakeColorIsTheInverseOfTheChannels)
-{
-    for (const int32_t color : {0, 1, 255, 256, 65535, 65536, 0x123456, 0xFFFFFF})
-        EXPECT_EQ(MakeColor(RedPart(color), GreenPart(color), BluePart(color)), color);
-    EXPECT_EQ(MakeColor(0, 128, 255), 16744448);
-}
-
-TEST(ColorRoutines, ChannelsOutsideTheirRangeAreHeldToIt)
-{
+    // Channels outside their range are held to it.
     EXPECT_EQ(MakeColor(300, -4, 255), MakeColor(255, 0, 255));
     EXPECT_EQ(HexTriplet(256, -1, 4096), QString("#FF00FF"));
 }
 
 TEST(ColorRoutines, ChannelText)
 {
-    // clang-format off
-    const struct {
-        const char* text;
-        bool valid;
-    } cases[] = {
-        {"", true}, {"0", true}, {"7", true}, {"255", true}, {"025", true}, {"000", true}, {"256", false},
-        {"1000", false}, {"0255", false}, {"12a", false}, {"-5", false}, {"+5", false}, {" 12", false},
-        {"1.5", false}, {"999", false},
-    };
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(IsValidChannelText(QString::fromLatin1(c.text)), c.valid) << c.text;
-    // Digits of other scripts are not channel digits.
-    EXPECT_FALSE(IsValidChannelText(QString::fromUtf8("\xd9\xa3")));
+    for (const char* valid : {"", "0", "255", "025", "000"})
+        EXPECT_TRUE(IsValidChannelText(QString::fromLatin1(valid))) << valid;
+    for (const char* invalid : {"256", "0255", "12a", "-5", "+5", " 12", "1.5", "999"})
+        EXPECT_FALSE(IsValidChannelText(QString::fromLatin1(invalid))) << invalid;
+    EXPECT_FALSE(IsValidChannelText(QString::fromUtf8("\xd9\xa3"))) << "digits of other scripts";
 }

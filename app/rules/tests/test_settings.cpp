@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -21,46 +20,28 @@ QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
-TEST(Settings, WritesTenQuotedTrimmedCrLfLines)
-{
-    QTemporaryDir dir;
-    const SettingsFile settings(dir.filePath("vellum.usr"));
-    ASSERT_TRUE(settings.write({"  /home/u/notes.txt ", "/home/u/notes.htm", "", "/d/\xC3\xBC.txt"}));
-    const QByteArray expected =
-        "\"/home/u/notes.txt\"\r\n\"/home/u/notes.htm\"\r\n\"\"\r\n\"/d/\xC3\xBC.txt\"\r\n" +
-        QByteArray("\"\"\r\n").repeated(6);
-    EXPECT_EQ(ReadAll(settings.path()), expected);
-    const QStringList back = settings.read();
-    ASSERT_EQ(back.size(), kSettingsValueCount);
-    EXPECT_EQ(back[0], QString("/home/u/notes.txt"));
-    EXPECT_EQ(back[3], QString::fromUtf8("/d/\xC3\xBC.txt"));
-    EXPECT_EQ(back[9], QString());
-}
-
-TEST(Settings, ReadsWhatItCan)
+TEST(Settings, WritesTenQuotedTrimmedCrLfLinesAndReadsWhatItCan)
 {
     QTemporaryDir dir;
     const SettingsFile settings(dir.filePath("vellum.usr"));
     EXPECT_TRUE(settings.read().isEmpty()) << "missing file";
-
-    WriteAll(settings.path(), "\"/a.txt\"\n\"/a.htm\"\r\n\"/b.c\"");
-    EXPECT_EQ(settings.read(), (QStringList{"/a.txt", "/a.htm", "/b.c"})) << "short file, LF or CR LF";
-
-    WriteAll(settings.path(), "unquoted name \r\n\"\"\r\n");
-    EXPECT_EQ(settings.read(), (QStringList{"unquoted name", ""}));
-
-    WriteAll(settings.path(), QByteArray("\"x\"\r\n").repeated(12));
-    EXPECT_EQ(settings.read().size(), kSettingsValueCount) << "lines after the tenth are ignored";
-
+    ASSERT_TRUE(settings.write({"  /home/u/notes.txt ", "", "/d/\xC3\xBC.txt"}));
+    EXPECT_EQ(ReadAll(settings.path()), "\"/home/u/notes.txt\"\r\n\"\"\r\n\"/d/\xC3\xBC.txt\"\r\n" +
+                                            QByteArray("\"\"\r\n").repeated(7));
+    EXPECT_EQ(settings.read(), QStringList({"/home/u/notes.txt", "", QString::fromUtf8("/d/\xC3\xBC.txt")}) +
+                                   QStringList(7, QString()));
+    for (const auto& [bytes, expected] :
+         {std::pair{QByteArray("\"/a.txt\"\n\"/a.htm\"\r\n\"/b.c\""),
+                    QStringList{"/a.txt", "/a.htm", "/b.c"}},
+          std::pair{QByteArray("unquoted name \r\n\"\"\r\n"), QStringList{"unquoted name", ""}},
+          std::pair{QByteArray("\"x\"\r\n").repeated(12), QStringList(kSettingsValueCount, "x")}}) {
+        QFile f(settings.path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        EXPECT_EQ(settings.read(), expected) << bytes.constData();
+    }
     EXPECT_TRUE(SettingsFile(dir.path()).read().isEmpty()) << "a folder is not readable as a file";
 }
 
@@ -70,6 +51,7 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     const SettingsFile settings(dir.filePath("vellum.usr"));
     ASSERT_TRUE(settings.write({"/old.txt"}));
     const QByteArray before = ReadAll(settings.path());
+    EXPECT_FALSE(SettingsFile(dir.filePath("no/such/folder/vellum.usr")).write({"/x"}));
 
     // A full disk: the process may not write files larger than 1000 bytes.
     struct rlimit saved {
@@ -83,13 +65,8 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     const bool written = settings.write({"/" + QString(3000, 'n') + ".txt"}, &error);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(ReadAll(settings.path()), before) << "the old file is neither truncated nor replaced";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"})
-        << "no temporary file is left";
-
-    const SettingsFile inMissingFolder(dir.filePath("no/such/folder/vellum.usr"));
-    EXPECT_FALSE(inMissingFolder.write({"/x"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"}) << "no temporary file";
 }

@@ -1,11 +1,13 @@
 #include "LimitFileSize.h"
-#include "tablecreator/TableFile.h"
+#include "tablecreator/TableWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace pagewright;
 
@@ -16,6 +18,12 @@ namespace
 const QByteArray kStartUpFile = " 0  0  0 \r\n 1  1 \r\n-1  1  1  4  4 \r\n 0  0  16777215 \r\n"
                                 " 1  1 \r\n 2147483647  2147483647 \r\n 1  1 \r\n 0  0 -1  1 -1  1 \r\n"
                                 "\"\"\r\n\"\"\r\n\r\n\r\n";
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 TableDocument StartUp()
 {
@@ -140,6 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageCase{"trailingData", "t\xc3\xa9.htm\r\n", "t\xc3\xa9.htm\r\nmore\r\n"}),
     [](const testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
 
+// A table file and a page are written whole or not at all: a full disk leaves the old file
+// and no temporary one.
 TEST(TableFile, SaveIsWholeOrNothing)
 {
     QTemporaryDir dir;
@@ -148,20 +158,89 @@ TEST(TableFile, SaveIsWholeOrNothing)
     EXPECT_EQ(LoadTable(path), StartUp());
     TableDocument big;
     big.table.ApplyTableSize(20, 20);
-    QString error;
-    bool saved = true;
-    {
-        const LimitFileSize disk(300);
-        saved = SaveTable(path, big, &error);
-    }
-    EXPECT_FALSE(saved);
-    EXPECT_FALSE(error.isEmpty());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), kStartUpFile) << "the old file stays as it was";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.tbl"}) << "no temporary file is left";
     EXPECT_FALSE(SaveTable(dir.filePath("no/such/folder/t.tbl"), big));
     EXPECT_FALSE(LoadTable(dir.filePath("missing.tbl")).has_value());
+    const LimitFileSize disk(300);
+    QString error;
+    EXPECT_FALSE(SaveTable(path, big, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadAll(path), kStartUpFile);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.tbl"});
+}
+
+struct Example {
+    std::string name;
+    int line = 0;
+    QByteArray tableFile, page;
+};
+
+void PrintTo(const Example& e, std::ostream* os)
+{
+    *os << e.name << ", line " << e.line;
+}
+
+// The examples of the conformance file, in order: "=== name", the table file, "---", the page, "===".
+std::vector<Example> ReadExamples()
+{
+    QFile file(QStringLiteral(CONFORMANCE_FOLDER "/tables.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<Example> examples;
+    bool inExample = false, inPage = false;
+    int number = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        ++number;
+        if (!inExample && line.startsWith("=== ")) {
+            examples.push_back({line.mid(4).toStdString(), number, {}, {}});
+            inExample = true;
+            inPage = false;
+        } else if (inExample && line == "===") {
+            inExample = false;
+        } else if (inExample && line == "---") {
+            inPage = true;
+        } else if (inExample) {
+            (inPage ? examples.back().page : examples.back().tableFile) += line + (inPage ? "\r\n" : "\n");
+        }
+    }
+    return examples;
+}
+
+class Conformance : public testing::TestWithParam<Example>
+{
+};
+
+TEST_P(Conformance, WritesTheExpectedPage)
+{
+    const auto document = ParseTableFile(GetParam().tableFile);
+    ASSERT_TRUE(document.has_value()) << "the table file is refused";
+    const TableHtmlOptions options = HtmlOptionsOf(*document);
+    EXPECT_EQ(
+        (TableHtmlStart(document->table, options) + TableHtmlRows(document->table, options)).toStdString(),
+        GetParam().page.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, Conformance, testing::ValuesIn(ReadExamples()),
+                         [](const testing::TestParamInfo<Example>& info) { return info.param.name; });
+
+TEST(TableWriter, Outcomes)
+{
+    QTemporaryDir dir;
+    TableModel m;
+    const TableHtmlOptions options;
+    const QString path = dir.filePath("table.htm");
+    EXPECT_EQ(WriteTableHtml(path, m, options).caption, QStringLiteral("HTML for table written."));
+    const QByteArray before = ReadAll(path);
+    EXPECT_EQ(before, TableHtmlStart(m, options) + TableHtmlRows(m, options));
+    const RunResult missing = WriteTableHtml(dir.filePath("no/such/folder/t.htm"), m, options);
+    EXPECT_EQ(missing.caption, QStringLiteral("Failure: Nothing written"));
+    EXPECT_FALSE(missing.succeeded);
+
+    m.ApplyTableSize(20, 20);
+    const LimitFileSize disk(200);
+    EXPECT_EQ(WriteTableHtml(path, m, options).caption, QStringLiteral("Failure: Error #4"));
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(WriteTableHtml(dir.filePath("new.htm"), m, options).caption,
+              QStringLiteral("Failure: Nothing written"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"table.htm"});
 }
 
 } // namespace
