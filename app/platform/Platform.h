@@ -22,10 +22,10 @@ enum class MsgAnswer { Ok, Yes, No, Cancel };
 struct FileDialogRequest {
     enum Kind { Open, Save };
     Kind kind = Open;
-    QString title;
-    QString filter;                // "description | pattern", e.g. "All files (*.*) | *.*"
+    QString title = {};
+    QString filter = {};           // "description | pattern", e.g. "All files (*.*) | *.*"
     bool mustExist = false;        // open dialogs: the chosen file and its folder must exist
-    QString initialName;           // the file name proposed at first; empty: none
+    QString initialName = {};      // the file name proposed at first; empty: none
     bool confirmOverwrite = false; // save dialogs: ask before an existing file is chosen
 };
 

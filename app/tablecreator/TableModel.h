@@ -36,15 +36,15 @@ struct TableCell {
     int16_t ColSpan = 1;                // columns of the area, from this column rightward; 0 = covered
     int32_t CellTextColor = UnsetColor; // the two colours are given or removed together
     int32_t CellBackColor = UnsetColor;
-    QString Content;      // may hold HTML tags; written to the page as it stands
+    QString Content = {}; // may hold HTML tags; written to the page as it stands
     int16_t OwnerRow = 0; // the cell whose area holds this one; a free cell names itself
     int16_t OwnerCol = 0;
     int16_t Align = 0;         // index into AlignNames(); 0 = not specified
     int16_t VAlign = 0;        // index into VAlignNames(); 0 = not specified
     int16_t Width = -1;        // -1 = not given
     int16_t WidthInPixels = 1; // 1 pixels, 0 percent
-    QString FontFace;          // "" = none
-    QString FontSize;          // as typed ("3", "+1", "-2"); "" = none
+    QString FontFace = {};     // "" = none
+    QString FontSize = {};     // as typed ("3", "+1", "-2"); "" = none
     int16_t Height = -1;
     int16_t HeightInPixels = 1;
 

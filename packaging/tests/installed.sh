@@ -33,7 +33,8 @@ cp "$probe" "$bin/"
 QT_QPA_PLATFORM=offscreen timeout 60 "$bin/$(basename "$probe")" > /dev/null ||
     fail "the installed program did not show its window offscreen"
 if command -v xvfb-run > /dev/null && command -v xwininfo > /dev/null; then
-    env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
+    # A server number of its own, so that test runs side by side do not race for the same display.
+    env -u QT_QPA_PLATFORM xvfb-run -a -n $((100 + $$ % 400)) bash -c '
         "$1" & program=$!
         for _ in $(seq 300); do
             xwininfo -root -tree | grep -q "\"Pagewright 8.42\"" && { kill $program; exit 0; }

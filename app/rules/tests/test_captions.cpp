@@ -33,7 +33,8 @@ TEST(ResultCaptions, SuccessDiscardAndCountsByCode)
     for (const auto& c : cases) {
         EXPECT_EQ(c.result.succeeded, c.succeeded) << c.result.caption.toStdString();
         EXPECT_EQ(c.result.discardOutput, c.discardOutput) << c.result.caption.toStdString();
-        if (c.caption)
+        if (c.caption) {
             EXPECT_EQ(c.result.caption, QString(c.caption));
+        }
     }
 }
