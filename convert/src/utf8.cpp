@@ -49,7 +49,8 @@ std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
 {
 #if defined(__SSE2__)
     auto highBits = [s](std::size_t at) {
-        return static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at))));
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at))));
     };
     for (; i + 16 <= n; i += 16) {
         if (const unsigned high = highBits(i))
@@ -71,6 +72,19 @@ std::size_t skipAscii(const unsigned char* s, std::size_t n, std::size_t i)
     return i;
 }
 
+// The length of the character that starts at s[i] (above ASCII), or minus the length of the bytes
+// that cannot form one. Most characters above ASCII in text take two bytes, or three starting E1
+// to EC: those are told at once.
+inline long lengthAt(const unsigned char* s, std::size_t n, std::size_t i)
+{
+    const unsigned char c = s[i];
+    if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80)
+        return 2;
+    if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80)
+        return 3;
+    return characterAt(s, n, i);
+}
+
 } // namespace
 
 std::size_t validUtf8Prefix(std::string_view text)
@@ -82,16 +96,7 @@ std::size_t validUtf8Prefix(std::string_view text)
         i = skipAscii(s, n, i);
         if (i == n)
             return n;
-        const unsigned char c = s[i];
-        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
-            i += 2;
-            continue;
-        }
-        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
-            i += 3;
-            continue;
-        }
-        const long length = characterAt(s, n, i);
+        const long length = lengthAt(s, n, i);
         if (length < 0)
             return i;
         i += static_cast<std::size_t>(length);
@@ -109,17 +114,7 @@ std::string_view repairUtf8(std::string_view line, std::string& work)
         i = skipAscii(s, n, i);
         if (i == n)
             break;
-        // Most characters above ASCII in text take two bytes, or three starting E1 to EC.
-        const unsigned char c = s[i];
-        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && (s[i + 1] & 0xC0) == 0x80) {
-            i += 2;
-            continue;
-        }
-        if (c >= 0xE1 && c <= 0xEC && i + 2 < n && (s[i + 1] & 0xC0) == 0x80 && (s[i + 2] & 0xC0) == 0x80) {
-            i += 3;
-            continue;
-        }
-        const long length = characterAt(s, n, i);
+        const long length = lengthAt(s, n, i);
         if (length > 0) {
             i += static_cast<std::size_t>(length);
             continue;
