@@ -15,11 +15,15 @@
 // Options are key=value words (values use the same escapes); a key the converter does not take
 // fails the example. result= is the expected result code (0 when not given); flags= is a number or
 // names joined by "+" (utf8, charset, csv, escape) and calls the _ex form (txt2h takes them itself).
+// input=none passes no input name, input=missing (header=, footer= alike) the name of no file;
+// output=none expects no output file.
 // For text and code pages the expected lines are the page body between the standard head and end,
 // unless frame=full; a text page that stops early ends its body with the words "[no page end]".
 #include "vellum62.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -33,218 +37,103 @@ namespace
 {
 
 struct Example {
-    std::string file;
-    std::string section;
-    int number = 0;
-    int line = 0;
-    std::string converter;
+    std::string file, section, converter;
+    int number = 0, line = 0;
     std::map<std::string, std::string> options;
-    std::string input;
-    std::string header;
-    std::string footer;
-    bool hasHeader = false;
-    bool hasFooter = false;
-    std::string expected;
+    std::map<std::string, std::string> blocks; // by kind: example (the input), header, footer, expect
 };
 
-void PrintTo(const Example& example, std::ostream* os)
+std::string Where(const Example& e)
 {
-    *os << example.file << " example " << example.number << " (line " << example.line << ")";
+    return e.file + ", section \"" + e.section + "\", example " + std::to_string(e.number) + " (line " +
+           std::to_string(e.line) + ")";
 }
 
-std::string unescape(const std::string& text, bool& lineEnd)
+void PrintTo(const Example& e, std::ostream* os)
 {
+    *os << Where(e);
+}
+
+// The bytes an escaped text stands for; a "\$" clears *lineEnd.
+std::string Unescape(const std::string& text, bool* lineEnd = nullptr)
+{
+    static const std::map<char, char> kChars = {{'t', '\t'}, {'r', '\r'}, {'\\', '\\'}};
     std::string out;
-    lineEnd = true;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        char next = text[++i];
-        switch (next) {
-        case 't':
-            out += '\t';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case '\\':
-            out += '\\';
-            break;
-        case '$':
-            lineEnd = false;
-            break;
-        case 'x':
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-            break;
-        case '{': {
+        const char next = text[i] == '\\' && i + 1 < text.size() ? text[i + 1] : 0;
+        if (kChars.count(next)) {
+            out += kChars.at(next);
+            ++i;
+        } else if (next == '$') {
+            if (lineEnd)
+                *lineEnd = false;
+            ++i;
+        } else if (next == 'x') {
+            out += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else if (next == '{') {
             const std::size_t star = text.find('*', i), close = text.find('}', i);
-            bool unused;
-            const std::string copy = unescape(text.substr(star + 1, close - star - 1), unused);
-            for (long n = std::stol(text.substr(i + 1, star - i - 1)); n > 0; --n)
+            const std::string copy = Unescape(text.substr(star + 1, close - star - 1));
+            for (long n = std::stol(text.substr(i + 2, star - i - 2)); n > 0; --n)
                 out += copy;
             i = close;
-            break;
-        }
-        default:
-            out += '\\';
-            out += next;
-            break;
+        } else {
+            out += text[i];
         }
     }
     return out;
 }
 
-std::map<std::string, std::string> parseOptions(std::istringstream words)
+std::vector<Example> LoadExamples()
 {
-    std::map<std::string, std::string> options;
-    std::string word;
-    while (words >> word) {
-        auto eq = word.find('=');
-        bool unused;
-        options[word.substr(0, eq)] = eq == std::string::npos ? "1" : unescape(word.substr(eq + 1), unused);
-    }
-    return options;
-}
-
-std::vector<Example> loadExamples()
-{
-    std::vector<Example> examples;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(CONFORMANCE_DIR))
         if (entry.path().extension() == ".txt")
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());
+    std::vector<Example> examples;
     for (const fs::path& path : files) {
         std::ifstream in(path, std::ios::binary);
-        std::string line, converter, section;
-        int lineNumber = 0, number = 0;
-        Example current;
-        std::string* block = nullptr;
-        while (std::getline(in, line)) {
-            ++lineNumber;
+        Example next;
+        next.file = path.filename().string();
+        std::string line, *block = nullptr;
+        for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
             if (line.rfind("~~~", 0) == 0) {
                 std::istringstream words(line.substr(3));
-                std::string kind;
+                std::string kind, word;
                 words >> kind;
-                if (kind == "example") {
-                    current = Example{path.filename().string(),
-                                      section,
-                                      ++number,
-                                      lineNumber,
-                                      converter,
-                                      {},
-                                      {},
-                                      {},
-                                      {},
-                                      false,
-                                      false,
-                                      {}};
-                    current.options = parseOptions(std::move(words));
-                    block = &current.input;
-                } else if (kind == "header") {
-                    current.hasHeader = true;
-                    block = &current.header;
-                } else if (kind == "footer") {
-                    current.hasFooter = true;
-                    block = &current.footer;
-                } else if (kind == "expect") {
-                    for (auto& [key, value] : parseOptions(std::move(words)))
-                        current.options[key] = value;
-                    block = &current.expected;
-                } else {
-                    examples.push_back(current);
+                if (kind != "example" && kind != "header" && kind != "footer" && kind != "expect") {
+                    examples.push_back(next);
                     block = nullptr;
+                    continue;
                 }
+                if (kind == "example") {
+                    ++next.number;
+                    next.line = lineNumber;
+                    next.options.clear();
+                    next.blocks.clear();
+                }
+                while (words >> word) {
+                    const auto eq = word.find('=');
+                    next.options[word.substr(0, eq)] =
+                        eq == std::string::npos ? "1" : Unescape(word.substr(eq + 1));
+                }
+                block = &next.blocks[kind];
             } else if (block) {
-                bool lineEnd;
-                *block += unescape(line, lineEnd);
-                if (lineEnd)
-                    *block += '\n';
+                bool lineEnd = true;
+                *block += Unescape(line, &lineEnd);
+                *block += lineEnd ? "\n" : "";
             } else if (line.rfind("converter: ", 0) == 0) {
-                converter = line.substr(11);
+                next.converter = line.substr(11);
             } else if (line.rfind("## ", 0) == 0) {
-                section = line.substr(3);
+                next.section = line.substr(3);
             }
         }
     }
     return examples;
 }
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class Conformance : public ::testing::TestWithParam<Example>
-{
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("vellum-conformance-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string option(const std::string& key, const std::string& fallback = "") const
-    {
-        auto found = GetParam().options.find(key);
-        return found == GetParam().options.end() ? fallback : found->second;
-    }
-    int32_t number(const std::string& key, int32_t fallback) const
-    {
-        return std::stoi(option(key, std::to_string(fallback)));
-    }
-
-    // The file name to pass for a block: written when the example has it, missing when asked.
-    std::string fileFor(const std::string& name, bool present, const std::string& bytes,
-                        const std::string& key)
-    {
-        if (option(key) == "missing")
-            return (m_dir / ("missing-" + name)).string();
-        if (!present)
-            return "";
-        writeFile(m_dir / name, bytes);
-        return (m_dir / name).string();
-    }
-
-    fs::path m_dir;
-};
-
-// The body of a text page: what lies between the standard head and the standard end.
-std::string textBody(const std::string& page)
-{
-    const std::string headEnd = "<blockquote>\n\n";
-    const std::string footer = "\n</blockquote>\n</body>\n</html>\n\n";
-    std::size_t start = page.find(headEnd);
-    if (start == std::string::npos)
-        return "(no standard head in)\n" + page;
-    std::string body = page.substr(start + headEnd.size());
-    if (body.size() >= footer.size() && body.compare(body.size() - footer.size(), footer.size(), footer) == 0)
-        body.resize(body.size() - footer.size());
-    else
-        body += "[no page end]";
-    return body;
-}
-
-std::string codeBody(const std::string& page)
-{
-    const std::string end = "</pre>\n</body>\n</html>\n";
-    std::size_t start = page.find("<pre>");
-    if (start == std::string::npos || page.size() < end.size() ||
-        page.compare(page.size() - end.size(), end.size(), end) != 0)
-        return "(not a code page)\n" + page;
-    return page.substr(start + 5, page.size() - end.size() - start - 5);
-}
-
+// The options each converter takes, besides input, output, result and flags.
 const std::map<std::string, std::set<std::string>> kKeys = {
     {"text", {"title", "text", "background", "header", "footer", "frame"}},
     {"code", {"margin", "tab", "frame"}},
@@ -254,7 +143,7 @@ const std::map<std::string, std::set<std::string>> kKeys = {
       "border", "cellpadding", "cellspacing"}},
 };
 
-int32_t parseFlags(const std::string& text)
+int32_t ParseFlags(const std::string& text)
 {
     static const std::map<std::string, int32_t> kNames = {{"utf8", VELLUM62_UTF8},
                                                           {"charset", VELLUM62_DECLARE_CHARSET},
@@ -267,69 +156,106 @@ int32_t parseFlags(const std::string& text)
     return flags;
 }
 
+// The body of a text or code page: what lies between its standard head and end.
+std::string Body(const std::string& page, bool text)
+{
+    const std::string head = text ? "<blockquote>\n\n" : "<pre>";
+    const std::string end = text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n";
+    const std::size_t start = page.find(head);
+    if (start == std::string::npos || (!text && !page.ends_with(end)))
+        return "(no standard head and end in)\n" + page;
+    std::string body = page.substr(start + head.size());
+    if (body.ends_with(end))
+        body.resize(body.size() - end.size());
+    else
+        body += "[no page end]";
+    return body;
+}
+
+class Conformance : public ::testing::TestWithParam<Example>
+{
+protected:
+    void SetUp() override { fs::create_directories(m_dir); }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string Option(const std::string& key, const std::string& fallback = "") const
+    {
+        const auto found = GetParam().options.find(key);
+        return found == GetParam().options.end() ? fallback : found->second;
+    }
+    int32_t Number(const std::string& key, int32_t fallback) const
+    {
+        return std::stoi(Option(key, std::to_string(fallback)));
+    }
+    // The name to pass for a block: its file written, a missing one, or "" for none.
+    std::string FileFor(const std::string& key, const std::string& kind, const std::string& name) const
+    {
+        const auto block = GetParam().blocks.find(kind);
+        if (Option(key) == "missing")
+            return (m_dir / ("missing-" + key)).string();
+        if (Option(key) == "none" || block == GetParam().blocks.end())
+            return "";
+        std::ofstream(m_dir / name, std::ios::binary) << block->second;
+        return (m_dir / name).string();
+    }
+
+    const fs::path m_dir = fs::temp_directory_path() / ("vellum-conformance-" + std::to_string(::getpid()));
+};
+
 TEST_P(Conformance, Example)
 {
-    const Example& example = GetParam();
-    SCOPED_TRACE(example.file + ", section \"" + example.section + "\", example " +
-                 std::to_string(example.number) + " (line " + std::to_string(example.line) + ")");
-    ASSERT_TRUE(kKeys.count(example.converter)) << "unknown converter " << example.converter;
-    for (const auto& [key, value] : example.options)
-        ASSERT_TRUE(kKeys.at(example.converter).count(key) || key == "input" || key == "output" ||
+    const Example& e = GetParam();
+    SCOPED_TRACE(Where(e));
+    ASSERT_TRUE(kKeys.count(e.converter)) << "unknown converter " << e.converter;
+    for (const auto& [key, value] : e.options)
+        ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
                     key == "result" || key == "flags")
             << "unknown option " << key;
-    const std::string input = option("input") == "none" ? ""
-                              : option("input") == "missing"
-                                  ? (m_dir / "missing.txt").string()
-                                  : (writeFile(m_dir / "in.txt", example.input), (m_dir / "in.txt").string());
-    const std::string output = (m_dir / "out.htm").string();
-    const int32_t flags = parseFlags(option("flags", "0"));
+    const std::string input = FileFor("input", "example", "in.txt"), output = (m_dir / "out.htm").string();
     const char *in = input.c_str(), *out = output.c_str();
+    const int32_t flags = ParseFlags(Option("flags", "0"));
     int32_t result = 0;
-    bool body = option("frame") != "full";
-    if (example.converter == "text") {
-        std::string header = fileFor("header.htm", example.hasHeader, example.header, "header");
-        std::string footer = fileFor("footer.htm", example.hasFooter, example.footer, "footer");
-        result = txt2h(option("title").c_str(), in, out, header.c_str(), footer.c_str(), option("text").c_str(),
-                       option("background").c_str(), flags);
-    } else if (example.converter == "code") {
-        const int32_t margin = number("margin", 0), tab = number("tab", 4);
+    if (e.converter == "text") {
+        const std::string header = FileFor("header", "header", "header.htm"),
+                          footer = FileFor("footer", "footer", "footer.htm");
+        result = txt2h(Option("title").c_str(), in, out, header.c_str(), footer.c_str(),
+                       Option("text").c_str(), Option("background").c_str(), flags);
+    } else if (e.converter == "code") {
+        const int32_t margin = Number("margin", 0), tab = Number("tab", 4);
         result = flags ? c2h_ex(in, out, margin, tab, flags) : c2h(in, out, margin, tab);
-    } else if (example.converter == "list") {
-        body = false;
-        const int32_t a[] = {number("ordered", 0), number("type", 0),      number("source", 2), number("count", -1),
-                             number("start", -1),  number("separator", 0), number("wrapper", 0), number("center", 0)};
+    } else if (e.converter == "list") {
+        const int32_t a[] = {Number("ordered", 0), Number("type", 0),   Number("source", 2),
+                             Number("count", -1),  Number("start", -1), Number("separator", 0),
+                             Number("wrapper", 0), Number("center", 0)};
         result = flags ? datalist_ex(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], flags)
                        : datalist(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
     } else {
-        body = false;
-        const int32_t a[] = {number("separator", ','), number("padding", 0), number("wrapper", 0),
-                             number("centertext", 0),  number("centertable", 0)};
-        const int32_t b[] = {number("width", -1), number("pixels", 0), number("border", -1),
-                             number("cellpadding", -1), number("cellspacing", -1)};
-        const std::string text = option("text"), background = option("background");
-        result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
-                                    b[1], b[2], b[3], b[4], flags)
-                       : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
-                                 b[1], b[2], b[3], b[4]);
+        const int32_t a[] = {Number("separator", ','), Number("padding", 0), Number("wrapper", 0),
+                             Number("centertext", 0), Number("centertable", 0)};
+        const int32_t b[] = {Number("width", -1), Number("pixels", 0), Number("border", -1),
+                             Number("cellpadding", -1), Number("cellspacing", -1)};
+        const std::string text = Option("text"), background = Option("background");
+        result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
+                                    b[0], b[1], b[2], b[3], b[4], flags)
+                       : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
+                                 b[0], b[1], b[2], b[3], b[4]);
     }
-    EXPECT_EQ(result, number("result", 0));
-    if (option("output") == "none") {
+    EXPECT_EQ(result, Number("result", 0));
+    if (Option("output") == "none") {
         EXPECT_FALSE(fs::exists(output));
         return;
     }
-    std::string page = readFile(output);
-    if (body)
-        page = example.converter == "code" ? codeBody(page) : textBody(page);
-    EXPECT_EQ(page, example.expected);
+    std::ifstream written(output, std::ios::binary);
+    std::string page(std::istreambuf_iterator<char>(written), {});
+    if ((e.converter == "text" || e.converter == "code") && Option("frame") != "full")
+        page = Body(page, e.converter == "text");
+    EXPECT_EQ(page, e.blocks.count("expect") ? e.blocks.at("expect") : "");
 }
 
-std::string exampleName(const ::testing::TestParamInfo<Example>& info)
-{
-    std::string name =
-        info.param.file.substr(0, info.param.file.find('.')) + "_" + std::to_string(info.param.number);
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, Conformance, ::testing::ValuesIn(loadExamples()), exampleName);
+INSTANTIATE_TEST_SUITE_P(Files, Conformance, ::testing::ValuesIn(LoadExamples()),
+                         [](const ::testing::TestParamInfo<Example>& info) {
+                             return info.param.file.substr(0, info.param.file.find('.')) + "_" +
+                                    std::to_string(info.param.number);
+                         });
 
 } // namespace

@@ -261,23 +261,14 @@ private slots:
         PressEnter(focus(), key);
     }
 
-    void tooltipsShowTheirTextAsWritten_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("tip");
-        Row("center table", "chkCenterTable4", "Add <CENTER>...</CENTER>.");
-        Row("HTML wrapper", "chkAddHTMLWrapper4", "Add <HTML>...</HTML>");
-        Row("separator", "cboSeparatorChar",
-            "The character used to separate table values in the input file.");
-    }
-
     void tooltipsShowTheirTextAsWritten()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, tip);
-        FIND(QWidget, named, t->w(), control);
-        QCOMPARE(named->accessibleDescription(), tip);
-        // Every tooltip of the window and its dialogs reads as its description says.
+        // Tooltips with tags read as written; every tooltip of the window and its dialogs reads as
+        // its description says.
+        FIND(QWidget, center, t->w(), "chkCenterTable4");
+        FIND(QWidget, wrapper, t->w(), "chkAddHTMLWrapper4");
+        QCOMPARE(center->accessibleDescription(), QStringLiteral("Add <CENTER>...</CENTER>."));
+        QCOMPARE(wrapper->accessibleDescription(), QStringLiteral("Add <HTML>...</HTML>"));
         t->w().SpecifyColors();
         t->w().SpecifyBorderEtc();
         int tips = 0;
@@ -401,14 +392,11 @@ private slots:
         }
         QCOMPARE(shown, names);
         QVERIFY(next.w().cmdPerformOperation[TextSlot]->isEnabled());
-        QVERIFY(next.seam().verifyDone());
-    }
-
-    void closingTheWindowSavesWithoutAsking()
-    {
-        t->w().txbOutputFile[DataTableSlot]->setText("/d/grid.htm");
-        t->w().close();
+        // Closing the window saves without asking.
+        next.w().txbOutputFile[DataTableSlot]->setText("/d/grid.htm");
+        next.w().close();
         QCOMPARE(SettingsFile(t->settingsFile()).read().value(7), QStringLiteral("/d/grid.htm"));
+        QVERIFY(next.seam().verifyDone());
     }
 
     void missingProgramTextEndsStartUp()

@@ -237,9 +237,7 @@ private slots:
         w.txbOutputFile[TableCreatorSlot]->setText("/tmp/out, with comma.htm");
         const TableModel designed = w.Table;
         const QString file = t->path("t.tbl");
-        QPushButton* newButton = w.cmdSaveLoad[0];
-        QPushButton* load = w.cmdSaveLoad[1];
-        QPushButton* save = w.cmdSaveLoad[2];
+        QPushButton *newButton = w.cmdSaveLoad[0], *load = w.cmdSaveLoad[1], *save = w.cmdSaveLoad[2];
         const auto expectNew = [&](MsgAnswer answer) {
             t->seam().expectMessage("New table", "Clear table and start anew?", MsgIcon::Question,
                                     MsgButtons::YesNoCancel, answer);
@@ -276,10 +274,9 @@ private slots:
         const bool cleared = scenario == "newYes";
         QCOMPARE(w.Table == TableModel(), cleared);
         QCOMPARE(w.Table == designed, !cleared);
-        QCOMPARE(w.chkAddHTMLWrapper4->isChecked(), !cleared);
+        QCOMPARE(w.chkAddHTMLWrapper4->isChecked() && w.TextColors[3] == 0x123456, !cleared);
         QCOMPARE(w.cboNumberOfColumns->currentText(), cleared ? "6" : "4");
         QVERIFY(cleared || w.txbOutputFile[TableCreatorSlot]->text() == "/tmp/out, with comma.htm");
-        QVERIFY(cleared || w.TextColors[3] == 0x123456);
         QCOMPARE(w.TableBorder[1], 7);
         QCOMPARE(w.Table.InvariantProblem(), QString());
     }
@@ -426,38 +423,35 @@ private slots:
         QCOMPARE(Cell(2, 1).CellBackColor, stored == UnsetColor ? UnsetColor : 0xFFFFFF);
     }
 
-    void clearCellKeepsTheSpans()
-    {
-        t->w().Table.StoreCellFields(
-            3, 3, TableCell{.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
-        Edit(3, 3, [](frmCellInfo* d) {
-            QCOMPARE(d->lblCellBackgroundHex->text(), QStringLiteral("#FFFFFF"));
-            QCOMPARE(d->txbCellContent->cursorPosition(), 3);
-            d->optPercent->setChecked(true);
-            d->cmdResetCell->click();
-            QVERIFY(d->optPixels->isChecked() && !d->chkUseSpecifiedCellColors->isChecked());
-            QCOMPARE(d->lblCellTextHex->text(), QStringLiteral("page default"));
-            d->cmdAccept->click();
-        });
-        QCOMPARE(Stored(Cell(3, 3)), kEmptySpan);
-        QCOMPARE(Cell(3, 3).Align, 0);
-        QCOMPARE(Cell(3, 3).CellTextColor, UnsetColor);
-    }
-
-    void leavingWithoutAccept_data()
+    // Leaving the editor without Accept keeps the cell; Clear cell empties it but keeps its spans.
+    void leaveOrClear_data()
     {
         QTest::addColumn<int>("how");
         Row("Cancel", 0);
         Row("closed by the frame", 1);
         Row("Escape", 2);
         Row("Enter on Cancel", 3);
+        Row("Clear cell, Accept", 4);
     }
-    void leavingWithoutAccept()
+    void leaveOrClear()
     {
         QFETCH(int, how);
         t->w().Label2[TableCreatorSlot]->setText("HTML written.");
+        t->w().Table.StoreCellFields(
+            3, 3, TableCell{.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
+        const QString before = Stored(Cell(3, 3));
         Edit(3, 3, [how](frmCellInfo* d) {
+            QCOMPARE(d->lblCellBackgroundHex->text(), QStringLiteral("#FFFFFF"));
+            QCOMPARE(d->txbCellContent->cursorPosition(), 3);
             d->txbCellContent->setText("changed");
+            d->optPercent->setChecked(true);
+            if (how == 4) {
+                d->cmdResetCell->click();
+                QVERIFY(d->optPixels->isChecked() && !d->chkUseSpecifiedCellColors->isChecked());
+                QCOMPARE(d->lblCellTextHex->text(), QStringLiteral("page default"));
+                d->cmdAccept->click();
+                return;
+            }
             d->cboRowSpan->setCurrentIndex(0);
             if (how == 0)
                 d->cmdCancel->click();
@@ -468,8 +462,10 @@ private slots:
                                 how == 2 ? Qt::Key_Escape : Qt::Key_Return);
             QVERIFY(!d->blnAccepted);
         });
-        QCOMPARE(Stored(Cell(3, 3)), kEmptySpan);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text(), QStringLiteral("HTML written."));
+        QCOMPARE(Stored(Cell(3, 3)), how == 4 ? kEmptySpan : before);
+        QCOMPARE(Cell(3, 3).Align, how == 4 ? 0 : 1);
+        QCOMPARE(Cell(3, 3).CellTextColor, how == 4 ? UnsetColor : 0);
+        QCOMPARE(t->w().Label2[TableCreatorSlot]->text().isEmpty(), how == 4);
     }
 
     void editorKeys()
@@ -548,18 +544,6 @@ private slots:
         CopyFrom(row, col, act, Qt::Key_unknown, Qt::MiddleButton);
     }
 
-    void coveredChoiceMovesToItsOwner()
-    {
-        CopyFrom(2, 2, [](frmCopyCell* d) {
-            d->cboToCol->setCurrentIndex(2);
-            d->cboToRow->setCurrentIndex(3); // (4, 3), covered by (3, 3)
-            QCOMPARE(d->cboToRow->currentText() + "," + d->cboToCol->currentText(), QStringLiteral("3,3"));
-            d->chkContent->setChecked(true);
-            d->cmdDoCopy->click();
-        });
-        QCOMPARE(CellsHoldingX(), (QStringList{"2,2", "3,3"}));
-    }
-
     void doIt_data()
     {
         QTest::addColumn<QString>("parts"); // f c k a w h: font, content, colours, alignment, width, height
@@ -576,6 +560,8 @@ private slots:
         Row("height alone", QString("h"), one, QString("5,6"), QString(), source);
         Row("to itself", QString("c"), one, QString("2,2"), QString("Cell is being copied to itself."),
             source);
+        Row("covered choice: its owner", QString("c"), one, QString("4,3"), QString(),
+            QStringList{"2,2", "3,3"});
         Row("column", QString("c"), int(CopyTarget::Column), QString(), QString(),
             QStringList{"1,2", "2,2", "3,2", "4,2", "5,2", "6,2"});
     }
@@ -596,9 +582,9 @@ private slots:
             QList<QRadioButton*>{d->optToOneCell, d->optToAllCellsInRow, d->optToAllCellsInColumn,
                                  d->optToAllCellsInTable}[target]
                 ->click();
-            if (!to.isEmpty()) {
-                d->cboToRow->setCurrentIndex(to.section(',', 0, 0).toInt() - 1);
+            if (!to.isEmpty()) { // a covered cell chosen moves to the cell that covers it
                 d->cboToCol->setCurrentIndex(to.section(',', 1).toInt() - 1);
+                d->cboToRow->setCurrentIndex(to.section(',', 0, 0).toInt() - 1);
             }
             if (!message.isEmpty())
                 t->seam().expectMessage("Error", message, MsgIcon::None);
