@@ -45,15 +45,4 @@ void Output::putInt(int64_t value)
     put(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
-bool appendToString(void* stringPointer, const char* data, std::size_t size)
-{
-    static_cast<std::string*>(stringPointer)->append(data, size);
-    return true;
-}
-
-bool discardBytes(void*, const char*, std::size_t)
-{
-    return true;
-}
-
 } // namespace vellum

@@ -72,8 +72,4 @@ private:
     bool m_failed = false;
 };
 
-// Sinks for tests and tools.
-bool appendToString(void* stringPointer, const char* data, std::size_t size);
-bool discardBytes(void* unused, const char* data, std::size_t size);
-
 } // namespace vellum
