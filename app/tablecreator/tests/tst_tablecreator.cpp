@@ -494,44 +494,41 @@ private slots:
 
     // The copy dialog.
 
-    void showsTheSource()
-    {
-        CopyFrom(2, 2, [](frmCopyCell* d) {
-            QCOMPARE(d->txbFromCellContent->text(), QStringLiteral("x"));
-            QCOMPARE(d->txbFromCellContent->palette().color(QPalette::Base), QColor(Qt::yellow));
-            QCOMPARE(d->lblAlign->text() + d->lblWidth->text(), QStringLiteral("Align = centerWidth = 25%"));
-            QCOMPARE(d->optToAllCellsInColumn->text(), QStringLiteral("to all cells in column 2"));
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            d->cmdCancel->click();
-        });
-        t->w().Table.ApplyPlaceMarkers(true);
-        CopyFrom(
-            1, 1,
-            [](frmCopyCell* d) {
-                QCOMPARE(d->txbFromCellContent->text(), QString()); // its place marker
-                QCOMPARE(d->lblWidth->text(), QStringLiteral("Width ="));
-                QTest::keyClick(d->cmdCancel, Qt::Key_Return);
-            },
-            Qt::Key_F10); // with Shift
-    }
-
+    // The dialog shows its source cell and proposes the next free cell as the one target.
     void proposedTarget_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
+        QTest::addColumn<int>("key");        // opened with this key on the grid, else a middle click
+        QTest::addColumn<QString>("shown");  // content, align and width, the column option
         QTest::addColumn<QString>("target"); // "row,col" or "" for none
-        Row("the next cell", 1, 1, QString("1,2"));
-        Row("last column: the cell below", 2, 6, QString("3,6"));
-        Row("bottom right: none", 6, 6, QString());
-        Row("next cell covered: none", 4, 2, QString());
+        const int click = Qt::Key_unknown;
+        Row("the next cell", 2, 2, click, QString("x|Align = centerWidth = 25%|to all cells in column 2"),
+            QString("2,3"));
+        Row("a place marker shows empty", 1, 1, int(Qt::Key_F10),
+            QString("|Align =  Width =|to all cells in column 1"), QString("1,2"));
+        Row("last column: the cell below", 2, 6, click, QString("|Align =  Width =|to all cells in column 6"),
+            QString("3,6"));
+        Row("bottom right: none", 6, 6, click, QString("|Align =  Width =|to all cells in column 6"),
+            QString());
+        Row("next cell covered: none", 4, 2, click, QString("|Align =  Width =|to all cells in column 2"),
+            QString());
     }
-
     void proposedTarget()
     {
         QFETCH(int, row);
         QFETCH(int, col);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
         QFETCH(QString, target);
+        t->w().Table.ApplyPlaceMarkers(true);
         const auto act = [&](frmCopyCell* d) {
+            QCOMPARE(d->txbFromCellContent->text() + "|" + d->lblAlign->text() + d->lblWidth->text() + "|" +
+                         d->optToAllCellsInColumn->text(),
+                     shown);
+            QCOMPARE(d->txbFromCellContent->palette().color(QPalette::Base) == Qt::yellow,
+                     row == 2 && col == 2);
+            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
             const QString chosen = d->cboToRow->currentIndex() < 0
                                        ? QString()
                                        : d->cboToRow->currentText() + "," + d->cboToCol->currentText();
@@ -539,9 +536,10 @@ private slots:
             QCOMPARE(d->cmdDoCopy->isEnabled(), !target.isEmpty());
             d->optToAllCellsInTable->click();
             QVERIFY(d->cmdDoCopy->isEnabled() && !d->cboToRow->isEnabled());
-            d->cmdCancel->click();
+            d->cmdCancel->setFocus();
+            QTest::keyClick(d->cmdCancel, Qt::Key_Return);
         };
-        CopyFrom(row, col, act, Qt::Key_unknown, Qt::MiddleButton);
+        CopyFrom(row, col, act, Qt::Key(key), Qt::MiddleButton);
     }
 
     void doIt_data()
