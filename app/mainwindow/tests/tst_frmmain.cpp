@@ -285,44 +285,39 @@ private slots:
 
     void choosersFillTheirBoxes_data()
     {
+        QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("output");
-        Row("a .txt input proposes its .htm", "/dir/notes.txt", "/dir/notes.htm");
-        Row("other inputs keep the output", "/dir/data.csv", "/old/out.htm");
-        Row("cancelled", "", "/old/out.htm");
-    }
-
-    void choosingCsvDataTicksQuotedFields()
-    {
-        frmMain& w = t->w();
-        t->showTab(4);
-        for (const char* name : {"/d/data.tsv", "/d/data.csv"}) {
-            QVERIFY(!w.chkQuotedFields3->isChecked());
-            t->seam().expectFileDialog(
-                {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, name);
-            w.cmdSpecifyInputFile[DataTableSlot]->click();
-            QCOMPARE(w.txbOutputFile[DataTableSlot]->text(), QStringLiteral("/d/data.htm"));
-        }
-        QVERIFY(w.chkQuotedFields3->isChecked());
+        QTest::addColumn<bool>("quoted"); // the table tab's quoted-fields box ticked afterwards
+        Row("a .txt input proposes its .htm", 1, "/dir/notes.txt", "/dir/notes.htm", false);
+        Row("other inputs keep the output", 1, "/dir/data.csv", "/old/out.htm", false);
+        Row("cancelled", 1, "", "/old/out.htm", false);
+        Row("table: a .tsv input proposes its .htm", 4, "/dir/data.tsv", "/dir/data.htm", false);
+        Row("table: a .csv input also ticks quoted fields", 4, "/dir/data.csv", "/dir/data.htm", true);
     }
 
     void choosersFillTheirBoxes()
     {
+        QFETCH(int, tab);
         QFETCH(QString, chosen);
         QFETCH(QString, output);
+        QFETCH(bool, quoted);
         frmMain& w = t->w();
-        w.txbInputFile[TextSlot]->setText("/old/in.txt");
-        w.txbOutputFile[TextSlot]->setText("/old/out.htm");
+        const int slot = SlotOfTab(tab);
+        t->showTab(tab);
+        w.txbInputFile[slot]->setText("/old/in.txt");
+        w.txbOutputFile[slot]->setText("/old/out.htm");
         t->seam().expectFileDialog(
             {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, chosen);
-        w.cmdSpecifyInputFile[TextSlot]->click();
-        QCOMPARE(w.txbInputFile[TextSlot]->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
-        QCOMPARE(w.txbOutputFile[TextSlot]->text(), output);
+        w.cmdSpecifyInputFile[slot]->click();
+        QCOMPARE(w.txbInputFile[slot]->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
+        QCOMPARE(w.txbOutputFile[slot]->text(), output);
+        QCOMPARE(w.chkQuotedFields3->isChecked(), quoted);
         QCOMPARE(focus(), tabBar());
         t->seam().expectFileDialog(
             {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, chosen);
-        w.cmdSpecifyOutputFile[TextSlot]->click();
-        QCOMPARE(w.txbOutputFile[TextSlot]->text(), chosen.isEmpty() ? output : chosen);
+        w.cmdSpecifyOutputFile[slot]->click();
+        QCOMPARE(w.txbOutputFile[slot]->text(), chosen.isEmpty() ? output : chosen);
         t->seam().expectFileDialog(
             {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false}, chosen);
         w.cmdSpecifyCustomFooterFile[0]->click();
