@@ -47,6 +47,29 @@ private:
             t->w().txbInputFile[slot]->setText(text.isNull() ? t->path(input) : t->writeFile(input, text));
         t->w().txbOutputFile[slot]->setText(t->path(output));
     }
+    // A numbered blank list of this many items from this start number.
+    static Setup BlankList(const char* count, const char* start)
+    {
+        return [=](frmMain& w) {
+            w.optOrderedList->click();
+            w.optBlankListWithItemNumbers->click();
+            w.txbNumberOfItems->setText(count);
+            w.txbStartNumber->setText(start);
+        };
+    }
+    // The separator typed over the third entry; typed text is not added to the entries.
+    static Setup Separator(const char* typed)
+    {
+        return [=](frmMain& w) {
+            QComboBox* box = w.cboSeparatorChar;
+            box->setCurrentIndex(2);
+            box->lineEdit()->selectAll();
+            box->lineEdit()->del();
+            QTest::keyClicks(box->lineEdit(), typed);
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QCOMPARE(box->count(), 4);
+        };
+    }
     QString result(int slot) { return t->w().Label2[slot]->text(); }
     QByteArray page(const QString& name) { return TestWindow::readFile(t->path(name)); }
 
@@ -67,17 +90,27 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
+        QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
-        Row("text: not .txt", 1, "data.csv", "out.htm", "Invalid file extension",
-            "Input file must have file extension \"txt\".");
-        Row("table: name ending in a dot", 4, "notes.", "out.htm", "Invalid file extension",
-            "Input file must have file extension \"txt\".");
-        Row("code: missing input folder", 2, "none/a.c", "out.htm", "Error", "Input folder does not exist.");
-        Row("list: missing output folder", 3, "notes.txt", "none/out.htm", "Error",
-            "Output folder does not exist.");
-        Row("template: missing output folder", 0, "", "none/out.htm", "Error",
-            "Output folder does not exist.");
+        QTest::addColumn<QString>("listBoxes"); // item count and start number afterwards
+        const Setup none = [](frmMain&) {};
+        const QString error = "Error", extension = "Invalid file extension";
+        const QString txt = "Input file must have file extension \"txt\".";
+        Row("text: not .txt", 1, "data.csv", "out.htm", none, extension, txt, "|1");
+        Row("table: name ending in a dot", 4, "notes.", "out.htm", none, extension, txt, "|1");
+        Row("code: missing input folder", 2, "none/a.c", "out.htm", none, error,
+            "Input folder does not exist.", "|1");
+        Row("list: missing output folder", 3, "notes.txt", "none/out.htm", none, error,
+            "Output folder does not exist.", "|1");
+        Row("template: missing output folder", 0, "", "none/out.htm", none, error,
+            "Output folder does not exist.", "|1");
+        Row("list: 1000 items", 3, "", "out.htm", BlankList("1000", "1"), error,
+            "Number of items must be less than 1000.", "|1");
+        Row("list: start 0.6", 3, "", "out.htm", BlankList("3", "0.6"), error, "Invalid start number!",
+            "3|1");
+        Row("table: empty separator box", 4, "notes.txt", "out.htm", Separator(""), error,
+            "No separator character is given.", "|1");
     }
 
     void refusedBeforeRunning()
@@ -85,10 +118,13 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, input);
         QFETCH(QString, output);
+        QFETCH(Setup, setup);
         QFETCH(QString, title);
         QFETCH(QString, message);
+        QFETCH(QString, listBoxes);
         t->writeFile("notes.txt", "text\n");
         Files(tab, input, {}, output);
+        setup(t->w());
         const int slot = SlotOfTab(tab);
         if (!input.isEmpty())
             t->w().txbInputFile[slot]->insert("  ");
@@ -98,6 +134,7 @@ private slots:
         QVERIFY(!QFile::exists(t->path(output)));
         if (!input.isEmpty() && slot != CodeSlot)
             QCOMPARE(t->w().txbInputFile[slot]->text(), t->path(input)); // kept trimmed
+        QCOMPARE(t->w().txbNumberOfItems->text() + "|" + t->w().txbStartNumber->text(), listBoxes);
     }
 
     void outputSameAsASourceIsRefused_data()
@@ -252,6 +289,13 @@ private slots:
                 w.chkEscapeData3->click();
             }),
             "HTML written for a table with 3 rows and 2 columns.", "table-csv.htm");
+        Row("numbered blank list", 3, "", QByteArray(), "list.htm", BlankList("2", "1.5"),
+            "HTML written for an ordered list with 2 items.", "list-blank.htm");
+        const QByteArray separated("a|b|c\td\ne|f|g\th\n");
+        Row("tab entry as separator", 4, "data.txt", separated, "data.htm", Separator("tab (9)"),
+            "HTML written for a table with 2 rows and 2 columns.", "table-tab.htm");
+        Row("typed bar as separator", 4, "data.txt", separated, "data.htm", Separator("|"),
+            "HTML written for a table with 2 rows and 3 columns.", "table-bar.htm");
     }
 
     void runWritesTheExpectedPage()
@@ -271,74 +315,6 @@ private slots:
         QCOMPARE(result(slot), caption);
         QCOMPARE(page(output), Expected(qPrintable(expected)));
         QVERIFY(t->w().cmdViewOutputFile[slot]->isEnabled());
-    }
-
-    void blankListChecksReachTheBoxes_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("message"); // empty: the list is written
-        QTest::addColumn<QString>("countAfter");
-        QTest::addColumn<QString>("startAfter");
-        Row("2 from 1.5", "2", "1.5", "", "2", "1.5");
-        Row("1000 items", "1000", "1", "Number of items must be less than 1000.", "", "1");
-        Row("start 0.6", "3", "0.6", "Invalid start number!", "3", "1");
-    }
-
-    void blankListChecksReachTheBoxes()
-    {
-        QFETCH(QString, count);
-        QFETCH(QString, start);
-        QFETCH(QString, message);
-        QFETCH(QString, countAfter);
-        QFETCH(QString, startAfter);
-        Files(3, {}, {}, "list.htm");
-        t->w().optOrderedList->click();
-        t->w().optBlankListWithItemNumbers->click();
-        t->w().txbNumberOfItems->setText(count);
-        t->w().txbStartNumber->setText(start);
-        if (message.isEmpty())
-            t->seam().expectHowToView(NotNow);
-        else
-            t->seam().expectMessage("Error", message, MsgIcon::Exclamation);
-        t->w().cmdPerformOperation[ListSlot]->click();
-        QCOMPARE(t->w().txbNumberOfItems->text(), countAfter);
-        QCOMPARE(t->w().txbStartNumber->text(), startAfter);
-        QCOMPARE(page("list.htm"), message.isEmpty() ? Expected("list-blank.htm") : QByteArray());
-        QCOMPARE(result(ListSlot),
-                 message.isEmpty() ? QStringLiteral("HTML written for an ordered list with 2 items.") : "");
-    }
-
-    void separatorReachesTheTable_data()
-    {
-        QTest::addColumn<QString>("separator"); // an entry or typed text
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("caption");
-        Row("tab entry", "tab (9)", "", "HTML written for a table with 2 rows and 2 columns.");
-        Row("typed bar", "|", "", "HTML written for a table with 2 rows and 3 columns.");
-        Row("empty box", "", "No separator character is given.", "");
-    }
-
-    void separatorReachesTheTable()
-    {
-        QFETCH(QString, separator);
-        QFETCH(QString, message);
-        QFETCH(QString, caption);
-        Files(4, "data.txt", "a|b|c\td\ne|f|g\th\n", "data.htm");
-        QComboBox* box = t->w().cboSeparatorChar;
-        box->setCurrentIndex(2); // typing replaces an entry other than the first
-        box->lineEdit()->selectAll();
-        box->lineEdit()->del();
-        QTest::keyClicks(box->lineEdit(), separator);
-        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        QCOMPARE(box->count(), 4); // typed text is not added to the entries
-        if (message.isEmpty())
-            t->seam().expectHowToView(NotNow);
-        else
-            t->seam().expectMessage("Error", message, MsgIcon::Exclamation);
-        t->w().cmdPerformOperation[DataTableSlot]->click();
-        QCOMPARE(result(DataTableSlot), caption);
-        QCOMPARE(QFile::exists(t->path("data.htm")), message.isEmpty());
     }
 
     void libraryProblemsAreReportedInTheResultLine_data()
