@@ -24,34 +24,46 @@ private:
     QString shown() { return view()->txbText1->toPlainText(); }
 
 private slots:
-    void inputSizeLimit_data()
+    // Input files up to 40960 bytes are shown, larger ones go to the associated program; header
+    // and footer files are shown at any size; text not in UTF-8 is read as Windows-1252.
+    void inputFilesShown_data()
     {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("associatedProgramOpens");
-        Row("40960 bytes are shown", 40960, false);
-        Row("40961 bytes go to the associated program", 40961, true);
-        Row("40961 bytes, no associated program", 40961, false);
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("box"); // 0 the input file, 1 the header file
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("opened"); // -1: no request to open; 0 or 1: whether it opens
+        QTest::addColumn<QString>("shown");
+        Row("40960 bytes are shown", 1, 0, QByteArray(40960, 'a'), -1, QString(40960, 'a'));
+        Row("40961 bytes go to the associated program", 1, 0, QByteArray(40961, 'a'), 1, QString());
+        Row("40961 bytes, no associated program", 1, 0, QByteArray(40961, 'a'), 0, QString());
+        Row("a header of any size", 0, 1, QByteArray(50000, 'h'), -1, QString(50000, 'h'));
+        Row("Windows-1252", 1, 0, QByteArray("gr\xFC\xDF \x80"), -1,
+            QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"));
     }
 
-    void inputSizeLimit()
+    void inputFilesShown()
     {
-        QFETCH(int, size);
-        QFETCH(bool, associatedProgramOpens);
-        const QString name = t->writeFile("big.txt", QByteArray(size, 'a'));
-        t->w().txbInputFile[TextSlot]->setText(name);
-        if (size > 40960)
-            t->seam().expectOpen(QUrl::fromLocalFile(name), associatedProgramOpens);
-        if (size > 40960 && !associatedProgramOpens)
+        QFETCH(int, tab);
+        QFETCH(int, box);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, opened);
+        QFETCH(QString, shown);
+        const QString name = t->writeFile("file.txt", bytes);
+        t->showTab(tab);
+        (box == 0 ? t->w().txbInputFile[TextSlot] : t->w().txbCustomHeaderFile[1])->setText(name);
+        if (opened >= 0)
+            t->seam().expectOpen(QUrl::fromLocalFile(name), opened == 1);
+        if (opened == 0)
             t->seam().expectMessage("File too large",
                                     "The size of " + name +
                                         " is 40 KB.\r\nThis file is too large to display here.\r\n"
                                         "Please use a program such as WordPad to view this file.",
                                     MsgIcon::Exclamation);
-        t->w().cmdViewInputFile[TextSlot]->click();
-        QCOMPARE(view()->isVisible(), size <= 40960);
-        if (size <= 40960) {
+        (box == 0 ? t->w().cmdViewInputFile[TextSlot] : t->w().cmdViewHeaderFile[1])->click();
+        QCOMPARE(view()->isVisible(), opened < 0);
+        if (opened < 0) {
             QCOMPARE(view()->windowTitle(), "Viewing input file " + name);
-            QCOMPARE(shown(), QString(size, 'a'));
+            QCOMPARE(this->shown(), shown);
         }
     }
 
@@ -139,23 +151,6 @@ private slots:
             t->seam().expectMessage(title, message, MsgIcon::Exclamation);
         emit viewButton->clicked(); // whether or not the tab's state enables it
         QVERIFY(!view()->isVisible());
-    }
-
-    void sideFilesOfAnySizeAreShown()
-    {
-        const QString name = t->writeFile("head.htm", QByteArray(50000, 'h'));
-        t->showTab(0);
-        t->w().txbCustomHeaderFile[1]->setText(name);
-        t->w().cmdViewHeaderFile[1]->click();
-        QCOMPARE(view()->windowTitle(), "Viewing input file " + name);
-        QCOMPARE(shown().size(), 50000);
-    }
-
-    void textNotInUtf8IsReadAsWindows1252()
-    {
-        t->w().txbInputFile[TextSlot]->setText(t->writeFile("text.txt", "gr\xFC\xDF \x80"));
-        t->w().cmdViewInputFile[TextSlot]->click();
-        QCOMPARE(shown(), QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"));
     }
 
     void copyCloseAndReload()
