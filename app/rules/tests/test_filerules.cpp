@@ -4,26 +4,13 @@
 
 using namespace pagewright;
 
-TEST(FileRules, SlotsAndTabPositions)
-{
-    const int slotOfTab[] = {TemplateSlot, TextSlot, CodeSlot, ListSlot, DataTableSlot, TableCreatorSlot};
-    for (int tab = 0; tab < 6; ++tab) {
-        EXPECT_EQ(SlotOfTab(tab), slotOfTab[tab]) << tab;
-        EXPECT_EQ(TabOfSlot(slotOfTab[tab]), tab) << tab;
-        EXPECT_EQ(HeaderFooterIndexOfTab(tab), tab == 0 ? 1 : 0);
-    }
-}
-
+// The root alone, like C:\, is not a full path; names are judged as typed.
 TEST(FileRules, FullPaths)
 {
-    EXPECT_TRUE(IsFullPath("/a"));
-    EXPECT_TRUE(IsFullPath("/home/u/notes.txt"));
-    EXPECT_TRUE(IsFullPath("//server/share/x.htm"));
-    EXPECT_FALSE(IsFullPath("/")) << "the root alone, like C:\\, is not a full path";
-    EXPECT_FALSE(IsFullPath(""));
-    EXPECT_FALSE(IsFullPath("notes.txt"));
-    EXPECT_FALSE(IsFullPath(" /a")) << "names are judged as typed";
-    EXPECT_FALSE(IsFullPath("C:\\dir\\x.htm"));
+    for (const char* name : {"/a", "/home/u/notes.txt", "//server/share/x.htm"})
+        EXPECT_TRUE(IsFullPath(name)) << name;
+    for (const char* name : {"/", "", "notes.txt", " /a", "C:\\dir\\x.htm"})
+        EXPECT_FALSE(IsFullPath(name)) << name;
 }
 
 TEST(FileRules, HtmlExtensionAsTyped)
@@ -159,12 +146,9 @@ TEST(FileRules, ViewButtonsAndTitle)
 
 TEST(FileRules, WhichSlotsReadInput)
 {
-    EXPECT_TRUE(ReadsTextInput(TextSlot, ListSource::BlankList));
-    EXPECT_TRUE(ReadsTextInput(DataTableSlot, ListSource::BlankList));
-    EXPECT_TRUE(ReadsTextInput(ListSlot, ListSource::ReadFile));
-    EXPECT_FALSE(ReadsTextInput(ListSlot, ListSource::BlankList));
-    EXPECT_FALSE(ReadsTextInput(CodeSlot, ListSource::ReadFile));
-    EXPECT_TRUE(ReadsInputFile(CodeSlot, ListSource::ReadFile));
-    EXPECT_FALSE(ReadsInputFile(TemplateSlot, ListSource::ReadFile));
-    EXPECT_FALSE(ReadsInputFile(TableCreatorSlot, ListSource::ReadFile));
+    using L = ListSource;
+    EXPECT_TRUE(ReadsTextInput(TextSlot, L::BlankList) && ReadsTextInput(DataTableSlot, L::BlankList));
+    EXPECT_TRUE(ReadsTextInput(ListSlot, L::ReadFile) && ReadsInputFile(CodeSlot, L::ReadFile));
+    EXPECT_FALSE(ReadsTextInput(ListSlot, L::BlankList) || ReadsTextInput(CodeSlot, L::ReadFile));
+    EXPECT_FALSE(ReadsInputFile(TemplateSlot, L::ReadFile) || ReadsInputFile(TableCreatorSlot, L::ReadFile));
 }
