@@ -150,7 +150,7 @@ int main(int argc, char** argv)
     cellInfo.Fill(table, 1, 1, tableColors, window.chkUseSpecifiedColors[3]->isChecked());
     cellInfo.cboAlign->setCurrentIndex(2);
     cellInfo.show();
-    ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-specification")) && ok;
+    ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-editor")) && ok;
     cellInfo.hide();
     frmCopyCell copyCell(platform, &window);
     copyCell.Fill(table, 4, 1, tableColors);
