@@ -1,10 +1,10 @@
 // pagewright-convert: runs one of the four converters of libvellum62 from the command line.
 #include "converters.h"
-#include "files.h"
+#include "page_files.h"
+#include "text_encoding.h"
 #include "line_reader.h"
 #include "messages.h"
 #include "options.h"
-#include "utf8.h"
 #include "vellum62.h"
 
 #include <algorithm>
@@ -41,39 +41,6 @@ int64_t countTableRows(const std::string& input, int32_t flags)
     return rows;
 }
 
-// True when the file is valid UTF-8 and holds a byte above ASCII (a byte-order mark counts).
-bool readsAsUtf8(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    std::string block;
-    bool beyondAscii = false, valid = true;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            valid = n == 0 && block.empty(); // a character left unfinished at the end is invalid
-            break;
-        }
-        block.append(buffer, static_cast<std::size_t>(n));
-        beyondAscii = beyondAscii || std::any_of(block.begin(), block.end(), [](char c) {
-                          return static_cast<unsigned char>(c) >= 0x80;
-                      });
-        // A character cut at the end of the block waits for the next block (at most 3 bytes).
-        const std::size_t good = vellum::validUtf8Prefix(block);
-        if (block.size() - good > 3) {
-            valid = false;
-            break;
-        }
-        block.erase(0, good);
-    }
-    ::close(fd);
-    return valid && beyondAscii;
-}
-
 bool endsWithCsv(const std::string& name)
 {
     if (name.size() < 4)
@@ -90,7 +57,7 @@ int32_t flagsFor(const Request& r, const std::string& readable)
     int32_t flags = VELLUM62_DECLARE_CHARSET;
     const bool utf8 = r.encoding == Request::Encoding::Utf8 ||
                       (r.encoding == Request::Encoding::Auto &&
-                       (r.converter == Converter::Template || (!readable.empty() && readsAsUtf8(readable))));
+                       (r.converter == Converter::Template || (!readable.empty() && fileReadsAsUtf8(readable))));
     if (utf8)
         flags |= VELLUM62_UTF8;
     if (r.csvQuotes.value_or(r.input != "-" && endsWithCsv(r.input)))

@@ -1,4 +1,4 @@
-#include "files.h"
+#include "page_files.h"
 
 #include <cerrno>
 #include <climits>
