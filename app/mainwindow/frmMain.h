@@ -236,7 +236,11 @@ private:
     ConversionLibrary m_library;
     bool m_tabsVisible = false;
     bool m_namesSaved = false;
-    bool m_discardOutput = false; // the last run refused its input and left a partial page
+    // Where the running conversion writes its page: a temporary file beside the output, which
+    // takes the output's place only when the converter made a whole page. Empty when no such
+    // file can be made; the library then reports the output as not opened.
+    QByteArray m_pagePath;
+    bool m_pageMade = false; // the last run wrote a whole page
     qint64 m_inputLength = 0;
     qint64 m_outputLength = 0;
     frmView* m_view = nullptr;

@@ -68,13 +68,12 @@ void frmMain::SpacesChoice_Click(QComboBox* list, QLabel* after)
 void frmMain::ConvertCodeToHtml(int slot)
 {
     const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
-    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
     // Both lists hold nothing but numbers.
     const int32_t margin = cboMarginSpaces->currentText().toInt();
     const int32_t tab = cboTabSpaces->currentText().toInt();
     if (const auto c2h = BindExport<vellum62_c2h_ex_fn>(slot, "c2h_ex"))
         ShowRunResult(slot, CodeToHtmlResult(
-                                c2h(input.constData(), output.constData(), margin, tab, InputFlags(slot))));
+                                c2h(input.constData(), m_pagePath.constData(), margin, tab, InputFlags(slot))));
     ReturnFocusToTabs();
 }
 

@@ -124,12 +124,11 @@ void frmMain::ConvertDataToTable(int slot)
     const int t = slot - DataTableSlot; // the table index of this tab
     const auto [textColor, backColor] = ColorArguments(0);
     const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
-    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
     const auto regTbl = BindExport<vellum62_reg_tbl_ex_fn>(slot, "reg_tbl_ex");
     if (regTbl == nullptr)
         return;
     const int32_t result = regTbl(
-        input.constData(), output.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
+        input.constData(), m_pagePath.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
         chkAddHTMLWrapper3->isChecked() ? 1 : 0, chkCenterText3->isChecked() ? 1 : 0,
         chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(), TableWidth[t],
         WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t], flags);

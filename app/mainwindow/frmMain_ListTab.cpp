@@ -215,7 +215,6 @@ void frmMain::CreateList(int slot)
         itemCount = check.itemCount;
         startNumber = check.startNumber;
     }
-    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
     // A blank list's page is written in UTF-8.
     int32_t flags =
         source == ListSource::ReadFile ? InputFlags(slot) : VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET;
@@ -225,7 +224,7 @@ void frmMain::CreateList(int slot)
     if (datalist == nullptr)
         return;
     const int32_t result = datalist(
-        input.constData(), output.constData(), ordered ? 1 : 0, listType, listSource, itemCount, startNumber,
+        input.constData(), m_pagePath.constData(), ordered ? 1 : 0, listType, listSource, itemCount, startNumber,
         separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0, chkCenterList->isChecked() ? 1 : 0, flags);
     ShowRunResult(slot, ListResult(result, ordered));
 }

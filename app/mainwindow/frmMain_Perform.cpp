@@ -5,6 +5,10 @@
 #include "rules/Folders.h"
 #include "rules/ResultCaptions.h"
 
+#include "messages.h"
+#include "page_files.h"
+#include "vellum62.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,7 +55,7 @@ QString frmMain::OutputIsSameFileMessage(int slot) const
 void frmMain::cmdPerformOperation_Click(int s)
 {
     ClearResult(s);
-    m_discardOutput = false;
+    m_pageMade = false;
     const ListSource source = CurrentListSource();
     if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
         txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
@@ -84,6 +88,12 @@ void frmMain::cmdPerformOperation_Click(int s)
         return;
     }
 
+    // The converters write into a page of their own beside the output; the output is replaced only
+    // by a whole page, so a refused input or a failed write leaves the page that was there.
+    // The Table Creator's writer does the same itself.
+    PageOutput page(QFile::encodeName(output).toStdString(), "page.htm");
+    m_pagePath = s == TableCreatorSlot || page.prepare() ? QByteArray()
+                                                         : QByteArray::fromStdString(page.pagePath());
     switch (s) {
     case TextSlot:
         ConvertTextToHtml(s);
@@ -104,15 +114,17 @@ void frmMain::cmdPerformOperation_Click(int s)
         CreateHtmlTemplate(s);
         break;
     }
+    if (m_pageMade && page.commit()) {
+        Label2[s]->setText(QString::fromStdString(textResultMessage(VELLUM62_OUTPUT_NOT_OPENED)));
+        OutputReady[s] = false;
+    }
+    m_pagePath.clear();
     ReturnFocusToTabs();
 
     if (OutputReady[s]) {
         if (s == TableCreatorSlot)
             cmdViewOutputFile[TableCreatorSlot]->setEnabled(true);
         cmdViewOutputFile_Click(s);
-    } else if (m_discardOutput) {
-        // The input was HTML already: leave no partial page behind.
-        QFile::remove(output);
     }
     UpdateButtons();
 }

@@ -59,14 +59,13 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
 {
     const auto [textColor, backColor] = ColorArguments(colorIndex);
     const int h = GetHeaderFooterFile();
-    const QByteArray output = ToLibraryFileName(txbOutputFile[slot]->text());
     const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
     const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
 
     const auto txt2h = BindExport<vellum62_txt2h_fn>(slot, "txt2h");
     if (txt2h == nullptr)
         return std::nullopt;
-    return txt2h(title.constData(), input.constData(), output.constData(), header.constData(),
+    return txt2h(title.constData(), input.constData(), m_pagePath.constData(), header.constData(),
                  footer.constData(), textColor.constData(), backColor.constData(), flags);
 }
 
@@ -80,7 +79,7 @@ void frmMain::ShowRunResult(int slot, const RunResult& result)
     Label2[slot]->setText(result.caption);
     if (result.succeeded)
         OutputReady[slot] = true;
-    m_discardOutput = result.discardOutput;
+    m_pageMade = result.pageMade;
 }
 
 } // namespace pagewright

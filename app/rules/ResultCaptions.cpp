@@ -11,27 +11,26 @@ namespace pagewright
 RunResult TextToHtmlResult(int code)
 {
     const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
-    const bool refusedAsHtml = code == VELLUM62_INPUT_HOLDS_X_HTML || code == VELLUM62_INPUT_HOLDS_HTML;
-    return {QString::fromStdString(textResultMessage(code)), !failed, refusedAsHtml};
+    return {QString::fromStdString(textResultMessage(code)), !failed, pageWasMade(code)};
 }
 
 RunResult TemplateResult(int code)
 {
     const bool failed = code >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED && code <= VELLUM62_OUTPUT_NOT_OPENED;
-    return {QString::fromStdString(templateResultMessage(code)), !failed};
+    return {QString::fromStdString(templateResultMessage(code)), !failed, pageWasMade(code)};
 }
 
 RunResult CodeToHtmlResult(int code)
 {
     const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
-    return {QString::fromStdString(codeResultMessage(code)), !failed};
+    return {QString::fromStdString(codeResultMessage(code)), !failed, pageWasMade(code)};
 }
 
 RunResult ListResult(int code, bool ordered)
 {
     // A file without items still gets its (empty) list written, but there is nothing to show.
     const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0;
-    return {QString::fromStdString(listResultMessage(code, ordered)), !failed};
+    return {QString::fromStdString(listResultMessage(code, ordered)), !failed, pageWasMade(code)};
 }
 
 RunResult TableResult(int code)
@@ -39,7 +38,7 @@ RunResult TableResult(int code)
     const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
     const int rows = code / VELLUM62_ROW_FACTOR;
     const int columns = code % VELLUM62_ROW_FACTOR;
-    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
+    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed, pageWasMade(code)};
 }
 
 } // namespace pagewright

@@ -9,8 +9,8 @@ namespace pagewright
 
 struct RunResult {
     QString caption;
-    bool succeeded = false;     // the output may be shown and viewed
-    bool discardOutput = false; // the input was refused as HTML: the partial page is deleted
+    bool succeeded = false; // the output may be shown and viewed
+    bool pageMade = false;  // a whole page was written, which replaces the output
 };
 
 RunResult TextToHtmlResult(int code);

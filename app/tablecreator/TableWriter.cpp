@@ -5,9 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <cstdio>
+#include "page_files.h"
 
 namespace pagewright
 {
@@ -114,7 +113,9 @@ QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& optio
 {
     QByteArray out;
     if (options.wrapper) {
-        out += "<html>\r\n<head>\r\n";
+        // The page declares its encoding, so that a browser does not take it for UTF-8.
+        out += "<html>\r\n<head>\r\n"
+               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n";
         out += QStringLiteral("<title>Table of %1 rows and %2 columns.</title>")
                    .arg(table.NumRows())
                    .arg(table.NumCols())
@@ -178,32 +179,28 @@ QByteArray TableHtmlRows(const TableModel& table, const TableHtmlOptions& option
 
 RunResult WriteTableHtml(const QString& path, const TableModel& table, const TableHtmlOptions& options)
 {
-    // The page goes into a temporary file beside the output, which replaces the output only
-    // when every byte has been written; a page can be made again, so the disk is not asked to
-    // sync first (that alone would take several times as long as the writing).
-    const QFileInfo target(QFileInfo(path).isSymLink() ? QFileInfo(path).symLinkTarget() : path);
+    // The page is made beside the output and takes its place only when every byte is written, so
+    // a failed write leaves the page that was there.
+    PageOutput page(QFile::encodeName(path).toStdString(), "table.htm");
     int step = 2;
-    QTemporaryFile file(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (file.open()) {
-        step = 3;
-        const QByteArray start = TableHtmlStart(table, options);
-        if (file.write(start) == start.size()) {
-            step = 4;
-            const QByteArray rows = TableHtmlRows(table, options);
-            const QFileDevice::Permissions mode = target.exists()
-                                                      ? target.permissions()
-                                                      : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                            QFileDevice::ReadGroup | QFileDevice::ReadOther;
-            if (file.write(rows) == rows.size() && file.flush() && file.setPermissions(mode) &&
-                std::rename(QFile::encodeName(file.fileName()).constData(),
-                            QFile::encodeName(target.absoluteFilePath()).constData()) == 0) {
-                file.setAutoRemove(false);
-                step = 0;
+    if (!page.prepare()) {
+        QFile file(QFile::decodeName(QByteArray::fromStdString(page.pagePath())));
+        if (file.open(QIODevice::WriteOnly)) {
+            step = 3;
+            const QByteArray start = TableHtmlStart(table, options);
+            if (file.write(start) == start.size()) {
+                step = 4;
+                const QByteArray rows = TableHtmlRows(table, options);
+                if (file.write(rows) == rows.size() && file.flush()) {
+                    file.close();
+                    if (!page.commit())
+                        step = 0;
+                }
             }
         }
     }
     if (step == 0)
-        return {QStringLiteral("HTML for table written."), true};
+        return {QStringLiteral("HTML for table written."), true, true};
     const QFileInfo written(path);
     if (!written.exists() || written.size() == 0)
         return {QStringLiteral("Failure: Nothing written"), false};

@@ -35,6 +35,12 @@ std::string counted(int64_t count, const char* one, const char* many)
 
 } // namespace
 
+bool pageWasMade(int32_t result)
+{
+    return result >= VELLUM62_DONE ||
+           (result <= VELLUM62_HEADER_NOT_OPENED && result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
+}
+
 std::string textResultMessage(int32_t result)
 {
     if (result == VELLUM62_INPUT_HOLDS_X_HTML || result == VELLUM62_INPUT_HOLDS_HTML) {

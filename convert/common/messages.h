@@ -7,6 +7,11 @@
 namespace pagewright
 {
 
+// Whether a converter's result means that it wrote a whole page, which then takes the output's
+// place: a success, a page with the standard head or footer in place of a missing header or footer
+// file, or a list without items. Any other result leaves the output as it was.
+bool pageWasMade(int32_t result);
+
 std::string textResultMessage(int32_t result);
 std::string templateResultMessage(int32_t result);
 std::string codeResultMessage(int32_t result);

@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(QFileInfo(t->path("out.htm")).isDir(), folder);
     }
 
-    void htmlInputLeavesNoOutput_data()
+    void htmlInputLeavesTheOldPage_data()
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("tag");
@@ -213,14 +213,17 @@ private slots:
         Row("<x-html> over an old page", QByteArray("a\n<x-Html>\n"), "<X-HTML>", true);
     }
 
-    void htmlInputLeavesNoOutput()
+    void htmlInputLeavesTheOldPage()
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, tag);
         QFETCH(bool, outputExisted);
         Files(1, "notes.txt", text, "notes.htm");
+        const QFile::Permissions permissions =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
         if (outputExisted) {
             t->writeFile("notes.htm", "old page");
+            QFile(t->path("notes.htm")).setPermissions(permissions);
             t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
                                     MsgButtons::YesNoCancel, MsgAnswer::Yes);
         }
@@ -228,7 +231,17 @@ private slots:
         QCOMPARE(result(TextSlot), "Input file contains \"" + tag +
                                        "\" so appears to be HTML not text. No output file created.");
         QCOMPARE(t->w().Label2[TextSlot]->textFormat(), Qt::PlainText); // the tag shows
-        QVERIFY(!QFile::exists(t->path("notes.htm")));
+        // The page that was there stays, byte for byte and with its permissions, and nothing is
+        // left beside it.
+        QCOMPARE(QFile::exists(t->path("notes.htm")), outputExisted);
+        if (outputExisted) {
+            QFile old(t->path("notes.htm"));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old page"));
+            QCOMPARE(old.permissions(), permissions);
+        }
+        QCOMPARE(QDir(t->path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 outputExisted ? QStringList({"notes.htm", "notes.txt"}) : QStringList({"notes.txt"}));
         QVERIFY(!t->w().cmdViewOutputFile[TextSlot]->isEnabled());
     }
 

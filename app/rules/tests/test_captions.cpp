@@ -4,35 +4,35 @@
 
 using namespace pagewright;
 
-// Which codes succeed, which refuse the input as HTML (the partial page is then deleted), and the
-// captions composed from a count; the fixed captions are read by the window tests.
-TEST(ResultCaptions, SuccessDiscardAndCountsByCode)
+// Which codes succeed, which leave a whole page to replace the output, and the captions composed
+// from a count; the fixed captions are read by the window tests.
+TEST(ResultCaptions, SuccessPageAndCountsByCode)
 {
     const struct {
         RunResult result;
-        bool succeeded, discardOutput;
+        bool succeeded, pageMade;
         const char* caption; // nullptr: not checked here
     } cases[] = {
-        {TextToHtmlResult(-7), false, true, nullptr},
-        {TextToHtmlResult(-6), false, true, nullptr},
-        {TextToHtmlResult(-5), false, false, nullptr},
+        {TextToHtmlResult(-7), false, false, nullptr},
+        {TextToHtmlResult(-6), false, false, nullptr},
+        {TextToHtmlResult(-5), false, true, nullptr},
         {TextToHtmlResult(-1), false, false, "Could not open input file."},
-        {TextToHtmlResult(-8), true, false, "Conversion successful."},
+        {TextToHtmlResult(-3), false, true, nullptr},
         {TemplateResult(-2), false, false, nullptr},
-        {TemplateResult(-6), true, false, nullptr},
-        {CodeToHtmlResult(-3), true, false, nullptr},
-        {ListResult(0, true), false, false, "No list items found in input file."},
-        {ListResult(1, true), true, false, "HTML written for an ordered list with 1 item."},
-        {ListResult(12, false), true, false, "HTML written for an unordered list with 12 items."},
+        {TemplateResult(-4), false, true, nullptr},
+        {CodeToHtmlResult(0), true, true, "Conversion successful."},
+        {ListResult(0, true), false, true, "No list items found in input file."},
+        {ListResult(1, true), true, true, "HTML written for an ordered list with 1 item."},
+        {ListResult(12, false), true, true, "HTML written for an unordered list with 12 items."},
         {ListResult(-2, false), false, false, nullptr},
         {TableResult(-1), false, false, nullptr},
-        {TableResult(0), true, false, "HTML written for a table with 0 rows and 0 columns."},
-        {TableResult(101), true, false, "HTML written for a table with 1 row and 1 column."},
-        {TableResult(100000), true, false, "HTML written for a table with 1000 rows and 0 columns."},
+        {TableResult(0), true, true, "HTML written for a table with 0 rows and 0 columns."},
+        {TableResult(101), true, true, "HTML written for a table with 1 row and 1 column."},
+        {TableResult(100000), true, true, "HTML written for a table with 1000 rows and 0 columns."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.result.succeeded, c.succeeded) << c.result.caption.toStdString();
-        EXPECT_EQ(c.result.discardOutput, c.discardOutput) << c.result.caption.toStdString();
+        EXPECT_EQ(c.result.pageMade, c.pageMade) << c.result.caption.toStdString();
         if (c.caption) {
             EXPECT_EQ(c.result.caption, QString(c.caption));
         }
