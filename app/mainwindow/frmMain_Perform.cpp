@@ -92,8 +92,8 @@ void frmMain::cmdPerformOperation_Click(int s)
     // by a whole page, so a refused input or a failed write leaves the page that was there.
     // The Table Creator's writer does the same itself.
     PageOutput page(QFile::encodeName(output).toStdString(), "page.htm");
-    m_pagePath = s == TableCreatorSlot || page.prepare() ? QByteArray()
-                                                         : QByteArray::fromStdString(page.pagePath());
+    m_pagePath =
+        s == TableCreatorSlot || page.prepare() ? QByteArray() : QByteArray::fromStdString(page.pagePath());
     switch (s) {
     case TextSlot:
         ConvertTextToHtml(s);

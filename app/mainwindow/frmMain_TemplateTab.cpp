@@ -4,6 +4,7 @@
 
 #include "library/TextArguments.h"
 #include "rules/ResultCaptions.h"
+#include "text_encoding.h"
 #include "widgets/Controls.h"
 
 #include <QGridLayout>
@@ -41,9 +42,11 @@ QWidget* frmMain::BuildTemplateTab()
 void frmMain::CreateHtmlTemplate(int slot)
 {
     // The title goes on even while a header file disables its box; the library then ignores it.
-    // The page is written in UTF-8, so a typed title keeps every character.
-    if (const auto code = CallTxt2h(slot, 1, txbTitle->text().trimmed().toUtf8(), QByteArray(),
-                                    VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET))
+    // The page is written in UTF-8, so a typed title keeps every character; it shows as typed, so
+    // markup in it stays text.
+    const QByteArray title =
+        QByteArray::fromStdString(escapeHtmlText(txbTitle->text().trimmed().toStdString()));
+    if (const auto code = CallTxt2h(slot, 1, title, QByteArray(), VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET))
         ShowRunResult(slot, TemplateResult(*code));
 }
 

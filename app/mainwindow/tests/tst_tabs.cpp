@@ -254,8 +254,9 @@ private slots:
         QTest::addColumn<Setup>("setup"); // the options of the run
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("expected");
-        Row("template", 0, "", QByteArray(), "page.html",
-            Setup([](frmMain& w) { w.txbTitle->setText(QString::fromUtf8("  Caf\xC3\xA9 \xCE\xA9 ")); }),
+        Row("template", 0, "", QByteArray(), "page.html", Setup([](frmMain& w) {
+                w.txbTitle->setText(QString::fromUtf8("  Caf\xC3\xA9 \xCE\xA9 </title><script> & "));
+            }),
             "HTML template file successfully created.", "template-page.htm");
         const QByteArray notes("Hello caf\xE9\n\nSecond paragraph\n");
         Row("text", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain&) {}), "Conversion successful.",
