@@ -22,12 +22,15 @@ namespace pagewright
 namespace
 {
 
-// The file's length, or -1 after telling the user why it could not be measured.
+// The file's length, or -1 after telling the user why it could not be measured. A folder counts
+// as empty: the check that follows tells the user it cannot be displayed.
 qint64 MeasureFile(Platform& platform, QWidget* parent, const QString& name)
 {
     std::error_code ec;
-    const auto length =
-        std::filesystem::file_size(std::filesystem::path(QFile::encodeName(name).toStdString()), ec);
+    const std::filesystem::path path(QFile::encodeName(name).toStdString());
+    if (std::filesystem::is_directory(path, ec))
+        return 0;
+    const auto length = std::filesystem::file_size(path, ec);
     if (ec) {
         platform.message(parent, QStringLiteral("Error"), QString::fromLocal8Bit(ec.message()),
                          MsgIcon::Exclamation);

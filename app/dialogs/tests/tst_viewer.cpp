@@ -126,6 +126,8 @@ private slots:
             "Cannot display footer file!");
         Row("header that is a folder", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "head.htm/", "Error",
             "Cannot display header file!");
+        Row("input that is a folder", "cmdViewInputFile_1", "txbInputFile_1", "in.txt/", "Error",
+            "Cannot display input file!");
         Row("empty header", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "empty.htm", "",
             ""); // the empty-file message
     }
