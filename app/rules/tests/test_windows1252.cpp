@@ -17,8 +17,9 @@ TEST(Windows1252, EncodesWithNumericReferencesForTheRest)
     EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xF0\x9F\x98\x80")), QByteArray("&#128512;"))
         << "a character outside the basic plane is one reference, not two halves";
     EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xC2\x81")), QByteArray("\x81"));
-    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xC2\x80")), QByteArray("&#128;"))
-        << "U+0080 is not the byte 0x80, which is the euro sign";
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\xC2\x80\xC2\x9F\xC2\xA0\xC3\xBF\xC4\x80")),
+              QByteArray("&#128;&#159;\xA0\xFF&#256;"))
+        << "U+0080 to U+009F are not the bytes 0x80 to 0x9F (the euro sign ...); Latin-1 ends at U+00FF";
 }
 
 TEST(Windows1252, DecodesAndRoundTripsEveryByte)
@@ -34,7 +35,10 @@ TEST(Windows1252, DisplayTextIsUtf8WhenValid)
 {
     EXPECT_TRUE(IsValidUtf8("abc \xC3\xBC"));
     EXPECT_FALSE(IsValidUtf8("abc \xFC"));
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
+    for (const char* invalid :
+         {"\xE2\x82", "\xC0\xAF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+        EXPECT_FALSE(IsValidUtf8(invalid)) << "cut, overlong, surrogate, beyond U+10FFFF, stray";
+    EXPECT_TRUE(IsValidUtf8("\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF"));
     EXPECT_EQ(DecodeFileText("gr\xC3\xBC\xC3\x9F"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText("gr\xFC\xDF"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText(""), QString());
