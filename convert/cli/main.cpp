@@ -1,18 +1,12 @@
 // pagewright-convert: runs one of the four converters of libvellum62 from the command line.
-#include "converters.h"
-#include "page_files.h"
-#include "text_encoding.h"
-#include "line_reader.h"
 #include "messages.h"
 #include "options.h"
+#include "page_files.h"
+#include "text_encoding.h"
 #include "vellum62.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <climits>
-#include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -23,23 +17,6 @@ namespace
 
 constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
-
-// The rows of a table as the converter makes them (with quoted fields a row may span several
-// lines). The packed result of the converter then gives the true column count too.
-int64_t countTableRows(const std::string& input, int32_t flags)
-{
-    int fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    vellum::FileDescriptorSource source(fd);
-    vellum::LineReader lines(source, vellum::kDataPieceSize);
-    vellum::TableOptions options;
-    options.utf8 = (flags & VELLUM62_UTF8) != 0;
-    options.csvQuotes = (flags & VELLUM62_CSV_QUOTES) != 0;
-    const int64_t rows = vellum::countTableRows(lines, options);
-    ::close(fd);
-    return rows;
-}
 
 bool endsWithCsv(const std::string& name)
 {
@@ -107,16 +84,12 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
         break;
     }
     case Converter::Table: {
-        const int32_t result =
-            reg_tbl_ex(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
-                       r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels,
-                       r.border, r.cellPadding, r.cellSpacing, flags);
-        o.made = o.clean = result >= 0;
         int64_t rows = 0, columns = 0;
-        if (o.made) {
-            rows = countTableRows(input, flags);
-            columns = result == INT32_MAX ? -1 : result - rows * VELLUM62_ROW_FACTOR;
-        }
+        const int32_t result =
+            reg_tbl_sized(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
+                          r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels,
+                          r.border, r.cellPadding, r.cellSpacing, flags, &rows, &columns);
+        o.made = o.clean = result >= 0;
         o.caption = tableResultMessage(result, rows, columns);
         break;
     }
@@ -168,13 +141,11 @@ int run(const Request& r, const std::string& label)
             if (auto problem = checkReadable(*file))
                 say(*problem);
 
-    errno = 0;
     const Outcome o = convert(r, input, output.pagePath());
     if (!o.made) {
-        if (o.caption == kOutputCaption) // the page could not be written; say why if the system told
-            say({"write", r.output, errno ? std::strerror(errno) : "the page could not be written"});
-        if (o.caption == kInputCaption)
-            say({"read", r.input, errno ? std::strerror(errno) : "the input could not be read"});
+        // The library names no reason; the page's own folder may tell why it was not written.
+        if (o.caption == kOutputCaption)
+            say(output.unwritten());
         return finish(o.caption, 1);
     }
     if (auto problem = output.commit()) {

@@ -63,6 +63,10 @@ public:
     // The regular file the page will replace, if there is one.
     const std::optional<struct stat>& existing() const { return m_existing; }
     std::optional<FileProblem> commit();
+    // Why a page that the library could not write was not written, as far as this side can tell
+    // from the page's folder: no room left on its file system, the page at the size limit for
+    // files, or the folder not writable; otherwise that the page could not be written.
+    FileProblem unwritten() const;
 
 private:
     void discard();

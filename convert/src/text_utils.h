@@ -19,6 +19,12 @@ inline bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// True when the line holds a NUL byte, which no text holds: the input is taken to be binary.
+inline bool holdsNul(std::string_view line)
+{
+    return !line.empty() && std::char_traits<char>::find(line.data(), line.size(), '\0') != nullptr;
+}
+
 // Removes from the end every byte below 32 (line ends and other control characters).
 inline std::string_view trim_trailing_controls(std::string_view line)
 {
