@@ -8,11 +8,22 @@ namespace pagewright
 
 // The words come from the result messages the command-line converter shares.
 
+namespace
+{
+
+// Binary input stops every converter part way: the partial page is not to be shown or kept.
+bool binary(int code)
+{
+    return code == VELLUM62_INPUT_IS_BINARY;
+}
+
+} // namespace
+
 RunResult TextToHtmlResult(int code)
 {
-    const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
-    const bool refusedAsHtml = code == VELLUM62_INPUT_HOLDS_X_HTML || code == VELLUM62_INPUT_HOLDS_HTML;
-    return {QString::fromStdString(textResultMessage(code)), !failed, refusedAsHtml};
+    const bool failed = code >= VELLUM62_INPUT_IS_BINARY && code <= VELLUM62_INPUT_NOT_OPENED;
+    const bool refused = code == VELLUM62_INPUT_HOLDS_X_HTML || code == VELLUM62_INPUT_HOLDS_HTML || binary(code);
+    return {QString::fromStdString(textResultMessage(code)), !failed, refused};
 }
 
 RunResult TemplateResult(int code)
@@ -23,23 +34,24 @@ RunResult TemplateResult(int code)
 
 RunResult CodeToHtmlResult(int code)
 {
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
-    return {QString::fromStdString(codeResultMessage(code)), !failed};
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || binary(code);
+    return {QString::fromStdString(codeResultMessage(code)), !failed, binary(code)};
 }
 
 RunResult ListResult(int code, bool ordered)
 {
     // A file without items still gets its (empty) list written, but there is nothing to show.
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0;
-    return {QString::fromStdString(listResultMessage(code, ordered)), !failed};
+    const bool failed =
+        code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0 || binary(code);
+    return {QString::fromStdString(listResultMessage(code, ordered)), !failed, binary(code)};
 }
 
 RunResult TableResult(int code)
 {
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || binary(code);
     const int rows = code / VELLUM62_ROW_FACTOR;
     const int columns = code % VELLUM62_ROW_FACTOR;
-    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed};
+    return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed, binary(code)};
 }
 
 } // namespace pagewright

@@ -60,7 +60,12 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     case Converter::Text:
     case Converter::Template: {
         const bool page = r.converter == Converter::Text;
-        const int32_t result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
+        // The typed title is text, in the page's encoding: a Windows-1252 page gets the characters
+        // it lacks as references.
+        std::string title = escapeHtmlText(r.title);
+        if ((flags & VELLUM62_UTF8) == 0)
+            title = toWindows1252(title);
+        const int32_t result = txt2h(title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
                                      r.textColor.c_str(), r.backgroundColor.c_str(), flags);
         o.caption = page ? textResultMessage(result) : templateResultMessage(result);
         o.made = result == VELLUM62_DONE ||

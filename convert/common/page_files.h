@@ -35,7 +35,7 @@ private:
 
 // The name under which the library reads `input`: a regular file is read where it is; standard
 // input ("-"), a pipe or a device is first copied into `scratch`, since a list from numbered items
-// is read twice and a table's rows are counted after the conversion.
+// is read twice.
 std::optional<FileProblem> readableInput(const std::string& input, ScratchFolder& scratch, std::string& path);
 
 // A file the user named for reading alongside the input (a header or footer), checked as the

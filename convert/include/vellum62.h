@@ -159,7 +159,9 @@ VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file, 
  *   center_list     nonzero: centre the list on the page
  * Returns the number of items written (0 or more; a blank list with a count of 0 or less
  * writes none and returns 0), VELLUM62_INPUT_NOT_OPENED or VELLUM62_INPUT_IS_BINARY (list from a
- * file only) or VELLUM62_OUTPUT_NOT_OPENED.
+ * file only) or VELLUM62_OUTPUT_NOT_OPENED. Numbered items of an ordered list are read twice (the
+ * first time for the start number); an input that cannot be read again gives
+ * VELLUM62_INPUT_NOT_OPENED, with the list's opening tag written and no items.
  */
 VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
                                  int32_t list_type, int32_t list_source, int32_t item_count,

@@ -11,6 +11,9 @@ namespace vellum
 class LineReader;
 class Output;
 
+// What convertList returns when the input, read for the first number of a list, cannot be read
+// again for its items (as the exported call returns for an input it cannot open).
+inline constexpr int32_t kInputNotReadAgain = -1;
 // What every converter returns once a line of its input holds a NUL byte; the page stops there.
 inline constexpr int32_t kInputIsBinary = -8;
 
@@ -54,8 +57,8 @@ struct ListOptions {
     bool declareCharset = false; // in the page wrapper
     bool escapeData = false;     // & < > of the items written as entities
 };
-// A list from `input` (when listSource says so) or a blank list; returns the number of items, or
-// kInputIsBinary.
+// A list from `input` (when listSource says so) or a blank list; returns the number of items,
+// kInputIsBinary or kInputNotReadAgain.
 int32_t convertList(LineReader* input, const ListOptions& options, Output& out);
 
 struct TableOptions {

@@ -162,7 +162,8 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     InputDecoder decode(options.utf8, input);
     if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
         startNumber = findStartNumber(*input, decode);
-        input->rewind();
+        if (!input->rewind())
+            return kInputNotReadAgain; // the items are not there to write
         decode.restart();
     }
     if (options.ordered && startNumber != 1) {

@@ -165,6 +165,37 @@ TEST_P(Hostile, AVeryLongLineWithoutALineEnd)
     EXPECT_NE(run.head.find(std::string(1000, 'x')), std::string::npos);
 }
 
+// What a text page holds back, and what a list reads twice, stays within bounds.
+TEST(Bounded, HeaderBlocksAreHeldSoFarAndListsReadTwiceOnlyWhereTheyCan)
+{
+    const struct {
+        std::size_t lines, length;
+        bool kept; // the hyphenated lines are text: the block grew too long to be held
+    } cases[] = {{1000, 6, false}, {1001, 6, true}, {2, 128u << 10, false}, {3, 128u << 10, true}};
+    for (const auto& c : cases) {
+        std::string text;
+        for (std::size_t i = 0; i < c.lines; ++i)
+            text += "X-A: " + std::string(c.length - 5, 'b') + "\n";
+        text += "Date: today\n";
+        MemorySource source(text);
+        EXPECT_EQ(convertAll(source, 0).head.find("X-A: b") != std::string::npos, c.kept) << c.lines;
+    }
+
+    struct OneWay final : ByteSource {
+        MemorySource bytes{"1. a\n2. b\n"};
+        long read(char* buffer, std::size_t size) override { return bytes.read(buffer, size); }
+        bool rewind() override { return false; }
+    } oneWay;
+    LineReader lines(oneWay);
+    Tally tally;
+    Output out(Tally::sink, &tally);
+    ListOptions options;
+    options.listSource = VELLUM62_LIST_FROM_FILE;
+    options.ordered = true;
+    options.itemSeparator = VELLUM62_ITEMS_BY_NUMERAL;
+    EXPECT_EQ(convertList(&lines, options, out), VELLUM62_INPUT_NOT_OPENED);
+}
+
 std::string converterName(const ::testing::TestParamInfo<int>& info)
 {
     static const char* kNames[] = {"Text", "Code", "List", "Table"};

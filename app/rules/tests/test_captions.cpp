@@ -8,6 +8,7 @@ using namespace pagewright;
 // captions composed from a count; the fixed captions are read by the window tests.
 TEST(ResultCaptions, SuccessDiscardAndCountsByCode)
 {
+    const char* kBinary = "Input file contains NUL bytes so appears to be binary not text. No output file created.";
     const struct {
         RunResult result;
         bool succeeded, discardOutput;
@@ -17,7 +18,10 @@ TEST(ResultCaptions, SuccessDiscardAndCountsByCode)
         {TextToHtmlResult(-6), false, true, nullptr},
         {TextToHtmlResult(-5), false, false, nullptr},
         {TextToHtmlResult(-1), false, false, "Could not open input file."},
-        {TextToHtmlResult(-8), true, false, "Conversion successful."},
+        {TextToHtmlResult(-8), false, true, kBinary},
+        {CodeToHtmlResult(-8), false, true, kBinary},
+        {ListResult(-8, true), false, true, kBinary},
+        {TableResult(-8), false, true, kBinary},
         {TemplateResult(-2), false, false, nullptr},
         {TemplateResult(-6), true, false, nullptr},
         {CodeToHtmlResult(-3), true, false, nullptr},
