@@ -78,25 +78,6 @@ int32_t htmlMarker(std::string_view line)
     return xhtml ? -7 : 0;
 }
 
-// Where the first two spaces in a row stand, or npos. Looks at eight bytes at a time.
-std::size_t findDoubleSpace(std::string_view line)
-{
-    const char* data = line.data();
-    const std::size_t n = line.size();
-    std::size_t i = 0;
-    bool lastWasSpace = false;
-    for (; i + 8 <= n; i += 8) {
-        const uint64_t spaces = bytesEqual(loadEight(data + i), ' ');
-        if ((spaces & (spaces >> 8)) != 0 || (lastWasSpace && (spaces & 0x80)))
-            break;
-        lastWasSpace = (spaces >> 63) != 0;
-    }
-    for (std::size_t k = i > 0 ? i - 1 : 0; k + 1 < n; ++k)
-        if (data[k] == ' ' && data[k + 1] == ' ')
-            return k;
-    return npos;
-}
-
 class TextConverter
 {
 public:
@@ -371,7 +352,7 @@ private:
     {
         char* data = line.data();
         const std::size_t n = line.size();
-        const std::size_t first = findDoubleSpace(line);
+        const std::size_t first = find_double_space(line);
         if (first == npos)
             return;
         std::size_t kept = first + 1;
