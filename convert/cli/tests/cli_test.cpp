@@ -308,24 +308,17 @@ TEST_F(Command, PagesTakeThePlaceOfTheOutput)
 TEST(Options, FilesAndDefaults)
 {
     const ParseResult blank = parseArguments({"list", "out.htm", "--count", "5", "--ordered"});
-    ASSERT_EQ(blank.kind, ParseResult::Run) << blank.text;
-    EXPECT_EQ(blank.request.listSource, 0);
-    EXPECT_EQ(blank.request.itemCount, 5);
-    EXPECT_EQ(blank.request.output, "out.htm");
-
     const ParseResult fromFile = parseArguments({"list", "in.txt", "out.htm", "--item-separator", "numeral"});
-    ASSERT_EQ(fromFile.kind, ParseResult::Run) << fromFile.text;
-    EXPECT_EQ(fromFile.request.listSource, 2);
-    EXPECT_EQ(fromFile.request.itemSeparator, 2);
-    EXPECT_EQ(fromFile.request.input, "in.txt");
-
     const ParseResult table = parseArguments({"table", "a", "b", "--width=600px", "--separator", "tab"});
-    ASSERT_EQ(table.kind, ParseResult::Run) << table.text;
-    EXPECT_EQ(table.request.tableWidth, 600);
-    EXPECT_TRUE(table.request.widthInPixels);
-    EXPECT_EQ(table.request.separatorChar, '\t');
-    EXPECT_EQ(pageNameFor("src/main.c"), "main.htm");
-    EXPECT_EQ(pageNameFor(".profile"), ".profile.htm");
+    for (const ParseResult* parsed : {&blank, &fromFile, &table})
+        ASSERT_EQ(parsed->kind, ParseResult::Run) << parsed->text;
+    EXPECT_EQ(std::tie(blank.request.listSource, blank.request.itemCount, blank.request.output),
+              std::make_tuple(0, 5, std::string("out.htm")));
+    EXPECT_EQ(std::tie(fromFile.request.listSource, fromFile.request.itemSeparator, fromFile.request.input),
+              std::make_tuple(2, 2, std::string("in.txt")));
+    EXPECT_EQ(std::tie(table.request.tableWidth, table.request.widthInPixels, table.request.separatorChar),
+              std::make_tuple(600, true, '\t'));
+    EXPECT_EQ(pageNameFor("src/main.c") + pageNameFor(".profile"), "main.htm.profile.htm");
 }
 
 } // namespace
