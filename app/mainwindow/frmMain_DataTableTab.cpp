@@ -124,15 +124,16 @@ void frmMain::ConvertDataToTable(int slot)
     const int t = slot - DataTableSlot; // the table index of this tab
     const auto [textColor, backColor] = ColorArguments(0);
     const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
-    const auto regTbl = BindExport<vellum62_reg_tbl_ex_fn>(slot, "reg_tbl_ex");
+    const auto regTbl = BindExport<vellum62_reg_tbl_sized_fn>(slot, "reg_tbl_sized");
     if (regTbl == nullptr)
         return;
+    int64_t rows = 0, columns = 0;
     const int32_t result = regTbl(
         input.constData(), m_pagePath.constData(), separator.code, cboPaddingSpaces->currentText().toInt(),
         chkAddHTMLWrapper3->isChecked() ? 1 : 0, chkCenterText3->isChecked() ? 1 : 0,
         chkCenterTable3->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(), TableWidth[t],
-        WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t], flags);
-    ShowRunResult(slot, TableResult(result));
+        WidthInPixels[t], TableBorder[t], TableCellPadding[t], TableCellSpacing[t], flags, &rows, &columns);
+    ShowRunResult(slot, TableResult(result, rows, columns));
 }
 
 } // namespace pagewright

@@ -8,9 +8,20 @@ namespace pagewright
 
 // The words come from the result messages the command-line converter shares.
 
+namespace
+{
+
+// Binary input stops every converter part way: there is no page to show.
+bool binary(int code)
+{
+    return code == VELLUM62_INPUT_IS_BINARY;
+}
+
+} // namespace
+
 RunResult TextToHtmlResult(int code)
 {
-    const bool failed = code >= VELLUM62_INPUT_HOLDS_X_HTML && code <= VELLUM62_INPUT_NOT_OPENED;
+    const bool failed = code >= VELLUM62_INPUT_IS_BINARY && code <= VELLUM62_INPUT_NOT_OPENED;
     return {QString::fromStdString(textResultMessage(code)), !failed, pageWasMade(code)};
 }
 
@@ -22,22 +33,23 @@ RunResult TemplateResult(int code)
 
 RunResult CodeToHtmlResult(int code)
 {
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
+    const bool failed =
+        code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || binary(code);
     return {QString::fromStdString(codeResultMessage(code)), !failed, pageWasMade(code)};
 }
 
 RunResult ListResult(int code, bool ordered)
 {
     // A file without items still gets its (empty) list written, but there is nothing to show.
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0;
+    const bool failed =
+        code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || code == 0 || binary(code);
     return {QString::fromStdString(listResultMessage(code, ordered)), !failed, pageWasMade(code)};
 }
 
-RunResult TableResult(int code)
+RunResult TableResult(int code, int64_t rows, int64_t columns)
 {
-    const bool failed = code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED;
-    const int rows = code / VELLUM62_ROW_FACTOR;
-    const int columns = code % VELLUM62_ROW_FACTOR;
+    const bool failed =
+        code == VELLUM62_INPUT_NOT_OPENED || code == VELLUM62_OUTPUT_NOT_OPENED || binary(code);
     return {QString::fromStdString(tableResultMessage(code, rows, columns)), !failed, pageWasMade(code)};
 }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace pagewright
 {
 
@@ -18,8 +20,8 @@ RunResult TemplateResult(int code);
 RunResult CodeToHtmlResult(int code);
 // code: the number of items written; ordered: an ordered list was asked for.
 RunResult ListResult(int code, bool ordered);
-// code: rows x 100 + columns.
-RunResult TableResult(int code);
+// code: the converter's result; rows and columns: the table it wrote.
+RunResult TableResult(int code, int64_t rows, int64_t columns);
 
 
 } // namespace pagewright

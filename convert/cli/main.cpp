@@ -1,18 +1,12 @@
 // pagewright-convert: runs one of the four converters of libvellum62 from the command line.
-#include "converters.h"
-#include "page_files.h"
-#include "text_encoding.h"
-#include "line_reader.h"
 #include "messages.h"
 #include "options.h"
+#include "page_files.h"
+#include "text_encoding.h"
 #include "vellum62.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <climits>
-#include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -23,23 +17,6 @@ namespace
 
 constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
-
-// The rows of a table as the converter makes them (with quoted fields a row may span several
-// lines). The packed result of the converter then gives the true column count too.
-int64_t countTableRows(const std::string& input, int32_t flags)
-{
-    int fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    vellum::FileDescriptorSource source(fd);
-    vellum::LineReader lines(source, vellum::kDataPieceSize);
-    vellum::TableOptions options;
-    options.utf8 = (flags & VELLUM62_UTF8) != 0;
-    options.csvQuotes = (flags & VELLUM62_CSV_QUOTES) != 0;
-    const int64_t rows = vellum::countTableRows(lines, options);
-    ::close(fd);
-    return rows;
-}
 
 bool endsWithCsv(const std::string& name)
 {
@@ -55,9 +32,10 @@ bool endsWithCsv(const std::string& name)
 int32_t flagsFor(const Request& r, const std::string& readable)
 {
     int32_t flags = VELLUM62_DECLARE_CHARSET;
-    const bool utf8 = r.encoding == Request::Encoding::Utf8 ||
-                      (r.encoding == Request::Encoding::Auto &&
-                       (r.converter == Converter::Template || (!readable.empty() && fileReadsAsUtf8(readable))));
+    const bool utf8 =
+        r.encoding == Request::Encoding::Utf8 ||
+        (r.encoding == Request::Encoding::Auto &&
+         (r.converter == Converter::Template || (!readable.empty() && fileReadsAsUtf8(readable))));
     if (utf8)
         flags |= VELLUM62_UTF8;
     if (r.csvQuotes.value_or(r.input != "-" && endsWithCsv(r.input)))
@@ -83,18 +61,23 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     case Converter::Text:
     case Converter::Template: {
         const bool page = r.converter == Converter::Text;
-        const int32_t result = txt2h(r.title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
+        // The typed title is text, in the page's encoding: a Windows-1252 page gets the characters
+        // it lacks as references.
+        std::string title = escapeHtmlText(r.title);
+        if ((flags & VELLUM62_UTF8) == 0)
+            title = toWindows1252(title);
+        const int32_t result = txt2h(title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
                                      r.textColor.c_str(), r.backgroundColor.c_str(), flags);
         o.caption = page ? textResultMessage(result) : templateResultMessage(result);
-        o.made = result == VELLUM62_DONE ||
-                 (result <= VELLUM62_HEADER_NOT_OPENED && result >= VELLUM62_HEADER_AND_FOOTER_NOT_OPENED);
+        o.made = pageWasMade(result);
         o.clean = result == VELLUM62_DONE;
         break;
     }
     case Converter::Code: {
         const int32_t result = c2h_ex(in, out, r.marginSpaces, r.tabSpaces, flags);
         o.caption = codeResultMessage(result);
-        o.made = o.clean = result == VELLUM62_DONE;
+        o.made = pageWasMade(result);
+        o.clean = result == VELLUM62_DONE;
         break;
     }
     case Converter::List: {
@@ -102,21 +85,17 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
             datalist_ex(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
                         r.itemSeparator, r.htmlWrapper, r.centerList, flags);
         o.caption = listResultMessage(result, r.ordered);
-        o.made = result >= 0;
+        o.made = pageWasMade(result);
         o.clean = result > 0;
         break;
     }
     case Converter::Table: {
-        const int32_t result =
-            reg_tbl_ex(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
-                       r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels,
-                       r.border, r.cellPadding, r.cellSpacing, flags);
-        o.made = o.clean = result >= 0;
         int64_t rows = 0, columns = 0;
-        if (o.made) {
-            rows = countTableRows(input, flags);
-            columns = result == INT32_MAX ? -1 : result - rows * VELLUM62_ROW_FACTOR;
-        }
+        const int32_t result =
+            reg_tbl_sized(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
+                          r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth,
+                          r.widthInPixels, r.border, r.cellPadding, r.cellSpacing, flags, &rows, &columns);
+        o.made = o.clean = pageWasMade(result);
         o.caption = tableResultMessage(result, rows, columns);
         break;
     }
@@ -168,13 +147,11 @@ int run(const Request& r, const std::string& label)
             if (auto problem = checkReadable(*file))
                 say(*problem);
 
-    errno = 0;
     const Outcome o = convert(r, input, output.pagePath());
     if (!o.made) {
-        if (o.caption == kOutputCaption) // the page could not be written; say why if the system told
-            say({"write", r.output, errno ? std::strerror(errno) : "the page could not be written"});
-        if (o.caption == kInputCaption)
-            say({"read", r.input, errno ? std::strerror(errno) : "the input could not be read"});
+        // The library names no reason; the page's own folder may tell why it was not written.
+        if (o.caption == kOutputCaption)
+            say(output.unwritten());
         return finish(o.caption, 1);
     }
     if (auto problem = output.commit()) {

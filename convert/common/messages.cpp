@@ -10,6 +10,8 @@ namespace
 std::string frameMessage(int32_t result)
 {
     switch (result) {
+    case VELLUM62_INPUT_IS_BINARY:
+        return "Input file contains NUL bytes so appears to be binary not text. No output file created.";
     case VELLUM62_HEADER_AND_FOOTER_NOT_OPENED:
         return "Could not open header file or footer file (standard header and footer used).";
     case VELLUM62_FOOTER_NOT_OPENED:
@@ -33,6 +35,13 @@ std::string counted(int64_t count, const char* one, const char* many)
     return text;
 }
 
+// The results every converter that reads an input may give besides its own.
+bool inputOrOutputFailed(int32_t result)
+{
+    return result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED ||
+           result == VELLUM62_INPUT_IS_BINARY;
+}
+
 } // namespace
 
 bool pageWasMade(int32_t result)
@@ -54,20 +63,23 @@ std::string textResultMessage(int32_t result)
 
 std::string templateResultMessage(int32_t result)
 {
-    std::string message = result == VELLUM62_INPUT_NOT_OPENED ? std::string() : frameMessage(result);
+    // A template reads no input, so input results do not arise; were they given, the page was made.
+    std::string message = result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_INPUT_IS_BINARY
+                              ? std::string()
+                              : frameMessage(result);
     return message.empty() ? "HTML template file successfully created." : message;
 }
 
 std::string codeResultMessage(int32_t result)
 {
-    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+    if (inputOrOutputFailed(result))
         return frameMessage(result);
     return "Conversion successful.";
 }
 
 std::string listResultMessage(int32_t result, bool ordered)
 {
-    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+    if (inputOrOutputFailed(result))
         return frameMessage(result);
     if (result == 0)
         return "No list items found in input file.";
@@ -77,7 +89,7 @@ std::string listResultMessage(int32_t result, bool ordered)
 
 std::string tableResultMessage(int32_t result, int64_t rows, int64_t columns)
 {
-    if (result == VELLUM62_INPUT_NOT_OPENED || result == VELLUM62_OUTPUT_NOT_OPENED)
+    if (inputOrOutputFailed(result))
         return frameMessage(result);
     if (columns < 0) // more rows than the packed result can carry: the columns are not known
         return "HTML written for a table with" + counted(rows, " row.", " rows.");

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace pagewright
@@ -194,6 +196,21 @@ PageOutput::~PageOutput()
 FileProblem PageOutput::problem(int error) const
 {
     return {"write", m_output, std::strerror(error)};
+}
+
+FileProblem PageOutput::unwritten() const
+{
+    struct statvfs space = {};
+    if (!m_folder.empty() && ::statvfs(m_folder.c_str(), &space) == 0 && space.f_bavail == 0)
+        return problem(ENOSPC);
+    struct stat page = {};
+    struct rlimit limit = {};
+    if (::stat(m_page.c_str(), &page) == 0 && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+        limit.rlim_cur != RLIM_INFINITY && static_cast<rlim_t>(page.st_size) >= limit.rlim_cur)
+        return problem(EFBIG);
+    if (!m_folder.empty() && ::access(m_folder.c_str(), W_OK) != 0)
+        return problem(EACCES);
+    return {"write", m_output, "the page could not be written"};
 }
 
 std::optional<FileProblem> PageOutput::prepare()

@@ -35,7 +35,7 @@ private:
 
 // The name under which the library reads `input`: a regular file is read where it is; standard
 // input ("-"), a pipe or a device is first copied into `scratch`, since a list from numbered items
-// is read twice and a table's rows are counted after the conversion.
+// is read twice.
 std::optional<FileProblem> readableInput(const std::string& input, ScratchFolder& scratch, std::string& path);
 
 // A file the user named for reading alongside the input (a header or footer), checked as the
@@ -63,6 +63,10 @@ public:
     // The regular file the page will replace, if there is one.
     const std::optional<struct stat>& existing() const { return m_existing; }
     std::optional<FileProblem> commit();
+    // Why a page that the library could not write was not written, as far as this side can tell
+    // from the page's folder: no room left on its file system, the page at the size limit for
+    // files, or the folder not writable; otherwise that the page could not be written.
+    FileProblem unwritten() const;
 
 private:
     void discard();

@@ -1,8 +1,8 @@
 /*
  * vellum62: the Pagewright conversion library.
  *
- * Four calls (three of them also in an _ex form that takes flags), each of which reads one
- * plain text file (or none) and writes one HTML file.
+ * Four calls (three of them also in an _ex form that takes flags, and reg_tbl also as
+ * reg_tbl_sized, which gives the table's size), each of which reads one plain text file (or none) and writes one HTML file.
  * Every call is self-contained: it opens its files, converts, closes every file it opened
  * and returns a result code. The library keeps nothing between calls and has no global
  * mutable state, so calls may run at the same time on different threads.
@@ -11,7 +11,15 @@
  * File names are the file system's own bytes (UTF-8 on Linux). The contents of the files are
  * bytes; bytes 0x80 to 0xFF are read as Windows-1252 unless the call's flags hold
  * VELLUM62_UTF8. Input lines may end in LF or CR LF; every line end the library writes is a
- * single LF.
+ * single LF. An input that holds a NUL byte is not text: every call stops at the line that holds
+ * it and returns VELLUM62_INPUT_IS_BINARY.
+ *
+ * A file name written into a page title (txt2h: the output's name; c2h: both names; the page
+ * wrappers of datalist_ex and reg_tbl_ex: the input's name; always without its folder) has its
+ * "&", "<" and ">" written as "&amp;", "&lt;" and "&gt;". With VELLUM62_UTF8 it is written as
+ * UTF-8 (bytes that are not valid UTF-8 become U+FFFD); without it, a name that is valid UTF-8
+ * has each character beyond ASCII written as a numeric character reference ("r&#233;sum&#233;"),
+ * and a name that is not valid UTF-8 keeps its bytes.
  *
  * A NULL string argument counts as an empty string.
  *
@@ -51,6 +59,11 @@ extern "C" {
 #define VELLUM62_INPUT_HOLDS_HTML (-6)   /* a line holds "<HTML>" (any case); conversion stopped there */
 #define VELLUM62_INPUT_HOLDS_X_HTML (-7) /* a line holds "<X-HTML>" (any case); conversion stopped there */
 
+/* Result code of all four calls (datalist only for a list from a file): a line of the input holds
+ * a NUL byte, so the input is binary, not text. Conversion stopped at that line: the output holds
+ * what was written for the lines before it and not the page's end (no footer, no closing tags). */
+#define VELLUM62_INPUT_IS_BINARY (-8)
+
 /* Separator kinds of datalist (argument item_separator). */
 #define VELLUM62_ITEMS_BY_LINE 0
 #define VELLUM62_ITEMS_BY_BLANK_LINE 1
@@ -71,7 +84,8 @@ extern "C" {
  *   VELLUM62_UTF8             the input (and txt2h's title) is UTF-8: characters above ASCII are
  *                             written as UTF-8, not as Windows-1252 entities (txt2h still writes
  *                             U+00A0 as "&nbsp;"); a byte that is not part of valid UTF-8 becomes
- *                             U+FFFD; a byte-order mark at the start of the input is dropped.
+ *                             U+FFFD; a byte-order mark at the start of the input is dropped, so
+ *                             an input that holds only one converts as an empty input does.
  *   VELLUM62_DECLARE_CHARSET  a page with a standard head (txt2h, c2h) or a page wrapper
  *                             (datalist_ex, reg_tbl_ex) gets, as the first line of its head,
  *                             <meta http-equiv="Content-Type" content="text/html; charset=utf-8">
@@ -90,8 +104,9 @@ extern "C" {
 
 /*
  * txt2h: a text file to an HTML page; with an empty input_file, an empty page (the template).
- *   title            page title, used only when input_file is empty (otherwise the title is
- *                    the output file's name without its folder)
+ *   title            page title, used only when input_file is empty, written as given (the
+ *                    caller escapes what is to show as text); otherwise the title is the output
+ *                    file's name without its folder, written as every title's file name is
  *   input_file       text file to convert; empty: write "Page content goes here." as the body
  *   output_file      HTML file to write (created or truncated)
  *   header_file      file copied in place of the standard head; empty: the standard head
@@ -99,8 +114,14 @@ extern "C" {
  *   text_color       page text colour, written as given; empty: "#000000"
  *   background_color page background colour, written as given; empty: "#E0FFFF"
  *   flags            VELLUM62_UTF8 and VELLUM62_DECLARE_CHARSET (see above); 0 as before
- * Returns VELLUM62_DONE, or -1 to -7 as named above. -6 and -7 replace -3 to -5; after them
- * the output holds what was written before the marked line and no footer.
+ * Returns VELLUM62_DONE, or -1 to -8 as named above. -6, -7 and -8 replace -3 to -5 and are
+ * given for the first line that holds a marker or a NUL byte; after them the output holds what was
+ * written before that line and no footer.
+ * A mail header (a block of header lines, with their continuation lines, that starts the input or
+ * follows a "From " line and holds a Date, Subject, From or To line) loses its lines whose names
+ * hold a hyphen (Message-ID, X-Mailer, ...); elsewhere such lines are text. Up to 1000 lines or
+ * 256 KiB of a block are read ahead to tell; a block that reaches either limit without one of the
+ * four names is text.
  */
 VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
                               const char* header_file, const char* footer_file, const char* text_color,
@@ -112,7 +133,8 @@ VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const c
  *   output_file    HTML file to write (created or truncated)
  *   margin_spaces  spaces written in front of every line (0 or less: none)
  *   tab_spaces     spaces that replace every tab character (0 or less: tabs are removed)
- * Returns VELLUM62_DONE, VELLUM62_INPUT_NOT_OPENED or VELLUM62_OUTPUT_NOT_OPENED.
+ * Returns VELLUM62_DONE, VELLUM62_INPUT_NOT_OPENED, VELLUM62_OUTPUT_NOT_OPENED or
+ * VELLUM62_INPUT_IS_BINARY.
  */
 VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
                             int32_t tab_spaces);
@@ -136,8 +158,10 @@ VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file, 
  *   html_wrapper    nonzero: write a complete page around the list
  *   center_list     nonzero: centre the list on the page
  * Returns the number of items written (0 or more; a blank list with a count of 0 or less
- * writes none and returns 0), VELLUM62_INPUT_NOT_OPENED (list from a file only) or
- * VELLUM62_OUTPUT_NOT_OPENED.
+ * writes none and returns 0), VELLUM62_INPUT_NOT_OPENED or VELLUM62_INPUT_IS_BINARY (list from a
+ * file only) or VELLUM62_OUTPUT_NOT_OPENED. Numbered items of an ordered list are read twice (the
+ * first time for the start number); an input that cannot be read again gives
+ * VELLUM62_INPUT_NOT_OPENED, with the list's opening tag written and no items.
  */
 VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
                                  int32_t list_type, int32_t list_source, int32_t item_count,
@@ -169,8 +193,9 @@ VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const char* output_f
  *   cellpadding       cell padding; -1: no attribute
  *   cellspacing       cell spacing; -1: no attribute
  * Returns rows * VELLUM62_ROW_FACTOR + columns (rows written and the largest number of cells
- * in a row), VELLUM62_INPUT_NOT_OPENED or VELLUM62_OUTPUT_NOT_OPENED. A table of 100 columns
- * or more cannot be told apart from one with another row by this code alone.
+ * in a row), VELLUM62_INPUT_NOT_OPENED, VELLUM62_OUTPUT_NOT_OPENED or VELLUM62_INPUT_IS_BINARY.
+ * A table of 100 columns or more cannot be told apart from one with another row by this code
+ * alone: reg_tbl_sized gives both counts.
  */
 VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file, int32_t separator_char,
                                 int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
@@ -185,6 +210,16 @@ VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_fi
                                    int32_t center_table, const char* text_color, const char* background_color,
                                    int32_t table_width, int32_t width_in_pixels, int32_t border,
                                    int32_t cellpadding, int32_t cellspacing, int32_t flags);
+/* reg_tbl_ex that also gives the table's size: when the call returns 0 or more (it wrote a table),
+ * *rows gets the number of rows written and *columns the largest number of cells in a row, each
+ * only when the pointer is not NULL. On any other result neither is written. The result is that of
+ * reg_tbl_ex, so a table beyond the 32-bit packed range still has its counts here. */
+VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const char* output_file, int32_t separator_char,
+                                      int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
+                                      int32_t center_table, const char* text_color,
+                                      const char* background_color, int32_t table_width,
+                                      int32_t width_in_pixels, int32_t border, int32_t cellpadding,
+                                      int32_t cellspacing, int32_t flags, int64_t* rows, int64_t* columns);
 
 /* Types of the calls, for callers that bind them at run time (dlopen and dlsym). */
 typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
@@ -200,6 +235,9 @@ typedef int32_t (*vellum62_datalist_ex_fn)(const char*, const char*, int32_t, in
 typedef int32_t (*vellum62_reg_tbl_ex_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
                                           int32_t, const char*, const char*, int32_t, int32_t, int32_t,
                                           int32_t, int32_t, int32_t);
+typedef int32_t (*vellum62_reg_tbl_sized_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                             int32_t, const char*, const char*, int32_t, int32_t, int32_t,
+                                             int32_t, int32_t, int32_t, int64_t*, int64_t*);
 
 #ifdef __cplusplus
 }

@@ -30,7 +30,7 @@ std::string_view trimTrailingBlanks(std::string_view line)
 
 } // namespace
 
-void convertCodePage(LineReader& input, const CodePageOptions& options, Output& out)
+int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Output& out)
 {
     const std::string margin(static_cast<std::size_t>(std::clamp(options.marginSpaces, 0, kWidestSpaces)), ' ');
     const std::string tab(static_cast<std::size_t>(std::clamp(options.tabSpaces, 0, kWidestSpaces)), ' ');
@@ -41,15 +41,19 @@ void convertCodePage(LineReader& input, const CodePageOptions& options, Output& 
         out.put('\n');
     }
     out.put("<title>");
-    out.put(base_name(options.inputName));
+    putFileNameInTitle(out, base_name(options.inputName), options.utf8);
     out.put(" converted to ");
-    out.put(base_name(options.outputName));
+    putFileNameInTitle(out, base_name(options.outputName), options.utf8);
     out.put("</title>\n<meta name=\"ROBOTS\" content=\"NOINDEX\">\n</head>\n<body bgcolor=\"#FFFFFF\" "
             "text=\"#000000\">\n<pre>");
 
     InputDecoder decode(options.utf8, &input);
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
+        if (decode.onlyByteOrderMark(piece))
+            break;
+        if (holdsNul(piece))
+            return kInputIsBinary; // the page stops here, without its end
         std::string_view line = trimTrailingBlanks(trim_trailing_controls(decode(piece)));
         out.put(margin);
         // Each tab becomes the same number of spaces, wherever it stands.
@@ -63,6 +67,7 @@ void convertCodePage(LineReader& input, const CodePageOptions& options, Output& 
         out.put('\n');
     }
     out.put("</pre>\n</body>\n</html>\n");
+    return 0;
 }
 
 } // namespace vellum

@@ -11,8 +11,15 @@ namespace vellum
 class LineReader;
 class Output;
 
+// What convertList returns when the input, read for the first number of a list, cannot be read
+// again for its items (as the exported call returns for an input it cannot open).
+inline constexpr int32_t kInputNotReadAgain = -1;
+// What every converter returns once a line of its input holds a NUL byte; the page stops there.
+inline constexpr int32_t kInputIsBinary = -8;
+
 struct TextPageOptions {
     std::string_view title;           // page title of the standard head
+    bool titleIsFileName = false;     // the title is a file name, written as every title's name is
     std::string_view textColor;       // empty: the default
     std::string_view backgroundColor; // empty: the default
     LineReader* input = nullptr;      // null: the template text instead of converted lines
@@ -33,8 +40,8 @@ struct CodePageOptions {
     bool utf8 = false;
     bool declareCharset = false;
 };
-// Code to a preformatted HTML page.
-void convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
+// Code to a preformatted HTML page; returns 0, or kInputIsBinary.
+int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
 
 struct ListOptions {
     std::string_view inputName;
@@ -50,7 +57,8 @@ struct ListOptions {
     bool declareCharset = false; // in the page wrapper
     bool escapeData = false;     // & < > of the items written as entities
 };
-// A list from `input` (when listSource says so) or a blank list; returns the number of items.
+// A list from `input` (when listSource says so) or a blank list; returns the number of items,
+// kInputIsBinary or kInputNotReadAgain.
 int32_t convertList(LineReader* input, const ListOptions& options, Output& out);
 
 struct TableOptions {
@@ -75,10 +83,9 @@ struct TableOptions {
 struct TableSize {
     int64_t rows = 0;
     int64_t columns = 0;
+    bool binary = false; // a line held a NUL byte: the table stopped there
 };
 // A table from delimited data.
 TableSize convertTable(LineReader& input, const TableOptions& options, Output& out);
-// The number of rows convertTable makes of the input, without writing anything.
-int64_t countTableRows(LineReader& input, const TableOptions& options);
 
 } // namespace vellum

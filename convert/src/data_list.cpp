@@ -89,6 +89,8 @@ int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t sepa
     bool newItemPending = separator == kByBlankLine;
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
+        if (holdsNul(piece))
+            return kInputIsBinary; // the list stops here, without its end
         std::string_view line = trim_leading_blanks(trim_trailing_controls(decode(piece)));
         if (line.empty()) {
             if (separator == kByBlankLine)
@@ -136,7 +138,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
         out.put(kind);
         if (fromFile) {
             out.put(" list formed from items in ");
-            out.put(base_name(options.inputName));
+            putFileNameInTitle(out, base_name(options.inputName), options.utf8);
         } else {
             out.put(" list of ");
             out.putInt(options.itemCount);
@@ -160,7 +162,8 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     InputDecoder decode(options.utf8, input);
     if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
         startNumber = findStartNumber(*input, decode);
-        input->rewind();
+        if (!input->rewind())
+            return kInputNotReadAgain; // the items are not there to write
         decode.restart();
     }
     if (options.ordered && startNumber != 1) {
@@ -174,6 +177,8 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     int32_t written = 0;
     if (fromFile) {
         written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, out);
+        if (written == kInputIsBinary)
+            return written;
     } else {
         for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
             out.put("\n<li>");

@@ -117,10 +117,14 @@ public:
     {
     }
 
+    // The next record; false at the end of the input, or at a line that holds a NUL byte
+    // (binary() then says so).
     bool next(std::string_view& record)
     {
         std::string_view piece;
         while (m_input.next(piece)) {
+            if ((m_binary = holdsNul(piece)))
+                return false;
             const std::string_view line = trim_leading_blanks(trim_trailing_controls(m_decode(piece)));
             if (line.empty())
                 continue;
@@ -133,6 +137,8 @@ public:
                 return true;
             m_record.assign(line);
             while (m_input.next(piece)) {
+                if ((m_binary = holdsNul(piece)))
+                    return false;
                 m_record += '\n';
                 const std::size_t from = m_record.size();
                 m_record += trim_trailing_controls(m_decode(piece));
@@ -145,9 +151,12 @@ public:
         return false;
     }
 
+    bool binary() const { return m_binary; }
+
 private:
     LineReader& m_input;
     InputDecoder m_decode;
+    bool m_binary = false;
     const char m_separator;
     const bool m_csv;
     std::string m_record;
@@ -370,7 +379,7 @@ TableSize convertTable(LineReader& input, const TableOptions& options, Output& o
             out.put('\n');
         }
         out.put("<title>\nTable formed from data in ");
-        out.put(base_name(options.inputName));
+        putFileNameInTitle(out, base_name(options.inputName), options.utf8);
         out.put(".\n</title></head>\n<body>\n");
     }
     if (options.centerTable)
@@ -398,6 +407,11 @@ TableSize convertTable(LineReader& input, const TableOptions& options, Output& o
     std::string_view record;
     while (!out.failed() && records.next(record))
         table.writeRow(record);
+    if (records.binary()) {
+        TableSize stopped = table.size(); // the table stops here, without its end
+        stopped.binary = true;
+        return stopped;
+    }
 
     out.put("</table>\n");
     if (options.centerTable)
@@ -405,16 +419,6 @@ TableSize convertTable(LineReader& input, const TableOptions& options, Output& o
     if (options.htmlWrapper)
         out.put("\n</body></html>\n");
     return table.size();
-}
-
-int64_t countTableRows(LineReader& input, const TableOptions& options)
-{
-    RecordReader records(input, options);
-    int64_t rows = 0;
-    std::string_view record;
-    while (records.next(record))
-        ++rows;
-    return rows;
 }
 
 } // namespace vellum

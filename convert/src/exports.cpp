@@ -240,6 +240,7 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
                                           : VELLUM62_FOOTER_NOT_OPENED;
         }
         options.title = templateOnly ? text(title) : base_name(outputName);
+        options.titleIsFileName = !templateOnly;
         options.textColor = text(text_color);
         options.backgroundColor = text(background_color);
         options.input = files.input ? &files.input->lines : nullptr;
@@ -270,8 +271,8 @@ extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* ou
         options.outputName = outputName;
         options.marginSpaces = margin_spaces;
         options.tabSpaces = tab_spaces;
-        convertCodePage(files.input->lines, options, page.out());
-        return page.finish() ? VELLUM62_DONE : VELLUM62_OUTPUT_NOT_OPENED;
+        const int32_t result = convertCodePage(files.input->lines, options, page.out());
+        return page.finish() ? result : VELLUM62_OUTPUT_NOT_OPENED;
     });
 }
 
@@ -325,12 +326,13 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
                        item_separator, html_wrapper, center_list, 0);
 }
 
-extern "C" VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_file,
-                                              int32_t separator_char, int32_t padding_spaces,
-                                              int32_t html_wrapper, int32_t center_text, int32_t center_table,
-                                              const char* text_color, const char* background_color,
-                                              int32_t table_width, int32_t width_in_pixels, int32_t border,
-                                              int32_t cellpadding, int32_t cellspacing, int32_t flags)
+extern "C" VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const char* output_file,
+                                                 int32_t separator_char, int32_t padding_spaces,
+                                                 int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                                 const char* text_color, const char* background_color,
+                                                 int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                                 int32_t cellpadding, int32_t cellspacing, int32_t flags,
+                                                 int64_t* rows, int64_t* columns)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -357,13 +359,31 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char
         options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
         options.csvQuotes = hasFlag(flags, VELLUM62_CSV_QUOTES);
         options.escapeData = hasFlag(flags, VELLUM62_ESCAPE_DATA);
-        TableSize size = convertTable(files.input->lines, options, page.out());
+        const TableSize size = convertTable(files.input->lines, options, page.out());
         if (!page.finish())
             return VELLUM62_OUTPUT_NOT_OPENED;
+        if (size.binary)
+            return VELLUM62_INPUT_IS_BINARY;
+        if (rows)
+            *rows = size.rows;
+        if (columns)
+            *columns = size.columns;
         // A table too large for the packed result reports the largest value it can.
         const int64_t packed = size.rows * VELLUM62_ROW_FACTOR + size.columns;
         return static_cast<int32_t>(std::min<int64_t>(packed, INT32_MAX));
     });
+}
+
+extern "C" VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_file,
+                                              int32_t separator_char, int32_t padding_spaces,
+                                              int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                              const char* text_color, const char* background_color,
+                                              int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                              int32_t cellpadding, int32_t cellspacing, int32_t flags)
+{
+    return reg_tbl_sized(input_file, output_file, separator_char, padding_spaces, html_wrapper, center_text,
+                         center_table, text_color, background_color, table_width, width_in_pixels, border,
+                         cellpadding, cellspacing, flags, nullptr, nullptr);
 }
 
 extern "C" VELLUM62_EXPORT int32_t reg_tbl(const char* input_file, const char* output_file,

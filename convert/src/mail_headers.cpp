@@ -5,15 +5,26 @@
 namespace vellum
 {
 
-int classify_header_line(std::string_view line)
+std::string_view header_name(std::string_view line)
 {
     const std::size_t colon = line.find(':');
-    if (colon == npos || line.empty() || line[0] < 'A' || line[0] > 'Z' || colon < 2)
-        return kOrdinaryLine;
+    if (colon == npos || line[0] < 'A' || line[0] > 'Z' || colon < 2)
+        return {};
     const std::string_view name = line.substr(0, colon);
-    if (name.find(' ') != npos)
-        return kOrdinaryLine;
-    if (colon + 1 >= line.size() || !isBlank(line[colon + 1]))
+    if (name.find(' ') != npos || colon + 1 >= line.size() || !isBlank(line[colon + 1]))
+        return {};
+    return name;
+}
+
+bool names_mail_header(std::string_view name)
+{
+    return name == "Date" || name == "Subject" || name == "From" || name == "To";
+}
+
+int classify_header_line(std::string_view line)
+{
+    const std::string_view name = header_name(line);
+    if (name.empty())
         return kOrdinaryLine;
     // A line holding "br>", "BR>", "p>", "P>", "pre>" or "PRE>" is text, whatever it starts with.
     for (std::size_t at = line.find('>'); at != npos; at = line.find('>', at + 1)) {

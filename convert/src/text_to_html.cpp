@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace vellum
 {
@@ -29,7 +30,9 @@ void writeStandardHead(const TextPageOptions& options, Output& out)
         out.put('\n');
     }
     out.put("<title>");
-    if (options.utf8) {
+    if (options.titleIsFileName) {
+        putFileNameInTitle(out, options.title, options.utf8);
+    } else if (options.utf8) {
         std::string work;
         out.put(repairUtf8(options.title, work));
     } else {
@@ -75,25 +78,6 @@ int32_t htmlMarker(std::string_view line)
     return xhtml ? -7 : 0;
 }
 
-// Where the first two spaces in a row stand, or npos. Looks at eight bytes at a time.
-std::size_t findDoubleSpace(std::string_view line)
-{
-    const char* data = line.data();
-    const std::size_t n = line.size();
-    std::size_t i = 0;
-    bool lastWasSpace = false;
-    for (; i + 8 <= n; i += 8) {
-        const uint64_t spaces = bytesEqual(loadEight(data + i), ' ');
-        if ((spaces & (spaces >> 8)) != 0 || (lastWasSpace && (spaces & 0x80)))
-            break;
-        lastWasSpace = (spaces >> 63) != 0;
-    }
-    for (std::size_t k = i > 0 ? i - 1 : 0; k + 1 < n; ++k)
-        if (data[k] == ' ' && data[k + 1] == ' ')
-            return k;
-    return npos;
-}
-
 class TextConverter
 {
 public:
@@ -104,20 +88,85 @@ public:
         m_scratch.reserve(64 * 1024);
     }
 
-    // Converts every line; returns 0, or -6 or -7 when a line holds an HTML marker.
+    // Converts every line; returns 0, or -6 or -7 when a line holds an HTML marker, -8 when it
+    // holds a NUL byte.
     int32_t run(LineReader& input)
     {
         std::string_view piece;
+        bool blockMayStart = true; // the first line, and a line after a "From " line, may start a mail header
         while (!m_out.failed() && input.next(piece)) {
+            if (m_decode.onlyByteOrderMark(piece))
+                break;
+            if (holdsNul(piece)) {
+                releaseHeld();
+                return kInputIsBinary;
+            }
             piece = trim_trailing_controls(m_decode(piece));
-            if (int32_t marker = htmlMarker(piece))
+            if (int32_t marker = htmlMarker(piece)) {
+                releaseHeld();
                 return marker;
+            }
+            const bool headerShaped = !header_name(piece).empty();
+            const bool continuation = !piece.empty() && isBlank(piece[0]) && !is_blank_line(piece);
+            if (m_block != Block::None && !headerShaped && !continuation) {
+                releaseHeld(); // the block ended without telling it is a mail header
+                m_block = Block::None;
+            }
+            if (m_block == Block::None && blockMayStart && headerShaped)
+                m_block = Block::Undecided;
+            blockMayStart = piece.starts_with("From ");
+            if (m_block == Block::Undecided) {
+                if (headerShaped && names_mail_header(header_name(piece))) {
+                    m_block = Block::Mail;
+                    for (std::string_view line : heldLines())
+                        convertLine(line);
+                    m_held.clear();
+                    m_heldEnds.clear();
+                } else if (m_heldEnds.size() < kMostHeldLines && m_held.size() + piece.size() <= kMostHeldBytes) {
+                    m_held += piece;
+                    m_heldEnds.push_back(m_held.size());
+                    continue;
+                } else {
+                    releaseHeld();
+                    m_block = Block::Text; // too long to tell: text to its end
+                }
+            }
             convertLine(piece);
         }
+        releaseHeld();
         return 0;
     }
 
 private:
+    // A block of header lines (with continuation lines) is held until it is told to be a mail
+    // header, by a Date, Subject, From or To line, or text, by its end; at most this much of it.
+    static constexpr std::size_t kMostHeldLines = 1000;
+    static constexpr std::size_t kMostHeldBytes = 256 * 1024;
+    enum class Block { None, Undecided, Mail, Text };
+
+    std::vector<std::string_view> heldLines() const
+    {
+        std::vector<std::string_view> lines;
+        std::size_t start = 0;
+        for (std::size_t end : m_heldEnds) {
+            lines.push_back(std::string_view(m_held).substr(start, end - start));
+            start = end;
+        }
+        return lines;
+    }
+
+    // Converts the held lines as text.
+    void releaseHeld()
+    {
+        if (m_block != Block::Undecided)
+            return;
+        m_block = Block::Text;
+        for (std::string_view line : heldLines())
+            convertLine(line);
+        m_held.clear();
+        m_heldEnds.clear();
+    }
+
     void write(std::string_view text)
     {
         m_out.put(text);
@@ -127,6 +176,7 @@ private:
     void convertLine(std::string_view piece)
     {
         if (is_blank_line(piece)) {
+            m_headerLineOpen = false;
             if (!m_paragraphOpen) {
                 m_out.put("\n<p>");
                 m_paragraphOpen = true;
@@ -138,7 +188,7 @@ private:
 
         m_line.assign(piece);
         const int headerClass = classify_header_line(m_line);
-        if (headerClass == kDroppedHeader)
+        if (headerClass == kDroppedHeader && m_block == Block::Mail)
             return;
         if (headerClass == kWrittenHeader && !m_inPreformatted) {
             substitute_entities(m_line, m_scratch, m_utf8, m_raw);
@@ -146,8 +196,13 @@ private:
             if (!m_paragraphOpen)
                 m_out.put("<br>");
             write(m_line);
+            m_headerLineOpen = true;
             return;
         }
+        // A written header line has no line end of its own; a continuation line goes on after it.
+        if (m_headerLineOpen && !isBlank(m_line[0]))
+            m_out.put('\n');
+        m_headerLineOpen = false;
 
         if (m_line[0] == '>' && !m_paragraphOpen)
             write("<br>");
@@ -297,7 +352,7 @@ private:
     {
         char* data = line.data();
         const std::size_t n = line.size();
-        const std::size_t first = findDoubleSpace(line);
+        const std::size_t first = find_double_space(line);
         if (first == npos)
             return;
         std::size_t kept = first + 1;
@@ -320,6 +375,10 @@ private:
     std::string m_scratch;
     bool m_paragraphOpen = false;
     bool m_inPreformatted = false;
+    bool m_headerLineOpen = false; // the last line written was a header line, without its line end
+    Block m_block = Block::None;   // the block of header lines the line is in
+    std::string m_held;            // the lines of an undecided block, one after another
+    std::vector<std::size_t> m_heldEnds;
 };
 
 } // namespace
@@ -339,7 +398,7 @@ int32_t convertTextPage(const TextPageOptions& options, Output& out)
     } else {
         TextConverter converter(out, options.utf8, *options.input);
         if (int32_t marker = converter.run(*options.input))
-            return marker; // the page stops here, without a footer
+            return marker; // the page stops here, without a footer (a marker or binary input)
     }
 
     if (options.footer) {

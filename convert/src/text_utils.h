@@ -2,6 +2,8 @@
 // an encoding.
 #pragma once
 
+#include "bytes.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,6 +19,31 @@ inline constexpr std::size_t npos = std::string_view::npos;
 inline bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// True when the line holds a NUL byte, which no text holds: the input is taken to be binary.
+inline bool holdsNul(std::string_view line)
+{
+    return !line.empty() && std::char_traits<char>::find(line.data(), line.size(), '\0') != nullptr;
+}
+
+// Where the first two spaces in a row stand, or npos. Looks at eight bytes at a time.
+inline std::size_t find_double_space(std::string_view line)
+{
+    const char* data = line.data();
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    bool lastWasSpace = false;
+    for (; i + 8 <= n; i += 8) {
+        const uint64_t spaces = bytesEqual(loadEight(data + i), ' ');
+        if ((spaces & (spaces >> 8)) != 0 || (lastWasSpace && (spaces & 0x80)))
+            break;
+        lastWasSpace = (spaces >> 63) != 0;
+    }
+    for (std::size_t k = i > 0 ? i - 1 : 0; k + 1 < n; ++k)
+        if (data[k] == ' ' && data[k + 1] == ' ')
+            return k;
+    return npos;
 }
 
 // Removes from the end every byte below 32 (line ends and other control characters).

@@ -1,6 +1,7 @@
 #include "utf8.h"
 
 #include "bytes.h"
+#include "entities.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -140,6 +141,37 @@ std::size_t countCharacters(std::string_view text)
     for (char c : text)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
+}
+
+void putFileNameInTitle(Output& out, std::string_view name, bool utf8)
+{
+    if (utf8) {
+        std::string work;
+        putEscaped<Escape::Data>(out, repairUtf8(name, work));
+        return;
+    }
+    if (validUtf8Prefix(name) != name.size()) {
+        putEscaped<Escape::Data>(out, name);
+        return;
+    }
+    const auto* s = reinterpret_cast<const unsigned char*>(name.data());
+    const std::size_t n = name.size();
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t ascii = skipAscii(s, n, i);
+        putEscaped<Escape::Data>(out, name.substr(i, ascii - i));
+        if (ascii == n)
+            break;
+        // A valid character of 2 to 4 bytes: its lead byte says how many, and which bits count.
+        const unsigned char lead = s[ascii];
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        uint32_t code = lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (s[ascii + k] & 0x3Fu);
+        out.put("&#");
+        out.putInt(code);
+        out.put(';');
+        i = ascii + length;
+    }
 }
 
 } // namespace vellum

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "line_reader.h"
+#include "output.h"
 
 #include <cstddef>
 #include <string>
@@ -22,6 +23,12 @@ std::size_t validUtf8Prefix(std::string_view text);
 
 // The number of characters of valid UTF-8 text (the number of bytes that start one).
 std::size_t countCharacters(std::string_view text);
+
+// Writes a file name into a page title, given without its folder: & < > escaped; with `utf8` as
+// UTF-8 repaired; otherwise, when the name is valid UTF-8 (as names are on Linux), every character
+// beyond ASCII as a numeric character reference, which a Windows-1252 page shows as that
+// character; a name that is not valid UTF-8 keeps its bytes.
+void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 
 // The lines of one input as a converter sees them: as they are, or, for UTF-8 input, repaired and
 // without the byte-order mark that may start the first line.
@@ -53,6 +60,12 @@ public:
                 return line;
         }
         return repairUtf8(line, m_work);
+    }
+    // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
+    // an input converts as an empty file does.
+    bool onlyByteOrderMark(std::string_view piece) const
+    {
+        return m_utf8 && m_first && m_reader && !m_reader->lineEnded() && piece == kByteOrderMark;
     }
     // The next line is the first of the input again.
     void restart() { m_first = true; }

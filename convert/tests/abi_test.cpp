@@ -77,7 +77,8 @@ protected:
 TEST_F(LoadedLibrary, ExportsExactlyTheCalls)
 {
     EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH),
-              (std::set<std::string>{"c2h", "c2h_ex", "datalist", "datalist_ex", "reg_tbl", "reg_tbl_ex", "txt2h"}));
+              (std::set<std::string>{"c2h", "c2h_ex", "datalist", "datalist_ex", "reg_tbl", "reg_tbl_ex", "reg_tbl_sized",
+                                     "txt2h"}));
 }
 
 TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
@@ -89,7 +90,8 @@ TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
     auto codeEx = bind<vellum62_c2h_ex_fn>("c2h_ex");
     auto listEx = bind<vellum62_datalist_ex_fn>("datalist_ex");
     auto tableEx = bind<vellum62_reg_tbl_ex_fn>("reg_tbl_ex");
-    ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx);
+    auto tableSized = bind<vellum62_reg_tbl_sized_fn>("reg_tbl_sized");
+    ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx && tableSized);
 
     const std::string in = path("in.txt");
     EXPECT_EQ(text("", in.c_str(), path("text.htm").c_str(), "", "", "", "", 0), VELLUM62_DONE);
@@ -107,6 +109,44 @@ TEST_F(LoadedLibrary, EachCallIsBoundByNameAndConverts)
               202);
     for (const char* name : {"text.htm", "code.htm", "list.htm", "table.htm"})
         EXPECT_NE(readAll(path(name)).find("item"), std::string::npos) << name;
+
+    // The size of a table, which the packed result cannot carry from 100 columns on; counts are
+    // written only for a table made, and only where asked for.
+    std::string wide;
+    for (int c = 0; c < 250; ++c)
+        wide += std::to_string(c) + (c < 249 ? ";" : "\n");
+    for (const char* separator : {";", ",", "\t", " "})
+        std::ofstream(path(separator)) << "a" << separator << "\"b\nc\"" << separator << "d\ne" << separator << "f"
+                                       << separator << "g\n";
+    std::ofstream(path("wide.txt")) << "a;\"b\nc\";d\ne;f;g\n\n" << wide;
+    std::ofstream(path("binary.txt")) << wide << std::string(1, '\0') << wide;
+    const struct {
+        const char* input;
+        int32_t separator, flags, result;
+        int64_t rows, columns; // -1: left as it was
+    } cases[] = {
+        {";", ';', VELLUM62_CSV_QUOTES, 203, 2, 3},
+        {";", ';', 0, 303, 3, 3},
+        {",", ',', VELLUM62_CSV_QUOTES, 203, 2, 3},
+        {"\t", '\t', VELLUM62_CSV_QUOTES, 203, 2, 3},
+        {" ", ' ', VELLUM62_CSV_QUOTES, 203, 2, 3},
+        {"wide.txt", ';', VELLUM62_CSV_QUOTES, 550, 3, 250},
+        {"binary.txt", ';', 0, VELLUM62_INPUT_IS_BINARY, -1, -1},
+        {"missing.txt", ';', 0, VELLUM62_INPUT_NOT_OPENED, -1, -1},
+    };
+    for (const auto& c : cases) {
+        int64_t rows = -1, columns = -1;
+        EXPECT_EQ(tableSized(path(c.input).c_str(), path("sized.htm").c_str(), c.separator, 0, 0, 0, 0, "", "", -1,
+                             0, -1, -1, -1, c.flags, &rows, &columns),
+                  c.result)
+            << c.input << " " << c.separator;
+        EXPECT_EQ(rows, c.rows) << c.input << " " << c.separator;
+        EXPECT_EQ(columns, c.columns) << c.input << " " << c.separator;
+    }
+    EXPECT_EQ(tableSized(path("wide.txt").c_str(), path("sized.htm").c_str(), ';', 0, 0, 0, 0, "", "", -1, 0, -1,
+                         -1, -1, 0, nullptr, nullptr),
+              650)
+        << "no counts asked for";
 }
 
 TEST(PublicHeader, CompilesAsC)

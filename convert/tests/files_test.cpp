@@ -100,6 +100,44 @@ TEST_F(Files, InputsThatDoNotOpenCreateNoOutput)
               VELLUM62_OUTPUT_NOT_OPENED);
 }
 
+// A file name in a title is text in the page's encoding, in every converter that writes one.
+TEST_F(Files, FileNamesInTitlesAreTextOfThePage)
+{
+    const struct {
+        std::string name;
+        int32_t flags;
+        std::string title;
+    } cases[] = {
+        {"r\xC3\xA9sum\xC3\xA9.htm", 0, "r&#233;sum&#233;.htm"},
+        {"\xE2\x82\xAC\xF0\x9F\x98\x80\xC2\x80\x7F", 0, "&#8364;&#128512;&#128;\x7F"},
+        {"r\xC3\xA9sum\xC3\xA9.htm", VELLUM62_UTF8, "r\xC3\xA9sum\xC3\xA9.htm"},
+        {"\xE9t\xE9.htm", 0, "\xE9t\xE9.htm"},
+        {"\xE9t\xE9.htm", VELLUM62_UTF8, "\xEF\xBF\xBDt\xEF\xBF\xBD.htm"},
+        {"a&b<\\title>.htm", 0, "a&amp;b&lt;\\title&gt;.htm"},
+        {"a&b<\\title>.htm", VELLUM62_UTF8, "a&amp;b&lt;\\title&gt;.htm"},
+    };
+    const std::string in = path("in.txt"), out = path("out.htm");
+    for (const auto& c : cases) {
+        const std::string named = (m_dir / c.name).string();
+        write(c.name.c_str(), "a,b\n");
+        EXPECT_EQ(datalist_ex(named.c_str(), out.c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1, 0, 1, 0, c.flags), 1);
+        EXPECT_NE(readFile(out).find("items in " + c.title + ".\n</title>"), std::string::npos) << readFile(out);
+        EXPECT_EQ(reg_tbl_ex(named.c_str(), out.c_str(), ',', 0, 1, 0, 0, "", "", -1, 0, -1, -1, -1, c.flags), 102);
+        EXPECT_NE(readFile(out).find("data in " + c.title + ".\n</title>"), std::string::npos) << readFile(out);
+        EXPECT_EQ(c2h_ex(in.c_str(), named.c_str(), 0, 4, c.flags), 0);
+        EXPECT_NE(readFile(named).find("<title>in.txt converted to " + c.title + "</title>"), std::string::npos)
+            << readFile(named);
+        EXPECT_EQ(c2h_ex(named.c_str(), out.c_str(), 0, 4, c.flags), 0);
+        EXPECT_NE(readFile(out).find("<title>" + c.title + " converted to out.htm</title>"), std::string::npos);
+        EXPECT_EQ(txt2h("<b>", in.c_str(), named.c_str(), "", "", "", "", c.flags), 0);
+        EXPECT_NE(readFile(named).find("<title>" + c.title + "</title>"), std::string::npos) << readFile(named);
+        fs::remove(named);
+    }
+    // The template's title is the caller's own, written as given.
+    EXPECT_EQ(txt2h("<b>&amp;", "", out.c_str(), "", "", "", "", 0), 0);
+    EXPECT_NE(readFile(out).find("<title><b>&amp;</title>"), std::string::npos);
+}
+
 TEST_F(Files, CallsMayRunAtTheSameTime)
 {
     std::string text;

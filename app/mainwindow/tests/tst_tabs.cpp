@@ -204,21 +204,34 @@ private slots:
         QCOMPARE(QFileInfo(t->path("out.htm")).isDir(), folder);
     }
 
-    void htmlInputLeavesTheOldPage_data()
+    void refusedInputLeavesTheOldPage_data()
     {
+        QTest::addColumn<int>("tab");
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("outputExisted");
-        Row("<html>", QByteArray("intro\n<html>\n<body>x</body>\n"), "<HTML>", false);
-        Row("<x-html> over an old page", QByteArray("a\n<x-Html>\n"), "<X-HTML>", true);
+        const QString html(
+            "Input file contains \"%1\" so appears to be HTML not text. No output file created.");
+        Row("<html>", 1, QByteArray("intro\n<html>\n<body>x</body>\n"), html.arg("<HTML>"), false);
+        Row("<x-html> over an old page", 1, QByteArray("a\n<x-Html>\n"), html.arg("<X-HTML>"), true);
+        const QString binary(
+            "Input file contains NUL bytes so appears to be binary not text. No output file created.");
+        Row("binary code over an old page", 2,
+            QByteArray("\x7F"
+                       "ELF\x02\x01\n\0\0\x03",
+                       10),
+            binary, true);
+        Row("binary data", 4, QByteArray("a,b\nc\0,d\n", 9), binary, false);
     }
 
-    void htmlInputLeavesTheOldPage()
+    void refusedInputLeavesTheOldPage()
     {
+        QFETCH(int, tab);
         QFETCH(QByteArray, text);
-        QFETCH(QString, tag);
+        QFETCH(QString, caption);
         QFETCH(bool, outputExisted);
-        Files(1, "notes.txt", text, "notes.htm");
+        const int slot = SlotOfTab(tab);
+        Files(tab, "notes.txt", text, "notes.htm");
         const QFile::Permissions permissions =
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
         if (outputExisted) {
@@ -227,10 +240,9 @@ private slots:
             t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
                                     MsgButtons::YesNoCancel, MsgAnswer::Yes);
         }
-        t->w().cmdPerformOperation[TextSlot]->click();
-        QCOMPARE(result(TextSlot), "Input file contains \"" + tag +
-                                       "\" so appears to be HTML not text. No output file created.");
-        QCOMPARE(t->w().Label2[TextSlot]->textFormat(), Qt::PlainText); // the tag shows
+        t->w().cmdPerformOperation[slot]->click();
+        QCOMPARE(result(slot), caption);
+        QCOMPARE(t->w().Label2[slot]->textFormat(), Qt::PlainText); // the tag shows
         // The page that was there stays, byte for byte and with its permissions, and nothing is
         // left beside it.
         QCOMPARE(QFile::exists(t->path("notes.htm")), outputExisted);
@@ -242,7 +254,7 @@ private slots:
         }
         QCOMPARE(QDir(t->path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  outputExisted ? QStringList({"notes.htm", "notes.txt"}) : QStringList({"notes.txt"}));
-        QVERIFY(!t->w().cmdViewOutputFile[TextSlot]->isEnabled());
+        QVERIFY(!t->w().cmdViewOutputFile[slot]->isEnabled());
     }
 
     void runWritesTheExpectedPage_data()
@@ -259,8 +271,9 @@ private slots:
             }),
             "HTML template file successfully created.", "template-page.htm");
         const QByteArray notes("Hello caf\xE9\n\nSecond paragraph\n");
-        Row("text", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain&) {}), "Conversion successful.",
-            "text-notes.htm");
+        // The title is the output's name, in the page's encoding.
+        Row("text", 1, "notes.txt", notes, QString::fromUtf8("r\xC3\xA9sum\xC3\xA9 & <notes>.htm"),
+            Setup([](frmMain&) {}), "Conversion successful.", "text-notes.htm");
         Row("text with colours", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain& w) {
                 w.chkUseSpecifiedColors[2]->click();
                 w.lblTextHex[2]->setText("#102030");

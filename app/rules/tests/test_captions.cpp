@@ -8,6 +8,8 @@ using namespace pagewright;
 // from a count; the fixed captions are read by the window tests.
 TEST(ResultCaptions, SuccessPageAndCountsByCode)
 {
+    const char* kBinary =
+        "Input file contains NUL bytes so appears to be binary not text. No output file created.";
     const struct {
         RunResult result;
         bool succeeded, pageMade;
@@ -18,6 +20,10 @@ TEST(ResultCaptions, SuccessPageAndCountsByCode)
         {TextToHtmlResult(-5), false, true, nullptr},
         {TextToHtmlResult(-1), false, false, "Could not open input file."},
         {TextToHtmlResult(-3), false, true, nullptr},
+        {TextToHtmlResult(-8), false, false, kBinary},
+        {CodeToHtmlResult(-8), false, false, kBinary},
+        {ListResult(-8, true), false, false, kBinary},
+        {TableResult(-8, 0, 0), false, false, kBinary},
         {TemplateResult(-2), false, false, nullptr},
         {TemplateResult(-4), false, true, nullptr},
         {CodeToHtmlResult(0), true, true, "Conversion successful."},
@@ -25,10 +31,10 @@ TEST(ResultCaptions, SuccessPageAndCountsByCode)
         {ListResult(1, true), true, true, "HTML written for an ordered list with 1 item."},
         {ListResult(12, false), true, true, "HTML written for an unordered list with 12 items."},
         {ListResult(-2, false), false, false, nullptr},
-        {TableResult(-1), false, false, nullptr},
-        {TableResult(0), true, true, "HTML written for a table with 0 rows and 0 columns."},
-        {TableResult(101), true, true, "HTML written for a table with 1 row and 1 column."},
-        {TableResult(100000), true, true, "HTML written for a table with 1000 rows and 0 columns."},
+        {TableResult(-1, 0, 0), false, false, nullptr},
+        {TableResult(0, 0, 0), true, true, "HTML written for a table with 0 rows and 0 columns."},
+        {TableResult(101, 1, 1), true, true, "HTML written for a table with 1 row and 1 column."},
+        {TableResult(250, 1, 150), true, true, "HTML written for a table with 1 row and 150 columns."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.result.succeeded, c.succeeded) << c.result.caption.toStdString();

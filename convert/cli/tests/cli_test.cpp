@@ -133,6 +133,11 @@ TEST_F(Command, EncodingsQuotesAndEscapes)
         {"table data.csv out.htm --escape", "out.htm", "<td>a,b</td>\n<td>&lt;c&gt;</td>"},
         {"table data.csv out.htm --no-csv", "out.htm", "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>"},
         {"table - out.htm --csv --wrapper < data.csv", "out.htm", "<td>a,b</td>"},
+        {"template out.htm --title 'A </title><script>'", "out.htm", "<title>A &lt;/title&gt;&lt;script&gt;</title>"},
+        {"template out.htm --encoding windows-1252 --title 'r\xC3\xA9sum\xE2\x82\xAC \xCE\xA9 &amp;'", "out.htm",
+         "<title>r\xE9sum\x80 &#937; &amp;amp;</title>"},
+        {"text plain.txt 'r\xC3\xA9sum\xC3\xA9<1>.htm' --encoding windows-1252", "r\xC3\xA9sum\xC3\xA9<1>.htm",
+         "<title>r&#233;sum&#233;&lt;1&gt;.htm</title>"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.arguments).status, 0) << c.arguments;
@@ -140,7 +145,7 @@ TEST_F(Command, EncodingsQuotesAndEscapes)
     }
 }
 
-TEST_F(Command, ReportsTheTrueSizeOfWideTables)
+TEST_F(Command, ReportsTheTrueSizeOfTables)
 {
     std::string row;
     for (int c = 0; c < 120; ++c) {
@@ -148,9 +153,21 @@ TEST_F(Command, ReportsTheTrueSizeOfWideTables)
         row += std::to_string(c);
     }
     write("wide.txt", row + "\n\n" + row + "\n");
-    Outcome table = run("table wide.txt wide.htm --separator semicolon");
-    EXPECT_EQ(table.status, 0);
-    EXPECT_EQ(table.output, "HTML written for a table with 2 rows and 120 columns.\n");
+    write("split.txt", "a;\"b\nc\";d\ne;f;g\n");
+    write("split.csv", "a,\"b\nc\",d\ne,f,g\n");
+    write("tabs.txt", "a\t\"b\nc\"\td\ne\tf\tg\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"table wide.txt wide.htm --separator semicolon", "2 rows and 120 columns."},
+        {"table split.txt out.htm --separator semicolon --csv", "2 rows and 3 columns."},
+        {"table split.txt out.htm --separator semicolon", "3 rows and 3 columns."},
+        {"table split.csv out.htm", "2 rows and 3 columns."},
+        {"table tabs.txt out.htm --separator tab --csv", "2 rows and 3 columns."},
+    };
+    for (const auto& [arguments, size] : cases) {
+        const Outcome table = run(arguments);
+        EXPECT_EQ(table.status, 0) << arguments;
+        EXPECT_EQ(table.output, std::string("HTML written for a table with ") + size + "\n") << arguments;
+    }
 }
 
 TEST_F(Command, RefusesWrongCommandLines)
@@ -213,6 +230,7 @@ TEST_F(Command, HelpAndVersion)
 // Every failure or refusal leaves the output exactly as it was and nothing temporary behind.
 TEST_F(Command, FailedRunsLeaveTheOutputAlone)
 {
+    const char* kBinary = "Input file contains NUL bytes so appears to be binary not text. No output file created.";
     struct Case {
         const char* setUp; // shell commands run (unprivileged) before the conversion
         const char* arguments;
@@ -236,6 +254,10 @@ TEST_F(Command, FailedRunsLeaveTheOutputAlone)
          "cannot write 'out.htm': File too large"},
         {"", "text in.txt /dev/full", "cannot write '/dev/full': No space left on device"},
         {"", "text in.txt - >/dev/full", "cannot write standard output: No space left on device"},
+        {"cp /bin/ls in.txt", "code in.txt out.htm", kBinary},
+        {"printf 'a\\n\\000' > in.txt", "text in.txt out.htm", kBinary},
+        {"printf '1\\n2\\000' > in.txt", "list in.txt out.htm --ordered --item-separator numeral", kBinary},
+        {"printf 'a,\"b\\n\\000\"' > in.txt", "table - out.htm --csv < in.txt", kBinary},
     };
     for (const Case& c : cases) {
         removeReadOnlyFolder();
@@ -286,24 +308,17 @@ TEST_F(Command, PagesTakeThePlaceOfTheOutput)
 TEST(Options, FilesAndDefaults)
 {
     const ParseResult blank = parseArguments({"list", "out.htm", "--count", "5", "--ordered"});
-    ASSERT_EQ(blank.kind, ParseResult::Run) << blank.text;
-    EXPECT_EQ(blank.request.listSource, 0);
-    EXPECT_EQ(blank.request.itemCount, 5);
-    EXPECT_EQ(blank.request.output, "out.htm");
-
     const ParseResult fromFile = parseArguments({"list", "in.txt", "out.htm", "--item-separator", "numeral"});
-    ASSERT_EQ(fromFile.kind, ParseResult::Run) << fromFile.text;
-    EXPECT_EQ(fromFile.request.listSource, 2);
-    EXPECT_EQ(fromFile.request.itemSeparator, 2);
-    EXPECT_EQ(fromFile.request.input, "in.txt");
-
     const ParseResult table = parseArguments({"table", "a", "b", "--width=600px", "--separator", "tab"});
-    ASSERT_EQ(table.kind, ParseResult::Run) << table.text;
-    EXPECT_EQ(table.request.tableWidth, 600);
-    EXPECT_TRUE(table.request.widthInPixels);
-    EXPECT_EQ(table.request.separatorChar, '\t');
-    EXPECT_EQ(pageNameFor("src/main.c"), "main.htm");
-    EXPECT_EQ(pageNameFor(".profile"), ".profile.htm");
+    for (const ParseResult* parsed : {&blank, &fromFile, &table})
+        ASSERT_EQ(parsed->kind, ParseResult::Run) << parsed->text;
+    EXPECT_EQ(std::tie(blank.request.listSource, blank.request.itemCount, blank.request.output),
+              std::make_tuple(0, 5, std::string("out.htm")));
+    EXPECT_EQ(std::tie(fromFile.request.listSource, fromFile.request.itemSeparator, fromFile.request.input),
+              std::make_tuple(2, 2, std::string("in.txt")));
+    EXPECT_EQ(std::tie(table.request.tableWidth, table.request.widthInPixels, table.request.separatorChar),
+              std::make_tuple(600, true, '\t'));
+    EXPECT_EQ(pageNameFor("src/main.c") + pageNameFor(".profile"), "main.htm.profile.htm");
 }
 
 } // namespace

@@ -1,0 +1,96 @@
+// The helpers that look at eight or sixteen bytes at a time agree with a plain byte-by-byte scan
+// wherever their pattern stands: at every offset from the start, and with every tail after it.
+#include "bytes.h"
+#include "entities.h"
+#include "text_utils.h"
+#include "utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace vellum;
+using std::to_string;
+
+namespace
+{
+
+using Scan = std::function<std::string(std::string_view)>;
+
+std::string plainEscape(std::string_view s, std::string_view reserved)
+{
+    static const char* kEntities[] = {"&amp;", "&lt;", "&gt;", "&quot;"};
+    std::string out;
+    for (char c : s)
+        out += reserved.find(c) == npos ? std::string(1, c) : kEntities[reserved.find(c)];
+    return out;
+}
+
+template <Escape mode> std::string escaped(std::string_view s)
+{
+    std::string out;
+    appendEscaped<mode>(out, s);
+    return out;
+}
+
+// The valid start of text made of ASCII, two-byte characters and bytes that are neither.
+std::size_t plainValidPrefix(std::string_view s)
+{
+    std::size_t i = 0;
+    for (auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); }; i < s.size();)
+        if (at(i) < 0x80)
+            ++i;
+        else if (at(i) >= 0xC2 && at(i) <= 0xDF && i + 1 < s.size() && (at(i + 1) & 0xC0) == 0x80)
+            i += 2;
+        else
+            break;
+    return i;
+}
+
+TEST(FastScans, AgreeWithAPlainScanAtEveryOffset)
+{
+    const struct {
+        const char* helper;
+        std::string pattern, fill; // the pattern stands in a line of the fill repeated
+        Scan fast, plain;
+    } rows[] = {
+        {"find_double_space", "  ", "ab ", [](auto s) { return to_string(find_double_space(s)); },
+         [](auto s) { return to_string(s.find("  ")); }},
+        {"holdsThreeInARow", "www.a.com", "see: w.",
+         [](auto s) { return to_string(holdsThreeInARow(s.data(), s.size(), 'w', 'w', '.')); },
+         [](auto s) { return to_string(s.find("ww.") != npos); }},
+        {"findAnchored", "http://a.com", "ttp:/h", [](auto s) { return to_string(findAnchored(s, "http://", 4)); },
+         [](auto s) { return to_string(s.find("http://")); }},
+        {"code", "<&\">", "ab", escaped<Escape::Code>, [](auto s) { return plainEscape(s, "&<>\""); }},
+        {"data", "<&\">", "ab", escaped<Escape::Data>, [](auto s) { return plainEscape(s, "&<>"); }},
+        {"UTF-8 text", "\xC3\xA9<&\"", "a", escaped<Escape::TextUtf8>, [](auto s) { return plainEscape(s, "&<>\""); }},
+        {"Windows-1252 text", "\xE9\x7F\x80\x9F\xA0\xFF", "a", escaped<Escape::Text1252>,
+         [](auto s) {
+             std::string out;
+             for (unsigned char c : s)
+                 out += text_entity_table.replaced[c] ? std::string(text_entity_table[c]) : std::string(1, char(c));
+             return out;
+         }},
+        {"validUtf8Prefix", "\xC3\xA9\xFF", "ab", [](auto s) { return to_string(validUtf8Prefix(s)); },
+         [](auto s) { return to_string(plainValidPrefix(s)); }},
+        {"repairUtf8", "\xC3\xA9\xFF", "ab", [](auto s) { static std::string work; return std::string(repairUtf8(s, work)); },
+         [](auto s) {
+             const std::size_t bad = plainValidPrefix(s);
+             return bad == s.size() ? std::string(s) : std::string(s.substr(0, bad)) + "\xEF\xBF\xBD" + std::string(s.substr(bad + 1));
+         }},
+    };
+    for (const auto& row : rows)
+        for (std::size_t offset = 0; offset <= 24; ++offset)
+            for (std::size_t tail = 0; tail <= 17; ++tail) {
+                std::string line;
+                while (line.size() < offset + tail + row.pattern.size())
+                    line += row.fill;
+                line.replace(offset, row.pattern.size(), row.pattern);
+                line.resize(offset + row.pattern.size() + tail);
+                // Without the pattern too: the fill alone must not be taken for it.
+                for (const std::string& text : {line, line.substr(0, offset)})
+                    EXPECT_EQ(row.fast(text), row.plain(text)) << row.helper << " at " << offset << ", tail " << tail;
+            }
+}
+
+} // namespace
