@@ -1,6 +1,7 @@
 // pagewright-convert as users run it: arguments checked, results reported, exit status, and the
 // promise that a failed run leaves the output as it was. Run as root, the converter runs as an
-// unprivileged user, so that permissions hold as they do for everyone else.
+// unprivileged user, so that permissions hold as they do for everyone else. It runs from a copy in
+// the test's folder, since that user may not be allowed into the build folder.
 #include "options.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,13 @@ protected:
         fs::create_directories(m_dir / "tmp");
         own(m_dir);
         own(m_dir / "tmp");
+        const fs::path bin = m_dir / "bin";
+        fs::create_directory(bin);
+        for (const fs::path from : {PAGEWRIGHT_CONVERT, PAGEWRIGHT_LIBRARY})
+            fs::copy_file(from, bin / from.filename());
+        for (const fs::path& p : {bin, bin / "pagewright-convert", bin / fs::path(PAGEWRIGHT_LIBRARY).filename()})
+            fs::permissions(p, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec);
     }
     void TearDown() override
     {
@@ -73,8 +81,11 @@ protected:
     // Runs `setUp` and then the converter with `arguments` through the shell, in the test folder.
     Outcome run(const std::string& arguments, const std::string& setUp = {})
     {
-        std::ofstream(path("run.sh")) << "cd " << m_dir << " && export TMPDIR=" << path("tmp") << "\n"
-                                      << setUp << "\nexec " << PAGEWRIGHT_CONVERT << " " << arguments << "\n";
+        std::ofstream(path("run.sh")) << "cd " << m_dir << " && export TMPDIR=" << path("tmp")
+                                      << " LD_LIBRARY_PATH=" << m_dir / "bin" << "\n"
+                                      << setUp << "\nexec " << m_dir / "bin" / "pagewright-convert" << " "
+                                      << arguments << "\n";
+        own(path("run.sh"));
         const std::string user =
             ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
         FILE* pipe = popen((user + "sh " + path("run.sh") + " 2>&1").c_str(), "r");
