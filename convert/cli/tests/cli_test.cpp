@@ -308,13 +308,26 @@ TEST(Options, FilesAndDefaults)
     EXPECT_EQ(fromFile.request.itemSeparator, 2);
     EXPECT_EQ(fromFile.request.input, "in.txt");
 
-    const ParseResult table = parseArguments({"table", "a", "b", "--width=600px", "--separator", "tab"});
+    const ParseResult table = parseArguments({"table", "a", "b", "--separator", "tab"});
     ASSERT_EQ(table.kind, ParseResult::Run) << table.text;
-    EXPECT_EQ(table.request.tableWidth, 600);
-    EXPECT_TRUE(table.request.widthInPixels);
     EXPECT_EQ(table.request.separatorChar, '\t');
     EXPECT_EQ(pageNameFor("src/main.c"), "main.htm");
     EXPECT_EQ(pageNameFor(".profile"), ".profile.htm");
+}
+
+// Table widths from 50px to 1000px or from 5% to 100% are taken (width 0: refused).
+TEST(Options, TableWidthBounds)
+{
+    const std::pair<std::string, int> cases[] = {{"49px", 0}, {"50px", 50}, {"1000px", 1000}, {"1001px", 0},
+                                                 {"4%", 0},    {"5%", 5},    {"100%", 100},     {"101%", 0}};
+    for (const auto& [value, width] : cases) {
+        const ParseResult p = parseArguments({"table", "a", "b", "--width=" + value});
+        EXPECT_EQ(p.kind, width ? ParseResult::Run : ParseResult::Wrong) << value;
+        if (width)
+            EXPECT_EQ(std::pair(int(p.request.tableWidth), bool(p.request.widthInPixels)),
+                      std::pair(width, value.ends_with("px")))
+                << value;
+    }
 }
 
 } // namespace
