@@ -1,12 +1,10 @@
-// The focus rules of the file choosers with the real seam (QtPlatform and Qt's own file dialog):
-// unlike the scripted seam, the real dialog takes the window's activation with it and gives it
-// back only when it has gone. Each dialog is answered from a timer once it is the active window,
-// as a user would answer it. Run offscreen and, where Xvfb is installed, on an X server.
+// The file choosers' focus rules with the real seam (QtPlatform, Qt's own file dialog), which
+// unlike the scripted one takes the window's activation away and gives it back when it closes.
+// A timer answers each dialog once it is the active window, as a user would.
 #include "WindowTestCase.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,13 +19,12 @@ class tst_RealDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-
     void choosersLeaveTheFocusByTheRules_data()
     {
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("chooser");
-        QTest::addColumn<bool>("chosen");   // false: the dialog is cancelled
+        QTest::addColumn<bool>("chosen");   // false: cancelled
         QTest::addColumn<QString>("focus"); // empty: the tab bar
         Row("template header", 0, "cmdSpecifyCustomHeaderFile_1", true, "txbCustomHeaderFile_1");
         Row("text header", 1, "cmdSpecifyCustomHeaderFile_0", true, "txbCustomHeaderFile_0");
@@ -45,7 +42,7 @@ private slots:
         QFETCH(QString, focus);
         QTemporaryDir dir;
         QtPlatform platform;
-        frmMain w(platform, frmMain::Options{QCoreApplication::applicationDirPath(), dir.filePath("vellum.usr")});
+        frmMain w(platform, {QCoreApplication::applicationDirPath(), dir.filePath("vellum.usr")});
         QVERIFY(w.Form_Load());
         w.SSTab1->setCurrentIndex(tab);
         w.activateWindow();
@@ -53,24 +50,21 @@ private slots:
         FIND(QPushButton, button, w, chooser);
         const QString file = dir.filePath("chosen.htm"); // the input dialog takes existing files only
         QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-
-        int ticks = 0;
-        QString answered;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
+        bool answered = false;
+        QTimer answer; // after 10 s without an active dialog, any dialog left open is closed
+        connect(&answer, &QTimer::timeout, this, [&, deadline = QDeadlineTimer(10000)] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (++ticks > 1000 && QApplication::activeModalWidget()) // 10 s: never left open
+            if (dialog && dialog->isActiveWindow() && !answered) {
+                answered = true;
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file);
+                QMetaObject::invokeMethod(dialog, chosen ? "accept" : "reject");
+            } else if (deadline.hasExpired() && QApplication::activeModalWidget()) {
                 QApplication::activeModalWidget()->close();
-            if (!dialog || !dialog->isActiveWindow())
-                return;
-            answered = dialog->windowTitle();
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file);
-            QMetaObject::invokeMethod(dialog, chosen ? "accept" : "reject");
+            }
         });
         answer.start(10);
         QTest::mouseClick(button, Qt::LeftButton);
-        answer.stop();
-        QVERIFY2(!answered.isEmpty(), "the file dialog did not become the active window");
+        QVERIFY2(answered, "the file dialog never became the active window");
         QTRY_COMPARE(QApplication::focusWidget(),
                      focus.isEmpty() ? w.SSTab1->tabBar() : w.findChild<QWidget*>(focus));
     }

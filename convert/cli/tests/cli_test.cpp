@@ -37,13 +37,13 @@ protected:
         fs::create_directories(m_dir / "tmp");
         own(m_dir);
         own(m_dir / "tmp");
-        const fs::path bin = m_dir / "bin";
+        const fs::path bin = m_dir / "bin"; // rwxr-xr-x, whatever the umask
         fs::create_directory(bin);
-        for (const fs::path from : {PAGEWRIGHT_CONVERT, PAGEWRIGHT_LIBRARY})
+        fs::permissions(bin, fs::perms(0755));
+        for (const fs::path from : {PAGEWRIGHT_CONVERT, PAGEWRIGHT_LIBRARY}) {
             fs::copy_file(from, bin / from.filename());
-        for (const fs::path& p : {bin, bin / "pagewright-convert", bin / fs::path(PAGEWRIGHT_LIBRARY).filename()})
-            fs::permissions(p, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                   fs::perms::others_read | fs::perms::others_exec);
+            fs::permissions(bin / from.filename(), fs::perms(0755));
+        }
     }
     void TearDown() override
     {
@@ -183,7 +183,6 @@ TEST_F(Command, RefusesWrongCommandLines)
         {"list o --count 1000", "list --count takes a whole number from 1 to 999"},
         {"list o --blank --count 2x", "not \"2x\""},
         {"table a b --width 200%", "table --width takes a width from 5% to 100% or from 50px to 1000px"},
-        {"table a b --width 40px", "not \"40px\""},
         {"table a b --width 80", "not \"80\""},
         {"table a b --separator ab", "table --separator takes comma, semicolon, space, tab or one character"},
         {"template o --text-color red", "template --text-color takes a colour as #RRGGBB"},
@@ -322,11 +321,10 @@ TEST(Options, TableWidthBounds)
                                                  {"4%", 0},    {"5%", 5},    {"100%", 100},     {"101%", 0}};
     for (const auto& [value, width] : cases) {
         const ParseResult p = parseArguments({"table", "a", "b", "--width=" + value});
-        EXPECT_EQ(p.kind, width ? ParseResult::Run : ParseResult::Wrong) << value;
-        if (width)
-            EXPECT_EQ(std::pair(int(p.request.tableWidth), bool(p.request.widthInPixels)),
-                      std::pair(width, value.ends_with("px")))
-                << value;
+        const bool taken = p.kind == ParseResult::Run;
+        EXPECT_EQ(std::pair(taken ? int(p.request.tableWidth) : 0, taken && p.request.widthInPixels),
+                  std::pair(width, width && value.ends_with("px")))
+            << value;
     }
 }
 
