@@ -4,8 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPAGEWRIGHT_BUILD_TESTS=OFF
-cmake --build build -j2
+# The same options as scripts/test.sh, whose tests are left as they are: only the program, its
+# library and the converter are built here, so neither command undoes what the other built.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPAGEWRIGHT_BUILD_APP=ON -DPAGEWRIGHT_SANITIZE=OFF \
+    -DPAGEWRIGHT_FUZZ=OFF
+cmake --build build -j2 --target vellum842 vellum62 pagewright-convert
 
 if [ -x build/bin/vellum842 ]; then
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -8,6 +9,25 @@
 
 namespace pagewright
 {
+
+namespace
+{
+
+// Gives the keyboard back to the window a modal dialog was shown over. Without a window manager
+// (Xvfb, a bare X server) or offscreen no window is active once the dialog has gone, so nothing
+// would have the focus until the user clicked the window; with one, this asks for what it does
+// anyway. The window then hands the focus to its focus widget, which the handler that showed the
+// dialog sets afterwards (the header box, the tab bar). A window still blocked by another modal
+// dialog is left alone.
+void ReactivateWindow(const QWidget* parent)
+{
+    QWidget* window = parent ? parent->window() : nullptr;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (window && window->isVisible() && (!modal || modal == window))
+        window->activateWindow();
+}
+
+} // namespace
 
 MsgAnswer QtPlatform::messageBox(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
                                  MsgButtons buttons)
@@ -44,7 +64,9 @@ MsgAnswer QtPlatform::messageBox(QWidget* parent, const QString& title, const QS
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    const int answer = box.exec();
+    ReactivateWindow(parent);
+    switch (answer) {
     case QMessageBox::Yes:
         return MsgAnswer::Yes;
     case QMessageBox::No:
@@ -82,6 +104,7 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     }
+    ReactivateWindow(parent);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
@@ -90,6 +113,7 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
 void QtPlatform::runModal(QDialog& dialog)
 {
     dialog.exec();
+    ReactivateWindow(dialog.parentWidget());
 }
 
 bool QtPlatform::openExternally(const QUrl& url)

@@ -63,7 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
     Areas, CellSize,
     testing::Values(SizeCase{"plain", {}, {2, 2, 2, 3}, true, {}},
                     SizeCase{"cutsThroughArea", {{3, 3, 2, 2}}, {2, 2, 2, 2}, false, {3, 3}},
-                    SizeCase{"cutsFromAbove", {{1, 2, 2, 2}}, {2, 1, 1, 2}, false, {1, 2}},
+                    // An area reaching in from one side only: above, left, below, right.
+                    SizeCase{"reachesInFromAbove", {{1, 2, 2, 2}}, {2, 1, 1, 3}, false, {1, 2}},
+                    SizeCase{"reachesInFromTheLeft", {{2, 1, 2, 2}}, {1, 2, 3, 1}, false, {2, 1}},
+                    SizeCase{"reachesOutBelow", {{2, 2, 2, 1}}, {1, 1, 2, 3}, false, {2, 2}},
+                    SizeCase{"reachesOutRight", {{2, 2, 1, 2}}, {1, 1, 3, 2}, false, {2, 2}},
                     SizeCase{"swallowsWholeArea", {{3, 3, 2, 2}}, {2, 2, 4, 4}, true, {}},
                     SizeCase{"shrinkOwnArea", {{1, 1, 3, 3}}, {1, 1, 1, 2}, true, {}},
                     SizeCase{"beyondTable", {}, {5, 5, 3, 1}, false, {5, 5}},
