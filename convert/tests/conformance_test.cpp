@@ -16,14 +16,15 @@
 // fails the example. result= is the expected result code (0 when not given); flags= is a number or
 // names joined by "+" (utf8, charset, csv, escape) and calls the _ex form (txt2h takes them itself).
 // input=none passes no input name, input=missing (header=, footer= alike) the name of no file;
-// output=none expects no output file.
+// output=none expects no output file. rows= and columns= (tables) call reg_tbl_sized and expect
+// those counts, -1 for left as they were; rows=none asks for no counts.
 // For text and code pages the expected lines are the page body between the standard head and end,
 // unless frame=full; a text page that stops early ends its body with the words "[no page end]".
 #include "vellum62.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "temp_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -43,15 +44,9 @@ struct Example {
     std::map<std::string, std::string> blocks; // by kind: example (the input), header, footer, expect
 };
 
-std::string Where(const Example& e)
-{
-    return e.file + ", section \"" + e.section + "\", example " + std::to_string(e.number) + " (line " +
-           std::to_string(e.line) + ")";
-}
-
 void PrintTo(const Example& e, std::ostream* os)
 {
-    *os << Where(e);
+    *os << e.file << ", section \"" << e.section << "\", example " << e.number << " (line " << e.line << ")";
 }
 
 // The bytes an escaped text stands for; a "\$" clears *lineEnd.
@@ -140,7 +135,7 @@ const std::map<std::string, std::set<std::string>> kKeys = {
     {"list", {"ordered", "type", "source", "count", "start", "separator", "wrapper", "center"}},
     {"table",
      {"separator", "padding", "wrapper", "centertext", "centertable", "text", "background", "width", "pixels",
-      "border", "cellpadding", "cellspacing"}},
+      "border", "cellpadding", "cellspacing", "rows", "columns"}},
 };
 
 int32_t ParseFlags(const std::string& text)
@@ -175,9 +170,6 @@ std::string Body(const std::string& page, bool text)
 class Conformance : public ::testing::TestWithParam<Example>
 {
 protected:
-    void SetUp() override { fs::create_directories(m_dir); }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     std::string Option(const std::string& key, const std::string& fallback = "") const
     {
         const auto found = GetParam().options.find(key);
@@ -192,26 +184,25 @@ protected:
     {
         const auto block = GetParam().blocks.find(kind);
         if (Option(key) == "missing")
-            return (m_dir / ("missing-" + key)).string();
+            return m_dir.path("missing-" + key);
         if (Option(key) == "none" || block == GetParam().blocks.end())
             return "";
-        std::ofstream(m_dir / name, std::ios::binary) << block->second;
-        return (m_dir / name).string();
+        return m_dir.write(name, block->second);
     }
 
-    const fs::path m_dir = fs::temp_directory_path() / ("vellum-conformance-" + std::to_string(::getpid()));
+    const TempDir m_dir;
 };
 
 TEST_P(Conformance, Example)
 {
     const Example& e = GetParam();
-    SCOPED_TRACE(Where(e));
+    SCOPED_TRACE(::testing::PrintToString(e));
     ASSERT_TRUE(kKeys.count(e.converter)) << "unknown converter " << e.converter;
     for (const auto& [key, value] : e.options)
         ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
                     key == "result" || key == "flags")
             << "unknown option " << key;
-    const std::string input = FileFor("input", "example", "in.txt"), output = (m_dir / "out.htm").string();
+    const std::string input = FileFor("input", "example", "in.txt"), output = m_dir.path("out.htm");
     const char *in = input.c_str(), *out = output.c_str();
     const int32_t flags = ParseFlags(Option("flags", "0"));
     int32_t result = 0;
@@ -235,10 +226,22 @@ TEST_P(Conformance, Example)
         const int32_t b[] = {Number("width", -1), Number("pixels", 0), Number("border", -1),
                              Number("cellpadding", -1), Number("cellspacing", -1)};
         const std::string text = Option("text"), background = Option("background");
-        result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
-                                    b[0], b[1], b[2], b[3], b[4], flags)
-                       : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
-                                 b[0], b[1], b[2], b[3], b[4]);
+        int64_t rows = -1, columns = -1;
+        const bool counts = Option("rows") != "none";
+        if (!Option("rows").empty())
+            result = reg_tbl_sized(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
+                                   b[0], b[1], b[2], b[3], b[4], flags, counts ? &rows : nullptr,
+                                   counts ? &columns : nullptr);
+        else if (flags)
+            result = reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
+                                b[1], b[2], b[3], b[4], flags);
+        else
+            result = reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
+                             b[1], b[2], b[3], b[4]);
+        if (!Option("rows").empty() && counts) {
+            EXPECT_EQ(std::to_string(rows) + " rows, " + std::to_string(columns) + " columns",
+                      Option("rows") + " rows, " + Option("columns") + " columns");
+        }
     }
     EXPECT_EQ(result, Number("result", 0));
     if (Option("output") == "none") {
