@@ -29,11 +29,7 @@ public:
         m_position += count;
         return static_cast<long>(count);
     }
-    bool rewind() override
-    {
-        m_position = 0;
-        return true;
-    }
+    bool rewind() override { m_position = 0; return true; }
 
 private:
     std::string m_pattern;
@@ -54,45 +50,22 @@ struct Tally {
     }
 };
 
+// Options are named as they are set; the ones left out keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 Tally convertAll(ByteSource& source, int converter, bool utf8 = false)
 {
     Tally tally;
     Output out(Tally::sink, &tally);
     LineReader lines(source);
-    switch (converter) {
-    case 0: {
-        TextPageOptions options;
-        options.input = &lines;
-        options.utf8 = utf8;
-        convertTextPage(options, out);
-        break;
-    }
-    case 1: {
-        CodePageOptions options;
-        options.tabSpaces = 8;
-        options.utf8 = utf8;
-        convertCodePage(lines, options, out);
-        break;
-    }
-    case 2: {
-        ListOptions options;
-        options.listSource = 2;
-        options.ordered = true;
-        options.itemSeparator = 2;
-        options.utf8 = utf8;
-        convertList(&lines, options, out);
-        break;
-    }
-    default: {
-        TableOptions options;
-        options.separatorChar = ' ';
-        options.paddingSpaces = 1000;
-        options.csvQuotes = true;
-        options.utf8 = utf8;
-        convertTable(lines, options, out);
-        break;
-    }
-    }
+    if (converter == 0)
+        convertTextPage({.input = &lines, .utf8 = utf8}, out);
+    else if (converter == 1)
+        convertCodePage(lines, {.tabSpaces = 8, .utf8 = utf8}, out);
+    else if (converter == 2)
+        convertList(&lines, {.ordered = true, .listSource = 2, .itemSeparator = 2, .utf8 = utf8}, out);
+    else
+        convertTable(lines, {.separatorChar = ' ', .paddingSpaces = 1000, .utf8 = utf8, .csvQuotes = true}, out);
     out.flush();
     return tally;
 }
@@ -165,22 +138,9 @@ TEST_P(Hostile, AVeryLongLineWithoutALineEnd)
     EXPECT_NE(run.head.find(std::string(1000, 'x')), std::string::npos);
 }
 
-// What a text page holds back, and what a list reads twice, stays within bounds.
-TEST(Bounded, HeaderBlocksAreHeldSoFarAndListsReadTwiceOnlyWhereTheyCan)
+// A list read twice needs an input that can be read again.
+TEST(Bounded, ListsReadTwiceOnlyWhereTheyCan)
 {
-    const struct {
-        std::size_t lines, length;
-        bool kept; // the hyphenated lines are text: the block grew too long to be held
-    } cases[] = {{1000, 6, false}, {1001, 6, true}, {2, 128u << 10, false}, {3, 128u << 10, true}};
-    for (const auto& c : cases) {
-        std::string text;
-        for (std::size_t i = 0; i < c.lines; ++i)
-            text += "X-A: " + std::string(c.length - 5, 'b') + "\n";
-        text += "Date: today\n";
-        MemorySource source(text);
-        EXPECT_EQ(convertAll(source, 0).head.find("X-A: b") != std::string::npos, c.kept) << c.lines;
-    }
-
     struct OneWay final : ByteSource {
         MemorySource bytes{"1. a\n2. b\n"};
         long read(char* buffer, std::size_t size) override { return bytes.read(buffer, size); }
@@ -189,10 +149,8 @@ TEST(Bounded, HeaderBlocksAreHeldSoFarAndListsReadTwiceOnlyWhereTheyCan)
     LineReader lines(oneWay);
     Tally tally;
     Output out(Tally::sink, &tally);
-    ListOptions options;
-    options.listSource = VELLUM62_LIST_FROM_FILE;
-    options.ordered = true;
-    options.itemSeparator = VELLUM62_ITEMS_BY_NUMERAL;
+    const ListOptions options{
+        .ordered = true, .listSource = VELLUM62_LIST_FROM_FILE, .itemSeparator = VELLUM62_ITEMS_BY_NUMERAL};
     EXPECT_EQ(convertList(&lines, options, out), VELLUM62_INPUT_NOT_OPENED);
 }
 
