@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <random>
 
 using namespace vellum;
@@ -16,26 +16,14 @@ using namespace vellum;
 namespace
 {
 
-// An endless supply of one pattern, cut off after `size` bytes, made on the fly.
-class PatternSource final : public ByteSource
+// One pattern repeated, cut off after `size` bytes.
+std::string repeated(const std::string& pattern, std::size_t size)
 {
-public:
-    PatternSource(std::string pattern, std::size_t size) : m_pattern(std::move(pattern)), m_size(size) {}
-    long read(char* buffer, std::size_t size) override
-    {
-        std::size_t count = std::min(size, m_size - m_position);
-        for (std::size_t i = 0; i < count; ++i)
-            buffer[i] = m_pattern[(m_position + i) % m_pattern.size()];
-        m_position += count;
-        return static_cast<long>(count);
-    }
-    bool rewind() override { m_position = 0; return true; }
-
-private:
-    std::string m_pattern;
-    std::size_t m_size;
-    std::size_t m_position = 0;
-};
+    std::string bytes;
+    while (bytes.size() < size)
+        bytes += bytes.empty() ? pattern : bytes.substr(0, size - bytes.size());
+    return bytes;
+}
 
 // Counts what a conversion writes and keeps the first 64 KiB of it.
 struct Tally {
@@ -78,13 +66,10 @@ constexpr std::size_t kLarge = 32u << 20;
 constexpr std::size_t kHuge = 64u << 20;
 #endif
 
-class Hostile : public ::testing::TestWithParam<int>
-{
-};
+using Hostile = ::testing::TestWithParam<int>;
 
 TEST_P(Hostile, LongLinesOfSpecialCharacters)
 {
-    using namespace std::string_literals;
     // Each pattern, repeated without end in the longest lines, and what each converter (text,
     // code, list, table) makes of it: its content, escaped where the converter escapes.
     struct Case {
@@ -105,7 +90,8 @@ TEST_P(Hostile, LongLinesOfSpecialCharacters)
         {"a\n\r\x01\x1a", {"a\n\r\x01\x1a" "a\n", "a\n\r\x01\x1a" "a\n", "a \r\x01\x1a" "a", "\x01\x1a" "a"}},
     };
     for (const Case& c : cases) {
-        PatternSource source(c.pattern, kLarge);
+        const std::string bytes = repeated(c.pattern, kLarge);
+        MemorySource source(bytes);
         const Tally run = convertAll(source, GetParam());
         EXPECT_GE(run.bytes, kLarge / 2) << c.pattern;
         EXPECT_NE(run.head.find(c.written[GetParam()]), std::string::npos) << c.pattern << "\n" << run.head.substr(0, 400);
@@ -132,7 +118,8 @@ TEST_P(Hostile, RandomBytesAsWindows1252AndAsUtf8)
 
 TEST_P(Hostile, AVeryLongLineWithoutALineEnd)
 {
-    PatternSource source("x", kHuge);
+    const std::string bytes(kHuge, 'x');
+    MemorySource source(bytes);
     const Tally run = convertAll(source, GetParam());
     EXPECT_GT(run.bytes, kHuge);
     EXPECT_NE(run.head.find(std::string(1000, 'x')), std::string::npos);
@@ -154,12 +141,8 @@ TEST(Bounded, ListsReadTwiceOnlyWhereTheyCan)
     EXPECT_EQ(convertList(&lines, options, out), VELLUM62_INPUT_NOT_OPENED);
 }
 
-std::string converterName(const ::testing::TestParamInfo<int>& info)
-{
-    static const char* kNames[] = {"Text", "Code", "List", "Table"};
-    return kNames[info.param];
-}
-
-INSTANTIATE_TEST_SUITE_P(Converters, Hostile, ::testing::Range(0, 4), converterName);
+INSTANTIATE_TEST_SUITE_P(Converters, Hostile, ::testing::Range(0, 4), [](const auto& info) {
+    return std::string(std::array{"Text", "Code", "List", "Table"}[info.param]);
+});
 
 } // namespace
