@@ -162,42 +162,31 @@ std::string Body(const std::string& page, bool text)
     return body;
 }
 
-class Conformance : public ::testing::TestWithParam<Example>
-{
-protected:
-    std::string Option(const std::string& key, const std::string& fallback = "") const
-    {
-        const auto found = GetParam().options.find(key);
-        return found == GetParam().options.end() ? fallback : found->second;
-    }
-    int32_t Number(const std::string& key, int32_t fallback) const
-    {
-        return std::stoi(Option(key, std::to_string(fallback)));
-    }
-    // The name to pass for a block: its file written, a missing one, or "" for none.
-    std::string FileFor(const std::string& key, const std::string& kind, const std::string& name) const
-    {
-        const auto block = GetParam().blocks.find(kind);
-        if (Option(key) == "missing")
-            return m_dir.path("missing-" + key);
-        if (Option(key) == "none" || block == GetParam().blocks.end())
-            return "";
-        return m_dir.write(name, block->second);
-    }
-
-    const TempDir m_dir;
-};
+using Conformance = ::testing::TestWithParam<Example>;
 
 TEST_P(Conformance, Example)
 {
     const Example& e = GetParam();
     SCOPED_TRACE(::testing::PrintToString(e));
+    const TempDir dir;
+    auto Option = [&](const std::string& key, const std::string& fallback = "") {
+        return e.options.count(key) ? e.options.at(key) : fallback;
+    };
+    auto Number = [&](const std::string& key, int32_t fallback) {
+        return std::stoi(Option(key, std::to_string(fallback)));
+    };
+    // The name to pass for a block: its file written, a missing one, or "" for none.
+    auto FileFor = [&](const std::string& key, const std::string& kind, const std::string& name) {
+        if (Option(key) == "missing")
+            return dir.path("missing-" + key);
+        return Option(key) == "none" || !e.blocks.count(kind) ? "" : dir.write(name, e.blocks.at(kind));
+    };
     ASSERT_TRUE(kKeys.count(e.converter)) << "unknown converter " << e.converter;
     for (const auto& [key, value] : e.options)
         ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
                     key == "result" || key == "flags")
             << "unknown option " << key;
-    const std::string input = FileFor("input", "example", "in.txt"), output = m_dir.path("out.htm");
+    const std::string input = FileFor("input", "example", "in.txt"), output = dir.path("out.htm");
     const char *in = input.c_str(), *out = output.c_str();
     const int32_t flags = ParseFlags(Option("flags", "0"));
     int32_t result = 0;
