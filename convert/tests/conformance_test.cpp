@@ -1,25 +1,5 @@
-// Runs the examples of the conformance files through the exported calls.
-//
-// File format: a first line "converter: NAME" (text, code, list or table); "## " starts a section;
-// other prose is ignored. An example is
-//
-//   ~~~ example OPTIONS      input lines
-//   ~~~ header               (optional) header file lines
-//   ~~~ footer               (optional) footer file lines
-//   ~~~ expect OPTIONS       expected output lines
-//   ~~~                      end of the example
-//
-// Every line of a block stands for its text and a "\n". Escapes: \t tab, \r carriage return,
-// \xHH any byte, \\ backslash, \{N*TEXT} N copies of TEXT (itself escaped), and \$ at the end of a
-// line for "no line end here".
-// Options are key=value words (values use the same escapes); a key the converter does not take
-// fails the example. result= is the expected result code (0 when not given); flags= is a number or
-// names joined by "+" (utf8, charset, csv, escape) and calls the _ex form (txt2h takes them itself).
-// input=none passes no input name, input=missing (header=, footer= alike) the name of no file;
-// output=none expects no output file. rows= and columns= (tables) call reg_tbl_sized and expect
-// those counts, -1 for left as they were; counts=none calls it without asking for them.
-// For text and code pages the expected lines are the page body between the standard head and end,
-// unless frame=full; a text page that stops early ends its body with the words "[no page end]".
+// Runs the examples of the conformance files through the exported calls; their format is
+// described in conformance/README.md.
 #include "vellum62.h"
 
 #include <gtest/gtest.h>
