@@ -1,29 +1,10 @@
-// Runs the examples of the conformance files through the exported calls.
-//
-// File format: a first line "converter: NAME" (text, code, list or table); "## " starts a section;
-// other prose is ignored. An example is
-//
-//   ~~~ example OPTIONS      input lines
-//   ~~~ header               (optional) header file lines
-//   ~~~ footer               (optional) footer file lines
-//   ~~~ expect OPTIONS       expected output lines
-//   ~~~                      end of the example
-//
-// Every line of a block stands for its text and a "\n". Escapes: \t tab, \r carriage return,
-// \xHH any byte, \\ backslash, \{N*TEXT} N copies of TEXT (itself escaped), and \$ at the end of a
-// line for "no line end here".
-// Options are key=value words (values use the same escapes); a key the converter does not take
-// fails the example. result= is the expected result code (0 when not given); flags= is a number or
-// names joined by "+" (utf8, charset, csv, escape) and calls the _ex form (txt2h takes them itself).
-// input=none passes no input name, input=missing (header=, footer= alike) the name of no file;
-// output=none expects no output file.
-// For text and code pages the expected lines are the page body between the standard head and end,
-// unless frame=full; a text page that stops early ends its body with the words "[no page end]".
+// Runs the examples of the conformance files through the exported calls; their format is
+// described in conformance/README.md.
 #include "vellum62.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include "temp_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -43,15 +24,9 @@ struct Example {
     std::map<std::string, std::string> blocks; // by kind: example (the input), header, footer, expect
 };
 
-std::string Where(const Example& e)
-{
-    return e.file + ", section \"" + e.section + "\", example " + std::to_string(e.number) + " (line " +
-           std::to_string(e.line) + ")";
-}
-
 void PrintTo(const Example& e, std::ostream* os)
 {
-    *os << Where(e);
+    *os << e.file << ", section \"" << e.section << "\", example " << e.number << " (line " << e.line << ")";
 }
 
 // The bytes an escaped text stands for; a "\$" clears *lineEnd.
@@ -86,11 +61,10 @@ std::string Unescape(const std::string& text, bool* lineEnd = nullptr)
 
 std::vector<Example> LoadExamples()
 {
-    std::vector<fs::path> files;
+    std::set<fs::path> files;
     for (const auto& entry : fs::directory_iterator(CONFORMANCE_DIR))
         if (entry.path().extension() == ".txt")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
+            files.insert(entry.path());
     std::vector<Example> examples;
     for (const fs::path& path : files) {
         std::ifstream in(path, std::ios::binary);
@@ -107,12 +81,8 @@ std::vector<Example> LoadExamples()
                     block = nullptr;
                     continue;
                 }
-                if (kind == "example") {
-                    ++next.number;
-                    next.line = lineNumber;
-                    next.options.clear();
-                    next.blocks.clear();
-                }
+                if (kind == "example")
+                    next = {next.file, next.section, next.converter, next.number + 1, lineNumber, {}, {}};
                 while (words >> word) {
                     const auto eq = word.find('=');
                     next.options[word.substr(0, eq)] =
@@ -140,7 +110,7 @@ const std::map<std::string, std::set<std::string>> kKeys = {
     {"list", {"ordered", "type", "source", "count", "start", "separator", "wrapper", "center"}},
     {"table",
      {"separator", "padding", "wrapper", "centertext", "centertable", "text", "background", "width", "pixels",
-      "border", "cellpadding", "cellspacing"}},
+      "border", "cellpadding", "cellspacing", "rows", "columns", "counts"}},
 };
 
 int32_t ParseFlags(const std::string& text)
@@ -172,46 +142,31 @@ std::string Body(const std::string& page, bool text)
     return body;
 }
 
-class Conformance : public ::testing::TestWithParam<Example>
-{
-protected:
-    void SetUp() override { fs::create_directories(m_dir); }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Option(const std::string& key, const std::string& fallback = "") const
-    {
-        const auto found = GetParam().options.find(key);
-        return found == GetParam().options.end() ? fallback : found->second;
-    }
-    int32_t Number(const std::string& key, int32_t fallback) const
-    {
-        return std::stoi(Option(key, std::to_string(fallback)));
-    }
-    // The name to pass for a block: its file written, a missing one, or "" for none.
-    std::string FileFor(const std::string& key, const std::string& kind, const std::string& name) const
-    {
-        const auto block = GetParam().blocks.find(kind);
-        if (Option(key) == "missing")
-            return (m_dir / ("missing-" + key)).string();
-        if (Option(key) == "none" || block == GetParam().blocks.end())
-            return "";
-        std::ofstream(m_dir / name, std::ios::binary) << block->second;
-        return (m_dir / name).string();
-    }
-
-    const fs::path m_dir = fs::temp_directory_path() / ("vellum-conformance-" + std::to_string(::getpid()));
-};
+using Conformance = ::testing::TestWithParam<Example>;
 
 TEST_P(Conformance, Example)
 {
     const Example& e = GetParam();
-    SCOPED_TRACE(Where(e));
+    SCOPED_TRACE(::testing::PrintToString(e));
+    const TempDir dir;
+    auto Option = [&](const std::string& key, const std::string& fallback = "") {
+        return e.options.count(key) ? e.options.at(key) : fallback;
+    };
+    auto Number = [&](const std::string& key, int32_t fallback) {
+        return std::stoi(Option(key, std::to_string(fallback)));
+    };
+    // The name to pass for a block: its file written, a missing one, or "" for none.
+    auto FileFor = [&](const std::string& key, const std::string& kind, const std::string& name) {
+        if (Option(key) == "missing")
+            return dir.path("missing-" + key);
+        return Option(key) == "none" || !e.blocks.count(kind) ? "" : dir.write(name, e.blocks.at(kind));
+    };
     ASSERT_TRUE(kKeys.count(e.converter)) << "unknown converter " << e.converter;
     for (const auto& [key, value] : e.options)
         ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
                     key == "result" || key == "flags")
             << "unknown option " << key;
-    const std::string input = FileFor("input", "example", "in.txt"), output = (m_dir / "out.htm").string();
+    const std::string input = FileFor("input", "example", "in.txt"), output = dir.path("out.htm");
     const char *in = input.c_str(), *out = output.c_str();
     const int32_t flags = ParseFlags(Option("flags", "0"));
     int32_t result = 0;
@@ -235,18 +190,24 @@ TEST_P(Conformance, Example)
         const int32_t b[] = {Number("width", -1), Number("pixels", 0), Number("border", -1),
                              Number("cellpadding", -1), Number("cellspacing", -1)};
         const std::string text = Option("text"), background = Option("background");
-        result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
-                                    b[0], b[1], b[2], b[3], b[4], flags)
-                       : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
-                                 b[0], b[1], b[2], b[3], b[4]);
+        int64_t rows = -1, columns = -1, *counts = Option("counts") == "none" ? nullptr : &rows;
+        if (e.options.count("rows") || !counts)
+            result = reg_tbl_sized(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
+                                   b[0], b[1], b[2], b[3], b[4], flags, counts, counts ? &columns : nullptr);
+        else
+            result = flags ? reg_tbl_ex(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(),
+                                        background.c_str(), b[0], b[1], b[2], b[3], b[4], flags)
+                           : reg_tbl(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
+                                     b[0], b[1], b[2], b[3], b[4]);
+        EXPECT_EQ(std::to_string(rows) + " rows, " + std::to_string(columns) + " columns",
+                  Option("rows", "-1") + " rows, " + Option("columns", "-1") + " columns");
     }
     EXPECT_EQ(result, Number("result", 0));
     if (Option("output") == "none") {
         EXPECT_FALSE(fs::exists(output));
         return;
     }
-    std::ifstream written(output, std::ios::binary);
-    std::string page(std::istreambuf_iterator<char>(written), {});
+    std::string page = readFile(output);
     if ((e.converter == "text" || e.converter == "code") && Option("frame") != "full")
         page = Body(page, e.converter == "text");
     EXPECT_EQ(page, e.blocks.count("expect") ? e.blocks.at("expect") : "");

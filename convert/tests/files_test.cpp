@@ -2,106 +2,71 @@
 // arguments, and calls running side by side.
 #include "vellum62.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <thread>
-
-namespace fs = std::filesystem;
 
 namespace
 {
 
-std::string readFile(const fs::path& path)
+// One converter, by its letter (text, code, list, table), with plain options, a page around a
+// list or table, and the caller's title "<b>" for text.
+int32_t convert(char kind, const char* in, const char* out, int32_t flags = 0, const char* header = "",
+                const char* footer = "")
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    switch (kind) {
+    case 't':
+        return txt2h("<b>", in, out, header, footer, "", "", flags);
+    case 'c':
+        return c2h_ex(in, out, 0, 4, flags);
+    case 'l':
+        return datalist_ex(in, out, 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1, 0, 1, 0, flags);
+    default:
+        return reg_tbl_ex(in, out, ',', 0, 1, 0, 0, nullptr, nullptr, -1, 0, -1, -1, -1, flags);
+    }
 }
 
-class Files : public ::testing::Test
+TEST(Files, FilesThatCannotBeOpenedOrWouldOverwriteAnInputAreReportedAndLeftAlone)
 {
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("vellum-files-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-        write("in.txt", "Some text, 1,2,3\n* an item\n");
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    void write(const char* name, const std::string& bytes)
-    {
-        std::ofstream(m_dir / name, std::ios::binary) << bytes;
-    }
-    std::string path(const char* name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
-};
-
-TEST_F(Files, AnOutputThatIsAnInputIsRefusedAndLeftAlone)
-{
-    const std::string in = path("in.txt");
-    const std::string before = readFile(in);
-    fs::create_hard_link(in, path("link.txt"));
-    const std::string link = path("link.txt");
-    write("head.htm", "<head>");
-    const std::string head = path("head.htm");
-
-    EXPECT_EQ(txt2h("", in.c_str(), in.c_str(), "", "", "", "", 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(txt2h("", in.c_str(), link.c_str(), "", "", "", "", 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(txt2h("t", "", head.c_str(), head.c_str(), "", "", "", 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(txt2h("t", "", head.c_str(), "", head.c_str(), "", "", 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(c2h(in.c_str(), link.c_str(), 0, 4), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(datalist(in.c_str(), in.c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1, 0, 0, 0),
-              VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(reg_tbl(in.c_str(), link.c_str(), ',', 0, 0, 0, 0, "", "", -1, 0, -1, -1, -1),
-              VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(readFile(in), before);
+    const TempDir dir;
+    const std::string in = dir.write("in.txt", "Some text, 1,2,3\n* an item\n"), link = dir.path("link.txt"),
+                      head = dir.write("head.htm", "<head>"), out = dir.path("out.htm"),
+                      fresh = dir.path("new.htm"), missing = dir.path("no/such/folder.htm");
+    std::filesystem::create_hard_link(in, link);
+    const struct {
+        const char *kinds, *in, *out, *header, *footer;
+        int32_t result;
+    } cases[] = {
+        {"tclr", in.c_str(), in.c_str(), "", "", VELLUM62_OUTPUT_NOT_OPENED},
+        {"tclr", in.c_str(), link.c_str(), "", "", VELLUM62_OUTPUT_NOT_OPENED},
+        {"t", "", head.c_str(), head.c_str(), "", VELLUM62_OUTPUT_NOT_OPENED},
+        {"t", "", head.c_str(), "", head.c_str(), VELLUM62_OUTPUT_NOT_OPENED},
+        {"tclr", in.c_str(), "/dev/full", "", "", VELLUM62_OUTPUT_NOT_OPENED},
+        {"t", in.c_str(), missing.c_str(), "", "", VELLUM62_OUTPUT_NOT_OPENED},
+        {"clr", "", out.c_str(), "", "", VELLUM62_INPUT_NOT_OPENED},
+        {"clr", nullptr, out.c_str(), "", "", VELLUM62_INPUT_NOT_OPENED},
+        {"tclr", "/nonexistent/in.txt", out.c_str(), "", "", VELLUM62_INPUT_NOT_OPENED},
+        {"t", dir.dir.c_str(), out.c_str(), "", "", VELLUM62_INPUT_NOT_OPENED}, // a folder is no text file
+        // A header named like the new output is not read back from it.
+        {"t", "", fresh.c_str(), fresh.c_str(), "", VELLUM62_HEADER_NOT_OPENED},
+    };
+    for (const auto& c : cases)
+        for (const char* kind = c.kinds; *kind; ++kind)
+            EXPECT_EQ(convert(*kind, c.in, c.out, 0, c.header, c.footer), c.result)
+                << *kind << " " << (c.in ? c.in : "(null)") << " to " << c.out;
+    EXPECT_EQ(readFile(in), "Some text, 1,2,3\n* an item\n");
     EXPECT_EQ(readFile(head), "<head>");
-}
-
-TEST_F(Files, AHeaderNamedLikeANewOutputIsNotReadBack)
-{
-    const std::string out = path("new.htm");
-    EXPECT_EQ(txt2h("t", "", out.c_str(), out.c_str(), "", "", "", 0), VELLUM62_HEADER_NOT_OPENED);
-    EXPECT_NE(readFile(out).find("<title>t</title>"), std::string::npos);
-}
-
-TEST_F(Files, AFailedWriteIsReported)
-{
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
-    const std::string in = path("in.txt");
-    EXPECT_EQ(txt2h("", in.c_str(), "/dev/full", "", "", "", "", 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(c2h(in.c_str(), "/dev/full", 0, 4), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(datalist("", "/dev/full", 0, 0, 1, 5, 1, 0, 1, 0), VELLUM62_OUTPUT_NOT_OPENED);
-    EXPECT_EQ(reg_tbl(in.c_str(), "/dev/full", ',', 0, 0, 0, 0, "", "", -1, 0, -1, -1, -1),
-              VELLUM62_OUTPUT_NOT_OPENED);
-}
-
-TEST_F(Files, InputsThatDoNotOpenCreateNoOutput)
-{
-    const std::string out = path("out.htm");
-    for (const char* input : {"", static_cast<const char*>(nullptr), "/nonexistent/in.txt"}) {
-        EXPECT_EQ(c2h(input, out.c_str(), 0, 4), VELLUM62_INPUT_NOT_OPENED);
-        EXPECT_EQ(reg_tbl(input, out.c_str(), ',', 0, 0, 0, 0, nullptr, nullptr, -1, 0, -1, -1, -1),
-                  VELLUM62_INPUT_NOT_OPENED);
-        EXPECT_EQ(datalist(input, out.c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1, 0, 0, 0),
-                  VELLUM62_INPUT_NOT_OPENED);
-    }
-    // A folder is not a text file.
-    EXPECT_EQ(txt2h("", m_dir.c_str(), out.c_str(), "", "", "", "", 0), VELLUM62_INPUT_NOT_OPENED);
-    EXPECT_FALSE(fs::exists(out));
-    // An output that cannot be created.
-    EXPECT_EQ(txt2h("", path("in.txt").c_str(), path("no/such/folder.htm").c_str(), "", "", "", "", 0),
-              VELLUM62_OUTPUT_NOT_OPENED);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_NE(readFile(fresh).find("<title><b></title>"), std::string::npos);
     EXPECT_EQ(txt2h(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0),
               VELLUM62_OUTPUT_NOT_OPENED);
 }
 
-// A file name in a title is text in the page's encoding, in every converter that writes one.
-TEST_F(Files, FileNamesInTitlesAreTextOfThePage)
+// A file name in a title is text in the page's encoding, in every converter that writes one; the
+// caller's own title is written as given.
+TEST(Files, FileNamesInTitlesAreTextOfThePage)
 {
     const struct {
         std::string name;
@@ -116,43 +81,47 @@ TEST_F(Files, FileNamesInTitlesAreTextOfThePage)
         {"a&b<\\title>.htm", 0, "a&amp;b&lt;\\title&gt;.htm"},
         {"a&b<\\title>.htm", VELLUM62_UTF8, "a&amp;b&lt;\\title&gt;.htm"},
     };
-    const std::string in = path("in.txt"), out = path("out.htm");
+    const TempDir dir;
+    const std::string in = dir.write("in.txt", "a,b\n"), out = dir.path("out.htm");
     for (const auto& c : cases) {
-        const std::string named = (m_dir / c.name).string();
-        write(c.name.c_str(), "a,b\n");
-        EXPECT_EQ(datalist_ex(named.c_str(), out.c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1, 0, 1, 0, c.flags), 1);
-        EXPECT_NE(readFile(out).find("items in " + c.title + ".\n</title>"), std::string::npos) << readFile(out);
-        EXPECT_EQ(reg_tbl_ex(named.c_str(), out.c_str(), ',', 0, 1, 0, 0, "", "", -1, 0, -1, -1, -1, c.flags), 102);
-        EXPECT_NE(readFile(out).find("data in " + c.title + ".\n</title>"), std::string::npos) << readFile(out);
-        EXPECT_EQ(c2h_ex(in.c_str(), named.c_str(), 0, 4, c.flags), 0);
-        EXPECT_NE(readFile(named).find("<title>in.txt converted to " + c.title + "</title>"), std::string::npos)
-            << readFile(named);
-        EXPECT_EQ(c2h_ex(named.c_str(), out.c_str(), 0, 4, c.flags), 0);
-        EXPECT_NE(readFile(out).find("<title>" + c.title + " converted to out.htm</title>"), std::string::npos);
-        EXPECT_EQ(txt2h("<b>", in.c_str(), named.c_str(), "", "", "", "", c.flags), 0);
-        EXPECT_NE(readFile(named).find("<title>" + c.title + "</title>"), std::string::npos) << readFile(named);
-        fs::remove(named);
+        const std::string named = dir.write(c.name, "a,b\n");
+        const struct {
+            char kind;
+            const std::string &in, &out, title;
+            int32_t result;
+        } calls[] = {
+            {'l', named, out, "items in " + c.title + ".\n</title>", 1},
+            {'r', named, out, "data in " + c.title + ".\n</title>", 102},
+            {'c', in, named, "<title>in.txt converted to " + c.title + "</title>", 0},
+            {'c', named, out, "<title>" + c.title + " converted to out.htm</title>", 0},
+            {'t', in, named, "<title>" + c.title + "</title>", 0},
+            {'t', "", out, "<title><b></title>", 0},
+        };
+        for (const auto& call : calls) {
+            EXPECT_EQ(convert(call.kind, call.in.c_str(), call.out.c_str(), c.flags), call.result)
+                << call.kind;
+            EXPECT_NE(readFile(call.out).find(call.title), std::string::npos)
+                << call.kind << readFile(call.out);
+        }
+        std::filesystem::remove(named);
     }
-    // The template's title is the caller's own, written as given.
-    EXPECT_EQ(txt2h("<b>&amp;", "", out.c_str(), "", "", "", "", 0), 0);
-    EXPECT_NE(readFile(out).find("<title><b>&amp;</title>"), std::string::npos);
 }
 
-TEST_F(Files, CallsMayRunAtTheSameTime)
+TEST(Files, CallsMayRunAtTheSameTime)
 {
     std::string text;
     for (int i = 0; i < 2000; ++i)
         text += "Line " + std::to_string(i) + " with http://a.com/x&y \"quotes\" & mail me@x.com -- see\n\n";
-    write("big.txt", text);
-    const std::string in = path("big.txt");
+    const TempDir dir;
+    const std::string in = dir.write("big.txt", text);
     // Each run writes into a folder of its own, under the same file names.
     auto runAll = [&](int run) {
-        const fs::path dir = m_dir / std::to_string(run);
-        fs::create_directories(dir);
-        txt2h("", in.c_str(), (dir / "t.htm").c_str(), "", "", "", "", 0);
-        c2h(in.c_str(), (dir / "c.htm").c_str(), 2, 4);
-        datalist(in.c_str(), (dir / "l.htm").c_str(), 1, 2, 2, -1, -1, 1, 1, 1);
-        reg_tbl(in.c_str(), (dir / "r.htm").c_str(), ' ', 2, 1, 1, 1, "#000000", "", 80, 0, 1, 2, 3);
+        const std::filesystem::path folder = dir.dir / std::to_string(run);
+        std::filesystem::create_directories(folder);
+        txt2h("", in.c_str(), (folder / "t.htm").c_str(), "", "", "", "", 0);
+        c2h(in.c_str(), (folder / "c.htm").c_str(), 2, 4);
+        datalist(in.c_str(), (folder / "l.htm").c_str(), 1, 2, 2, -1, -1, 1, 1, 1);
+        reg_tbl(in.c_str(), (folder / "r.htm").c_str(), ' ', 2, 1, 1, 1, "#000000", "", 80, 0, 1, 2, 3);
     };
     runAll(0);
     std::vector<std::thread> threads;
@@ -161,10 +130,10 @@ TEST_F(Files, CallsMayRunAtTheSameTime)
     for (auto& thread : threads)
         thread.join();
     for (const char* name : {"t.htm", "c.htm", "l.htm", "r.htm"}) {
-        const std::string alone = readFile(m_dir / "0" / name);
+        const std::string alone = readFile(dir.dir / "0" / name);
         ASSERT_FALSE(alone.empty()) << name;
         for (int run = 1; run <= 4; ++run)
-            EXPECT_TRUE(readFile(m_dir / std::to_string(run) / name) == alone) << name << " of run " << run;
+            EXPECT_TRUE(readFile(dir.dir / std::to_string(run) / name) == alone) << name << " of run " << run;
     }
 }
 
