@@ -1,7 +1,9 @@
 #include "TestWindow.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTabWidget>
 
 namespace pagewright
@@ -32,7 +34,28 @@ QByteArray TestWindow::readFile(const QString& path)
 
 void TestWindow::showTab(int tabPosition)
 {
-    m_window->SSTab1->setCurrentIndex(tabPosition);
+    m_window->findChild<QTabWidget*>()->setCurrentIndex(tabPosition);
+}
+
+QWidget* TestWindow::tab() const
+{
+    return m_window->findChild<QTabWidget*>()->currentWidget();
+}
+
+bool TestWindow::knownAs(QWidget* widget, const QString& name)
+{
+    if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text() == name;
+    return widget->accessibleName() == name;
+}
+
+QString TestWindow::result() const
+{
+    for (const QLabel* label : tab()->findChildren<QLabel*>())
+        if (label->accessibleDescription() == QLatin1String("Result"))
+            return label->text();
+    QTest::qFail("The shown tab has no result line", __FILE__, __LINE__);
+    return {};
 }
 
 } // namespace pagewright

@@ -18,6 +18,12 @@
     W* const var = (parent).findChild<W*>(name);                                                             \
     QVERIFY2(var != nullptr, qPrintable(QStringLiteral("No " #W " named ") + (name)))
 
+// Declares var as the control of class W on the shown tab that a user knows by this name (see
+// TestWindow::control). A missing or ambiguous control ends the calling test function.
+#define CONTROL(W, var, name)                                                                                \
+    W* const var = t->control<W>(name);                                                                      \
+    QVERIFY2(var != nullptr, qPrintable(QStringLiteral("No single " #W " known as ") + (name)))
+
 namespace pagewright
 {
 
@@ -39,8 +45,29 @@ public:
     static QByteArray readFile(const QString& path);
     // Shows the tab at this position (0 HTML Template ... 5 Table Creator).
     void showTab(int tabPosition);
+    // The page of the shown tab.
+    QWidget* tab() const;
+    // The one control of class W in scope (the shown tab when null) that a user knows by this
+    // name: a button's, check box's or option's caption, or the accessible name of a box, list or
+    // label (a label before a box names it). Null when there is none, or more than one.
+    template <typename W> W* control(const QString& name, QWidget* scope = nullptr) const
+    {
+        W* found = nullptr;
+        for (W* w : (scope ? scope : tab())->findChildren<W*>()) {
+            if (knownAs(w, name)) {
+                if (found)
+                    return nullptr;
+                found = w;
+            }
+        }
+        return found;
+    }
+    // The text of the shown tab's result line.
+    QString result() const;
 
 private:
+    static bool knownAs(QWidget* widget, const QString& name);
+
     QTemporaryDir m_dir;
     ScriptedPlatform m_platform;
     QString m_settingsFile;
