@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -62,12 +63,27 @@ int utf8Character(std::string_view s, char32_t& c)
     return length;
 }
 
+// How many bytes at the start of `s` are ASCII, looked at eight at a time: most text is, and
+// the input check reads every byte of a file.
+std::size_t asciiPrefix(std::string_view s)
+{
+    std::size_t i = 0;
+    for (uint64_t word; i + 8 <= s.size(); i += 8) {
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080u)
+            break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
 {
     char32_t c;
-    while (!bytes.empty()) {
+    while (!(bytes = bytes.substr(asciiPrefix(bytes))).empty()) {
         const int length = utf8Character(bytes, c);
         if (length <= 0)
             return false;
@@ -96,9 +112,9 @@ bool fileReadsAsUtf8(const std::string& path)
         // Whole characters are checked; one cut at the end of the block waits for the next.
         std::string_view rest = block;
         char32_t c;
-        int length = 0;
-        while (!rest.empty() && (length = utf8Character(rest, c)) > 0) {
-            beyondAscii = beyondAscii || c >= 0x80;
+        int length = 1; // 0: not UTF-8; -1: a character cut at the end
+        while (!(rest = rest.substr(asciiPrefix(rest))).empty() && (length = utf8Character(rest, c)) > 0) {
+            beyondAscii = true;
             rest.remove_prefix(static_cast<std::size_t>(length));
         }
         if (length == 0) {

@@ -106,9 +106,11 @@ public:
                 releaseHeld();
                 return marker;
             }
-            const bool headerShaped = !header_name(piece).empty();
-            const bool continuation = !piece.empty() && isBlank(piece[0]) && !is_blank_line(piece);
-            if (m_block != Block::None && !headerShaped && !continuation) {
+            // Only a line that may start or go on with a header block is looked at as one.
+            const bool inBlock = m_block != Block::None;
+            const bool headerShaped = (inBlock || blockMayStart) && !header_name(piece).empty();
+            const bool continuation = inBlock && !piece.empty() && isBlank(piece[0]) && !is_blank_line(piece);
+            if (inBlock && !headerShaped && !continuation) {
                 releaseHeld(); // the block ended without telling it is a mail header
                 m_block = Block::None;
             }
