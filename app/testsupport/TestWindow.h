@@ -65,6 +65,22 @@ public:
     // The text of the shown tab's result line.
     QString result() const;
 
+    // --- Window shell (tst_frmmain, tst_realdialogs) ---------------------------------------------
+    // The one control of class W in scope known by this name, as control() finds it, for a
+    // window this class did not make (one shown with the real seam); null when there is none, or
+    // more than one.
+    template <typename W> static W* controlIn(QWidget* scope, const QString& name)
+    {
+        W* found = nullptr;
+        for (W* w : scope->findChildren<W*>())
+            if (knownAs(w, name)) {
+                if (found)
+                    return nullptr;
+                found = w;
+            }
+        return found;
+    }
+
 private:
     static bool knownAs(QWidget* widget, const QString& name);
 
