@@ -66,19 +66,14 @@ public:
     QString result() const;
 
     // --- Window shell (tst_frmmain, tst_realdialogs) ---------------------------------------------
-    // The one control of class W in scope known by this name, as control() finds it, for a
-    // window this class did not make (one shown with the real seam); null when there is none, or
-    // more than one.
+    // The first control of class W in scope known by this name, as control() finds it, for a
+    // window this class did not make (one shown with the real seam); null when there is none.
     template <typename W> static W* controlIn(QWidget* scope, const QString& name)
     {
-        W* found = nullptr;
         for (W* w : scope->findChildren<W*>())
-            if (knownAs(w, name)) {
-                if (found)
-                    return nullptr;
-                found = w;
-            }
-        return found;
+            if (knownAs(w, name))
+                return w;
+        return nullptr;
     }
 
 private:
