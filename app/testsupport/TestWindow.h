@@ -65,6 +65,17 @@ public:
     // The text of the shown tab's result line.
     QString result() const;
 
+    // --- Window shell (tst_frmmain, tst_realdialogs) ---------------------------------------------
+    // The first control of class W in scope known by this name, as control() finds it, for a
+    // window this class did not make (one shown with the real seam); null when there is none.
+    template <typename W> static W* controlIn(QWidget* scope, const QString& name)
+    {
+        for (W* w : scope->findChildren<W*>())
+            if (knownAs(w, name))
+                return w;
+        return nullptr;
+    }
+
 private:
     static bool knownAs(QWidget* widget, const QString& name);
 

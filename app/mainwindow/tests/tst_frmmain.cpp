@@ -1,22 +1,33 @@
 // The main window's shell: which handler each control reaches, the enabling and focus rules,
 // Enter on buttons and in boxes, tooltips, the file choosers, Clear, Quit and the
-// settings file.
+// settings file. Controls are found by their captions and accessible names.
 #include "WindowTestCase.h"
+#include "dialogs/frmSpecifyBorderEtc.h"
+#include "dialogs/frmSpecifyColors.h"
 #include "rules/Settings.h"
 #include "widgets/Controls.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
 
 using namespace pagewright;
+
+namespace
+{
+
+// The perform button's caption of each tab but the Table Creator, by tab position.
+const QString kPerform[] = {"Create HTML template", "Convert input text file to output HTML file",
+                            "Convert code file to HTML file", "Create HTML for list",
+                            "Convert data to table"};
+const QString kColors = "Use specified colors for text and background";
+const QString kBlank = "Blank list (do not read items from input file)";
+
+} // namespace
 
 class tst_frmMain : public WindowTestCase
 {
@@ -24,43 +35,61 @@ class tst_frmMain : public WindowTestCase
 
 private:
     QWidget* focus() { return t->w().focusWidget(); }
-    QWidget* tabBar() { return t->w().SSTab1->tabBar(); }
+    QWidget* tabBar() { return t->w().findChild<QTabWidget*>()->tabBar(); }
+    QWidget* page(int tab, TestWindow* w = nullptr)
+    {
+        return (w ? w : t.get())->w().findChild<QTabWidget*>()->widget(tab);
+    }
+    // The control of class W on the shown tab (or in scope) known by this name; a missing one
+    // fails the test, which the null pointer then ends.
+    template <typename W = QWidget> W* c(const QString& name, QWidget* scope = nullptr)
+    {
+        W* const found = t->control<W>(name, scope);
+        if (!found)
+            QTest::qFail(qPrintable("No single control known as " + name), __FILE__, __LINE__);
+        return found;
+    }
 
 private slots:
     void editsClearTheResult_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("control");
-        const char* const controls[] = {
-            "txbTitle txbOutputFile_5 txbCustomFooterFile_1",
-            "txbInputFile_0 txbCustomHeaderFile_0 chkUseSpecifiedColors_2", "cboMarginSpaces cboTabSpaces",
-            "cboOrderedList cboUnorderedList cboItemSeparator chkAddHTMLWrapper2 chkCenterList "
-            "optOrderedList "
-            "optBlankList txbNumberOfItems txbStartNumber",
-            "cboSeparatorChar cboSeparatorCharText cboPaddingSpaces chkAddHTMLWrapper3 chkCenterText3 "
-            "chkCenterTable3 chkUseSpecifiedColors_0"};
+        const QStringList controls[] = {
+            {"Title", "Output file", "Custom footer file"},
+            {"Input file", "Custom header file", kColors},
+            {"Add left margin of", "Convert tab characters to"},
+            {"Ordered list numbering", "Unordered list bullets", "Item separator is", "Add HTML wrapper",
+             "Center list", "Ordered list", kBlank, "Number of items in list", "Start number"},
+            {"Separator character", "Number of left/right padding spaces", "Add HTML wrapper",
+             "Center text (other than numbers) in cells", "Center table", kColors}};
         for (int tab = 0; tab < 5; ++tab)
-            for (const QString& control : QString::fromLatin1(controls[tab]).split(' '))
-                Row(qPrintable(control), tab, control);
+            for (const QString& control : controls[tab])
+                Row(qPrintable(QString::number(tab) + " " + control), tab, control);
     }
 
     void editsClearTheResult()
     {
         QFETCH(int, tab);
         QFETCH(QString, control);
-        t->showTab(tab);
-        const int slot = SlotOfTab(tab);
-        t->w().OutputReady[slot] = true;
-        t->w().Label2[slot]->setText("Conversion successful.");
-        FIND(QWidget, w, t->w(), control);
-        if (auto* list = qobject_cast<QComboBox*>(w))
-            list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            button->click();
-        else if (auto* box = qobject_cast<QLineEdit*>(w))
+        t->showTab(tab); // a run leaves its result and the output to view
+        if (tab != 0)
+            c<QLineEdit>("Input file")->setText(t->writeFile("a.txt", "a,b\n"));
+        c<QLineEdit>("Output file")->setText(t->path("a.htm"));
+        t->seam().expectDialog<frmHowToView>(
+            [this](frmHowToView& d) { c<QPushButton>("Don't view now", &d)->click(); });
+        c<QPushButton>(kPerform[tab])->click();
+        QVERIFY(!t->result().isEmpty() && c("View output file")->isEnabled());
+        if (auto* const box = t->control<QLineEdit>(control)) // a list's own text box first
             box->insert("x");
-        QCOMPARE(t->w().Label2[slot]->text(), QString());
-        QVERIFY(!t->w().OutputReady[slot]);
+        else if (auto* const list = t->control<QComboBox>(control))
+            list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+        else
+            c<QAbstractButton>(control)->click();
+        QCOMPARE(t->result(), QString());
+        t->showTab(5); // coming back shows whether the output is still the one to view
+        t->showTab(tab);
+        QVERIFY(!c("View output file")->isEnabled());
     }
 
     void performAndViewFollowTheBoxes_data()
@@ -68,16 +97,15 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("source"); // the list tab's source option
-        QTest::addColumn<QString>("items");
+        QTest::addColumn<QString>("source"); // the list tab's source option, for a list of 3 items
         QTest::addColumn<bool>("perform");
         QTest::addColumn<bool>("viewInput");
-        Row("text", 1, "/d/a.txt", "/d/a.htm", "", "", true, true);
-        Row("template", 0, "", "/d/a.htm", "", "", true, false);
-        Row("code, no output", 2, "/d/a.c", "", "", "", false, true);
-        Row("list from no file", 3, "", "a.htm", "optReadListData", "", false, false);
-        Row("numbered list of 3", 3, "/d/a.txt", "a.htm", "optBlankListWithItemNumbers", "3", true, false);
-        Row("table, text output", 4, "/d/a.txt", "/d/a.txt", "", "", false, true);
+        Row("text", 1, "/d/a.txt", "/d/a.htm", "", true, true);
+        Row("template", 0, "", "/d/a.htm", "", true, false);
+        Row("code, no output", 2, "/d/a.c", "", "", false, true);
+        Row("list from no file", 3, "", "a.htm", "Read (and count) list items from input file", false, false);
+        Row("numbered list", 3, "/d/a.txt", "a.htm", "Blank list with item numbers", true, false);
+        Row("table, text output", 4, "/d/a.txt", "/d/a.txt", "", false, true);
     }
 
     void performAndViewFollowTheBoxes()
@@ -86,29 +114,27 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(QString, source);
-        QFETCH(QString, items);
         QFETCH(bool, perform);
         QFETCH(bool, viewInput);
-        frmMain& w = t->w();
-        const int slot = SlotOfTab(tab);
         t->showTab(tab == 1 ? 2 : 1); // the boxes are filled while another tab is shown
-        if (!source.isEmpty()) {
-            FIND(QRadioButton, option, w, source);
-            option->click();
+        if (tab == 3) {
+            c<QAbstractButton>(source, page(3))->click();
+            c<QLineEdit>("Number of items in list", page(3))->setText("3");
         }
-        w.txbNumberOfItems->setText(items);
-        if (slot < kInputSlotCount)
-            w.txbInputFile[slot]->setText(input);
-        w.txbOutputFile[slot]->setText(output);
-        QVERIFY(!w.cmdPerformOperation[slot]->isEnabled());
+        if (tab != 0)
+            c<QLineEdit>("Input file", page(tab))->setText(input);
+        auto* const box = c<QLineEdit>("Output file", page(tab));
+        box->setText(output);
+        QWidget* const run = c(kPerform[tab], page(tab));
+        QVERIFY(!run->isEnabled());
         t->showTab(tab);
-        QCOMPARE(w.cmdPerformOperation[slot]->isEnabled(), perform);
-        if (slot < kInputSlotCount)
-            QCOMPARE(w.cmdViewInputFile[slot]->isEnabled(), viewInput);
-        w.txbOutputFile[slot]->clear();
-        QVERIFY(!w.cmdPerformOperation[slot]->isEnabled());
-        w.txbOutputFile[slot]->setText(output);
-        QCOMPARE(w.cmdPerformOperation[slot]->isEnabled(), perform);
+        QCOMPARE(run->isEnabled(), perform);
+        if (tab != 0)
+            QCOMPARE(c("View input file")->isEnabled(), viewInput);
+        box->clear();
+        QVERIFY(!run->isEnabled());
+        box->setText(output);
+        QCOMPARE(run->isEnabled(), perform);
     }
 
     void listOptionsEnableTheirGroups_data()
@@ -117,10 +143,11 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("fileGroup");
         QTest::addColumn<bool>("startGroup");
-        Row("unordered, read file", "optUnorderedList", "optReadListData", true, false);
-        Row("ordered, read file", "optOrderedList", "optReadListData", true, false);
-        Row("unordered, blank", "optUnorderedList", "optBlankList", false, false);
-        Row("ordered, numbered", "optOrderedList", "optBlankListWithItemNumbers", false, true);
+        const QString read = "Read (and count) list items from input file";
+        Row("unordered, read file", "Unordered list", read, true, false);
+        Row("ordered, read file", "Ordered list", read, true, false);
+        Row("unordered, blank", "Unordered list", kBlank, false, false);
+        Row("ordered, numbered", "Ordered list", "Blank list with item numbers", false, true);
     }
 
     void listOptionsEnableTheirGroups()
@@ -129,28 +156,24 @@ private slots:
         QFETCH(QString, source);
         QFETCH(bool, fileGroup);
         QFETCH(bool, startGroup);
-        frmMain& w = t->w();
-        FIND(QRadioButton, typeOption, w, type);
-        FIND(QRadioButton, sourceOption, w, source);
         t->showTab(3);
         for (const bool typeFirst : {true, false}) { // both orders of choosing give the same state
-            (typeFirst ? typeOption : sourceOption)->click();
-            (typeFirst ? sourceOption : typeOption)->click();
+            c<QAbstractButton>(typeFirst ? type : source)->click();
+            c<QAbstractButton>(typeFirst ? source : type)->click();
             for (const bool comingBack : {false, true}) { // and so does coming back to the tab
                 if (comingBack) {
                     t->showTab(2);
                     t->showTab(3);
-                    QCOMPARE(focus(), fileGroup ? tabBar() : static_cast<QWidget*>(w.txbNumberOfItems));
+                    QCOMPARE(focus(), fileGroup ? tabBar() : c("Number of items in list"));
                 }
-                for (QWidget* c : {static_cast<QWidget*>(w.cmdSpecifyInputFile[ListSlot]),
-                                   static_cast<QWidget*>(w.txbInputFile[ListSlot]),
-                                   static_cast<QWidget*>(w.cboItemSeparator)})
-                    QCOMPARE(c->isEnabled(), fileGroup);
-                QCOMPARE(w.txbNumberOfItems->isEnabled(), !fileGroup);
-                QCOMPARE(w.txbStartNumber->isEnabled(), startGroup);
-                QCOMPARE(w.lblStartNumber->isEnabled(), startGroup);
-                QCOMPARE(w.cboOrderedList->isEnabled(), type == "optOrderedList");
-                QCOMPARE(w.cboUnorderedList->isEnabled(), type != "optOrderedList");
+                for (const char* name : {"Specify input file", "Input file", "Item separator is"})
+                    QCOMPARE(c(name)->isEnabled(), fileGroup);
+                QCOMPARE(c("Number of items in list")->isEnabled(), !fileGroup);
+                QCOMPARE(c("Start number")->isEnabled(), startGroup);
+                QCOMPARE(c("Ordered list numbering")->isEnabled(), type == "Ordered list");
+                QCOMPARE(c("Unordered list bullets")->isEnabled(), type != "Ordered list");
+                for (const QLabel* label : t->tab()->findChildren<QLabel*>()) // as the boxes they name
+                    QVERIFY(!label->buddy() || label->isEnabled() == label->buddy()->isEnabled());
             }
         }
     }
@@ -168,50 +191,51 @@ private slots:
     {
         QFETCH(int, tab);
         QFETCH(bool, chooser);
-        frmMain& w = t->w();
         t->showTab(tab);
-        const int h = HeaderFooterIndexOfTab(tab);
-        const int color = tab == 0 ? 1 : 2;
-        w.chkUseSpecifiedColors[color]->click();
-        QVERIFY(w.cmdSpecifyColors[color]->isEnabled());
+        auto* const check = c<QAbstractButton>(kColors);
+        QWidget* const colors = c("Specify page colors");
+        QWidget* const title = c("Title", page(0));
+        QWidget* hex = nullptr; // the text colour's "#RRGGBB"
+        for (QWidget* label : t->tab()->findChildren<QLabel*>())
+            hex = label->accessibleDescription() == "Text color" ? label : hex;
+        auto* const header = c<QLineEdit>("Custom header file");
+        check->click();
+        QVERIFY(colors->isEnabled() && hex->isEnabled());
         tabBar()->setFocus();
         if (chooser) {
             t->seam().expectFileDialog(
                 {FileDialogRequest::Open, "Specify custom header file", "All files (*.*) | *.*", false},
                 "/d/head.htm");
-            QTest::keyClick(w.cmdSpecifyCustomHeaderFile[h], Qt::Key_Space);
+            QTest::keyClick(c("Specify custom header file"), Qt::Key_Space);
         } else {
-            QTest::keyClicks(w.txbCustomHeaderFile[h], "  /d/head.htm");
+            QTest::keyClicks(header, "  /d/head.htm");
         }
-        QCOMPARE(w.txbCustomHeaderFile[h]->text(), QStringLiteral("/d/head.htm"));
-        QCOMPARE(focus(), w.txbCustomHeaderFile[h]);
-        QCOMPARE(w.txbCustomHeaderFile[h]->cursorPosition(), 11);
-        QCOMPARE(w.txbTitle->isEnabled(), tab != 0);
-        QVERIFY(!w.chkUseSpecifiedColors[color]->isEnabled());
-        QVERIFY(!w.cmdSpecifyColors[color]->isEnabled());
-        QVERIFY(!w.lblTextHex[color]->isEnabled());
-        QVERIFY(w.cmdViewHeaderFile[h]->isEnabled());
-        w.txbCustomHeaderFile[h]->clear();
-        QVERIFY(w.txbTitle->isEnabled());
-        QVERIFY2(w.cmdSpecifyColors[color]->isEnabled(), "the check box is still ticked");
-        QVERIFY(w.lblTextHex[color]->isEnabled());
+        QCOMPARE(header->text(), QStringLiteral("/d/head.htm"));
+        QCOMPARE(focus(), header);
+        QCOMPARE(header->cursorPosition(), 11);
+        QCOMPARE(title->isEnabled(), tab != 0);
+        QVERIFY(!check->isEnabled() && !colors->isEnabled() && !hex->isEnabled());
+        QVERIFY(c("View header file")->isEnabled());
+        header->clear();
+        QVERIFY(title->isEnabled());
+        QVERIFY2(colors->isEnabled() && hex->isEnabled(), "the check box is still ticked");
     }
 
     void enterInABoxMovesTheFocus_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("ordered");
+        QTest::addColumn<bool>("ordered"); // also: the template has no output
         QTest::addColumn<QString>("next"); // empty: the tab bar
-        Row("input", 1, "txbInputFile_0", false, "cmdSpecifyOutputFile_0");
-        Row("output, perform enabled", 1, "txbOutputFile_0", false, "cmdPerformOperation_0");
-        Row("output, perform disabled", 2, "txbOutputFile_1", false, "txbOutputFile_1");
-        Row("header", 0, "txbCustomHeaderFile_1", false, "txbCustomFooterFile_1");
-        Row("title, perform enabled", 0, "txbTitle", false, "cmdPerformOperation_5");
-        Row("title, perform disabled", 0, "txbTitle", true, "cmdSpecifyOutputFile_5");
-        Row("unordered list size", 3, "txbNumberOfItems", false, "");
-        Row("ordered list size", 3, "txbNumberOfItems", true, "txbStartNumber");
-        Row("start number", 3, "txbStartNumber", true, "");
+        Row("input", 1, "Input file", false, "Specify output file");
+        Row("output, perform enabled", 1, "Output file", false, kPerform[1]);
+        Row("output, perform disabled", 2, "Output file", false, "Output file");
+        Row("header", 0, "Custom header file", false, "Custom footer file");
+        Row("title, perform enabled", 0, "Title", false, kPerform[0]);
+        Row("title, perform disabled", 0, "Title", true, "Specify output file");
+        Row("unordered list size", 3, "Number of items in list", false, "");
+        Row("ordered list size", 3, "Number of items in list", true, "Start number");
+        Row("start number", 3, "Start number", true, "");
     }
 
     void enterInABoxMovesTheFocus()
@@ -220,57 +244,35 @@ private slots:
         QFETCH(QString, box);
         QFETCH(bool, ordered);
         QFETCH(QString, next);
-        frmMain& w = t->w();
         t->showTab(tab);
-        w.optBlankList->click();
-        (ordered ? w.optOrderedList : w.optUnorderedList)->click();
-        w.txbInputFile[TextSlot]->setText("/d/a.txt");
-        w.txbOutputFile[TextSlot]->setText("/d/a.htm");
-        w.txbOutputFile[TemplateSlot]->setText(ordered ? "" : "/d/a.htm"); // "ordered" rows: no output
-        w.txbStartNumber->setText("12");
-        FIND(QLineEdit, edit, w, box);
-        edit->setFocus();
+        c<QAbstractButton>(kBlank, page(3))->click();
+        c<QAbstractButton>(ordered ? "Ordered list" : "Unordered list", page(3))->click();
+        c<QLineEdit>("Start number", page(3))->setText("12");
+        c<QLineEdit>("Input file", page(1))->setText("/d/a.txt");
+        c<QLineEdit>("Output file", page(1))->setText("/d/a.htm");
+        c<QLineEdit>("Output file", page(0))->setText(ordered ? "" : "/d/a.htm");
         for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-            edit->setFocus();
-            PressEnter(edit, key);
-            QCOMPARE(focus(), next.isEmpty() ? tabBar() : w.findChild<QWidget*>(next));
+            c(box)->setFocus();
+            PressEnter(c(box), key);
+            QCOMPARE(focus(), next.isEmpty() ? tabBar() : c(next));
         }
-        if (next == "txbStartNumber")
-            QCOMPARE(w.txbStartNumber->cursorPosition(), 2);
-    }
-
-    void enterOnAButtonPressesIt_data() { EnterKeyRows(); }
-
-    void enterOnAButtonPressesIt()
-    {
-        QFETCH(int, key);
-        frmMain& w = t->w();
-        t->seam().expectFileDialog(
-            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, {});
-        w.cmdSpecifyOutputFile[TextSlot]->setFocus();
-        PressEnter(w.cmdSpecifyOutputFile[TextSlot], key);
-        QVERIFY(t->seam().verifyDone());
-        // Enter in the output box only moves to the perform button; a second Enter runs it.
-        w.txbInputFile[TextSlot]->setText(t->writeFile("a.txt", "a\n"));
-        w.txbOutputFile[TextSlot]->setText(t->path("missing/a.htm"));
-        w.txbOutputFile[TextSlot]->setFocus();
-        PressEnter(w.txbOutputFile[TextSlot], key);
-        QCOMPARE(focus(), w.cmdPerformOperation[TextSlot]);
-        QVERIFY(t->seam().verifyDone());
-        t->seam().expectMessage("Error", "Output folder does not exist.", MsgIcon::Exclamation);
-        PressEnter(focus(), key);
+        if (next == "Start number")
+            QCOMPARE(c<QLineEdit>(next)->cursorPosition(), 2);
     }
 
     void tooltipsShowTheirTextAsWritten()
     {
-        // Tooltips with tags read as written; every tooltip of the window and its dialogs reads as
-        // its description says.
-        FIND(QWidget, center, t->w(), "chkCenterTable4");
-        FIND(QWidget, wrapper, t->w(), "chkAddHTMLWrapper4");
-        QCOMPARE(center->accessibleDescription(), QStringLiteral("Add <CENTER>...</CENTER>."));
-        QCOMPARE(wrapper->accessibleDescription(), QStringLiteral("Add <HTML>...</HTML>"));
-        t->w().SpecifyColors();
-        t->w().SpecifyBorderEtc();
+        // Tooltips with tags read as written; every tooltip of the window and of the dialogs it
+        // has shown reads as its description says.
+        t->showTab(5);
+        QCOMPARE(c("Center table")->accessibleDescription(), QStringLiteral("Add <CENTER>...</CENTER>."));
+        QCOMPARE(c("Add HTML wrapper")->accessibleDescription(), QStringLiteral("Add <HTML>...</HTML>"));
+        t->showTab(4);
+        c<QAbstractButton>(kColors)->click();
+        t->seam().expectDialog<frmSpecifyColors>([](QDialog& d) { d.reject(); });
+        c<QAbstractButton>("Specify table colors")->click();
+        t->seam().expectDialog<frmSpecifyBorderEtc>([](QDialog& d) { d.reject(); });
+        c<QAbstractButton>("Specify width, border, cell padding and spacing")->click();
         int tips = 0;
         for (QWidget* w : t->w().findChildren<QWidget*>()) {
             if (w->toolTip().isEmpty())
@@ -302,93 +304,98 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, output);
         QFETCH(bool, quoted);
-        frmMain& w = t->w();
-        const int slot = SlotOfTab(tab);
         t->showTab(tab);
-        w.txbInputFile[slot]->setText("/old/in.txt");
-        w.txbOutputFile[slot]->setText("/old/out.htm");
+        auto* const input = c<QLineEdit>("Input file");
+        auto* const box = c<QLineEdit>("Output file");
+        input->setText("/old/in.txt");
+        box->setText("/old/out.htm");
         t->seam().expectFileDialog(
             {FileDialogRequest::Open, "Specify input file", "All files (*.*) | *.*", true}, chosen);
-        w.cmdSpecifyInputFile[slot]->click();
-        QCOMPARE(w.txbInputFile[slot]->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
-        QCOMPARE(w.txbOutputFile[slot]->text(), output);
-        QCOMPARE(w.chkQuotedFields3->isChecked(), quoted);
+        c<QAbstractButton>("Specify input file")->click();
+        QCOMPARE(input->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
+        QCOMPARE(box->text(), output);
+        QCOMPARE(c<QAbstractButton>("Fields may be quoted (CSV)", page(4))->isChecked(), quoted);
         QCOMPARE(focus(), tabBar());
-        t->seam().expectFileDialog(
-            {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false}, chosen);
-        w.cmdSpecifyOutputFile[slot]->click();
-        QCOMPARE(w.txbOutputFile[slot]->text(), chosen.isEmpty() ? output : chosen);
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) { // Enter presses the focused button
+            t->seam().expectFileDialog(
+                {FileDialogRequest::Save, "Specify output file", ".htm files (*.htm) | *.htm", false},
+                chosen);
+            c("Specify output file")->setFocus();
+            PressEnter(focus(), key);
+        }
+        QCOMPARE(box->text(), chosen.isEmpty() ? output : chosen);
         t->seam().expectFileDialog(
             {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false}, chosen);
-        w.cmdSpecifyCustomFooterFile[0]->click();
-        QCOMPARE(w.txbCustomFooterFile[0]->text(), chosen);
+        c<QAbstractButton>("Specify custom footer file", page(1))->click();
+        QCOMPARE(c<QLineEdit>("Custom footer file", page(1))->text(), chosen);
     }
 
     void clearEmptiesItsTabsBoxes()
     {
-        frmMain& w = t->w();
-        const QList<QLineEdit*> text{w.txbInputFile[TextSlot], w.txbOutputFile[TextSlot],
-                                     w.txbCustomHeaderFile[0], w.txbCustomFooterFile[0]};
-        const QList<QLineEdit*> page{w.txbTitle, w.txbOutputFile[TemplateSlot], w.txbCustomHeaderFile[1],
-                                     w.txbCustomFooterFile[1]};
-        for (QLineEdit* box : text + page)
-            box->setText("/d/a.htm");
-        for (const int index : {1, 0}) {
-            t->showTab(index);
-            w.Clear[index]->click();
-            for (QLineEdit* box : text + page)
-                QCOMPARE(box->text(), QString(index == 1 && page.contains(box) ? "/d/a.htm" : ""));
-            QVERIFY(!w.cmdPerformOperation[index == 1 ? TextSlot : TemplateSlot]->isEnabled());
+        QList<QLineEdit*> boxes[2]; // of the template and the text tab
+        for (const int tab : {0, 1})
+            for (const char* name :
+                 {tab ? "Input file" : "Title", "Output file", "Custom header file", "Custom footer file"})
+                (boxes[tab] << c<QLineEdit>(name, page(tab))).last()->setText("/d/a.htm");
+        for (const int tab : {1, 0}) {
+            t->showTab(tab);
+            c<QAbstractButton>("Clear")->click();
+            for (const int other : {0, 1})
+                for (QLineEdit* box : boxes[other])
+                    QCOMPARE(box->text(), QString(tab == 1 && other == 0 ? "/d/a.htm" : ""));
+            QVERIFY(!c(kPerform[tab])->isEnabled());
         }
     }
 
     void guideLinkOpensTheTabsPage()
     {
         t->showTab(3);
-        const QString address = t->w().lblDocumentation[3]->text();
+        auto* const link = t->tab()->findChild<LinkLabel*>();
+        const QString address = link->text();
         QCOMPARE(QUrl(address).toLocalFile(),
                  QDir(QCoreApplication::applicationDirPath()).filePath("guide/data-to-list.htm"));
         t->seam().expectOpen(QUrl(address), true);
-        QTest::mouseClick(t->w().lblDocumentation[3], Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
         t->seam().expectOpen(QUrl(address), false);
         t->seam().expectMessage("Pagewright",
                                 "Error launching web browser. Please make sure that your web browser is "
                                 "correctly installed and configured",
                                 MsgIcon::Exclamation);
-        QTest::mouseClick(t->w().lblDocumentation[3], Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
     }
 
     void quitSavesTheNamesForTheNextStart()
     {
+        // The file boxes of every tab, in the order the settings file keeps them.
+        const auto boxes = [this](TestWindow& window) {
+            QList<QLineEdit*> all;
+            for (int s = 0; s < kSlotCount; ++s) {
+                if (s < kInputSlotCount)
+                    all << window.control<QLineEdit>("Input file", page(TabOfSlot(s), &window));
+                all << window.control<QLineEdit>("Output file", page(TabOfSlot(s), &window));
+            }
+            return all;
+        };
         QStringList names;
-        for (int s = 0; s < kSlotCount; ++s) {
-            if (s < kInputSlotCount)
-                t->w().txbInputFile[s]->setText(names.emplaceBack(QStringLiteral("/in/%1 file.txt").arg(s)));
-            t->w().txbOutputFile[s]->setText(
-                names.emplaceBack(QString::fromUtf8("/out/\xC3\xBC%1.htm").arg(s)));
-        }
-        t->w().txbInputFile[TextSlot]->setText(" /in/0 file.txt  ");
+        for (QLineEdit* box : boxes(*t))
+            box->setText(names.emplaceBack(QString::fromUtf8("/f/\xC3\xBC %1.htm").arg(names.size())));
+        boxes(*t).first()->setText(" /f/\xC3\xBC 0.htm  ");
         t->showTab(5);
-        t->seam().expectMessage("Quit", "Really quit?", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::No);
-        t->w().cmdQuit[5]->click();
-        QVERIFY(t->w().isVisible());
-        QVERIFY(!QFile::exists(t->settingsFile()));
-        t->seam().expectMessage("Quit", "Really quit?", MsgIcon::Question, MsgButtons::YesNo, MsgAnswer::Yes);
-        t->w().cmdQuit[5]->click();
+        for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+            QVERIFY(t->w().isVisible() && !QFile::exists(t->settingsFile()));
+            t->seam().expectMessage("Quit", "Really quit?", MsgIcon::Question, MsgButtons::YesNo, answer);
+            c<QAbstractButton>("Quit")->click();
+        }
         QVERIFY(!t->w().isVisible());
-        QVERIFY(TestWindow::readFile(t->settingsFile()).startsWith("\"/in/0 file.txt\"\r\n\"/out/\xC3\xBC"));
+        QVERIFY(
+            TestWindow::readFile(t->settingsFile()).startsWith("\"/f/\xC3\xBC 0.htm\"\r\n\"/f/\xC3\xBC 1"));
 
         TestWindow next({}, t->settingsFile());
-        QStringList shown;
-        for (int s = 0; s < kSlotCount; ++s) {
-            if (s < kInputSlotCount)
-                shown << next.w().txbInputFile[s]->text();
-            shown << next.w().txbOutputFile[s]->text();
-        }
-        QCOMPARE(shown, names);
-        QVERIFY(next.w().cmdPerformOperation[TextSlot]->isEnabled());
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(boxes(next)[i]->text(), names[i]);
+        QVERIFY(next.control<QWidget>(kPerform[1], page(1, &next))->isEnabled());
         // Closing the window saves without asking.
-        next.w().txbOutputFile[DataTableSlot]->setText("/d/grid.htm");
+        boxes(next)[7]->setText("/d/grid.htm");
         next.w().close();
         QCOMPARE(SettingsFile(t->settingsFile()).read().value(7), QStringLiteral("/d/grid.htm"));
         QVERIFY(next.seam().verifyDone());

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -25,13 +24,13 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("chooser");
         QTest::addColumn<bool>("chosen");   // false: cancelled
-        QTest::addColumn<QString>("focus"); // empty: the tab bar
-        Row("template header", 0, "cmdSpecifyCustomHeaderFile_1", true, "txbCustomHeaderFile_1");
-        Row("text header", 1, "cmdSpecifyCustomHeaderFile_0", true, "txbCustomHeaderFile_0");
-        Row("text footer", 1, "cmdSpecifyCustomFooterFile_0", true, "");
-        Row("text input", 1, "cmdSpecifyInputFile_0", true, "");
-        Row("code output", 2, "cmdSpecifyOutputFile_1", true, "");
-        Row("table input, cancelled", 4, "cmdSpecifyInputFile_3", false, "");
+        QTest::addColumn<QString>("focus"); // the box that has it; empty: the tab bar
+        Row("template header", 0, "Specify custom header file", true, "Custom header file");
+        Row("text header", 1, "Specify custom header file", true, "Custom header file");
+        Row("text footer", 1, "Specify custom footer file", true, "");
+        Row("text input", 1, "Specify input file", true, "");
+        Row("code output", 2, "Specify output file", true, "");
+        Row("table input, cancelled", 4, "Specify input file", false, "");
     }
 
     void choosersLeaveTheFocusByTheRules()
@@ -44,10 +43,13 @@ private slots:
         QtPlatform platform;
         frmMain w(platform, {QCoreApplication::applicationDirPath(), dir.filePath("vellum.usr")});
         QVERIFY(w.Form_Load());
-        w.SSTab1->setCurrentIndex(tab);
+        QTabWidget* const tabs = w.findChild<QTabWidget*>();
+        tabs->setCurrentIndex(tab);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        FIND(QPushButton, button, w, chooser);
+        const auto known = [tabs](const QString& name) { // as a user knows a control
+            return TestWindow::controlIn<QWidget>(tabs->currentWidget(), name);
+        };
         const QString file = dir.filePath("chosen.htm"); // the input dialog takes existing files only
         QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         bool answered = false;
@@ -63,10 +65,9 @@ private slots:
             }
         });
         answer.start(10);
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(known(chooser), Qt::LeftButton);
         QVERIFY2(answered, "the file dialog never became the active window");
-        QTRY_COMPARE(QApplication::focusWidget(),
-                     focus.isEmpty() ? w.SSTab1->tabBar() : w.findChild<QWidget*>(focus));
+        QTRY_COMPARE(QApplication::focusWidget(), focus.isEmpty() ? tabs->tabBar() : known(focus));
     }
 };
 
