@@ -27,25 +27,12 @@ using namespace pagewright;
 namespace
 {
 
-const FileDialogRequest kSaveRequest{.kind = FileDialogRequest::Save,
-                                     .title = "Save table as",
-                                     .filter = "Table files (*.tbl) | *.tbl",
-                                     .initialName = {},
-                                     .confirmOverwrite = true};
-const FileDialogRequest kLoadRequest{.kind = FileDialogRequest::Open,
-                                     .title = "Load table",
-                                     .filter = "Table files (*.tbl) | *.tbl",
-                                     .initialName = {}};
+const QString kFilter = QStringLiteral("Table files (*.tbl) | *.tbl");
+const FileDialogRequest kSaveRequest{FileDialogRequest::Save, "Save table as", kFilter, false, {}, true};
+const FileDialogRequest kLoadRequest{FileDialogRequest::Open, "Load table", kFilter};
 const int32_t kRed = MakeColor(255, 0, 0);
 const QString kOwnColors = QStringLiteral("Use specified text and background colors for cell");
 const QString kEmpty = QStringLiteral("|1x1|w-1,1|h-1,1||");
-
-QImage FullPicture(TableGrid& grid)
-{
-    QImage image(grid.size(), QImage::Format_RGB32);
-    grid.render(&image);
-    return image;
-}
 
 // The fields of a cell that the editor sets, in one line.
 QString Stored(const TableCell& c)
@@ -64,7 +51,8 @@ QString Shown(QWidget* scope)
     return shown;
 }
 
-// The label in scope that a screen reader describes so (a colour's hex value, the result line).
+// The text of the label in scope that a screen reader describes so: a colour's hex value, the
+// result line.
 QLabel* Described(QWidget* scope, const QString& description)
 {
     for (QLabel* label : scope->findChildren<QLabel*>())
@@ -91,7 +79,7 @@ class tst_tablecreator : public WindowTestCase
             QTest::qFail(qPrintable(QStringLiteral("No single control known as ") + name), __FILE__, __LINE__);
         return found;
     }
-    // The "percent" ('%') or "pixels" option of the cell editor's "Width unit" or "Height unit".
+    // The cell editor's "percent" ('%') or "pixels" option in its "Width unit" or "Height unit".
     QRadioButton* Unit(QWidget* editor, const QString& frame, QChar unit) const
     {
         return Find<QRadioButton>(unit == '%' ? "percent" : "pixels", Find<QGroupBox>(frame, editor));
@@ -107,12 +95,14 @@ class tst_tablecreator : public WindowTestCase
         return texts.join(QLatin1Char('|'));
     }
 
-    // Opens a cell dialog from the grid: a click at the centre of the cell, or a key on the
-    // grid's focus cell; act runs on the dialog, and the table keeps its rules afterwards.
-    template <typename Dialog>
-    void Open(Qt::MouseButton button, int row, int col, std::function<void(Dialog&)> act, Qt::Key key)
+    // Opens the cell editor (D frmCellInfo, left button) or the copy dialog (other buttons) from
+    // the grid: a click at the centre of the cell, or a key on the grid's focus cell. act runs on
+    // the dialog; the table keeps its rules afterwards.
+    template <typename D>
+    void Open(int row, int col, std::function<void(D&)> act, Qt::Key key = Qt::Key_unknown,
+              Qt::MouseButton button = std::is_same_v<D, frmCellInfo> ? Qt::LeftButton : Qt::RightButton)
     {
-        t->seam().expectDialog<Dialog>(act);
+        t->seam().expectDialog<D>(act);
         if (key == Qt::Key_unknown) {
             QTest::mouseClick(grid(), button, {}, AreaRect(grid()->metrics(), t->table(), row, col).center());
         } else {
@@ -120,15 +110,6 @@ class tst_tablecreator : public WindowTestCase
             QTest::keyClick(grid(), key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QCOMPARE(t->table().InvariantProblem(), QString());
-    }
-    void Edit(int row, int col, std::function<void(frmCellInfo&)> act, Qt::Key key = Qt::Key_unknown)
-    {
-        Open<frmCellInfo>(Qt::LeftButton, row, col, act, key);
-    }
-    void CopyFrom(int row, int col, std::function<void(frmCopyCell&)> act, Qt::Key key = Qt::Key_unknown,
-                  Qt::MouseButton button = Qt::RightButton)
-    {
-        Open<frmCopyCell>(button, row, col, act, key);
     }
 
     // Loads a table file holding document with "Load".
@@ -147,17 +128,6 @@ class tst_tablecreator : public WindowTestCase
         return LoadTable(t->path("saved.tbl")).value_or(TableDocument{});
     }
 
-    // The cells of the table whose content is "x", as "row,col" in order.
-    QStringList CellsHoldingX()
-    {
-        QStringList found;
-        for (int r = 1; r <= t->table().NumRows(); ++r)
-            for (int c = 1; c <= t->table().NumCols(); ++c)
-                if (Cell(r, c).Content == "x")
-                    found << QStringLiteral("%1,%2").arg(r).arg(c);
-        return found;
-    }
-
 private slots:
     // The tab shown with a 6 x 6 table: cell (2, 2) holds "x" in red on yellow, centred, width
     // 25 %, height 40; cell (3, 3) spans rows 3 and 4, so (4, 3) is covered.
@@ -166,14 +136,9 @@ private slots:
         t = std::make_unique<TestWindow>();
         t->showTab(5);
         t->tab()->window()->resize(800, 600);
-        t->table().StoreCellFields(2, 2,
-                                   TableCell{.CellTextColor = kRed,
-                                             .CellBackColor = MakeColor(255, 255, 0),
-                                             .Content = "x",
-                                             .Align = 2,
-                                             .Width = 25,
-                                             .WidthInPixels = 0,
-                                             .Height = 40});
+        t->table().StoreCellFields(2, 2, {.CellTextColor = kRed, .CellBackColor = MakeColor(255, 255, 0),
+                                          .Content = "x", .Align = 2, .Width = 25, .WidthInPixels = 0,
+                                          .Height = 40});
         QVERIFY(t->table().SetCellArea(3, 3, 2, 1));
         grid()->DrawTable();
     }
@@ -181,16 +146,13 @@ private slots:
     void gridKeys_data()
     {
         QTest::addColumn<QList<int>>("keys"); // a key with Shift held is negative
-        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("edit");       // the editor is asked for, else the copy dialog
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        Row("right right enter", QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, true, 1, 3);
-        Row("onto a covered cell, space",
-            QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space},
-            true, 3, 3);
-        Row("down across the span",
-            QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Menu},
-            false, 5, 3);
+        const int right = Qt::Key_Right, down = Qt::Key_Down;
+        Row("right right enter", QList<int>{right, right, Qt::Key_Return}, true, 1, 3);
+        Row("onto a covered cell, space", QList<int>{down, down, down, right, right, Qt::Key_Space}, true, 3, 3);
+        Row("down across the span", QList<int>{right, right, down, down, down, Qt::Key_Menu}, false, 5, 3);
         Row("stops at the edge", QList<int>{Qt::Key_Up, Qt::Key_Left, -Qt::Key_F10}, false, 1, 1);
     }
     void gridKeys()
@@ -202,8 +164,7 @@ private slots:
         // Spies instead of the dialogs.
         QObject::disconnect(grid(), &TableGrid::editRequested, nullptr, nullptr);
         QObject::disconnect(grid(), &TableGrid::copyRequested, nullptr, nullptr);
-        QSignalSpy edits(grid(), &TableGrid::editRequested);
-        QSignalSpy copies(grid(), &TableGrid::copyRequested);
+        QSignalSpy edits(grid(), &TableGrid::editRequested), copies(grid(), &TableGrid::copyRequested);
         // A gap between cells and the number margins hit nothing.
         const QRect cell = CellRect(grid()->metrics(), 1, 1);
         for (QPoint miss : {cell.topRight() + QPoint(1, 0), QPoint(2, 2), QPoint(cell.left(), 3)})
@@ -211,10 +172,7 @@ private slots:
         for (int key : keys)
             QTest::keyClick(grid(), Qt::Key(std::abs(key)), key < 0 ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(edits.size() + copies.size(), 1);
-        QSignalSpy& spy = edit ? edits : copies;
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), row);
-        QCOMPARE(spy.at(0).at(1).toInt(), col);
+        QCOMPARE((edit ? edits : copies).value(0), (QList<QVariant>{row, col}));
         QCOMPARE(grid()->accessibleName(), QStringLiteral("Row %1, column %2").arg(row).arg(col));
     }
 
@@ -229,20 +187,21 @@ private slots:
     void partialRepaintEqualsFullRedraw()
     {
         QFETCH(int, change);
-        TableCell values = Cell(1, 2);
-        values.Content = QStringLiteral("a long text that runs past its cell");
-        t->table().StoreCellFields(1, 2, values);
+        const auto picture = [this] {
+            QImage image(grid()->size(), QImage::Format_RGB32);
+            grid()->render(&image);
+            return image;
+        };
+        t->table().StoreCellFields(1, 2, {.Content = "a long text that runs past its cell"});
         grid()->DrawTable();
         grid()->HighlightCell(1, 1);
-        QImage before = FullPicture(*grid());
-        if (change == 0)
-            grid()->HighlightCell(1, 2);
-        else if (change == 1)
-            grid()->HighlightCell(4, 3);
-        else if (change == 2)
+        QImage before = picture();
+        if (change == 2)
             grid()->setFocusCell({4, 4});
-        else
+        else if (change == 3)
             grid()->DrawTable();
+        else
+            grid()->HighlightCell(change == 0 ? 1 : 4, change == 0 ? 2 : 3);
         const QRegion dirty = grid()->pendingRegion();
         QVERIFY(!dirty.isEmpty());
         qint64 area = 0;
@@ -250,7 +209,7 @@ private slots:
             area += qint64(r.width()) * r.height();
         QVERIFY(change == 3 || area < qint64(grid()->width()) * grid()->height() / 4);
         grid()->render(&before, dirty.boundingRect().topLeft(), dirty);
-        QCOMPARE(before, FullPicture(*grid()));
+        QCOMPARE(before, picture());
     }
 
     void sizeListsAndPlaceMarkers()
@@ -278,56 +237,52 @@ private slots:
         QVERIFY(TestWindow::readFile(t->path("table.htm")).contains("<td rowspan=\"2\">&#160;</td>\r\n"));
     }
 
-    // A designed table (wrapper, colours, border, 4 columns, output name) after New, Load and
-    // Save, as Save writes it afterwards.
+    // A table loaded with its options, colours, border, 4 columns and output name, then one press
+    // of New, Load or Save, then saved: as loaded, or cleared by New (which keeps the rest). Save
+    // proposes the name of the last file saved.
     void tableFiles_data()
     {
-        // n, c: New answered Yes, Cancel; s: Save as t.tbl; S: Save into a missing folder;
-        // l: Load t.tbl; L: Load a damaged t.tbl.
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("proposed"); // the name the last Save proposes
-        Row("save, new and load back", QString("snl"), QString("t.tbl"));
-        Row("damaged file changes nothing", QString("L"), QString());
-        Row("save into a missing folder", QString("S"), QString());
-        Row("new, answered yes", QString("n"), QString());
-        Row("new, answered cancel", QString("c"), QString());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("chosen"); // in the file dialog
+        QTest::addColumn<int>("answer");     // to "Clear table and start anew?"
+        QTest::addColumn<QString>("error");  // the title of the message that follows
+        QTest::addColumn<QString>("proposed");
+        const int none = 0;
+        Row("save", QString("Save"), QString("t.tbl"), none, QString(), QString("t.tbl"));
+        Row("save into a missing folder", QString("Save"), QString("missing/t.tbl"), none,
+            QString("Save table error"), QString());
+        Row("damaged file changes nothing", QString("Load"), QString("t.tbl"), none, QString("Load table error"),
+            QString());
+        Row("new, answered yes", QString("New"), QString(), int(MsgAnswer::Yes), QString(), QString());
+        Row("new, answered cancel", QString("New"), QString(), int(MsgAnswer::Cancel), QString(), QString());
     }
     void tableFiles()
     {
-        QFETCH(QString, steps);
+        QFETCH(QString, button);
+        QFETCH(QString, chosen);
+        QFETCH(int, answer);
+        QFETCH(QString, error);
         QFETCH(QString, proposed);
-        TableDocument designed{.wrapper = true,
-                               .properties = {-1, 1, 7, 4, 4},
-                               .textColor = 0x123456,
-                               .table = t->table(),
-                               .outputFile = "/tmp/out, with comma.htm"};
-        designed.table.ApplyTableSize(6, 4);
-        Load(designed);
-        const QByteArray damaged = TableFileBytes(TableDocument{}).chopped(30);
-        for (const QChar step : steps) {
-            const bool isNew = step == 'n' || step == 'c', save = step.toLower() == 's';
-            if (isNew)
-                t->seam().expectMessage("New table", "Clear table and start anew?", MsgIcon::Question,
-                                        MsgButtons::YesNoCancel, step == 'n' ? MsgAnswer::Yes : MsgAnswer::Cancel);
-            else if (save)
-                t->seam().expectFileDialog(kSaveRequest, t->path(step == 's' ? "t.tbl" : "missing/t.tbl"));
-            else
-                t->seam().expectFileDialog(kLoadRequest, step == 'l' ? t->path("t.tbl") : t->writeFile("t.tbl", damaged));
-            if (step == 'S')
-                t->seam().expectMessage("Save table error", "Error when attempting to save table.", MsgIcon::None);
-            if (step == 'L')
-                t->seam().expectMessage("Load table error", "Error when attempting to load table.", MsgIcon::None);
-            Find(isNew ? "New" : save ? "Save" : "Load")->click();
-        }
-        const bool cleared = steps == "n"; // New keeps properties, colours and the output name
-        TableDocument expected = designed;
-        if (cleared) {
-            expected.wrapper = false;
-            expected.table = TableModel();
-        }
-        QVERIFY(Saved(proposed.isEmpty() ? QString() : t->path(proposed)) == expected);
+        TableDocument loaded{.wrapper = true, .properties = {-1, 1, 7, 4, 4}, .textColor = 0x123456,
+                             .table = t->table(), .outputFile = "/tmp/out, with comma.htm"};
+        loaded.table.ApplyTableSize(6, 4);
+        Load(loaded);
+        t->writeFile("t.tbl", TableFileBytes(TableDocument{}).chopped(30)); // damaged
+        if (button == "New")
+            t->seam().expectMessage("New table", "Clear table and start anew?", MsgIcon::Question,
+                                    MsgButtons::YesNoCancel, MsgAnswer(answer));
+        else
+            t->seam().expectFileDialog(button == "Load" ? kLoadRequest : kSaveRequest, t->path(chosen));
+        if (!error.isEmpty())
+            t->seam().expectMessage(error, "Error when attempting to " + button.toLower() + " table.",
+                                    MsgIcon::None);
+        Find(button)->click();
+        const bool cleared = answer == int(MsgAnswer::Yes);
+        if (cleared)
+            loaded = {.properties = loaded.properties, .textColor = loaded.textColor, .table = {},
+                      .outputFile = loaded.outputFile};
+        QVERIFY(Saved(proposed.isEmpty() ? QString() : t->path(proposed)) == loaded);
         QCOMPARE(Find<QComboBox>("Columns")->currentText(), cleared ? "6" : "4");
-        QCOMPARE(t->table().InvariantProblem(), QString());
     }
 
     // The cell editor.
@@ -380,7 +335,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, stored);
         Described(t->tab(), "Result")->setText("HTML written.");
-        Edit(row, 3, [&](frmCellInfo& d) {
+        Open<frmCellInfo>(row, 3, [&](frmCellInfo& d) {
             const QStringList names{"Cell content", "Width", "Height", "Font face", "Font size"};
             for (int i = 0; i < 5; ++i)
                 Find<QLineEdit>(names[i], &d)->setText(boxes[i]);
@@ -390,9 +345,8 @@ private slots:
             if (!message.isEmpty())
                 t->seam().expectMessage("Inadmissible input", message, MsgIcon::None);
             Find("Accept", &d)->click();
-            QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open
-            if (!message.isEmpty()) // and shows the content trimmed
-                QCOMPARE(Texts(&d, {"Cell content"}), boxes[0].trimmed());
+            QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open, the content trimmed
+            QVERIFY(message.isEmpty() || Texts(&d, {"Cell content"}) == boxes[0].trimmed());
             d.close();
         });
         QCOMPARE(Stored(Cell(row, 3)), stored);
@@ -402,29 +356,17 @@ private slots:
     void editorShowsTheCell()
     {
         // A place marker text of this table, alignment, width in percent and a font.
-        t->table().StoreCellFields(6, 5,
-                                   TableCell{.Content = "R1C2",
-                                             .Align = 2,
-                                             .VAlign = 3,
-                                             .Width = 25,
-                                             .WidthInPixels = 0,
-                                             .FontFace = "Verdana",
-                                             .FontSize = "-1"});
-        Edit(6, 5, [this](frmCellInfo& d) {
+        t->table().StoreCellFields(6, 5, {.Content = "R1C2", .Align = 2, .VAlign = 3, .Width = 25,
+                                          .WidthInPixels = 0, .FontFace = "Verdana", .FontSize = "-1"});
+        Open<frmCellInfo>(6, 5, [this](frmCellInfo& d) {
             QVERIFY(Shown(&d).contains("row 6 column 5|"));
+            QCOMPARE(Texts(&d, {"Cell content", "Align", "VAlign", "Width", "Font face", "Row span"}),
+                     QStringLiteral("|center|bottom|25|Verdana|1"));
             QCOMPARE(Find<QComboBox>("Row span", &d)->count() * 10 + Find<QComboBox>("Column span", &d)->count(),
                      12); // the last row
             QCOMPARE(d.focusWidget(), t->control<QWidget>("Cell content", &d));
-            QCOMPARE(Texts(&d, {"Cell content", "Align", "VAlign", "Width", "Font face"}),
-                     QStringLiteral("|center|bottom|25|Verdana"));
             QVERIFY(Unit(&d, "Width unit", '%')->isChecked() && Unit(&d, "Height unit", 'p')->isChecked());
             QVERIFY(!Find("Specify cell colors", &d)->isEnabled());
-            Find("Cancel", &d)->click();
-        });
-        // A covered cell opens the editor of the cell that covers it.
-        Edit(4, 3, [this](frmCellInfo& d) {
-            QVERIFY(Shown(&d).contains("row 3 column 3|"));
-            QCOMPARE(Texts(&d, {"Row span"}), QStringLiteral("2"));
             Find("Cancel", &d)->click();
         });
     }
@@ -445,8 +387,9 @@ private slots:
         QFETCH(bool, uncheck);
         QFETCH(bool, accept);
         QFETCH(int32_t, stored);
-        Load({.useTableColors = tableColorsUsed, .textColor = MakeColor(0, 0, 128), .table = t->table(), .outputFile = {}});
-        Edit(2, 1, [&](frmCellInfo& d) {
+        Load({.useTableColors = tableColorsUsed, .textColor = MakeColor(0, 0, 128), .table = t->table(),
+              .outputFile = {}});
+        Open<frmCellInfo>(2, 1, [&](frmCellInfo& d) {
             Find<QCheckBox>(kOwnColors, &d)->click();
             QCOMPARE(d.focusWidget(), t->control<QWidget>("Cancel", &d));
             t->seam().expectDialog<frmSpecifyColors>([this](frmSpecifyColors& colors) {
@@ -469,72 +412,64 @@ private slots:
         QCOMPARE(Cell(2, 1).CellBackColor, stored == UnsetColor ? UnsetColor : 0xFFFFFF);
     }
 
-    // Leaving the editor without Accept keeps the cell; Clear cell empties it but keeps its spans.
-    void leaveOrClear_data()
+    // The editor of the cell (3, 3), which spans two rows, has colours and is opened by a click on
+    // the position it covers. A list choice moves the focus to Cancel. Leaving without Accept keeps
+    // the cell; Clear cell empties it but keeps its spans; Enter in the width box moves to Accept,
+    // Enter there or in the content box accepts. Emptied content takes the place marker.
+    void leaveTheEditor_data()
     {
-        QTest::addColumn<int>("how");
-        Row("Cancel", 0);
-        Row("closed by the frame", 1);
-        Row("Escape", 2);
-        Row("Enter on Cancel", 3);
-        Row("Clear cell, Accept", 4);
+        QTest::addColumn<QString>("control"); // the one that gets the key or the click
+        QTest::addColumn<int>("key");         // 0: a click, -1: closed by the frame
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("align");
+        const QString kept = "old|2x1|w-1,1|h-1,1||", accepted = "new|1x1|w40,0|h-1,1||";
+        Row("Cancel", QString("Cancel"), 0, kept, 1);
+        Row("closed by the frame", QString(), -1, kept, 1);
+        Row("Escape", QString("Cell content"), int(Qt::Key_Escape), kept, 1);
+        Row("Enter on Cancel", QString("Cancel"), int(Qt::Key_Return), kept, 1);
+        Row("Clear cell, Accept", QString("Clear cell"), 0, QString("R3C3|2x1|w-1,1|h-1,1||"), 0);
+        Row("Enter in the width box, on Accept", QString("Width"), int(Qt::Key_Return), accepted, 2);
+        Row("Enter in the content box", QString("Cell content"), int(Qt::Key_Enter), accepted, 2);
     }
-    void leaveOrClear()
+    void leaveTheEditor()
     {
-        QFETCH(int, how);
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, stored);
+        QFETCH(int, align);
         Described(t->tab(), "Result")->setText("HTML written.");
-        t->table().StoreCellFields(
-            3, 3, TableCell{.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
-        const QString before = Stored(Cell(3, 3));
-        Edit(3, 3, [&](frmCellInfo& d) {
+        Find<QCheckBox>("Place markers")->setChecked(true);
+        t->table().StoreCellFields(3, 3, {.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
+        Open<frmCellInfo>(4, 3, [&](frmCellInfo& d) {
+            QVERIFY(Shown(&d).contains("row 3 column 3|"));
             QCOMPARE(Described(&d, "Cell background color")->text(), QStringLiteral("#FFFFFF"));
             QCOMPARE(Find<QLineEdit>("Cell content", &d)->cursorPosition(), 3);
-            Find<QLineEdit>("Cell content", &d)->setText("changed");
+            Find<QLineEdit>("Cell content", &d)->setText("new");
+            QTest::keyClicks(Find<QLineEdit>("Width", &d), "40");
             Unit(&d, "Width unit", '%')->setChecked(true);
-            if (how == 4) {
-                Find("Clear cell", &d)->click();
-                QVERIFY(Unit(&d, "Width unit", 'p')->isChecked() && !Find<QCheckBox>(kOwnColors, &d)->isChecked());
-                QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("page default"));
-                Find("Accept", &d)->click();
-                return;
-            }
-            Find<QComboBox>("Row span", &d)->setCurrentIndex(0);
-            if (how == 0)
-                Find("Cancel", &d)->click();
-            else if (how == 1)
-                d.close();
-            else if (how == 2)
-                QTest::keyClick(Find<QLineEdit>("Width", &d), Qt::Key_Escape);
-            else
-                QTest::keyClick(Find("Cancel", &d), Qt::Key_Return);
-        });
-        QCOMPARE(Stored(Cell(3, 3)), how == 4 ? QStringLiteral("|2x1|w-1,1|h-1,1||") : before);
-        QCOMPARE(Cell(3, 3).Align, how == 4 ? 0 : 1);
-        QCOMPARE(Cell(3, 3).CellTextColor, how == 4 ? UnsetColor : 0);
-        QCOMPARE(t->result().isEmpty(), how == 4);
-    }
-
-    void editorKeys()
-    {
-        // A list choice moves on to Cancel; Enter in the width box to Accept, Enter there accepts.
-        Edit(1, 1, [this](frmCellInfo& d) {
             QTest::keyClick(Find<QComboBox>("Align", &d), Qt::Key_Down);
             QCOMPARE(d.focusWidget(), t->control<QWidget>("Cancel", &d));
-            QTest::keyClicks(Find<QLineEdit>("Width", &d), "40");
-            QTest::keyClick(Find<QLineEdit>("Width", &d), Qt::Key_Return);
-            QCOMPARE(d.focusWidget(), t->control<QWidget>("Accept", &d));
-            QTest::keyClick(Find("Accept", &d), Qt::Key_Return);
+            if (control != "Clear cell")
+                Find<QComboBox>("Row span", &d)->setCurrentIndex(0);
+            if (key == -1)
+                d.close();
+            else if (key == 0)
+                Find(control, &d)->click();
+            else
+                QTest::keyClick(t->control<QWidget>(control, &d), Qt::Key(key));
+            if (control == "Clear cell") {
+                QVERIFY(Unit(&d, "Width unit", 'p')->isChecked() && !Find<QCheckBox>(kOwnColors, &d)->isChecked());
+                QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("page default"));
+            }
+            if (control == "Width")
+                QCOMPARE(d.focusWidget(), t->control<QWidget>("Accept", &d));
+            if (d.isVisible())
+                QTest::keyClick(Find("Accept", &d), Qt::Key_Return);
         });
-        QCOMPARE(Stored(Cell(1, 1)), QStringLiteral("|1x1|w40,1|h-1,1||"));
-        QCOMPARE(Cell(1, 1).Align, 1);
-        // Space on the grid opens the editor; Enter in the content box accepts at once; emptied,
-        // the content takes the place marker.
-        Find<QCheckBox>("Place markers")->setChecked(true);
-        Edit(1, 2, [this](frmCellInfo& d) {
-            QTest::keyClicks(Find<QLineEdit>("Cell content", &d), "  ");
-            QTest::keyClick(Find<QLineEdit>("Cell content", &d), Qt::Key_Enter);
-        }, Qt::Key_Space);
-        QCOMPARE(Cell(1, 2).Content, QStringLiteral("R1C2"));
+        QCOMPARE(Stored(Cell(3, 3)), stored);
+        QCOMPARE(Cell(3, 3).Align, align);
+        QCOMPARE(Cell(3, 3).CellTextColor, align == 0 ? UnsetColor : 0);
+        QCOMPARE(t->result().isEmpty(), align != 1);
     }
 
     // The copy dialog.
@@ -544,9 +479,9 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<int>("key");            // opened with this key on the grid, else a middle click
-        QTest::addColumn<QStringList>("shown");  // the content box, then the alignment and width labels
-        QTest::addColumn<QString>("target");     // "row|col", "|" for none
+        QTest::addColumn<int>("key");           // opened with this key on the grid, else a middle click
+        QTest::addColumn<QStringList>("shown"); // the content box, then the alignment and width labels
+        QTest::addColumn<QString>("target");    // "row|col", "|" for none
         const int click = Qt::Key_unknown;
         const QStringList unset{"", "Align =  ", "Width ="};
         Row("the next cell", 2, 2, click, QStringList{"x", "Align = center", "Width = 25%"}, QString("2|3"));
@@ -563,7 +498,7 @@ private slots:
         QFETCH(QStringList, shown);
         QFETCH(QString, target);
         Find<QCheckBox>("Place markers")->click();
-        CopyFrom(row, col, [&](frmCopyCell& d) {
+        const auto act = [&](frmCopyCell& d) {
             QCOMPARE(Texts(&d, {"Cell content"}), shown[0]);
             for (const QString& label : shown.mid(1))
                 QVERIFY2(Shown(&d).contains('|' + label + '|'), qPrintable(label));
@@ -577,14 +512,15 @@ private slots:
             QVERIFY(Find("Do it", &d)->isEnabled() && !Find<QComboBox>("Target row", &d)->isEnabled());
             Find("Cancel", &d)->setFocus();
             QTest::keyClick(Find("Cancel", &d), Qt::Key_Return);
-        }, Qt::Key(key), Qt::MiddleButton);
+        };
+        Open<frmCopyCell>(row, col, act, Qt::Key(key), Qt::MiddleButton);
     }
 
     void doIt_data()
     {
-        QTest::addColumn<QStringList>("parts"); // the parts checked
-        QTest::addColumn<QString>("target");    // the target option
-        QTest::addColumn<QString>("to");        // the one cell chosen
+        QTest::addColumn<QStringList>("parts");   // the parts checked
+        QTest::addColumn<QString>("target");      // the target option
+        QTest::addColumn<QString>("to");          // the one cell chosen, "row,col"
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("holding"); // cells with content "x" afterwards
         const QString one = "to cell at row";
@@ -607,7 +543,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, holding);
         Described(t->tab(), "Result")->setText("HTML written.");
-        CopyFrom(2, 2, [&](frmCopyCell& d) {
+        Open<frmCopyCell>(2, 2, [&](frmCopyCell& d) {
             for (const char* part : {"font", "content", "colors", "alignment", "width", "height"})
                 Find<QCheckBox>(part, &d)->setChecked(parts.contains(part));
             Find<QRadioButton>(target, &d)->click();
@@ -621,11 +557,17 @@ private slots:
             QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open
             d.close();
         });
-        QCOMPARE(CellsHoldingX(), holding);
+        QStringList found;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 6; ++c)
+                if (Cell(r, c).Content == "x")
+                    found << QStringLiteral("%1,%2").arg(r).arg(c);
+        QCOMPARE(found, holding);
         QCOMPARE(Cell(5, 6).Height, parts == QStringList{"height"} ? 40 : -1);
         QCOMPARE(t->result().isEmpty(), message.isEmpty());
     }
 
+    // Colours copied to the whole table become the table's, which the page then uses as well.
     void colorsToTheTable_data()
     {
         QTest::addColumn<int>("col"); // source (2, col)
@@ -635,17 +577,13 @@ private slots:
     void colorsToTheTable()
     {
         QFETCH(int, col);
-        CopyFrom(2, col, [this](frmCopyCell& d) {
+        Open<frmCopyCell>(2, col, [this](frmCopyCell& d) {
             for (const char* part : {"content", "colors", "height"})
                 Find<QCheckBox>(part, &d)->setChecked(true);
             Find<QRadioButton>("to all cells in table", &d)->click();
             Find("Do it", &d)->click();
         });
         QCOMPARE(Cell(6, 1).Height, col == 2 ? 40 : -1);
-        QCOMPARE(Cell(6, 1).Content, col == 2 ? QStringLiteral("x") : QString());
-        QCOMPARE(Cell(4, 3).Content, QString()); // covered: skipped
-        QCOMPARE(Cell(2, 2).CellTextColor, UnsetColor);
-        // The table's colours are then used for the page as well.
         QCOMPARE(Find<QCheckBox>("Use specified table colors")->isChecked(), col == 2);
         QCOMPARE(Saved().textColor, col == 2 ? kRed : 0);
     }
