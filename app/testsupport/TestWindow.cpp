@@ -58,4 +58,11 @@ QString TestWindow::result() const
     return {};
 }
 
+// --- Table Creator ---
+
+TableModel& TestWindow::table()
+{
+    return m_window->Table;
+}
+
 } // namespace pagewright

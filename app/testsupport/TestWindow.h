@@ -83,6 +83,12 @@ private:
     ScriptedPlatform m_platform;
     QString m_settingsFile;
     std::unique_ptr<frmMain> m_window;
+
+    // --- Table Creator ---
+public:
+    // The Table Creator's table. Its cells are drawn on the grid, not made of controls, so the
+    // tests prepare and read them here.
+    TableModel& table();
 };
 
 } // namespace pagewright

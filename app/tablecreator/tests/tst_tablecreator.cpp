@@ -1,6 +1,7 @@
 // The Table Creator tab through the scripted seam: keys and clicks on the grid, partial repaints,
 // the size lists and place markers, "Create table", New, Load and Save, and the cell editor and
-// copy dialogs opened the way a user does, by a click at the centre of a cell or a key.
+// copy dialogs opened the way a user does, by a click at the centre of a cell or a key. Controls
+// are found by caption or accessible name; the cells, drawn on the grid, through t->table().
 #include "WindowTestCase.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmSpecifyColors.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,23 +27,12 @@ using namespace pagewright;
 namespace
 {
 
-const FileDialogRequest kSaveRequest{.kind = FileDialogRequest::Save,
-                                     .title = "Save table as",
-                                     .filter = "Table files (*.tbl) | *.tbl",
-                                     .initialName = {},
-                                     .confirmOverwrite = true};
-const FileDialogRequest kLoadRequest{.kind = FileDialogRequest::Open,
-                                     .title = "Load table",
-                                     .filter = "Table files (*.tbl) | *.tbl",
-                                     .initialName = {}};
+const QString kFilter = QStringLiteral("Table files (*.tbl) | *.tbl");
+const FileDialogRequest kSaveRequest{FileDialogRequest::Save, "Save table as", kFilter, false, {}, true};
+const FileDialogRequest kLoadRequest{FileDialogRequest::Open, "Load table", kFilter};
 const int32_t kRed = MakeColor(255, 0, 0);
-
-QImage FullPicture(TableGrid& grid)
-{
-    QImage image(grid.size(), QImage::Format_RGB32);
-    grid.render(&image);
-    return image;
-}
+const QString kOwnColors = QStringLiteral("Use specified text and background colors for cell");
+const QString kEmpty = QStringLiteral("|1x1|w-1,1|h-1,1||");
 
 // The fields of a cell that the editor sets, in one line.
 QString Stored(const TableCell& c)
@@ -51,8 +42,25 @@ QString Stored(const TableCell& c)
                              qPrintable(c.FontSize));
 }
 
-const QString kEmpty = QStringLiteral("|1x1|w-1,1|h-1,1||");
-const QString kEmptySpan = QStringLiteral("|2x1|w-1,1|h-1,1||");
+// What the labels in scope read, each between bars: "|first|second|".
+QString Shown(QWidget* scope)
+{
+    QString shown = QStringLiteral("|");
+    for (const QLabel* label : scope->findChildren<QLabel*>())
+        shown += label->text() + QLatin1Char('|');
+    return shown;
+}
+
+// The text of the label in scope that a screen reader describes so: a colour's hex value, the
+// result line.
+QLabel* Described(QWidget* scope, const QString& description)
+{
+    for (QLabel* label : scope->findChildren<QLabel*>())
+        if (label->accessibleDescription() == description)
+            return label;
+    QTest::qFail(qPrintable(QStringLiteral("No label described as ") + description), __FILE__, __LINE__);
+    return nullptr;
+}
 
 } // namespace
 
@@ -60,44 +68,64 @@ class tst_tablecreator : public WindowTestCase
 {
     Q_OBJECT
 
-    TableGrid* grid() { return t->w().picTable; }
-    const TableCell& Cell(int row, int col) { return t->w().Table.Cell(row, col); }
+    TableGrid* grid() const { return t->tab()->findChild<TableGrid*>(); }
+    const TableCell& Cell(int row, int col) const { return t->table().Cell(row, col); }
 
-    // Opens a cell dialog from the grid: a click at the centre of the cell, or a key on the
-    // grid's focus cell; act runs on the dialog, and the table keeps its rules afterwards.
-    template <typename Dialog>
-    void Open(Qt::MouseButton button, int row, int col, std::function<void(Dialog*)> act,
-              Qt::Key key = Qt::Key_unknown)
+    // The one control of class W known by this name in scope (the shown tab when null).
+    template <typename W = QPushButton> W* Find(const QString& name, QWidget* scope = nullptr) const
     {
-        t->seam().expectDialog<Dialog>([act](Dialog& dialog) { act(&dialog); });
+        W* const found = t->control<W>(name, scope);
+        if (found == nullptr)
+            QTest::qFail(qPrintable(QStringLiteral("No single control known as ") + name), __FILE__, __LINE__);
+        return found;
+    }
+    // The cell editor's "percent" ('%') or "pixels" option in its "Width unit" or "Height unit".
+    QRadioButton* Unit(QWidget* editor, const QString& frame, QChar unit) const
+    {
+        return Find<QRadioButton>(unit == '%' ? "percent" : "pixels", Find<QGroupBox>(frame, editor));
+    }
+    // The texts of the boxes and lists known by these names in scope, joined by bars.
+    QString Texts(QWidget* scope, const QStringList& names) const
+    {
+        QStringList texts;
+        for (const QString& name : names) {
+            const auto* box = t->control<QLineEdit>(name, scope);
+            texts << (box ? box->text() : Find<QComboBox>(name, scope)->currentText());
+        }
+        return texts.join(QLatin1Char('|'));
+    }
+
+    // Opens the cell editor (D frmCellInfo, left button) or the copy dialog (other buttons) from
+    // the grid: a click at the centre of the cell, or a key on the grid's focus cell. act runs on
+    // the dialog; the table keeps its rules afterwards.
+    template <typename D>
+    void Open(int row, int col, std::function<void(D&)> act, Qt::Key key = Qt::Key_unknown,
+              Qt::MouseButton button = std::is_same_v<D, frmCellInfo> ? Qt::LeftButton : Qt::RightButton)
+    {
+        t->seam().expectDialog<D>(act);
         if (key == Qt::Key_unknown) {
-            QTest::mouseClick(grid(), button, {},
-                              AreaRect(grid()->metrics(), t->w().Table, row, col).center());
+            QTest::mouseClick(grid(), button, {}, AreaRect(grid()->metrics(), t->table(), row, col).center());
         } else {
             grid()->setFocusCell({row, col});
             QTest::keyClick(grid(), key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
         }
-        QCOMPARE(t->w().Table.InvariantProblem(), QString());
-    }
-    void Edit(int row, int col, std::function<void(frmCellInfo*)> act, Qt::Key key = Qt::Key_unknown)
-    {
-        Open<frmCellInfo>(Qt::LeftButton, row, col, act, key);
-    }
-    void CopyFrom(int row, int col, std::function<void(frmCopyCell*)> act, Qt::Key key = Qt::Key_unknown,
-                  Qt::MouseButton button = Qt::RightButton)
-    {
-        Open<frmCopyCell>(button, row, col, act, key);
+        QCOMPARE(t->table().InvariantProblem(), QString());
     }
 
-    // The cells of the table whose content is "x", as "row,col" in order.
-    QStringList CellsHoldingX()
+    // Loads a table file holding document with "Load".
+    void Load(const TableDocument& document)
     {
-        QStringList found;
-        for (int r = 1; r <= t->w().Table.NumRows(); ++r)
-            for (int c = 1; c <= t->w().Table.NumCols(); ++c)
-                if (Cell(r, c).Content == "x")
-                    found << QStringLiteral("%1,%2").arg(r).arg(c);
-        return found;
+        t->seam().expectFileDialog(kLoadRequest, t->writeFile("in.tbl", TableFileBytes(document)));
+        Find("Load")->click();
+    }
+    // What "Save" writes, its dialog proposing this name.
+    TableDocument Saved(const QString& proposed = {})
+    {
+        FileDialogRequest request = kSaveRequest;
+        request.initialName = proposed;
+        t->seam().expectFileDialog(request, t->path("saved.tbl"));
+        Find("Save")->click();
+        return LoadTable(t->path("saved.tbl")).value_or(TableDocument{});
     }
 
 private slots:
@@ -107,32 +135,24 @@ private slots:
     {
         t = std::make_unique<TestWindow>();
         t->showTab(5);
-        t->w().resize(800, 600);
-        t->w().Table.StoreCellFields(2, 2,
-                                     TableCell{.CellTextColor = kRed,
-                                               .CellBackColor = MakeColor(255, 255, 0),
-                                               .Content = "x",
-                                               .Align = 2,
-                                               .Width = 25,
-                                               .WidthInPixels = 0,
-                                               .Height = 40});
-        QVERIFY(t->w().Table.SetCellArea(3, 3, 2, 1));
-        t->w().DrawTable();
+        t->tab()->window()->resize(800, 600);
+        t->table().StoreCellFields(2, 2, {.CellTextColor = kRed, .CellBackColor = MakeColor(255, 255, 0),
+                                          .Content = "x", .Align = 2, .Width = 25, .WidthInPixels = 0,
+                                          .Height = 40});
+        QVERIFY(t->table().SetCellArea(3, 3, 2, 1));
+        grid()->DrawTable();
     }
 
     void gridKeys_data()
     {
         QTest::addColumn<QList<int>>("keys"); // a key with Shift held is negative
-        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("edit");       // the editor is asked for, else the copy dialog
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        Row("right right enter", QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, true, 1, 3);
-        Row("onto a covered cell, space",
-            QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space},
-            true, 3, 3);
-        Row("down across the span",
-            QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Menu},
-            false, 5, 3);
+        const int right = Qt::Key_Right, down = Qt::Key_Down;
+        Row("right right enter", QList<int>{right, right, Qt::Key_Return}, true, 1, 3);
+        Row("onto a covered cell, space", QList<int>{down, down, down, right, right, Qt::Key_Space}, true, 3, 3);
+        Row("down across the span", QList<int>{right, right, down, down, down, Qt::Key_Menu}, false, 5, 3);
         Row("stops at the edge", QList<int>{Qt::Key_Up, Qt::Key_Left, -Qt::Key_F10}, false, 1, 1);
     }
     void gridKeys()
@@ -141,9 +161,10 @@ private slots:
         QFETCH(bool, edit);
         QFETCH(int, row);
         QFETCH(int, col);
-        QObject::disconnect(grid(), nullptr, &t->w(), nullptr); // spies instead of the dialogs
-        QSignalSpy edits(grid(), &TableGrid::editRequested);
-        QSignalSpy copies(grid(), &TableGrid::copyRequested);
+        // Spies instead of the dialogs.
+        QObject::disconnect(grid(), &TableGrid::editRequested, nullptr, nullptr);
+        QObject::disconnect(grid(), &TableGrid::copyRequested, nullptr, nullptr);
+        QSignalSpy edits(grid(), &TableGrid::editRequested), copies(grid(), &TableGrid::copyRequested);
         // A gap between cells and the number margins hit nothing.
         const QRect cell = CellRect(grid()->metrics(), 1, 1);
         for (QPoint miss : {cell.topRight() + QPoint(1, 0), QPoint(2, 2), QPoint(cell.left(), 3)})
@@ -151,10 +172,7 @@ private slots:
         for (int key : keys)
             QTest::keyClick(grid(), Qt::Key(std::abs(key)), key < 0 ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(edits.size() + copies.size(), 1);
-        QSignalSpy& spy = edit ? edits : copies;
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), row);
-        QCOMPARE(spy.at(0).at(1).toInt(), col);
+        QCOMPARE((edit ? edits : copies).value(0), (QList<QVariant>{row, col}));
         QCOMPARE(grid()->accessibleName(), QStringLiteral("Row %1, column %2").arg(row).arg(col));
     }
 
@@ -169,20 +187,21 @@ private slots:
     void partialRepaintEqualsFullRedraw()
     {
         QFETCH(int, change);
-        TableCell values = Cell(1, 2);
-        values.Content = QStringLiteral("a long text that runs past its cell");
-        t->w().Table.StoreCellFields(1, 2, values);
+        const auto picture = [this] {
+            QImage image(grid()->size(), QImage::Format_RGB32);
+            grid()->render(&image);
+            return image;
+        };
+        t->table().StoreCellFields(1, 2, {.Content = "a long text that runs past its cell"});
         grid()->DrawTable();
         grid()->HighlightCell(1, 1);
-        QImage before = FullPicture(*grid());
-        if (change == 0)
-            grid()->HighlightCell(1, 2);
-        else if (change == 1)
-            grid()->HighlightCell(4, 3);
-        else if (change == 2)
+        QImage before = picture();
+        if (change == 2)
             grid()->setFocusCell({4, 4});
-        else
+        else if (change == 3)
             grid()->DrawTable();
+        else
+            grid()->HighlightCell(change == 0 ? 1 : 4, change == 0 ? 2 : 3);
         const QRegion dirty = grid()->pendingRegion();
         QVERIFY(!dirty.isEmpty());
         qint64 area = 0;
@@ -190,95 +209,80 @@ private slots:
             area += qint64(r.width()) * r.height();
         QVERIFY(change == 3 || area < qint64(grid()->width()) * grid()->height() / 4);
         grid()->render(&before, dirty.boundingRect().topLeft(), dirty);
-        QCOMPARE(before, FullPicture(*grid()));
+        QCOMPARE(before, picture());
     }
 
     void sizeListsAndPlaceMarkers()
     {
-        t->w().Label2[TableCreatorSlot]->setText("old result");
-        t->w().cboNumberOfRows->setCurrentIndex(2);
-        QCOMPARE(t->w().Table.NumRows(), 3);
+        Described(t->tab(), "Result")->setText("old result");
+        Find<QComboBox>("Rows")->setCurrentIndex(2);
+        QCOMPARE(t->table().NumRows(), 3);
         QCOMPARE(Cell(3, 3).RowSpan, 1);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text(), QString());
-        t->w().chkAddPlaceMarkers->click();
+        QCOMPARE(t->result(), QString());
+        Find<QCheckBox>("Place markers")->click();
         QCOMPARE(Cell(3, 6).Content, QStringLiteral("R3C6"));
-        t->w().cboNumberOfColumns->setCurrentIndex(6);
+        Find<QComboBox>("Columns")->setCurrentIndex(6);
         QCOMPARE(Cell(1, 7).Content, QStringLiteral("R1C7"));
-        QCOMPARE(t->w().Table.InvariantProblem(), QString());
+        QCOMPARE(t->table().InvariantProblem(), QString());
     }
 
     void createTable()
     {
-        t->w().txbOutputFile[TableCreatorSlot]->setText(t->path("table.htm"));
-        t->seam().expectHowToView(&frmHowToView::cmdNotNow);
-        t->w().cmdPerformOperation_Click(TableCreatorSlot);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text(), QStringLiteral("HTML for table written."));
-        QVERIFY(t->w().OutputReady[TableCreatorSlot]);
+        Find<QLineEdit>("Output file")->setText(t->path("table.htm"));
+        t->seam().expectDialog<frmHowToView>([this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
+        QVERIFY(!Find("View output file")->isEnabled());
+        Find("Create table")->click();
+        QCOMPARE(t->result(), QStringLiteral("HTML for table written."));
+        QVERIFY(Find("View output file")->isEnabled());
         QVERIFY(TestWindow::readFile(t->path("table.htm")).contains("<td rowspan=\"2\">&#160;</td>\r\n"));
     }
 
+    // A table loaded with its options, colours, border, 4 columns and output name, then one press
+    // of New, Load or Save, then saved: as loaded, or cleared by New (which keeps the rest). Save
+    // proposes the name of the last file saved.
     void tableFiles_data()
     {
-        QTest::addColumn<QString>("scenario");
-        Row("save and load back", QString("roundTrip"));
-        Row("damaged file changes nothing", QString("damaged"));
-        Row("save into a missing folder", QString("saveFails"));
-        Row("new, answered yes", QString("newYes"));
-        Row("new, answered cancel", QString("newCancel"));
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("chosen"); // in the file dialog
+        QTest::addColumn<int>("answer");     // to "Clear table and start anew?"
+        QTest::addColumn<QString>("error");  // the title of the message that follows
+        QTest::addColumn<QString>("proposed");
+        const int none = 0;
+        Row("save", QString("Save"), QString("t.tbl"), none, QString(), QString("t.tbl"));
+        Row("save into a missing folder", QString("Save"), QString("missing/t.tbl"), none,
+            QString("Save table error"), QString());
+        Row("damaged file changes nothing", QString("Load"), QString("t.tbl"), none, QString("Load table error"),
+            QString());
+        Row("new, answered yes", QString("New"), QString(), int(MsgAnswer::Yes), QString(), QString());
+        Row("new, answered cancel", QString("New"), QString(), int(MsgAnswer::Cancel), QString(), QString());
     }
     void tableFiles()
     {
-        QFETCH(QString, scenario);
-        frmMain& w = t->w();
-        w.chkAddHTMLWrapper4->setChecked(true);
-        w.TextColors[3] = 0x123456;
-        w.TableBorder[1] = 7;
-        w.cboNumberOfColumns->setCurrentIndex(3);
-        w.txbOutputFile[TableCreatorSlot]->setText("/tmp/out, with comma.htm");
-        const TableModel designed = w.Table;
-        const QString file = t->path("t.tbl");
-        QPushButton *newButton = w.cmdSaveLoad[0], *load = w.cmdSaveLoad[1], *save = w.cmdSaveLoad[2];
-        const auto expectNew = [&](MsgAnswer answer) {
+        QFETCH(QString, button);
+        QFETCH(QString, chosen);
+        QFETCH(int, answer);
+        QFETCH(QString, error);
+        QFETCH(QString, proposed);
+        TableDocument loaded{.wrapper = true, .properties = {-1, 1, 7, 4, 4}, .textColor = 0x123456,
+                             .table = t->table(), .outputFile = "/tmp/out, with comma.htm"};
+        loaded.table.ApplyTableSize(6, 4);
+        Load(loaded);
+        t->writeFile("t.tbl", TableFileBytes(TableDocument{}).chopped(30)); // damaged
+        if (button == "New")
             t->seam().expectMessage("New table", "Clear table and start anew?", MsgIcon::Question,
-                                    MsgButtons::YesNoCancel, answer);
-        };
-        if (scenario == "roundTrip") {
-            t->seam().expectFileDialog(kSaveRequest, file);
-            save->click();
-            QCOMPARE(w.LastTableFile, file);
-            expectNew(MsgAnswer::Yes);
-            newButton->click();
-            t->seam().expectFileDialog(kLoadRequest, file);
-            load->click();
-            FileDialogRequest again = kSaveRequest;
-            again.initialName = file;
-            t->seam().expectFileDialog(again, QString()); // proposes the last name; cancelled
-            save->click();
-        } else if (scenario == "damaged") {
-            const QByteArray bytes = TableFileBytes(TableDocument{});
-            t->writeFile("t.tbl", bytes.left(bytes.size() - 30));
-            t->seam().expectFileDialog(kLoadRequest, file);
-            t->seam().expectMessage("Load table error", "Error when attempting to load table.",
+                                    MsgButtons::YesNoCancel, MsgAnswer(answer));
+        else
+            t->seam().expectFileDialog(button == "Load" ? kLoadRequest : kSaveRequest, t->path(chosen));
+        if (!error.isEmpty())
+            t->seam().expectMessage(error, "Error when attempting to " + button.toLower() + " table.",
                                     MsgIcon::None);
-            load->click();
-        } else if (scenario == "saveFails") {
-            t->seam().expectFileDialog(kSaveRequest, t->path("missing/t.tbl"));
-            t->seam().expectMessage("Save table error", "Error when attempting to save table.",
-                                    MsgIcon::None);
-            save->click();
-            QCOMPARE(w.LastTableFile, QString());
-        } else {
-            expectNew(scenario == "newYes" ? MsgAnswer::Yes : MsgAnswer::Cancel);
-            newButton->click();
-        }
-        const bool cleared = scenario == "newYes";
-        QCOMPARE(w.Table == TableModel(), cleared);
-        QCOMPARE(w.Table == designed, !cleared);
-        QCOMPARE(w.chkAddHTMLWrapper4->isChecked() && w.TextColors[3] == 0x123456, !cleared);
-        QCOMPARE(w.cboNumberOfColumns->currentText(), cleared ? "6" : "4");
-        QVERIFY(cleared || w.txbOutputFile[TableCreatorSlot]->text() == "/tmp/out, with comma.htm");
-        QCOMPARE(w.TableBorder[1], 7);
-        QCOMPARE(w.Table.InvariantProblem(), QString());
+        Find(button)->click();
+        const bool cleared = answer == int(MsgAnswer::Yes);
+        if (cleared)
+            loaded = {.properties = loaded.properties, .textColor = loaded.textColor, .table = {},
+                      .outputFile = loaded.outputFile};
+        QVERIFY(Saved(proposed.isEmpty() ? QString() : t->path(proposed)) == loaded);
+        QCOMPARE(Find<QComboBox>("Columns")->currentText(), cleared ? "6" : "4");
     }
 
     // The cell editor.
@@ -330,55 +334,40 @@ private slots:
         QFETCH(int, rowSpan);
         QFETCH(QString, message);
         QFETCH(QString, stored);
-        t->w().Label2[TableCreatorSlot]->setText("HTML written.");
-        Edit(row, 3, [&](frmCellInfo* d) {
-            const QList<QLineEdit*> edits = {d->txbCellContent, d->txbWidth, d->txbHeight, d->txbFontFace,
-                                             d->txbFontSize};
+        Described(t->tab(), "Result")->setText("HTML written.");
+        Open<frmCellInfo>(row, 3, [&](frmCellInfo& d) {
+            const QStringList names{"Cell content", "Width", "Height", "Font face", "Font size"};
             for (int i = 0; i < 5; ++i)
-                edits[i]->setText(boxes[i]);
-            (units[0] == '%' ? d->optPercent : d->optPixels)->setChecked(true);
-            (units[1] == '%' ? d->optPerCentHeight : d->optPixelHeight)->setChecked(true);
-            d->cboRowSpan->setCurrentIndex(rowSpan - 1);
+                Find<QLineEdit>(names[i], &d)->setText(boxes[i]);
+            Unit(&d, "Width unit", units[0])->setChecked(true);
+            Unit(&d, "Height unit", units[1])->setChecked(true);
+            Find<QComboBox>("Row span", &d)->setCurrentIndex(rowSpan - 1);
             if (!message.isEmpty())
                 t->seam().expectMessage("Inadmissible input", message, MsgIcon::None);
-            d->cmdAccept->click();
-            QCOMPARE(d->isVisible(), !message.isEmpty()); // a refusal keeps the dialog open
-            QCOMPARE(d->txbCellContent->text(),
-                     message.isEmpty() ? d->txbCellContent->text() : boxes[0].trimmed());
-            d->close();
+            Find("Accept", &d)->click();
+            QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open, the content trimmed
+            QVERIFY(message.isEmpty() || Texts(&d, {"Cell content"}) == boxes[0].trimmed());
+            d.close();
         });
         QCOMPARE(Stored(Cell(row, 3)), stored);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text().isEmpty(), message.isEmpty());
+        QCOMPARE(t->result().isEmpty(), message.isEmpty());
     }
 
     void editorShowsTheCell()
     {
         // A place marker text of this table, alignment, width in percent and a font.
-        t->w().Table.StoreCellFields(6, 5,
-                                     TableCell{.Content = "R1C2",
-                                               .Align = 2,
-                                               .VAlign = 3,
-                                               .Width = 25,
-                                               .WidthInPixels = 0,
-                                               .FontFace = "Verdana",
-                                               .FontSize = "-1"});
-        Edit(6, 5, [](frmCellInfo* d) {
-            QVERIFY(d->lblCellAt->text().endsWith("row 6 column 5"));
-            QCOMPARE(d->cboRowSpan->count() * 10 + d->cboColSpan->count(), 12); // the last row
-            QCOMPARE(d->txbCellContent->text(), QString());
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->txbCellContent));
-            QCOMPARE(d->cboAlign->currentText() + d->cboVAlign->currentText() + d->txbWidth->text() +
-                         d->txbFontFace->text(),
-                     QStringLiteral("centerbottom25Verdana"));
-            QVERIFY(d->optPercent->isChecked() && d->optPixelHeight->isChecked());
-            QVERIFY(!d->cmdSpecifyCellColors->isEnabled());
-            d->cmdCancel->click();
-        });
-        // A covered cell opens the editor of the cell that covers it.
-        Edit(4, 3, [](frmCellInfo* d) {
-            QVERIFY(d->lblCellAt->text().endsWith("row 3 column 3"));
-            QCOMPARE(d->cboRowSpan->currentText(), QStringLiteral("2"));
-            d->cmdCancel->click();
+        t->table().StoreCellFields(6, 5, {.Content = "R1C2", .Align = 2, .VAlign = 3, .Width = 25,
+                                          .WidthInPixels = 0, .FontFace = "Verdana", .FontSize = "-1"});
+        Open<frmCellInfo>(6, 5, [this](frmCellInfo& d) {
+            QVERIFY(Shown(&d).contains("row 6 column 5|"));
+            QCOMPARE(Texts(&d, {"Cell content", "Align", "VAlign", "Width", "Font face", "Row span"}),
+                     QStringLiteral("|center|bottom|25|Verdana|1"));
+            QCOMPARE(Find<QComboBox>("Row span", &d)->count() * 10 + Find<QComboBox>("Column span", &d)->count(),
+                     12); // the last row
+            QCOMPARE(d.focusWidget(), t->control<QWidget>("Cell content", &d));
+            QVERIFY(Unit(&d, "Width unit", '%')->isChecked() && Unit(&d, "Height unit", 'p')->isChecked());
+            QVERIFY(!Find("Specify cell colors", &d)->isEnabled());
+            Find("Cancel", &d)->click();
         });
     }
 
@@ -398,98 +387,89 @@ private slots:
         QFETCH(bool, uncheck);
         QFETCH(bool, accept);
         QFETCH(int32_t, stored);
-        t->w().chkUseSpecifiedColors[3]->setChecked(tableColorsUsed);
-        t->w().TextColors[3] = MakeColor(0, 0, 128);
-        Edit(2, 1, [&](frmCellInfo* d) {
-            d->chkUseSpecifiedCellColors->click();
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            t->seam().expectDialog<frmSpecifyColors>([](frmSpecifyColors& colors) {
-                QCOMPARE(colors.lblWhatThisIs->text(), QStringLiteral("Colors for cell at row 2 column 1"));
-                QCOMPARE(colors.lblHexColor[0]->text(), QStringLiteral("#000080")); // the table's
-                colors.txbRed[0]->setText("255");
-                colors.txbBlue[0]->setText("0");
-                colors.cmdAccept->click();
+        Load({.useTableColors = tableColorsUsed, .textColor = MakeColor(0, 0, 128), .table = t->table(),
+              .outputFile = {}});
+        Open<frmCellInfo>(2, 1, [&](frmCellInfo& d) {
+            Find<QCheckBox>(kOwnColors, &d)->click();
+            QCOMPARE(d.focusWidget(), t->control<QWidget>("Cancel", &d));
+            t->seam().expectDialog<frmSpecifyColors>([this](frmSpecifyColors& colors) {
+                QVERIFY(Shown(&colors).contains("|Colors for cell at row 2 column 1|"));
+                QCOMPARE(Described(&colors, "Text color")->text(), QStringLiteral("#000080")); // the table's
+                Find<QLineEdit>("Text color red", &colors)->setText("255");
+                Find<QLineEdit>("Text color blue", &colors)->setText("0");
+                Find("Accept", &colors)->click();
             });
-            d->cmdSpecifyCellColors->click();
-            QCOMPARE(d->lblCellTextHex->text(), QStringLiteral("#FF0000"));
-            QCOMPARE(d->txbCellContent->palette().color(QPalette::Text), QColor(Qt::red));
+            Find("Specify cell colors", &d)->click();
+            QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("#FF0000"));
+            QCOMPARE(Find<QLineEdit>("Cell content", &d)->palette().color(QPalette::Text), QColor(Qt::red));
             if (uncheck) {
-                d->chkUseSpecifiedCellColors->click();
-                QCOMPARE(d->lblCellTextHex->text(), QStringLiteral("table default"));
+                Find<QCheckBox>(kOwnColors, &d)->click();
+                QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("table default"));
             }
-            (accept ? d->cmdAccept : d->cmdCancel)->click();
+            Find(accept ? "Accept" : "Cancel", &d)->click();
         });
         QCOMPARE(Cell(2, 1).CellTextColor, stored);
         QCOMPARE(Cell(2, 1).CellBackColor, stored == UnsetColor ? UnsetColor : 0xFFFFFF);
     }
 
-    // Leaving the editor without Accept keeps the cell; Clear cell empties it but keeps its spans.
-    void leaveOrClear_data()
+    // The editor of the cell (3, 3), which spans two rows, has colours and is opened by a click on
+    // the position it covers. A list choice moves the focus to Cancel. Leaving without Accept keeps
+    // the cell; Clear cell empties it but keeps its spans; Enter in the width box moves to Accept,
+    // Enter there or in the content box accepts. Emptied content takes the place marker.
+    void leaveTheEditor_data()
     {
-        QTest::addColumn<int>("how");
-        Row("Cancel", 0);
-        Row("closed by the frame", 1);
-        Row("Escape", 2);
-        Row("Enter on Cancel", 3);
-        Row("Clear cell, Accept", 4);
+        QTest::addColumn<QString>("control"); // the one that gets the key or the click
+        QTest::addColumn<int>("key");         // 0: a click, -1: closed by the frame
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("align");
+        const QString kept = "old|2x1|w-1,1|h-1,1||", accepted = "new|1x1|w40,0|h-1,1||";
+        Row("Cancel", QString("Cancel"), 0, kept, 1);
+        Row("closed by the frame", QString(), -1, kept, 1);
+        Row("Escape", QString("Cell content"), int(Qt::Key_Escape), kept, 1);
+        Row("Enter on Cancel", QString("Cancel"), int(Qt::Key_Return), kept, 1);
+        Row("Clear cell, Accept", QString("Clear cell"), 0, QString("R3C3|2x1|w-1,1|h-1,1||"), 0);
+        Row("Enter in the width box, on Accept", QString("Width"), int(Qt::Key_Return), accepted, 2);
+        Row("Enter in the content box", QString("Cell content"), int(Qt::Key_Enter), accepted, 2);
     }
-    void leaveOrClear()
+    void leaveTheEditor()
     {
-        QFETCH(int, how);
-        t->w().Label2[TableCreatorSlot]->setText("HTML written.");
-        t->w().Table.StoreCellFields(
-            3, 3, TableCell{.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
-        const QString before = Stored(Cell(3, 3));
-        Edit(3, 3, [how](frmCellInfo* d) {
-            QCOMPARE(d->lblCellBackgroundHex->text(), QStringLiteral("#FFFFFF"));
-            QCOMPARE(d->txbCellContent->cursorPosition(), 3);
-            d->txbCellContent->setText("changed");
-            d->optPercent->setChecked(true);
-            if (how == 4) {
-                d->cmdResetCell->click();
-                QVERIFY(d->optPixels->isChecked() && !d->chkUseSpecifiedCellColors->isChecked());
-                QCOMPARE(d->lblCellTextHex->text(), QStringLiteral("page default"));
-                d->cmdAccept->click();
-                return;
-            }
-            d->cboRowSpan->setCurrentIndex(0);
-            if (how == 0)
-                d->cmdCancel->click();
-            else if (how == 1)
-                d->close();
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, stored);
+        QFETCH(int, align);
+        Described(t->tab(), "Result")->setText("HTML written.");
+        Find<QCheckBox>("Place markers")->setChecked(true);
+        t->table().StoreCellFields(3, 3, {.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
+        Open<frmCellInfo>(4, 3, [&](frmCellInfo& d) {
+            QVERIFY(Shown(&d).contains("row 3 column 3|"));
+            QCOMPARE(Described(&d, "Cell background color")->text(), QStringLiteral("#FFFFFF"));
+            QCOMPARE(Find<QLineEdit>("Cell content", &d)->cursorPosition(), 3);
+            Find<QLineEdit>("Cell content", &d)->setText("new");
+            QTest::keyClicks(Find<QLineEdit>("Width", &d), "40");
+            Unit(&d, "Width unit", '%')->setChecked(true);
+            QTest::keyClick(Find<QComboBox>("Align", &d), Qt::Key_Down);
+            QCOMPARE(d.focusWidget(), t->control<QWidget>("Cancel", &d));
+            if (control != "Clear cell")
+                Find<QComboBox>("Row span", &d)->setCurrentIndex(0);
+            if (key == -1)
+                d.close();
+            else if (key == 0)
+                Find(control, &d)->click();
             else
-                QTest::keyClick(how == 2 ? static_cast<QWidget*>(d->txbWidth) : d->cmdCancel,
-                                how == 2 ? Qt::Key_Escape : Qt::Key_Return);
-            QVERIFY(!d->blnAccepted);
+                QTest::keyClick(t->control<QWidget>(control, &d), Qt::Key(key));
+            if (control == "Clear cell") {
+                QVERIFY(Unit(&d, "Width unit", 'p')->isChecked() && !Find<QCheckBox>(kOwnColors, &d)->isChecked());
+                QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("page default"));
+            }
+            if (control == "Width")
+                QCOMPARE(d.focusWidget(), t->control<QWidget>("Accept", &d));
+            if (d.isVisible())
+                QTest::keyClick(Find("Accept", &d), Qt::Key_Return);
         });
-        QCOMPARE(Stored(Cell(3, 3)), how == 4 ? kEmptySpan : before);
-        QCOMPARE(Cell(3, 3).Align, how == 4 ? 0 : 1);
-        QCOMPARE(Cell(3, 3).CellTextColor, how == 4 ? UnsetColor : 0);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text().isEmpty(), how == 4);
-    }
-
-    void editorKeys()
-    {
-        // A list choice moves on to Cancel; Enter in the width box to Accept, Enter there accepts.
-        Edit(1, 1, [](frmCellInfo* d) {
-            QTest::keyClick(d->cboAlign, Qt::Key_Down);
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            QTest::keyClicks(d->txbWidth, "40");
-            QTest::keyClick(d->txbWidth, Qt::Key_Return);
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdAccept));
-            QTest::keyClick(d->cmdAccept, Qt::Key_Return);
-        });
-        QCOMPARE(Stored(Cell(1, 1)), QStringLiteral("|1x1|w40,1|h-1,1||"));
-        QCOMPARE(Cell(1, 1).Align, 1);
-        // Space on the grid opens the editor; Enter in the content box accepts at once; emptied,
-        // the content takes the place marker.
-        t->w().chkAddPlaceMarkers->setChecked(true);
-        const auto blanks = [](frmCellInfo* d) {
-            QTest::keyClicks(d->txbCellContent, "  ");
-            QTest::keyClick(d->txbCellContent, Qt::Key_Enter);
-        };
-        Edit(1, 2, blanks, Qt::Key_Space);
-        QCOMPARE(Cell(1, 2).Content, QStringLiteral("R1C2"));
+        QCOMPARE(Stored(Cell(3, 3)), stored);
+        QCOMPARE(Cell(3, 3).Align, align);
+        QCOMPARE(Cell(3, 3).CellTextColor, align == 0 ? UnsetColor : 0);
+        QCOMPARE(t->result().isEmpty(), align != 1);
     }
 
     // The copy dialog.
@@ -499,125 +479,113 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<int>("key");        // opened with this key on the grid, else a middle click
-        QTest::addColumn<QString>("shown");  // content, align and width, the column option
-        QTest::addColumn<QString>("target"); // "row,col" or "" for none
+        QTest::addColumn<int>("key");           // opened with this key on the grid, else a middle click
+        QTest::addColumn<QStringList>("shown"); // the content box, then the alignment and width labels
+        QTest::addColumn<QString>("target");    // "row|col", "|" for none
         const int click = Qt::Key_unknown;
-        Row("the next cell", 2, 2, click, QString("x|Align = centerWidth = 25%|to all cells in column 2"),
-            QString("2,3"));
-        Row("a place marker shows empty", 1, 1, int(Qt::Key_F10),
-            QString("|Align =  Width =|to all cells in column 1"), QString("1,2"));
-        Row("last column: the cell below", 2, 6, click, QString("|Align =  Width =|to all cells in column 6"),
-            QString("3,6"));
-        Row("bottom right: none", 6, 6, click, QString("|Align =  Width =|to all cells in column 6"),
-            QString());
-        Row("next cell covered: none", 4, 2, click, QString("|Align =  Width =|to all cells in column 2"),
-            QString());
+        const QStringList unset{"", "Align =  ", "Width ="};
+        Row("the next cell", 2, 2, click, QStringList{"x", "Align = center", "Width = 25%"}, QString("2|3"));
+        Row("a place marker shows empty", 1, 1, int(Qt::Key_F10), unset, QString("1|2"));
+        Row("last column: the cell below", 2, 6, click, unset, QString("3|6"));
+        Row("bottom right: none", 6, 6, click, unset, QString("|"));
+        Row("next cell covered: none", 4, 2, click, unset, QString("|"));
     }
     void proposedTarget()
     {
         QFETCH(int, row);
         QFETCH(int, col);
         QFETCH(int, key);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, shown);
         QFETCH(QString, target);
-        t->w().Table.ApplyPlaceMarkers(true);
-        const auto act = [&](frmCopyCell* d) {
-            QCOMPARE(d->txbFromCellContent->text() + "|" + d->lblAlign->text() + d->lblWidth->text() + "|" +
-                         d->optToAllCellsInColumn->text(),
-                     shown);
-            QCOMPARE(d->txbFromCellContent->palette().color(QPalette::Base) == Qt::yellow,
+        Find<QCheckBox>("Place markers")->click();
+        const auto act = [&](frmCopyCell& d) {
+            QCOMPARE(Texts(&d, {"Cell content"}), shown[0]);
+            for (const QString& label : shown.mid(1))
+                QVERIFY2(Shown(&d).contains('|' + label + '|'), qPrintable(label));
+            QVERIFY(Find<QRadioButton>(QStringLiteral("to all cells in column %1").arg(col), &d));
+            QCOMPARE(Find<QLineEdit>("Cell content", &d)->palette().color(QPalette::Base) == Qt::yellow,
                      row == 2 && col == 2);
-            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdCancel));
-            const QString chosen = d->cboToRow->currentIndex() < 0
-                                       ? QString()
-                                       : d->cboToRow->currentText() + "," + d->cboToCol->currentText();
-            QCOMPARE(chosen, target);
-            QCOMPARE(d->cmdDoCopy->isEnabled(), !target.isEmpty());
-            d->optToAllCellsInTable->click();
-            QVERIFY(d->cmdDoCopy->isEnabled() && !d->cboToRow->isEnabled());
-            d->cmdCancel->setFocus();
-            QTest::keyClick(d->cmdCancel, Qt::Key_Return);
+            QCOMPARE(d.focusWidget(), t->control<QWidget>("Cancel", &d));
+            QCOMPARE(Texts(&d, {"Target row", "Target column"}), target);
+            QCOMPARE(Find("Do it", &d)->isEnabled(), target != "|");
+            Find<QRadioButton>("to all cells in table", &d)->click();
+            QVERIFY(Find("Do it", &d)->isEnabled() && !Find<QComboBox>("Target row", &d)->isEnabled());
+            Find("Cancel", &d)->setFocus();
+            QTest::keyClick(Find("Cancel", &d), Qt::Key_Return);
         };
-        CopyFrom(row, col, act, Qt::Key(key), Qt::MiddleButton);
+        Open<frmCopyCell>(row, col, act, Qt::Key(key), Qt::MiddleButton);
     }
 
     void doIt_data()
     {
-        QTest::addColumn<QString>("parts"); // f c k a w h: font, content, colours, alignment, width, height
-        QTest::addColumn<int>("target");    // CopyTarget
-        QTest::addColumn<QString>("to");    // the one cell chosen
+        QTest::addColumn<QStringList>("parts");   // the parts checked
+        QTest::addColumn<QString>("target");      // the target option
+        QTest::addColumn<QString>("to");          // the one cell chosen, "row,col"
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("holding"); // cells with content "x" afterwards
-        const int one = int(CopyTarget::OneCell);
-        const QStringList source{"2,2"};
-        Row("content to one cell", QString("c"), one, QString("5,6"), QString(), QStringList{"2,2", "5,6"});
-        Row("nothing checked", QString(), one, QString("5,6"),
+        const QString one = "to cell at row";
+        const QStringList content{"content"}, source{"2,2"};
+        Row("content to one cell", content, one, QString("5,6"), QString(), QStringList{"2,2", "5,6"});
+        Row("nothing checked", QStringList(), one, QString("5,6"),
             QString("At least one of font, content, colors,\r\nalignment, width and height must be checked."),
             source);
-        Row("height alone", QString("h"), one, QString("5,6"), QString(), source);
-        Row("to itself", QString("c"), one, QString("2,2"), QString("Cell is being copied to itself."),
-            source);
-        Row("covered choice: its owner", QString("c"), one, QString("4,3"), QString(),
-            QStringList{"2,2", "3,3"});
-        Row("column", QString("c"), int(CopyTarget::Column), QString(), QString(),
+        Row("height alone", QStringList{"height"}, one, QString("5,6"), QString(), source);
+        Row("to itself", content, one, QString("2,2"), QString("Cell is being copied to itself."), source);
+        Row("covered choice: its owner", content, one, QString("4,3"), QString(), QStringList{"2,2", "3,3"});
+        Row("column", content, QString("to all cells in column 2"), QString(), QString(),
             QStringList{"1,2", "2,2", "3,2", "4,2", "5,2", "6,2"});
     }
-
     void doIt()
     {
-        QFETCH(QString, parts);
-        QFETCH(int, target);
+        QFETCH(QStringList, parts);
+        QFETCH(QString, target);
         QFETCH(QString, to);
         QFETCH(QString, message);
         QFETCH(QStringList, holding);
-        t->w().Label2[TableCreatorSlot]->setText("HTML written.");
-        CopyFrom(2, 2, [&](frmCopyCell* d) {
-            const QList<QCheckBox*> checks = {d->chkFont,      d->chkContent, d->chkColors,
-                                              d->chkAlignment, d->chkWidth,   d->chkHeight};
-            for (int i = 0; i < 6; ++i)
-                checks[i]->setChecked(parts.contains(QLatin1Char("fckawh"[i])));
-            QList<QRadioButton*>{d->optToOneCell, d->optToAllCellsInRow, d->optToAllCellsInColumn,
-                                 d->optToAllCellsInTable}[target]
-                ->click();
+        Described(t->tab(), "Result")->setText("HTML written.");
+        Open<frmCopyCell>(2, 2, [&](frmCopyCell& d) {
+            for (const char* part : {"font", "content", "colors", "alignment", "width", "height"})
+                Find<QCheckBox>(part, &d)->setChecked(parts.contains(part));
+            Find<QRadioButton>(target, &d)->click();
             if (!to.isEmpty()) { // a covered cell chosen moves to the cell that covers it
-                d->cboToCol->setCurrentIndex(to.section(',', 1).toInt() - 1);
-                d->cboToRow->setCurrentIndex(to.section(',', 0, 0).toInt() - 1);
+                Find<QComboBox>("Target column", &d)->setCurrentIndex(to.section(',', 1).toInt() - 1);
+                Find<QComboBox>("Target row", &d)->setCurrentIndex(to.section(',', 0, 0).toInt() - 1);
             }
             if (!message.isEmpty())
                 t->seam().expectMessage("Error", message, MsgIcon::None);
-            d->cmdDoCopy->click();
-            QCOMPARE(d->isVisible(), !message.isEmpty()); // a refusal keeps the dialog open
-            d->close();
+            Find("Do it", &d)->click();
+            QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open
+            d.close();
         });
-        QCOMPARE(CellsHoldingX(), holding);
-        QCOMPARE(Cell(5, 6).Height, parts == "h" ? 40 : -1);
-        QCOMPARE(t->w().Label2[TableCreatorSlot]->text().isEmpty(), message.isEmpty());
+        QStringList found;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 6; ++c)
+                if (Cell(r, c).Content == "x")
+                    found << QStringLiteral("%1,%2").arg(r).arg(c);
+        QCOMPARE(found, holding);
+        QCOMPARE(Cell(5, 6).Height, parts == QStringList{"height"} ? 40 : -1);
+        QCOMPARE(t->result().isEmpty(), message.isEmpty());
     }
 
+    // Colours copied to the whole table become the table's, which the page then uses as well.
     void colorsToTheTable_data()
     {
         QTest::addColumn<int>("col"); // source (2, col)
         Row("own colours become the table's", 2);
         Row("no own colours: the table's stay", 1);
     }
-
     void colorsToTheTable()
     {
         QFETCH(int, col);
-        CopyFrom(2, col, [](frmCopyCell* d) {
-            for (QCheckBox* part : {d->chkContent, d->chkColors, d->chkHeight})
-                part->setChecked(true);
-            d->optToAllCellsInTable->click();
-            d->cmdDoCopy->click();
+        Open<frmCopyCell>(2, col, [this](frmCopyCell& d) {
+            for (const char* part : {"content", "colors", "height"})
+                Find<QCheckBox>(part, &d)->setChecked(true);
+            Find<QRadioButton>("to all cells in table", &d)->click();
+            Find("Do it", &d)->click();
         });
         QCOMPARE(Cell(6, 1).Height, col == 2 ? 40 : -1);
-        QCOMPARE(Cell(6, 1).Content, col == 2 ? QStringLiteral("x") : QString());
-        QCOMPARE(Cell(4, 3).Content, QString()); // covered: skipped
-        QCOMPARE(Cell(2, 2).CellTextColor, UnsetColor);
-        QCOMPARE(t->w().TextColors[3], col == 2 ? kRed : 0);
-        // The table's colours are then used for the page as well.
-        QCOMPARE(t->w().chkUseSpecifiedColors[3]->isChecked(), col == 2);
+        QCOMPARE(Find<QCheckBox>("Use specified table colors")->isChecked(), col == 2);
+        QCOMPARE(Saved().textColor, col == 2 ? kRed : 0);
     }
 };
 
