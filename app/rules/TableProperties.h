@@ -32,8 +32,16 @@ struct TablePropertyTexts {
     bool percent = false;
 };
 
-// A value as its box shows it: empty when not given.
-QString TablePropertyText(int16_t value);
+// A size box, as in this dialog and in the cell editor. A stored value as its box shows it:
+// empty when not given.
+QString SizeBoxText(int16_t value);
+// An empty box passes; any other is judged by the number its text starts with (0 when none),
+// which must lie in low..high.
+bool SizeBoxAdmits(const QString& text, double low, double high);
+// A box's value as stored: kNotGiven for an empty box, else its number rounded half to even and
+// held to -1..32767.
+int16_t SizeBoxValue(const QString& text);
+
 // The boxes of the dialog for these properties.
 TablePropertyTexts ToTablePropertyTexts(const TableProperties& properties);
 
