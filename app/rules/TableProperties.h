@@ -23,6 +23,10 @@ struct TableProperties {
     friend bool operator==(const TableProperties&, const TableProperties&) = default;
 };
 
+// What a new table has, in the Data to Table tab and in the Table Creator alike: no width (in
+// pixels once one is given), border 1, cell padding 4, cell spacing 4.
+inline constexpr TableProperties kDefaultTableProperties{kNotGiven, 1, 1, 4, 4};
+
 // The four boxes of the dialog as typed, and the unit chosen.
 struct TablePropertyTexts {
     QString width;
