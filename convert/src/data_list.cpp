@@ -124,13 +124,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     int32_t startNumber = !fromFile && options.ordered ? options.startNumber : 1;
 
     if (options.htmlWrapper) {
-        out.put("<html>\n<head>");
-        if (options.declareCharset) {
-            out.put('\n');
-            out.put(charsetMeta(options.utf8));
-            out.put('\n');
-        }
-        out.put("<title>\n");
+        putWrapperHeadStart(out, options.declareCharset, options.utf8);
         out.put(kind);
         if (fromFile) {
             out.put(" list formed from items in ");
