@@ -13,22 +13,20 @@ TEST(CellRules, SizeBoxesFirstProblemOnly)
     const QString heightPixels = " Height in pixels must be in the range 10 through 1000.";
     // clang-format off
     const struct {
-        const char *width, *height;
-        bool widthPercent, heightPercent;
-        QString expected; // empty: passes
+        const char *width, *height, *units; // width and height: % or p
+        QString expected;                   // empty: passes
     } cases[] = {
-        {"", "", true, false, ""}, {"1", "10", true, false, ""}, {"100", "1000", true, false, ""},
-        {"99.5", "2.5", true, true, ""}, {"20px", "", false, false, ""}, {"10", "1", false, true, ""},
-        {"0.9", "", true, false, widthPercent}, {"100.4", "", true, false, widthPercent},
-        {"9.9", "", false, false, widthPixels}, {"1001", "", false, false, widthPixels},
-        {"wide", "", false, false, widthPixels}, {"", "0", false, true, heightPercent},
-        {"", "101", false, true, heightPercent}, {"", "1001", false, false, heightPixels},
-        {"", "abc", true, false, heightPixels}, {"5000", "0", false, true, widthPixels},
+        {"", "", "%p", ""}, {"1", "10", "%p", ""}, {"100", "1000", "%p", ""}, {"99.5", "2.5", "%%", ""},
+        {"20px", "", "pp", ""}, {"10", "1", "p%", ""}, {"0.9", "", "%p", widthPercent},
+        {"100.4", "", "%p", widthPercent}, {"9.9", "", "pp", widthPixels}, {"wide", "1001", "pp", widthPixels},
+        {"", "0", "p%", heightPercent}, {"", "101", "p%", heightPercent}, {"", "1001", "pp", heightPixels},
+        {"", "abc", "%p", heightPixels}, {"5000", "0", "p%", widthPixels},
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(CellSizeProblem(c.width, c.widthPercent, c.height, c.heightPercent).value_or(QString()),
-                  c.expected)
+        EXPECT_EQ(
+            CellSizeProblem(c.width, c.units[0] == '%', c.height, c.units[1] == '%').value_or(QString()),
+            c.expected)
             << c.width << "|" << c.height;
 }
 
