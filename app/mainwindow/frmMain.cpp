@@ -7,6 +7,7 @@
 #include "rules/Folders.h"
 #include "rules/ProgramText.h"
 #include "rules/Settings.h"
+#include "rules/TableProperties.h"
 #include "rules/ViewRules.h"
 #include "widgets/Controls.h"
 #include "widgets/Twips.h"
@@ -169,13 +170,8 @@ void frmMain::InitControls()
     for (int n = 0; n <= 12; ++n)
         cboPaddingSpaces->addItem(QString::number(n));
     cboPaddingSpaces->setCurrentIndex(2);
-    for (int t = 0; t < 2; ++t) {
-        TableWidth[t] = -1;
-        WidthInPixels[t] = 1;
-        TableBorder[t] = 1;
-        TableCellPadding[t] = 4;
-        TableCellSpacing[t] = 4;
-    }
+    for (int t = 0; t < 2; ++t)
+        SetTablePropertiesAt(t, kDefaultTableProperties);
     InitTableCreator();
     PlaceWindow();
     SSTab1->setCurrentIndex(TabOfSlot(TextSlot));

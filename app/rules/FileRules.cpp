@@ -1,5 +1,7 @@
 #include "rules/FileRules.h"
 
+#include "text_encoding.h"
+
 namespace pagewright
 {
 
@@ -67,7 +69,8 @@ bool InputExtensionOK(int slot, const QString& name)
 
 bool IsCsvName(const QString& name)
 {
-    return name.trimmed().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const QByteArray bytes = name.trimmed().toUtf8();
+    return isCsvName(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QString FolderOfPath(const QString& path)

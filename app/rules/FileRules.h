@@ -41,7 +41,8 @@ QString ProposedOutputName(const QString& input, int slot = TextSlot);
 // The input extensions a slot's checks accept: "txt" everywhere; the Data to Table tab also
 // takes comma- and tab-separated exports ending in "csv" or "tsv" (any letter case, as "txt").
 bool InputExtensionOK(int slot, const QString& name);
-// True for a name ending in ".csv" (any letter case): such data is quoted as CSV.
+// The trimmed name ends in ".csv" (any letter case): such data is quoted as CSV (the command
+// line's rule, isCsvName).
 bool IsCsvName(const QString& name);
 // The text up to and including its last "/"; "" when it has none.
 QString FolderOfPath(const QString& path);

@@ -26,31 +26,31 @@ int LoadProgramTextTable(const QString& path)
 QString ProgramTextFailureMessage(int n, const QString& path)
 {
     switch (n) {
-    case 0:
+    case corbel6::kNoText:
         return QStringLiteral("No program text was read.");
-    case -1:
+    case corbel6::kCannotOpen:
         return QStringLiteral("Cannot open file containing program text.\r\n") + path;
-    case -2:
+    case corbel6::kItemAllocation:
         return QStringLiteral("Particular memory allocation error.");
-    case -3:
+    case corbel6::kTooMuchText:
         return QStringLiteral("Too much program text.");
-    case -4:
+    case corbel6::kTextNotRecovered:
         return QStringLiteral("Text not recovered.");
-    case -6:
+    case corbel6::kFileEmpty:
         return QStringLiteral("File is empty.");
-    case -7:
+    case corbel6::kReadError:
         return QStringLiteral("Error reading file.");
-    case -8:
+    case corbel6::kGeneralAllocation:
         return QStringLiteral("General memory allocation error.");
     default:
         break;
     }
-    if (n < -1500)
-        return QStringLiteral("Duplicate in program text at line %1.").arg(-(n + 1500));
-    if (n <= -1001)
-        return QStringLiteral("String too long at line %1.").arg(-(n + 1000));
-    if (n <= -501)
-        return QStringLiteral("Missing string at line %1.").arg(-(n + 500));
+    if (n < corbel6::kDuplicateBase)
+        return QStringLiteral("Duplicate in program text at line %1.").arg(corbel6::kDuplicateBase - n);
+    if (n < corbel6::kStringTooLongBase)
+        return QStringLiteral("String too long at line %1.").arg(corbel6::kStringTooLongBase - n);
+    if (n < corbel6::kMissingStringBase)
+        return QStringLiteral("Missing string at line %1.").arg(corbel6::kMissingStringBase - n);
     return QStringLiteral("Error %1").arg(n);
 }
 

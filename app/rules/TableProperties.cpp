@@ -2,13 +2,18 @@
 
 #include "rules/NumberText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace pagewright
 {
-namespace
-{
 
-// The box is empty, or its number lies in low..high.
-bool Admissible(const QString& text, double low, double high)
+QString SizeBoxText(int16_t value)
+{
+    return value == kNotGiven ? QString() : QString::number(value);
+}
+
+bool SizeBoxAdmits(const QString& text, double low, double high)
 {
     if (text.isEmpty())
         return true;
@@ -16,45 +21,39 @@ bool Admissible(const QString& text, double low, double high)
     return value >= low && value <= high;
 }
 
-int16_t StoredValue(const QString& text)
+int16_t SizeBoxValue(const QString& text)
 {
     if (text.isEmpty())
         return kNotGiven;
-    return static_cast<int16_t>(RoundHalfEven(LeadingNumber(text)));
-}
-
-} // namespace
-
-QString TablePropertyText(int16_t value)
-{
-    return value == kNotGiven ? QString() : QString::number(value);
+    const double value = RoundHalfEven(LeadingNumber(text));
+    return static_cast<int16_t>(std::isfinite(value) ? std::clamp(value, -1.0, 32767.0) : 32767.0);
 }
 
 TablePropertyTexts ToTablePropertyTexts(const TableProperties& p)
 {
-    return {TablePropertyText(p.width), TablePropertyText(p.border), TablePropertyText(p.cellPadding),
-            TablePropertyText(p.cellSpacing), p.widthInPixels == 0};
+    return {SizeBoxText(p.width), SizeBoxText(p.border), SizeBoxText(p.cellPadding),
+            SizeBoxText(p.cellSpacing), p.widthInPixels == 0};
 }
 
 std::optional<QString> TablePropertiesProblem(const TablePropertyTexts& t)
 {
-    if (t.percent && !Admissible(t.width, 5, 100))
+    if (t.percent && !SizeBoxAdmits(t.width, 5, 100))
         return QStringLiteral(" Width in percent must be in the range 5 through 100.");
-    if (!t.percent && !Admissible(t.width, 50, 1000))
+    if (!t.percent && !SizeBoxAdmits(t.width, 50, 1000))
         return QStringLiteral(" Width in pixels must be in the range 50 through 1000.");
-    if (!Admissible(t.border, 0, 100))
+    if (!SizeBoxAdmits(t.border, 0, 100))
         return QStringLiteral(" Border in pixels must be in the range 0 through 100.");
-    if (!Admissible(t.cellPadding, 0, 100))
+    if (!SizeBoxAdmits(t.cellPadding, 0, 100))
         return QStringLiteral(" Cellpadding in pixels must be in the range 0 through 100.");
-    if (!Admissible(t.cellSpacing, 0, 100))
+    if (!SizeBoxAdmits(t.cellSpacing, 0, 100))
         return QStringLiteral(" Cell spacing in pixels must be in the range 0 through 100.");
     return std::nullopt;
 }
 
 TableProperties ToTableProperties(const TablePropertyTexts& t)
 {
-    return {StoredValue(t.width), static_cast<int16_t>(t.percent ? 0 : 1), StoredValue(t.border),
-            StoredValue(t.cellPadding), StoredValue(t.cellSpacing)};
+    return {SizeBoxValue(t.width), static_cast<int16_t>(t.percent ? 0 : 1), SizeBoxValue(t.border),
+            SizeBoxValue(t.cellPadding), SizeBoxValue(t.cellSpacing)};
 }
 
 } // namespace pagewright

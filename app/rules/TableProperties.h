@@ -23,6 +23,10 @@ struct TableProperties {
     friend bool operator==(const TableProperties&, const TableProperties&) = default;
 };
 
+// What a new table has, in the Data to Table tab and in the Table Creator alike: no width (in
+// pixels once one is given), border 1, cell padding 4, cell spacing 4.
+inline constexpr TableProperties kDefaultTableProperties{kNotGiven, 1, 1, 4, 4};
+
 // The four boxes of the dialog as typed, and the unit chosen.
 struct TablePropertyTexts {
     QString width;
@@ -32,8 +36,16 @@ struct TablePropertyTexts {
     bool percent = false;
 };
 
-// A value as its box shows it: empty when not given.
-QString TablePropertyText(int16_t value);
+// A size box, as in this dialog and in the cell editor. A stored value as its box shows it:
+// empty when not given.
+QString SizeBoxText(int16_t value);
+// An empty box passes; any other is judged by the number its text starts with (0 when none),
+// which must lie in low..high.
+bool SizeBoxAdmits(const QString& text, double low, double high);
+// A box's value as stored: kNotGiven for an empty box, else its number rounded half to even and
+// held to -1..32767.
+int16_t SizeBoxValue(const QString& text);
+
 // The boxes of the dialog for these properties.
 TablePropertyTexts ToTablePropertyTexts(const TableProperties& properties);
 

@@ -21,7 +21,7 @@ struct TableDocument {
     bool wrapper = false; // "Add HTML wrapper"
     bool center = false;  // "Center table"
     bool placeMarkers = false;
-    TableProperties properties{-1, 1, 1, 4, 4};
+    TableProperties properties = kDefaultTableProperties;
     bool useTableColors = false;
     int32_t textColor = 0;
     int32_t backColor = 0xFFFFFF;

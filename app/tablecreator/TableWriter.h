@@ -21,7 +21,7 @@ struct TableHtmlOptions {
     bool useTableColors = false; // the table's colours go into the page
     int32_t tableTextColor = 0;
     int32_t tableBackColor = 0xFFFFFF;
-    TableProperties properties{-1, 1, 1, 4, 4};
+    TableProperties properties = kDefaultTableProperties;
 };
 
 // The options a table file holds.

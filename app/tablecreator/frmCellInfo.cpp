@@ -2,8 +2,9 @@
 
 #include "dialogs/frmSpecifyColors.h"
 #include "platform/Platform.h"
+#include "rules/CellRules.h"
 #include "rules/ColorRoutines.h"
-#include "rules/NumberText.h"
+#include "rules/TableProperties.h"
 #include "widgets/Controls.h"
 
 #include <QCheckBox>
@@ -14,11 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace pagewright
 {
@@ -27,30 +26,6 @@ namespace
 
 const QString kTableDefault = QStringLiteral("table default");
 const QString kPageDefault = QStringLiteral("page default");
-
-// A width or height box judged by the number at the start of its text (0 when there is none).
-bool SizeInRange(const QLineEdit* box, bool percent)
-{
-    const double value = LeadingNumber(box->text());
-    return percent ? value >= 1 && value <= 100 : value >= 10 && value <= 1000;
-}
-
-// The stored width or height: -1 for an empty box, else its number rounded, halves to even.
-int16_t StoredSize(const QString& text)
-{
-    if (text.isEmpty())
-        return -1;
-    const double value = RoundHalfEven(LeadingNumber(text));
-    return static_cast<int16_t>(std::isfinite(value) ? std::clamp(value, -1.0, 32767.0) : 32767.0);
-}
-
-// A pasted text may hold line breaks, which a cell's content and face must not: the table file
-// keeps each on one line. In the page a line break and a blank read alike.
-QString OneLine(QString text)
-{
-    static const QRegularExpression breaks(QStringLiteral("\\r\\n|\\r|\\n"));
-    return text.replace(breaks, QStringLiteral(" "));
-}
 
 QStringList Numbers(int count)
 {
@@ -260,9 +235,9 @@ void frmCellInfo::Fill(const TableModel& model, int row, int col, CellColors tab
     txbCellContent->setText(model.IsPlaceMarker(row, col) ? QString() : cell.Content);
     cboAlign->setCurrentIndex(std::clamp<int>(cell.Align, 0, 3));
     cboVAlign->setCurrentIndex(std::clamp<int>(cell.VAlign, 0, 3));
-    txbWidth->setText(cell.Width == -1 ? QString() : QString::number(cell.Width));
+    txbWidth->setText(SizeBoxText(cell.Width));
     (cell.WidthInPixels != 0 ? optPixels : optPercent)->setChecked(true);
-    txbHeight->setText(cell.Height == -1 ? QString() : QString::number(cell.Height));
+    txbHeight->setText(SizeBoxText(cell.Height));
     (cell.HeightInPixels != 0 ? optPixelHeight : optPerCentHeight)->setChecked(true);
     txbFontFace->setText(cell.FontFace);
     txbFontSize->setText(cell.FontSize);
@@ -274,9 +249,9 @@ TableCell frmCellInfo::CellValues() const
     values.Content = txbCellContent->text().trimmed();
     values.Align = static_cast<int16_t>(std::max(0, cboAlign->currentIndex()));
     values.VAlign = static_cast<int16_t>(std::max(0, cboVAlign->currentIndex()));
-    values.Width = StoredSize(txbWidth->text().trimmed());
+    values.Width = SizeBoxValue(txbWidth->text().trimmed());
     values.WidthInPixels = optPercent->isChecked() ? 0 : 1;
-    values.Height = StoredSize(txbHeight->text().trimmed());
+    values.Height = SizeBoxValue(txbHeight->text().trimmed());
     values.HeightInPixels = optPerCentHeight->isChecked() ? 0 : 1;
     values.FontFace = txbFontFace->text();
     values.FontSize = txbFontSize->text();
@@ -380,33 +355,13 @@ void frmCellInfo::cmdResetCell_Click()
     ShowDefaultColors();
 }
 
-bool frmCellInfo::FontSizeOK(const QString& size)
-{
-    if (size.isEmpty())
-        return false;
-    const QChar c = size.front();
-    if (c == QLatin1Char('+') || c == QLatin1Char('-')) {
-        const double n = RoundHalfEven(LeadingNumber(size.mid(1)));
-        return n >= 0 && n <= 6;
-    }
-    if (c < QLatin1Char('1') || c > QLatin1Char('6'))
-        return false;
-    const double n = RoundHalfEven(LeadingNumber(size));
-    return n >= 1 && n <= 6;
-}
-
 std::optional<QString> frmCellInfo::Problem()
 {
     for (QLineEdit* box : {txbCellContent, txbWidth, txbHeight})
         box->setText(OneLine(box->text()).trimmed());
-    if (!txbWidth->text().isEmpty() && !SizeInRange(txbWidth, optPercent->isChecked()))
-        return optPercent->isChecked()
-                   ? QStringLiteral(" Width in percent must be in the range 1 through 100.")
-                   : QStringLiteral(" Width in pixels must be in the range 10 through 1000.");
-    if (!txbHeight->text().isEmpty() && !SizeInRange(txbHeight, optPerCentHeight->isChecked()))
-        return optPerCentHeight->isChecked()
-                   ? QStringLiteral(" Height in percent must be in the range 1 through 100.")
-                   : QStringLiteral(" Height in pixels must be in the range 10 through 1000.");
+    if (auto problem = CellSizeProblem(txbWidth->text(), optPercent->isChecked(), txbHeight->text(),
+                                       optPerCentHeight->isChecked()))
+        return problem;
 
     intRowSpan = cboRowSpan->currentIndex() + 1;
     intColSpan = cboColSpan->currentIndex() + 1;
@@ -417,11 +372,8 @@ std::optional<QString> frmCellInfo::Problem()
             .arg(conflict.row)
             .arg(conflict.col);
 
-    // A size is a number with at most one sign, and the sign comes first.
-    static const QRegularExpression sizeText(QStringLiteral("^[+-]?[0-9]*$"));
     txbFontSize->setText(txbFontSize->text().trimmed());
-    const QString size = txbFontSize->text();
-    if (!size.isEmpty() && !(sizeText.match(size).hasMatch() && FontSizeOK(size)))
+    if (!FontSizeOK(txbFontSize->text()))
         return QStringLiteral("Proposed font size is inadmissible.");
     return std::nullopt;
 }
@@ -432,8 +384,7 @@ void frmCellInfo::cmdAccept_Click()
         m_platform.message(this, QStringLiteral("Inadmissible input"), *problem, MsgIcon::None);
         return;
     }
-    // A face never carries a double quote: it is written inside a quoted attribute.
-    txbFontFace->setText(OneLine(txbFontFace->text()).remove(QLatin1Char('"')).trimmed());
+    txbFontFace->setText(StoredFontFace(txbFontFace->text()));
     if (!chkUseSpecifiedCellColors->isChecked())
         ThisCellColors = {UnsetColor, UnsetColor};
     blnAccepted = true;

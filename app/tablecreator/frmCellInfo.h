@@ -51,10 +51,6 @@ public:
     // height, font and colours.
     TableCell CellValues() const;
 
-    // The font size rule: a digit 1-6 starting a number of 1 to 6, or a sign followed by a
-    // number of 0 to 6 (a lone sign counts as 0).
-    static bool FontSizeOK(const QString& size);
-
     QLabel* lblCellAt;
     QLabel *lblRowSpan, *lblColSpan;
     QComboBox *cboRowSpan, *cboColSpan;

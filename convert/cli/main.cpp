@@ -6,7 +6,6 @@
 #include "vellum62.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <unistd.h>
 
@@ -17,15 +16,6 @@ namespace
 
 constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
-
-bool endsWithCsv(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string end = name.substr(name.size() - 4);
-    std::transform(end.begin(), end.end(), end.begin(), [](unsigned char c) { return std::tolower(c); });
-    return end == ".csv";
-}
 
 // The library's flags for one conversion: pages declare their encoding; how the input is read;
 // quoted fields and plain-text data.
@@ -38,7 +28,7 @@ int32_t flagsFor(const Request& r, const std::string& readable)
          (r.converter == Converter::Template || (!readable.empty() && fileReadsAsUtf8(readable))));
     if (utf8)
         flags |= VELLUM62_UTF8;
-    if (r.csvQuotes.value_or(r.input != "-" && endsWithCsv(r.input)))
+    if (r.csvQuotes.value_or(r.input != "-" && isCsvName(r.input)))
         flags |= VELLUM62_CSV_QUOTES;
     if (r.escapeData)
         flags |= VELLUM62_ESCAPE_DATA;

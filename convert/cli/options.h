@@ -2,6 +2,8 @@
 // call, checked against what the program's own controls offer.
 #pragma once
 
+#include "vellum62.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,10 +34,10 @@ struct Request {
     // Lists.
     bool ordered = false;
     int32_t listType = 0;
-    int32_t listSource = 2;
+    int32_t listSource = VELLUM62_LIST_FROM_FILE;
     int32_t itemCount = 1;
     int32_t startNumber = 1;
-    int32_t itemSeparator = 0;
+    int32_t itemSeparator = VELLUM62_ITEMS_BY_LINE;
     bool centerList = false;
     // Tables.
     int32_t separatorChar = ',';

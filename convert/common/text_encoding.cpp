@@ -127,6 +127,18 @@ bool fileReadsAsUtf8(const std::string& path)
     return valid && beyondAscii;
 }
 
+bool isCsvName(std::string_view name)
+{
+    constexpr std::string_view kEnd = ".csv";
+    if (name.size() < kEnd.size())
+        return false;
+    const std::string_view end = name.substr(name.size() - kEnd.size());
+    for (std::size_t i = 0; i < kEnd.size(); ++i)
+        if ((end[i] >= 'A' && end[i] <= 'Z' ? end[i] - 'A' + 'a' : end[i]) != kEnd[i])
+            return false;
+    return true;
+}
+
 std::string toWindows1252(std::string_view utf8)
 {
     std::string out;

@@ -1,5 +1,6 @@
 // How texts reach the conversion library, for the program and the command line alike: which
-// input files are read as UTF-8, and how a text typed in UTF-8 becomes part of a page.
+// input files are read as UTF-8 or as quoted CSV, and how a text typed in UTF-8 becomes part of a
+// page.
 #pragma once
 
 #include <string>
@@ -15,6 +16,10 @@ bool isValidUtf8(std::string_view bytes);
 // an input is converted as UTF-8, any other as Windows-1252. The file is read in blocks; a file
 // that cannot be read gives false, and the converter then reports it in its own words.
 bool fileReadsAsUtf8(const std::string& path);
+
+// True for a name ending in ".csv" (any letter case): such data is read with fields in double
+// quotes unless the user says otherwise.
+bool isCsvName(std::string_view name);
 
 // UTF-8 text in Windows-1252; a character Windows-1252 lacks becomes "&#NNNN;" (its code point
 // in decimal), which a page reads back as the same character. Bytes that are not valid UTF-8 are

@@ -53,7 +53,7 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
         if (decode.onlyByteOrderMark(piece))
             break;
         if (holdsNul(piece))
-            return kInputIsBinary; // the page stops here, without its end
+            return VELLUM62_INPUT_IS_BINARY; // the page stops here, without its end
         std::string_view line = trimTrailingBlanks(trim_trailing_controls(decode(piece)));
         out.put(margin);
         // Each tab becomes the same number of spaces, wherever it stands.
@@ -67,7 +67,7 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
         out.put('\n');
     }
     out.put("</pre>\n</body>\n</html>\n");
-    return 0;
+    return VELLUM62_DONE;
 }
 
 } // namespace vellum

@@ -2,6 +2,8 @@
 // closing files is left to the exported functions, so tests and fuzzers drive the cores in memory.
 #pragma once
 
+#include "vellum62.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -12,10 +14,9 @@ class LineReader;
 class Output;
 
 // What convertList returns when the input, read for the first number of a list, cannot be read
-// again for its items (as the exported call returns for an input it cannot open).
-inline constexpr int32_t kInputNotReadAgain = -1;
-// What every converter returns once a line of its input holds a NUL byte; the page stops there.
-inline constexpr int32_t kInputIsBinary = -8;
+// again for its items (as the exported call returns for an input it cannot open). Every converter
+// returns VELLUM62_INPUT_IS_BINARY once a line of its input holds a NUL byte; the page stops there.
+inline constexpr int32_t kInputNotReadAgain = VELLUM62_INPUT_NOT_OPENED;
 
 struct TextPageOptions {
     std::string_view title;           // page title of the standard head
@@ -25,7 +26,7 @@ struct TextPageOptions {
     LineReader* input = nullptr;      // null: the template text instead of converted lines
     LineReader* header = nullptr;     // copied in place of the standard head when set
     LineReader* footer = nullptr;     // copied in place of the standard footer when set
-    int32_t frameResult = 0;          // what opening the header and footer files gave (0, -3, -4, -5)
+    int32_t frameResult = 0;          // opening the header and footer: 0 or VELLUM62_*_NOT_OPENED
     bool utf8 = false;                // the input and the title are UTF-8
     bool declareCharset = false;      // the standard head declares the encoding
 };
@@ -40,17 +41,17 @@ struct CodePageOptions {
     bool utf8 = false;
     bool declareCharset = false;
 };
-// Code to a preformatted HTML page; returns 0, or kInputIsBinary.
+// Code to a preformatted HTML page; returns VELLUM62_DONE, or VELLUM62_INPUT_IS_BINARY.
 int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
 
 struct ListOptions {
     std::string_view inputName;
     bool ordered = false;
     int32_t listType = 0;
-    int32_t listSource = 0;
+    int32_t listSource = VELLUM62_BLANK_LIST;
     int32_t itemCount = 0;
     int32_t startNumber = 0;
-    int32_t itemSeparator = 0;
+    int32_t itemSeparator = VELLUM62_ITEMS_BY_LINE;
     bool htmlWrapper = false;
     bool centerList = false;
     bool utf8 = false;
@@ -58,7 +59,7 @@ struct ListOptions {
     bool escapeData = false;     // & < > of the items written as entities
 };
 // A list from `input` (when listSource says so) or a blank list; returns the number of items,
-// kInputIsBinary or kInputNotReadAgain.
+// VELLUM62_INPUT_IS_BINARY or kInputNotReadAgain.
 int32_t convertList(LineReader* input, const ListOptions& options, Output& out);
 
 struct TableOptions {

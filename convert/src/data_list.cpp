@@ -14,10 +14,6 @@ namespace vellum
 namespace
 {
 
-constexpr int32_t kFromFile = 2;
-constexpr int32_t kNumberedBlank = 1;
-constexpr int32_t kByLine = 0, kByBlankLine = 1, kByNumeral = 2, kByAsterisk = 3;
-
 bool startsWithNonZeroDigit(std::string_view line)
 {
     return !line.empty() && line[0] >= '1' && line[0] <= '9';
@@ -86,27 +82,27 @@ int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t sepa
                            Output& out)
 {
     ItemWriter items(out);
-    bool newItemPending = separator == kByBlankLine;
+    bool newItemPending = separator == VELLUM62_ITEMS_BY_BLANK_LINE;
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
         if (holdsNul(piece))
-            return kInputIsBinary; // the list stops here, without its end
+            return VELLUM62_INPUT_IS_BINARY; // the list stops here, without its end
         std::string_view line = trim_leading_blanks(trim_trailing_controls(decode(piece)));
         if (line.empty()) {
-            if (separator == kByBlankLine)
+            if (separator == VELLUM62_ITEMS_BY_BLANK_LINE)
                 newItemPending = true;
             continue;
         }
         line = trim_trailing_spaces(line);
-        if (line[0] == '*' && separator == kByAsterisk) {
+        if (line[0] == '*' && separator == VELLUM62_ITEMS_BY_ASTERISK) {
             items.write_list_item();
             putItemText(out, line.substr(skip_chars_in_set(line, 0, "* ")), escape);
-        } else if (startsWithNonZeroDigit(line) && separator == kByNumeral) {
+        } else if (startsWithNonZeroDigit(line) && separator == VELLUM62_ITEMS_BY_NUMERAL) {
             items.write_list_item();
             std::size_t text = skip_chars_in_set(line, skip_chars_in_set(line, 0, "01234567890."), " ");
             putItemText(out, line.substr(text), escape);
         } else {
-            if (separator == kByLine || newItemPending) {
+            if (separator == VELLUM62_ITEMS_BY_LINE || newItemPending) {
                 items.write_list_item();
                 newItemPending = false;
             } else {
@@ -122,19 +118,13 @@ int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t sepa
 
 int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
 {
-    const bool fromFile = options.listSource == kFromFile && input != nullptr;
+    const bool fromFile = options.listSource == VELLUM62_LIST_FROM_FILE && input != nullptr;
     const char letter = options.ordered ? 'o' : 'u';
     const std::string_view kind = options.ordered ? "Ordered" : "Unordered";
     int32_t startNumber = !fromFile && options.ordered ? options.startNumber : 1;
 
     if (options.htmlWrapper) {
-        out.put("<html>\n<head>");
-        if (options.declareCharset) {
-            out.put('\n');
-            out.put(charsetMeta(options.utf8));
-            out.put('\n');
-        }
-        out.put("<title>\n");
+        putWrapperHeadStart(out, options.declareCharset, options.utf8);
         out.put(kind);
         if (fromFile) {
             out.put(" list formed from items in ");
@@ -160,7 +150,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     }
 
     InputDecoder decode(options.utf8, input);
-    if (fromFile && options.ordered && options.itemSeparator == kByNumeral) {
+    if (fromFile && options.ordered && options.itemSeparator == VELLUM62_ITEMS_BY_NUMERAL) {
         startNumber = findStartNumber(*input, decode);
         if (!input->rewind())
             return kInputNotReadAgain; // the items are not there to write
@@ -177,12 +167,12 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     int32_t written = 0;
     if (fromFile) {
         written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, out);
-        if (written == kInputIsBinary)
+        if (written == VELLUM62_INPUT_IS_BINARY)
             return written;
     } else {
         for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
             out.put("\n<li>");
-            if (options.listSource == kNumberedBlank) {
+            if (options.listSource == VELLUM62_NUMBERED_BLANK_LIST) {
                 out.put(" Item ");
                 out.putInt(item);
             }

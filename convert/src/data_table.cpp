@@ -372,13 +372,8 @@ void putAttribute(Output& out, std::string_view name, int32_t value)
 TableSize convertTable(LineReader& input, const TableOptions& options, Output& out)
 {
     if (options.htmlWrapper) {
-        out.put("<html>\n<head>");
-        if (options.declareCharset) {
-            out.put('\n');
-            out.put(charsetMeta(options.utf8));
-            out.put('\n');
-        }
-        out.put("<title>\nTable formed from data in ");
+        putWrapperHeadStart(out, options.declareCharset, options.utf8);
+        out.put("Table formed from data in ");
         putFileNameInTitle(out, base_name(options.inputName), options.utf8);
         out.put(".\n</title></head>\n<body>\n");
     }

@@ -46,8 +46,9 @@ void writeStandardHead(const TextPageOptions& options, Output& out)
     out.put("\" link=\"#0000FF\" alink=\"#FF00FF\" vlink=\"#800080\" background=\"\">\n<blockquote>\n\n");
 }
 
-// Which marker a line holds, compared without regard to letter case: 0 none, -6 "<HTML>",
-// -7 "<X-HTML>" (only when there is no "<HTML>").
+// Which marker a line holds, compared without regard to letter case: 0 none,
+// VELLUM62_INPUT_HOLDS_HTML "<HTML>", VELLUM62_INPUT_HOLDS_X_HTML "<X-HTML>" (only when there is
+// no "<HTML>").
 int32_t htmlMarker(std::string_view line)
 {
     auto matches = [&](std::size_t at, std::string_view upper) {
@@ -70,12 +71,12 @@ int32_t htmlMarker(std::string_view line)
     while ((p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(end - p))))) {
         std::size_t at = static_cast<std::size_t>(p - line.data());
         if (matches(at, "<HTML>"))
-            return -6;
+            return VELLUM62_INPUT_HOLDS_HTML;
         if (!xhtml && matches(at, "<X-HTML>"))
             xhtml = true;
         ++p;
     }
-    return xhtml ? -7 : 0;
+    return xhtml ? VELLUM62_INPUT_HOLDS_X_HTML : 0;
 }
 
 class TextConverter
@@ -88,8 +89,8 @@ public:
         m_scratch.reserve(64 * 1024);
     }
 
-    // Converts every line; returns 0, or -6 or -7 when a line holds an HTML marker, -8 when it
-    // holds a NUL byte.
+    // Converts every line; returns VELLUM62_DONE, or VELLUM62_INPUT_HOLDS_HTML or _X_HTML when a
+    // line holds an HTML marker, VELLUM62_INPUT_IS_BINARY when it holds a NUL byte.
     int32_t run(LineReader& input)
     {
         std::string_view piece;
@@ -99,7 +100,7 @@ public:
                 break;
             if (holdsNul(piece)) {
                 releaseHeld();
-                return kInputIsBinary;
+                return VELLUM62_INPUT_IS_BINARY;
             }
             piece = trim_trailing_controls(m_decode(piece));
             if (int32_t marker = htmlMarker(piece)) {
@@ -136,7 +137,7 @@ public:
             convertLine(piece);
         }
         releaseHeld();
-        return 0;
+        return VELLUM62_DONE;
     }
 
 private:

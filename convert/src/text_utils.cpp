@@ -70,6 +70,17 @@ bool replace_all(std::string& line, std::string_view pattern, std::string_view r
     return replaced;
 }
 
+void putWrapperHeadStart(Output& out, bool declareCharset, bool utf8)
+{
+    out.put("<html>\n<head>");
+    if (declareCharset) {
+        out.put('\n');
+        out.put(charsetMeta(utf8));
+        out.put('\n');
+    }
+    out.put("<title>\n");
+}
+
 void copy_file_lines(LineReader& file, Output& out)
 {
     std::string_view piece;

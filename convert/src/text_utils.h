@@ -118,6 +118,10 @@ inline std::string_view charsetMeta(bool utf8)
                 : "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
 }
 
+// The start of the page wrapper of a list or a table, up to and including "<title>\n": the head
+// declares the encoding first when asked to.
+void putWrapperHeadStart(Output& out, bool declareCharset, bool utf8);
+
 // Copies the lines of a file to the output unchanged but for their line ends, which become "\n".
 void copy_file_lines(LineReader& file, Output& out);
 

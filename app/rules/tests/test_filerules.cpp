@@ -64,8 +64,8 @@ TEST(FileRules, ProposedOutputAndFolders)
     for (const char* name : {"/d/a.csv", "/d/a.tsv"})
         EXPECT_FALSE(InputExtensionOK(TextSlot, name) || InputExtensionOK(ListSlot, name)) << name;
     EXPECT_FALSE(InputExtensionOK(DataTableSlot, "/d/a.xcsv"));
-    EXPECT_TRUE(IsCsvName("/d/A.CSV"));
-    EXPECT_FALSE(IsCsvName("/d/a.tsv"));
+    EXPECT_TRUE(IsCsvName("/d/A.CSV") && IsCsvName(" /d/a.csv ") && IsCsvName(".csv"));
+    EXPECT_FALSE(IsCsvName("/d/a.tsv") || IsCsvName("/d/a.xcsv") || IsCsvName("csv"));
     EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));
     EXPECT_EQ(FolderOfPath("/notes.txt"), QString("/"));
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());

@@ -90,6 +90,8 @@ TEST(TableProperties, StoredAndShownValues)
     EXPECT_EQ(shown.width + "|" + shown.border + "|" + shown.cellPadding + "|" + shown.cellSpacing,
               QString("|1|4|"));
     EXPECT_TRUE(shown.percent);
+    EXPECT_EQ(SizeBoxValue("-5"), -1); // held to -1..32767: no text wraps the 16-bit field
+    EXPECT_EQ(SizeBoxValue("1e999"), 32767);
     const TableProperties p{750, 1, 0, 100, 12};
     EXPECT_EQ(ToTableProperties(ToTablePropertyTexts(p)), p); // what the boxes show is read back
 }

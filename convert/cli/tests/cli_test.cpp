@@ -113,6 +113,8 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
     EXPECT_EQ(run("text in.txt out.htm").output, "Conversion successful.\n");
     EXPECT_NE(read("out.htm").find("<title>out.htm</title>"), std::string::npos) << "named after the output";
 
+    write("two.txt", "a\nb\n"); // a list from a file takes one item a line unless told otherwise
+    EXPECT_EQ(run("list two.txt two.htm").output, "HTML written for an unordered list with 2 items.\n");
     Outcome list = run("list list.htm --numbered --count 3 --style i --start 4");
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, "HTML written for an ordered list with 3 items.\n");
