@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <unistd.h>
 
@@ -25,8 +24,66 @@ QByteArray Expected(const char* name)
     return TestWindow::readFile(QStringLiteral(EXPECTED_FOLDER "/") + QLatin1String(name));
 }
 
-const auto NotNow = &frmHowToView::cmdNotNow;
-using Setup = std::function<void(pagewright::frmMain&)>;
+// The perform button of each tab, by position.
+const char* const kPerform[6] = {
+    "Create HTML template",           "Convert input text file to output HTML file",
+    "Convert code file to HTML file", "Create HTML for list",
+    "Convert data to table",          "Create table"};
+using Setup = std::function<void(TestWindow&)>;
+
+// Clicks these buttons, check boxes and options of the shown tab, in order.
+Setup Click(const QStringList& captions)
+{
+    return [=](TestWindow& w) {
+        for (const QString& caption : captions)
+            w.control<QAbstractButton>(caption)->click();
+    };
+}
+// A numbered blank list of this many items from this start number.
+Setup BlankList(const char* count, const char* start)
+{
+    return [=](TestWindow& w) {
+        Click({"Ordered list", "Blank list with item numbers"})(w);
+        w.control<QLineEdit>("Number of items in list")->setText(count);
+        w.control<QLineEdit>("Start number")->setText(start);
+    };
+}
+// The separator typed over the third entry; typed text is not added to the entries.
+Setup Separator(const char* typed)
+{
+    return [=](TestWindow& w) {
+        QComboBox* box = w.control<QComboBox>("Separator character");
+        box->setCurrentIndex(2);
+        box->lineEdit()->selectAll();
+        box->lineEdit()->del();
+        QTest::keyClicks(box->lineEdit(), typed);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(box->count(), 4);
+    };
+}
+// Ticks the tab's colour check box and accepts these colours (text, then background, as red,
+// green and blue) from its colour dialog.
+Setup Colors(const char* specify, const QList<int>& channels)
+{
+    return [=](TestWindow& w) {
+        w.control<QCheckBox>("Use specified colors for text and background")->click();
+        w.seam().expectDialog<frmSpecifyColors>([&w, channels](QDialog& d) {
+            int i = 0;
+            for (const char* group : {"Text color ", "Background color "})
+                for (const char* channel : {"red", "green", "blue"})
+                    w.control<QLineEdit>(QString(group) + channel, &d)
+                        ->setText(QString::number(channels[i++]));
+            w.control<QPushButton>("Accept", &d)->click();
+        });
+        w.control<QPushButton>(specify)->click();
+    };
+}
+// Answers "How to view output file?" with "Don't view now".
+void NotNow(TestWindow& w)
+{
+    w.seam().expectDialog<frmHowToView>(
+        [&w](QDialog& d) { w.control<QPushButton>("Don't view now", &d)->click(); });
+}
 
 } // namespace
 
@@ -42,35 +99,13 @@ private:
     void Files(int tab, const QString& input, const QByteArray& text, const QString& output)
     {
         t->showTab(tab);
-        const int slot = SlotOfTab(tab);
-        if (!input.isEmpty() && slot < kInputSlotCount)
-            t->w().txbInputFile[slot]->setText(text.isNull() ? t->path(input) : t->writeFile(input, text));
-        t->w().txbOutputFile[slot]->setText(t->path(output));
+        if (!input.isEmpty())
+            t->control<QLineEdit>("Input file")
+                ->setText(text.isNull() ? t->path(input) : t->writeFile(input, text));
+        t->control<QLineEdit>("Output file")->setText(t->path(output));
     }
-    // A numbered blank list of this many items from this start number.
-    static Setup BlankList(const char* count, const char* start)
-    {
-        return [=](frmMain& w) {
-            w.optOrderedList->click();
-            w.optBlankListWithItemNumbers->click();
-            w.txbNumberOfItems->setText(count);
-            w.txbStartNumber->setText(start);
-        };
-    }
-    // The separator typed over the third entry; typed text is not added to the entries.
-    static Setup Separator(const char* typed)
-    {
-        return [=](frmMain& w) {
-            QComboBox* box = w.cboSeparatorChar;
-            box->setCurrentIndex(2);
-            box->lineEdit()->selectAll();
-            box->lineEdit()->del();
-            QTest::keyClicks(box->lineEdit(), typed);
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-            QCOMPARE(box->count(), 4);
-        };
-    }
-    QString result(int slot) { return t->w().Label2[slot]->text(); }
+    QPushButton* Perform(int tab) { return t->control<QPushButton>(kPerform[tab]); }
+    bool OutputToView() { return t->control<QPushButton>("View output file")->isEnabled(); }
     QByteArray page(const QString& name) { return TestWindow::readFile(t->path(name)); }
 
     // A folder holding the program text and, when given, this file as the conversion library.
@@ -94,7 +129,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("listBoxes"); // item count and start number afterwards
-        const Setup none = [](frmMain&) {};
+        const Setup none = [](TestWindow&) {};
         const QString error = "Error", extension = "Invalid file extension";
         const QString txt = "Input file must have file extension \"txt\".";
         Row("text: not .txt", 1, "data.csv", "out.htm", none, extension, txt, "|1");
@@ -124,17 +159,19 @@ private slots:
         QFETCH(QString, listBoxes);
         t->writeFile("notes.txt", "text\n");
         Files(tab, input, {}, output);
-        setup(t->w());
-        const int slot = SlotOfTab(tab);
+        setup(*t);
         if (!input.isEmpty())
-            t->w().txbInputFile[slot]->insert("  ");
+            t->control<QLineEdit>("Input file")->insert("  ");
         t->seam().expectMessage(title, message, MsgIcon::Exclamation);
-        t->w().cmdPerformOperation[slot]->click();
-        QCOMPARE(result(slot), QString());
+        Perform(tab)->click();
+        QCOMPARE(t->result(), QString());
         QVERIFY(!QFile::exists(t->path(output)));
-        if (!input.isEmpty() && slot != CodeSlot)
-            QCOMPARE(t->w().txbInputFile[slot]->text(), t->path(input)); // kept trimmed
-        QCOMPARE(t->w().txbNumberOfItems->text() + "|" + t->w().txbStartNumber->text(), listBoxes);
+        if (!input.isEmpty() && tab != 2)
+            QCOMPARE(t->control<QLineEdit>("Input file")->text(), t->path(input)); // kept trimmed
+        if (tab == 3)
+            QCOMPARE(t->control<QLineEdit>("Number of items in list")->text() + "|" +
+                         t->control<QLineEdit>("Start number")->text(),
+                     listBoxes);
     }
 
     void outputSameAsASourceIsRefused_data()
@@ -156,18 +193,13 @@ private slots:
         const QString source = t->writeFile("source.txt", "precious\n");
         const QString output = t->path("same.htm");
         QVERIFY(viaLink ? QFile::link(source, output) : ::link(qPrintable(source), qPrintable(output)) == 0);
-        const int slot = SlotOfTab(tab);
-        const int h = HeaderFooterIndexOfTab(tab);
-        Files(tab, "other.txt", "x\n", "same.htm");
-        if (which == "input")
-            t->w().txbInputFile[slot]->setText(source);
-        else
-            (which == "header" ? t->w().txbCustomHeaderFile : t->w().txbCustomFooterFile)[h]->setText(source);
+        Files(tab, tab == 0 ? "" : "other.txt", "x\n", "same.htm");
+        t->control<QLineEdit>(which == "input" ? "Input file" : "Custom " + which + " file")->setText(source);
         t->seam().expectMessage("Error", "Output file is the same as the " + which + " file.",
                                 MsgIcon::Exclamation);
-        t->w().cmdPerformOperation[slot]->click();
+        Perform(tab)->click();
         QCOMPARE(page("source.txt"), QByteArray("precious\n"));
-        QCOMPARE(result(slot), QString());
+        QCOMPARE(t->result(), QString());
     }
 
     void overwriteIsAskedForFilesOnly_data()
@@ -195,10 +227,10 @@ private slots:
             t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
                                     MsgButtons::YesNoCancel, MsgAnswer(answer));
         if (answer == int(MsgAnswer::Yes))
-            t->seam().expectHowToView(NotNow);
-        t->w().cmdPerformOperation[TextSlot]->click();
-        QCOMPARE(result(TextSlot), caption);
-        QCOMPARE(t->w().OutputReady[TextSlot], answer == int(MsgAnswer::Yes));
+            NotNow(*t);
+        Perform(1)->click();
+        QCOMPARE(t->result(), caption);
+        QCOMPARE(OutputToView(), answer == int(MsgAnswer::Yes));
         QCOMPARE(page("out.htm") == "old page",
                  answer == int(MsgAnswer::No) || answer == int(MsgAnswer::Cancel));
         QCOMPARE(QFileInfo(t->path("out.htm")).isDir(), folder);
@@ -230,7 +262,6 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, caption);
         QFETCH(bool, outputExisted);
-        const int slot = SlotOfTab(tab);
         Files(tab, "notes.txt", text, "notes.htm");
         const QFile::Permissions permissions =
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
@@ -240,9 +271,11 @@ private slots:
             t->seam().expectMessage("Warning", "Output file exists.  Overwrite?", MsgIcon::Exclamation,
                                     MsgButtons::YesNoCancel, MsgAnswer::Yes);
         }
-        t->w().cmdPerformOperation[slot]->click();
-        QCOMPARE(result(slot), caption);
-        QCOMPARE(t->w().Label2[slot]->textFormat(), Qt::PlainText); // the tag shows
+        Perform(tab)->click();
+        QCOMPARE(t->result(), caption);
+        for (QLabel* label : t->tab()->findChildren<QLabel*>())
+            if (label->accessibleDescription() == "Result")
+                QCOMPARE(label->textFormat(), Qt::PlainText); // the tag shows
         // The page that was there stays, byte for byte and with its permissions, and nothing is
         // left beside it.
         QCOMPARE(QFile::exists(t->path("notes.htm")), outputExisted);
@@ -254,7 +287,7 @@ private slots:
         }
         QCOMPARE(QDir(t->path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  outputExisted ? QStringList({"notes.htm", "notes.txt"}) : QStringList({"notes.txt"}));
-        QVERIFY(!t->w().cmdViewOutputFile[slot]->isEnabled());
+        QVERIFY(!OutputToView());
     }
 
     void runWritesTheExpectedPage_data()
@@ -266,39 +299,43 @@ private slots:
         QTest::addColumn<Setup>("setup"); // the options of the run
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("expected");
-        Row("template", 0, "", QByteArray(), "page.html", Setup([](frmMain& w) {
-                w.txbTitle->setText(QString::fromUtf8("  Caf\xC3\xA9 \xCE\xA9 </title><script> & "));
+        Row("template", 0, "", QByteArray(), "page.html", Setup([](TestWindow& w) {
+                w.control<QLineEdit>("Title")->setText(
+                    QString::fromUtf8("  Caf\xC3\xA9 \xCE\xA9 </title><script> & "));
             }),
             "HTML template file successfully created.", "template-page.htm");
         const QByteArray notes("Hello caf\xE9\n\nSecond paragraph\n");
+        const Setup none = [](TestWindow&) {};
         // The title is the output's name, in the page's encoding.
-        Row("text", 1, "notes.txt", notes, QString::fromUtf8("r\xC3\xA9sum\xC3\xA9 & <notes>.htm"),
-            Setup([](frmMain&) {}), "Conversion successful.", "text-notes.htm");
-        Row("text with colours", 1, "notes.txt", notes, "notes.htm", Setup([](frmMain& w) {
-                w.chkUseSpecifiedColors[2]->click();
-                w.lblTextHex[2]->setText("#102030");
-            }),
-            "Conversion successful.", "text-colors.htm");
+        Row("text", 1, "notes.txt", notes, QString::fromUtf8("r\xC3\xA9sum\xC3\xA9 & <notes>.htm"), none,
+            "Conversion successful.", "text-notes.htm");
+        Row("text with colours", 1, "notes.txt", notes, "notes.htm",
+            Colors("Specify page colors", {16, 32, 48, 255, 255, 255}), "Conversion successful.",
+            "text-colors.htm");
         Row("code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"), "prog.htm",
-            Setup([](frmMain& w) { w.cboMarginSpaces->setCurrentIndex(2); }), "Conversion successful.",
-            "code-prog.htm");
+            Setup([](TestWindow& w) { w.control<QComboBox>("Add left margin of")->setCurrentIndex(2); }),
+            "Conversion successful.", "code-prog.htm");
         Row("list", 3, "items.txt", QByteArray("Apples\n* not an item start\nPears\n\nPlums\n"), "list.htm",
-            Setup([](frmMain& w) {
-                w.optOrderedList->click();
-                w.cboOrderedList->setCurrentIndex(2); // i,ii,iii
-                w.chkAddHTMLWrapper2->click();
-                w.chkCenterList->click();
+            Setup([](TestWindow& w) {
+                Click({"Ordered list"})(w);
+                w.control<QComboBox>("Ordered list numbering")->setCurrentIndex(2); // i,ii,iii
+                Click({"Add HTML wrapper", "Center list"})(w);
             }),
             "HTML written for an ordered list with 4 items.", "list-items.htm");
         Row("table", 4, "data.txt", QByteArray("Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"), "data.htm",
-            Setup([](frmMain& w) {
-                w.cboPaddingSpaces->setCurrentIndex(1);
-                w.chkAddHTMLWrapper3->click();
-                w.chkCenterText3->click();
-                w.chkUseSpecifiedColors[0]->click();
-                w.lblBackgroundHex[0]->setText("#FFFFE0"); // as the colour dialog leaves them
-                w.lblTextHex[0]->setText("#000080");
-                w.SetTablePropertiesAt(0, {80, 0, 2, -1, 6});
+            Setup([](TestWindow& w) {
+                w.control<QComboBox>("Number of left/right padding spaces")->setCurrentIndex(1);
+                Click({"Add HTML wrapper", "Center text (other than numbers) in cells"})(w);
+                Colors("Specify table colors", {0, 0, 128, 255, 255, 224})(w);
+                w.seam().expectDialog<frmSpecifyBorderEtc>([&w](QDialog& d) {
+                    w.control<QLineEdit>("Table width", &d)->setText("80");
+                    w.control<QLineEdit>("Border (in pixels)", &d)->setText("2");
+                    w.control<QLineEdit>("Cell padding (in pixels)", &d)->clear();
+                    w.control<QLineEdit>("Cell spacing (in pixels)", &d)->setText("6");
+                    w.control<QAbstractButton>("percent", &d)->click();
+                    w.control<QPushButton>("Accept", &d)->click();
+                });
+                Click({"Specify width, border, cell padding and spacing"})(w);
             }),
             "HTML written for a table with 3 rows and 3 columns.", "table-data.htm");
         // UTF-8 input stays UTF-8 (its byte-order mark dropped, U+00A0 written &nbsp;).
@@ -308,13 +345,10 @@ private slots:
                 "\xc3\x9c"
                 "ber\xc2\xa0"
                 "alles\n"),
-            "notes.htm", Setup([](frmMain&) {}), "Conversion successful.", "text-utf8.htm");
+            "notes.htm", none, "Conversion successful.", "text-utf8.htm");
         Row("quoted CSV as plain text", 4, "data.csv",
             QByteArray("Name,Note\n\"Smith, J\",\"<j@x.org> said \"\"hi\"\"\nand left\"\nAlone\n"),
-            "data.htm", Setup([](frmMain& w) {
-                w.chkQuotedFields3->click();
-                w.chkEscapeData3->click();
-            }),
+            "data.htm", Click({"Fields may be quoted (CSV)", "Data is plain text (escape <, > and &&)"}),
             "HTML written for a table with 3 rows and 2 columns.", "table-csv.htm");
         Row("numbered blank list", 3, "", QByteArray(), "list.htm", BlankList("2", "1.5"),
             "HTML written for an ordered list with 2 items.", "list-blank.htm");
@@ -335,13 +369,12 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, expected);
         Files(tab, input, text, output);
-        setup(t->w());
-        const int slot = SlotOfTab(tab);
-        t->seam().expectHowToView(NotNow);
-        t->w().cmdPerformOperation[slot]->click();
-        QCOMPARE(result(slot), caption);
+        setup(*t);
+        NotNow(*t);
+        Perform(tab)->click();
+        QCOMPARE(t->result(), caption);
         QCOMPARE(page(output), Expected(qPrintable(expected)));
-        QVERIFY(t->w().cmdViewOutputFile[slot]->isEnabled());
+        QVERIFY(OutputToView());
     }
 
     void libraryProblemsAreReportedInTheResultLine_data()
@@ -359,11 +392,10 @@ private slots:
         QFETCH(QString, caption);
         TestWindow other(ProgramFolderWith(library));
         other.showTab(0);
-        other.w().txbOutputFile[TemplateSlot]->setText(other.path("page.htm"));
-        other.w().cmdPerformOperation[TemplateSlot]->click();
-        const QString shown = other.w().Label2[TemplateSlot]->text();
-        QVERIFY2(shown.startsWith(caption), qPrintable(shown));
-        QVERIFY(!other.w().OutputReady[TemplateSlot]);
+        other.control<QLineEdit>("Output file")->setText(other.path("page.htm"));
+        other.control<QPushButton>(kPerform[0])->click();
+        QVERIFY2(other.result().startsWith(caption), qPrintable(other.result()));
+        QVERIFY(!other.control<QPushButton>("View output file")->isEnabled());
         QVERIFY(other.seam().verifyDone());
     }
 };
