@@ -1,181 +1,138 @@
-// The colour dialog and the main window's colour controls, through the scripted seam.
+// The colour dialog and the main window's colour controls, through the scripted seam. The colours
+// a tab holds are read where the user reads them: its hex labels, or its dialog opened again.
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyColors.h"
 #include "rules/ColorRoutines.h"
-#include "widgets/Controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace pagewright;
-
-namespace
-{
-
-// Replaces a channel box's text as a user would: select all, then type.
-void Type(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Delete);
-    else
-        QTest::keyClicks(box, text);
-}
-
-} // namespace
 
 class tst_Colors : public WindowTestCase
 {
     Q_OBJECT
 
 private:
-    // Ticks the colour check box of a colour index, then opens its dialog, which act answers.
-    void Open(int index, std::function<void(frmSpecifyColors&)> act)
+    QCheckBox* Use(int tab) // a tab's colour check box
     {
-        if (!t->w().chkUseSpecifiedColors[index]->isChecked())
-            t->w().chkUseSpecifiedColors[index]->click();
+        return t->control<QCheckBox>(tab == 5 ? "Use specified table colors"
+                                              : "Use specified colors for text and background");
+    }
+    // Shows a tab, ticks its colour check box, then opens its colour dialog, which act answers.
+    void Open(int tab, std::function<void(QDialog&)> act)
+    {
+        t->showTab(tab);
+        if (!Use(tab)->isChecked())
+            Use(tab)->click();
         t->seam().expectDialog<frmSpecifyColors>(std::move(act));
-        t->w().cmdSpecifyColors[index]->click();
+        t->control<QPushButton>(tab < 2 ? "Specify page colors" : "Specify table colors")->click();
+    }
+    QLineEdit* Box(QDialog& d, const QString& name) { return t->control<QLineEdit>(name, &d); }
+    QAbstractButton* Button(QDialog& d, const QString& name) { return t->control<QAbstractButton>(name, &d); }
+    // A label of the shown tab or a dialog: a hex colour by what it shows ("Text color"), or a caption.
+    QLabel* Label(const QString& name, QWidget* scope = nullptr)
+    {
+        for (QLabel* label : (scope ? scope : t->tab())->findChildren<QLabel*>())
+            if (label->accessibleDescription() == name || label->text() == name)
+                return label;
+        return nullptr;
+    }
+    QString Hexes(QWidget* scope = nullptr)
+    {
+        return Label("Text color", scope)->text() + Label("Background color", scope)->text();
     }
 
 private slots:
-    void acceptedColorsReachTheTab()
+    void entries_data()
     {
-        Open(2, [](frmSpecifyColors& d) {
-            QCOMPARE(d.focusWidget(), d.pic123Testing);
-            Type(d.txbGreen[0], "128");
-            Type(d.txbBlue[0], "255");
-            Type(d.txbRed[1], "224");
-            d.vsbRed[0]->triggerAction(QAbstractSlider::SliderSingleStepSub); // its upper arrow: + 5
-            QCOMPARE(d.txbRed[0]->text() + d.lblHexColor[0]->text() + d.lblHexColor[1]->text(),
-                     QStringLiteral("5#0580FF#E0FFFF"));
-            QCOMPARE(d.pic123Testing->textColor(), MakeColor(5, 128, 255));
-            QCOMPARE(d.pic123Testing->backgroundColor(), MakeColor(224, 255, 255));
-            d.cmdAccept->click();
-        });
-        QCOMPARE(t->w().lblTextHex[2]->text() + t->w().lblBackgroundHex[2]->text(),
-                 QStringLiteral("#0580FF#E0FFFF"));
-        QCOMPARE(t->w().TextColors[2], MakeColor(5, 128, 255));
-        QCOMPARE(t->w().BackColors[2], MakeColor(224, 255, 255));
-        QCOMPARE(t->w().lblTextHex[1]->text(), QStringLiteral("#000000")); // other tabs keep theirs
+        QTest::addColumn<QStringList>("entries"); // channel, then its text or "up": its upper arrow
+        QTest::addColumn<QString>("press");       // a button, a key for Enter, or empty: the frame
+        QTest::addColumn<bool>("refused");        // with a message
+        QTest::addColumn<QString>("boxAfter");    // the first channel's box
+        QTest::addColumn<QString>("shown");       // text and background colour, taken when accepted
+        const QStringList red{"Text color red", "7"};
+        const QString back = "Background color red";
+        Row("upper arrow adds 5", QStringList{"Text color red", "up", "Text color blue", "255", back, "224"},
+            "Accept", false, "5", "#0500FF#E0FFFF");
+        Row("text red 256", QStringList{"Text color red", "256"}, "Accept", true, "0", "#000000#FFFFFF");
+        Row("background 12a", QStringList{back, "12a"}, "Accept", true, "255", "#000000#FFFFFF");
+        Row("background empty", QStringList{back, ""}, "Accept", false, "", "#000000#00FFFF");
+        Row("blanks trimmed", QStringList{"Text color red", " 12 "}, "Accept", false, "12", "#0C0000#FFFFFF");
+        Row("Return in a box, then on Accept", red, "Return", false, "7", "#070000#FFFFFF");
+        Row("keypad Enter likewise", red, "Enter", false, "7", "#070000#FFFFFF");
+        Row("Cancel", red + QStringList{back, "0"}, "Cancel", false, "7", "#070000#00FFFF");
+        Row("closed by the frame", red + QStringList{back, "0"}, "", false, "7", "#070000#00FFFF");
     }
 
-    void channelEntries_data()
+    void entries()
     {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message"); // empty: taken without a message
-        QTest::addColumn<QString>("boxAfter");
-        QTest::addColumn<QString>("hexAfter");
-        Row("256 in text red", 0, "256", "Invalid entry for red value.", "0", "#000000");
-        Row("12a in background red", 1, "12a", "Invalid entry for red value.", "255", "#FFFFFF");
-        Row("empty background red", 1, "", "", "", "#00FFFF");
-        Row("blanks trimmed", 0, " 12 ", "", "12", "#0C0000");
-    }
-
-    void channelEntries()
-    {
-        QFETCH(int, group);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, press);
+        QFETCH(bool, refused);
         QFETCH(QString, boxAfter);
-        QFETCH(QString, hexAfter);
-        Open(2, [&](frmSpecifyColors& d) {
-            if (!message.isEmpty())
-                t->seam().expectMessage("Error", message, MsgIcon::None);
-            d.txbRed[group]->setText(typed); // as pasted
-            QCOMPARE(d.txbRed[group]->text(), boxAfter);
-            QCOMPARE(d.vsbRed[group]->channel(), boxAfter.toInt());
-            QCOMPARE(d.lblHexColor[group]->text(), hexAfter);
-            d.cmdAccept->click();
-        });
-        QCOMPARE(ColorToHex(group == 0 ? t->w().TextColors[2] : t->w().BackColors[2]), hexAfter);
-    }
-
-    void notAcceptedChangesNothingButTheResultLine_data()
-    {
-        QTest::addColumn<bool>("byFrame");
-        Row("Cancel", false);
-        Row("closed by the frame", true);
-    }
-
-    void notAcceptedChangesNothingButTheResultLine()
-    {
-        QFETCH(bool, byFrame);
-        t->showTab(4);
-        t->w().chkUseSpecifiedColors[0]->click();
-        t->w().Label2[DataTableSlot]->setText("HTML written for a table with 1 row and 1 column.");
-        t->w().OutputReady[DataTableSlot] = true;
-        Open(0, [byFrame](frmSpecifyColors& d) {
-            Type(d.txbRed[0], "200");
-            Type(d.txbBlue[1], "0");
-            if (byFrame)
-                d.close();
-            else
-                d.cmdCancel->click();
-        });
-        QCOMPARE(t->w().TextColors[0], 0);
-        QCOMPARE(t->w().lblBackgroundHex[0]->text(), QStringLiteral("#FFFFFF"));
-        QCOMPARE(t->w().Label2[DataTableSlot]->text(), QString());
-        QVERIFY(!t->w().OutputReady[DataTableSlot]);
-    }
-
-    void eachUseStartsFromTheCallersColors()
-    {
-        t->showTab(5);
-        t->w().TextColors[3] = MakeColor(1, 2, 3);
-        Open(3, [](frmSpecifyColors& d) { // a cancelled use leaves edits in the hidden dialog
-            Type(d.txbBlue[0], "99");
-            d.cmdCancel->click();
-        });
-        Open(3, [](frmSpecifyColors& d) {
-            QCOMPARE(d.txbBlue[0]->text() + d.lblHexColor[0]->text(), QStringLiteral("3#010203"));
-            Type(d.txbRed[1], "0");
-            d.cmdAccept->click();
-        });
-        QCOMPARE(t->w().TextColors[3], MakeColor(1, 2, 3));
-        QCOMPARE(t->w().BackColors[3], MakeColor(0, 255, 255));
-        for (int i = 0; i < 3; ++i) // the Table Creator has no hex labels of its own
-            QCOMPARE(t->w().lblBackgroundHex[i]->text(), QStringLiteral("#FFFFFF"));
-    }
-
-    void enterMovesToAcceptAndASecondEnterAccepts_data() { EnterKeyRows(); }
-
-    void enterMovesToAcceptAndASecondEnterAccepts()
-    {
-        QFETCH(int, key);
-        Open(2, [key](frmSpecifyColors& d) {
-            Type(d.txbRed[0], "7");
-            PressEnter(d.txbRed[0], key);
-            QVERIFY(d.isVisible());
-            QCOMPARE(d.focusWidget(), d.cmdAccept);
-            PressEnter(d.cmdAccept, key);
+        QFETCH(QString, shown);
+        const QString kept = press == "Cancel" || press.isEmpty() ? "#000000#FFFFFF" : shown;
+        const int key = press == "Return" ? Qt::Key_Return : press == "Enter" ? Qt::Key_Enter : 0;
+        t->showTab(5); // the Table Creator's run leaves a result and an output to view
+        Use(5)->click();
+        t->control<QLineEdit>("Output file")->setText(t->path("table.htm"));
+        t->seam().expectDialog<frmHowToView>([this](QDialog& d) { Button(d, "Don't view now")->click(); });
+        t->control<QPushButton>("Create table")->click();
+        QVERIFY(!t->result().isEmpty());
+        Open(5, [&](QDialog& d) {
+            auto* sample = t->control<SampleLines>("Color sample", &d);
+            QCOMPARE(d.focusWidget(), sample);
+            if (refused)
+                t->seam().expectMessage("Error", "Invalid entry for red value.", MsgIcon::None);
+            for (int i = 0; i < entries.size(); i += 2) // pasted, or an arrow clicked
+                entries[i + 1] == "up"
+                    ? t->control<ChannelSpin>(entries[i], &d)->triggerAction(QScrollBar::SliderSingleStepSub)
+                    : Box(d, entries[i])->setText(entries[i + 1]);
+            QCOMPARE(Box(d, entries[0])->text(), boxAfter);
+            QCOMPARE(t->control<ChannelSpin>(entries[0], &d)->channel(), boxAfter.toInt());
+            QCOMPARE(Hexes(&d), shown);
+            QCOMPARE(ColorToHex(sample->textColor()) + ColorToHex(sample->backgroundColor()), shown);
+            if (key) {
+                PressEnter(Box(d, entries[0]), key);
+                QVERIFY(d.isVisible() && d.focusWidget() == Button(d, "Accept")); // it moves to Accept
+                PressEnter(Button(d, "Accept"), key);
+            } else
+                press.isEmpty() ? void(d.close()) : Button(d, press)->click();
             QVERIFY(!d.isVisible());
         });
-        QCOMPARE(t->w().lblTextHex[2]->text(), QStringLiteral("#070000"));
+        QCOMPARE(t->result(), QString());
+        for (int tab : {0, 1, 4}) { // other tabs keep theirs; the Table Creator has no hex labels
+            t->showTab(tab);
+            QCOMPARE(Hexes(), QStringLiteral("#000000#FFFFFF"));
+        }
+        t->showTab(5); // showing the tab again sets its buttons
+        QVERIFY(!t->control<QPushButton>("View output file")->isEnabled());
+        Open(5, [&](QDialog& d) { // each use starts from the tab's colours
+            QCOMPARE(Hexes(&d), kept);
+            Button(d, "Cancel")->click();
+        });
     }
 
     void checkBoxEnablesTheColorsAndTheSample()
     {
         t->showTab(4);
-        frmMain& w = t->w();
-        QVERIFY(!w.picSample->isVisible());
-        Open(0, [](frmSpecifyColors& d) {
-            Type(d.txbGreen[1], "0");
-            d.cmdAccept->click();
+        QWidget* sample = t->control<QWidget>("Table color sample");
+        QVERIFY(!sample->isVisible());
+        Open(4, [this](QDialog& d) {
+            Box(d, "Background color green")->setText("0");
+            Button(d, "Accept")->click();
         });
-        QVERIFY(w.picSample->isVisible());
-        QCOMPARE(w.picSample->grab().toImage().pixelColor(1, 1), QColor(255, 0, 255));
-        QVERIFY(w.lblTextColor[0]->isEnabled() && w.lblBackgroundHex[0]->isEnabled());
-        w.chkUseSpecifiedColors[0]->click();
-        QVERIFY(!w.picSample->isVisible() && !w.cmdSpecifyColors[0]->isEnabled());
-        QVERIFY(!w.lblBackgroundHex[0]->isEnabled());
-        QCOMPARE(w.lblBackgroundHex[0]->text(), QStringLiteral("#FF00FF")); // kept for the next time
-        w.chkUseSpecifiedColors[0]->click();
-        QCOMPARE(w.picSample->grab().toImage().pixelColor(1, 1), QColor(255, 0, 255));
+        QVERIFY(sample->isVisible());
+        QCOMPARE(sample->grab().toImage().pixelColor(1, 1), QColor(255, 0, 255));
+        QVERIFY(Label("Text color:")->isEnabled() && Label("Background color")->isEnabled());
+        Use(4)->click();
+        QVERIFY(!sample->isVisible() && !t->control<QPushButton>("Specify table colors")->isEnabled());
+        QVERIFY(!Label("Text color:")->isEnabled() && !Label("Background color")->isEnabled());
+        QCOMPARE(Label("Background color")->text(), QStringLiteral("#FF00FF")); // kept for the next time
+        Use(4)->click();
+        QCOMPARE(sample->grab().toImage().pixelColor(1, 1), QColor(255, 0, 255));
     }
 };
 

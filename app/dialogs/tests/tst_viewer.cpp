@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace pagewright;
 
@@ -20,172 +18,135 @@ class tst_Viewer : public WindowTestCase
     Q_OBJECT
 
 private:
-    frmView* view() { return t->w().Viewer(); }
-    QString shown() { return view()->txbText1->toPlainText(); }
+    // The viewer window while it is shown, else null.
+    QWidget* Viewer() const
+    {
+        auto* v = t->w().findChild<frmView*>();
+        return v && v->isVisible() ? v : nullptr;
+    }
+    QPlainTextEdit* Text() const { return t->control<QPlainTextEdit>("File text", Viewer()); }
+    // Answers "How to view output file?" with Enter on one of its choices, which presses it.
+    void Choose(const QString& choice)
+    {
+        t->seam().expectDialog<frmHowToView>([=](QDialog& d) {
+            t->control<QPushButton>(choice, &d)->setFocus();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        });
+    }
 
 private slots:
-    // Input files up to 40960 bytes are shown, larger ones go to the associated program; header
-    // and footer files are shown at any size; text not in UTF-8 is read as Windows-1252.
-    void inputFilesShown_data()
+    // Input files up to 40960 bytes are shown, larger ones opened; header and footer files at any
+    // size; text not in UTF-8 is read as Windows-1252. An output file is viewed as the user chooses.
+    void filesShownOrRefused_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("box"); // 0 the input file, 1 the header file
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("opened"); // -1: no request to open; 0 or 1: whether it opens
-        QTest::addColumn<QString>("shown");
-        Row("40960 bytes are shown", 1, 0, QByteArray(40960, 'a'), -1, QString(40960, 'a'));
-        Row("40961 bytes go to the associated program", 1, 0, QByteArray(40961, 'a'), 1, QString());
-        Row("40961 bytes, no associated program", 1, 0, QByteArray(40961, 'a'), 0, QString());
-        Row("a header of any size", 0, 1, QByteArray(50000, 'h'), -1, QString(50000, 'h'));
-        Row("Windows-1252", 1, 0, QByteArray("gr\xFC\xDF \x80"), -1,
-            QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"));
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("file");     // in the test folder; a name ending in / is a folder
+        QTest::addColumn<QByteArray>("bytes"); // null: no such file
+        QTest::addColumn<int>("opened");       // -1: no request to open; 0 or 1: whether it opens
+        QTest::addColumn<QString>("message");  // title|text (%1: the file); empty: none or the empty-file one
+        QTest::addColumn<QString>("shown");    // null: no viewer
+        QTest::addColumn<QString>("choice");   // of "How to view output file?"; empty: not asked
+        const QString in("Input file"), out("Output file"), head("Custom header file"), no,
+            error("Error|Cannot display %1 file!");
+        const QByteArray big(40961, 'a'), none, x("x"), page(100, 'b');
+        Row("40960 bytes are shown", 1, in, "a.txt", QByteArray(40960, 'a'), -1, "", QString(40960, 'a'), "");
+        Row("40961 bytes go to the associated program", 1, in, "a.txt", big, 1, "", no, "");
+        Row("40961 bytes, no associated program", 1, in, "a.txt", big, 0,
+            "File too large|The size of %1 is 40 KB.\r\nThis file is too large to display here.\r\n"
+            "Please use a program such as WordPad to view this file.",
+            no, "");
+        Row("any header size", 0, head, "h.htm", QByteArray(50000, 'h'), -1, "", QString(50000, 'h'), "");
+        Row("Windows-1252", 1, in, "a.txt", QByteArray("gr\xFC\xDF \x80"), -1, "",
+            QString::fromUtf8("gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"), "");
+        Row("missing input", 1, in, "missing.txt", none, -1, "Error|No such file or directory", no, "");
+        Row("input not .txt", 4, in, "data.xls", x, -1,
+            "Invalid file extension|Input file must have file extension \"txt\".", no, "");
+        Row("output not .htm", 1, out, "page.txt", x, -1,
+            "Invalid file extension|Output file must have file extension \"htm\" or \"html\".", no, "");
+        Row("missing footer", 1, "Custom footer file", "foot.htm", none, -1, error.arg("footer"), no, "");
+        Row("header that is a folder", 1, head, "head.htm/", none, -1, error.arg("header"), no, "");
+        Row("input that is a folder", 2, in, "in.txt/", none, -1, error.arg("input"), no, "");
+        Row("empty header", 1, head, "empty.htm", QByteArray(""), -1, "", no, "");
+        Row("output as HTML code", 5, out, "page.htm", page, -1, "", QString(page), "As HTML code");
+        Row("output as HTML code, too large", 5, out, "page.htm", big, -1, "too large", no, "As HTML code");
+        Row("output in the browser", 5, out, "page.htm", big, 1, "", no, "In web browser");
+        Row("output in no browser", 5, out, "page.htm", page, 0,
+            "Error|Error opening file %1.\r\nPerhaps the file extension is incorrect.", no, "In web browser");
+        Row("output not now", 5, out, "page.htm", page, -1, "", no, "Don't view now");
     }
 
-    void inputFilesShown()
+    void filesShownOrRefused()
     {
         QFETCH(int, tab);
-        QFETCH(int, box);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, opened);
-        QFETCH(QString, shown);
-        const QString name = t->writeFile("file.txt", bytes);
-        t->showTab(tab);
-        (box == 0 ? t->w().txbInputFile[TextSlot] : t->w().txbCustomHeaderFile[1])->setText(name);
-        if (opened >= 0)
-            t->seam().expectOpen(QUrl::fromLocalFile(name), opened == 1);
-        if (opened == 0)
-            t->seam().expectMessage("File too large",
-                                    "The size of " + name +
-                                        " is 40 KB.\r\nThis file is too large to display here.\r\n"
-                                        "Please use a program such as WordPad to view this file.",
-                                    MsgIcon::Exclamation);
-        (box == 0 ? t->w().cmdViewInputFile[TextSlot] : t->w().cmdViewHeaderFile[1])->click();
-        QCOMPARE(view()->isVisible(), opened < 0);
-        if (opened < 0) {
-            QCOMPARE(view()->windowTitle(), "Viewing input file " + name);
-            QCOMPARE(this->shown(), shown);
-        }
-    }
-
-    void outputChoices_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("opened"); // -1: no request to open
-        Row("as HTML code", "cmdAsHTMLCode", 100, -1);
-        Row("as HTML code, too large", "cmdAsHTMLCode", 40961, -1);
-        Row("in the browser", "cmdInBrowser", 40961, 1);
-        Row("in no browser", "cmdInBrowser", 100, 0);
-        Row("not now", "cmdNotNow", 100, -1);
-    }
-
-    void outputChoices()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, size);
-        QFETCH(int, opened);
-        const QString name = t->writeFile("page.htm", QByteArray(size, 'b'));
-        t->w().txbOutputFile[TextSlot]->setText(name);
-        t->w().OutputReady[TextSlot] = true; // as after a run
-        t->w().UpdateButtons();
-        t->seam().expectDialog<frmHowToView>([button](frmHowToView& d) {
-            FIND(QPushButton, choice, d, button);
-            choice->setFocus(); // Enter presses the focused choice
-            QTest::keyClick(choice, Qt::Key_Return);
-        });
-        if (opened >= 0)
-            t->seam().expectOpen(QUrl::fromLocalFile(name), opened == 1);
-        if (opened == 0)
-            t->seam().expectMessage(
-                "Error", "Error opening file " + name + ".\r\nPerhaps the file extension is incorrect.",
-                MsgIcon::Exclamation);
-        const bool tooLarge = button == "cmdAsHTMLCode" && size > 40960;
-        if (tooLarge)
-            t->seam().expectMessage(GetText(TooLargeTitle), OutputTooLargeMessage(name, size),
-                                    MsgIcon::Exclamation);
-        t->w().cmdViewOutputFile[TextSlot]->click();
-        QCOMPARE(view()->isVisible(), button == "cmdAsHTMLCode" && !tooLarge);
-        if (view()->isVisible())
-            QCOMPARE(view()->windowTitle(), "Viewing output file " + name);
-    }
-
-    void refusals_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("file"); // in the test folder; a name ending in / is a folder
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        Row("missing input", "cmdViewInputFile_0", "txbInputFile_0", "missing.txt", "Error",
-            "No such file or directory");
-        Row("input not .txt", "cmdViewInputFile_3", "txbInputFile_3", "data.xls", "Invalid file extension",
-            "Input file must have file extension \"txt\".");
-        Row("output not .htm", "cmdViewOutputFile_0", "txbOutputFile_0", "page.txt", "Invalid file extension",
-            "Output file must have file extension \"htm\" or \"html\".");
-        Row("missing footer", "cmdViewFooterFile_0", "txbCustomFooterFile_0", "foot.htm", "Error",
-            "Cannot display footer file!");
-        Row("header that is a folder", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "head.htm/", "Error",
-            "Cannot display header file!");
-        Row("input that is a folder", "cmdViewInputFile_1", "txbInputFile_1", "in.txt/", "Error",
-            "Cannot display input file!");
-        Row("empty header", "cmdViewHeaderFile_0", "txbCustomHeaderFile_0", "empty.htm", "",
-            ""); // the empty-file message
-    }
-
-    void refusals()
-    {
-        QFETCH(QString, button);
         QFETCH(QString, box);
         QFETCH(QString, file);
-        QFETCH(QString, title);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, opened);
         QFETCH(QString, message);
-        FIND(QPushButton, viewButton, t->w(), button);
-        FIND(QLineEdit, edit, t->w(), box);
-        QString name = t->path(file);
+        QFETCH(QString, shown);
+        QFETCH(QString, choice);
+        t->showTab(tab);
+        const QString name = t->path(file.endsWith('/') ? file.chopped(1) : file);
+        if (tab == 5) { // the Table Creator's run makes an output to view
+            t->control<QLineEdit>("Output file")->setText(name);
+            Choose("Don't view now");
+            t->control<QPushButton>("Create table")->click();
+        }
         if (file.endsWith('/'))
-            QVERIFY(QDir().mkpath(name.chopped(1)));
-        if (file == "empty.htm")
-            t->writeFile(file, {});
-        edit->setText(name.endsWith('/') ? name.chopped(1) : name);
-        if (message.isEmpty())
-            t->seam().expectMessage(GetText(EmptyFileTitle), GetText(EmptyFileText), MsgIcon::Exclamation);
-        else
-            t->seam().expectMessage(title, message, MsgIcon::Exclamation);
-        emit viewButton->clicked(); // whether or not the tab's state enables it
-        QVERIFY(!view()->isVisible());
+            QVERIFY(QDir().mkpath(name));
+        else if (!bytes.isNull())
+            t->writeFile(file, bytes);
+        if (!choice.isEmpty())
+            Choose(choice);
+        if (opened >= 0)
+            t->seam().expectOpen(QUrl::fromLocalFile(name), opened == 1);
+        if (message.isEmpty() && bytes.isEmpty() && !bytes.isNull())
+            message = GetText(EmptyFileTitle) + '|' + GetText(EmptyFileText);
+        if (message == "too large")
+            message = GetText(TooLargeTitle) + '|' + OutputTooLargeMessage(name, bytes.size());
+        if (!message.isEmpty())
+            t->seam().expectMessage(message.section('|', 0, 0), message.section('|', 1).replace("%1", name),
+                                    MsgIcon::Exclamation);
+        t->control<QLineEdit>(box)->setText(name); // its button pressed whether or not the tab enables it
+        emit t->control<QPushButton>("View " + box.section(' ', -2).toLower())->clicked();
+        QCOMPARE(Viewer() != nullptr, !shown.isNull());
+        if (Viewer()) {
+            QCOMPARE(Viewer()->windowTitle(),
+                     (box == "Output file" ? "Viewing output file " : "Viewing input file ") + name);
+            QCOMPARE(Text()->toPlainText(), shown);
+        }
     }
 
     void copyCloseAndReload()
     {
-        const QString name = t->writeFile("copy.txt", "first line\nsecond line\n");
-        t->w().txbInputFile[TextSlot]->setText(name);
-        t->w().cmdViewInputFile[TextSlot]->click();
-        QPushButton* copy = view()->cmdCopyToClipboard;
-        QTextCursor cursor = view()->txbText1->textCursor();
+        t->showTab(1);
+        t->control<QLineEdit>("Input file")->setText(t->writeFile("copy.txt", "first line\nsecond line\n"));
+        t->control<QPushButton>("View input file")->click();
+        QPushButton* copy = t->control<QPushButton>("Copy to clipboard", Viewer());
+        QTextCursor cursor = Text()->textCursor();
         cursor.setPosition(0);
         cursor.setPosition(15, QTextCursor::KeepAnchor);
-        view()->txbText1->setTextCursor(cursor);
-        QTest::mouseRelease(view()->txbText1->viewport(), Qt::LeftButton);
+        Text()->setTextCursor(cursor);
+        QTest::mouseRelease(Text()->viewport(), Qt::LeftButton);
         QCOMPARE(copy->text(), QStringLiteral("Copy selected text to clipboard"));
         QTest::keyClick(copy, Qt::Key_Enter, Qt::KeypadModifier); // Enter presses a focused button
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nseco"));
         QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
-        cursor.clearSelection();
-        view()->txbText1->setTextCursor(cursor);
+        Text()->moveCursor(QTextCursor::Start); // no selection
         copy->click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first line\nsecond line\n"));
 
         // Becoming the active window again reloads the file.
         t->writeFile("copy.txt", "after\n");
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(view(), &deactivate);
-        QApplication::sendEvent(view(), &activate);
-        QApplication::sendEvent(view(), &activate);
-        QCOMPARE(shown(), QStringLiteral("after\n"));
+        for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QApplication::sendEvent(Viewer(), &event);
+        }
+        QCOMPARE(Text()->toPlainText(), QStringLiteral("after\n"));
 
-        QTest::keyClick(view()->cmdClose, Qt::Key_Return);
-        QVERIFY(!view()->isVisible());
+        QTest::keyClick(t->control<QPushButton>("Close", Viewer()), Qt::Key_Return);
+        QVERIFY(!Viewer());
     }
 };
 
