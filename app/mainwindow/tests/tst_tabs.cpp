@@ -220,7 +220,7 @@ private slots:
         Row("quoted CSV as plain text", 4, "data.csv",
             QByteArray("Name,Note\n\"Smith, J\",\"<j@x.org> said \"\"hi\"\"\nand left\"\nAlone\n"),
             "data.htm", Setup([](TestWindow& w) {
-                Click(w, {"Fields may be quoted (CSV)", "Data is plain text (escape <, > and &&)"});
+                Click(w, {"Fields may be quoted (CSV)", "Data is plain text (escape <, > and &)"});
             }),
             After{"HTML written for a table with 3 rows and 2 columns.", "table-csv.htm"});
         Row("numbered blank list", 3, "", none, "list.htm", BlankList("2", "1.5"),
