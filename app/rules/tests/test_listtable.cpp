@@ -54,51 +54,43 @@ TEST(BlankList, NumbersMessagesAndTheBoxesRewritten)
     }
 }
 
-TEST(Separator, EntriesGiveTheirCode)
+// A list entry gives its code; typed text gives its first character, refused when it is not one
+// byte of the data's encoding. In UTF-8 data only ASCII characters are single bytes.
+TEST(Separator, EntriesAndTypedText)
 {
-    EXPECT_EQ(ChooseSeparator("tab (9)", 9).code, 9);
-    EXPECT_EQ(ChooseSeparator("comma (44)", 44).problem, QString());
-}
-
-TEST(Separator, TypedTextGivesItsFirstCharacter)
-{
-    // clang-format off
+    const QString noSuch = "\" cannot be used: the data file is read as Windows-1252 text, which has no such "
+                           "character.";
+    const QString notAscii = "\" cannot be used: the data file is read as UTF-8 text, in which only the "
+                             "characters of ASCII are single bytes.";
     const struct {
         const char* utf8;
+        std::optional<int> entry;
+        bool utf8Data;
         int code;
+        QString problem; // after the quoted character
     } cases[] = {
-        {"|", '|'}, {";;", ';'}, {" x", ' '}, {"44", '4'}, {"comma", 'c'},
-        {"\xe2\x82\xac", 0x80}, // the euro sign has a byte of its own in Windows-1252
-        {"\xc2\xa7 section", 0xA7},
+        {"tab (9)", 9, false, 9, ""},
+        {"comma (44)", 44, false, 44, ""},
+        {"|", {}, false, '|', ""},
+        {";;", {}, false, ';', ""},
+        {" x", {}, false, ' ', ""},
+        {"44", {}, false, '4', ""},
+        {"comma", {}, false, 'c', ""},
+        {"\xe2\x82\xac", {}, false, 0x80, ""}, // the euro sign has a byte of its own in Windows-1252
+        {"\xc2\xa7 section", {}, false, 0xA7, ""},
+        {"|", {}, true, '|', ""},
+        {"\xc2\xa7", {}, true, -1, notAscii},
+        {"\xce\xa9", {}, false, -1, noSuch},
+        {"\xf0\x9f\x98\x80;", {}, false, -1, noSuch},
     };
-    // clang-format on
     for (const auto& c : cases) {
-        const SeparatorChoice choice = ChooseSeparator(QString::fromUtf8(c.utf8), std::nullopt);
+        const QString text = QString::fromUtf8(c.utf8);
+        const SeparatorChoice choice = ChooseSeparator(text, c.entry, c.utf8Data);
         EXPECT_EQ(choice.code, c.code) << c.utf8;
-        EXPECT_EQ(choice.problem, QString()) << c.utf8;
-    }
-}
-
-TEST(Separator, RefusedWhenEmptyOrNotASingleByte)
-{
-    EXPECT_EQ(ChooseSeparator("", std::nullopt).problem, QString("No separator character is given."));
-    const struct {
-        const char* utf8;
-        const char* first;
-    } cases[] = {{"\xce\xa9", "\xce\xa9"}, {"\xf0\x9f\x98\x80;", "\xf0\x9f\x98\x80"}};
-    // In UTF-8 data only ASCII characters are single bytes: the section sign that Windows-1252
-    // data may use is refused there.
-    EXPECT_EQ(
-        ChooseSeparator("\xc2\xa7", std::nullopt, true).problem,
-        QString::fromUtf8("The separator character \"\xc2\xa7\" cannot be used: the data file is read as "
-                          "UTF-8 text, in which only the characters of ASCII are single bytes."));
-    EXPECT_EQ(ChooseSeparator("|", std::nullopt, true).code, '|');
-    for (const auto& c : cases) {
-        const SeparatorChoice choice = ChooseSeparator(QString::fromUtf8(c.utf8), std::nullopt);
-        EXPECT_EQ(choice.code, -1) << c.utf8;
+        const QString first = text.left(text.front().isHighSurrogate() ? 2 : 1);
         EXPECT_EQ(choice.problem,
-                  "The separator character \"" + QString::fromUtf8(c.first) +
-                      "\" cannot be used: the data file is read as Windows-1252 text, which has no "
-                      "such character.");
+                  c.problem.isEmpty() ? c.problem : "The separator character \"" + first + c.problem)
+            << c.utf8;
     }
+    EXPECT_EQ(ChooseSeparator("", std::nullopt).problem, QString("No separator character is given."));
 }

@@ -1,13 +1,11 @@
 #include "rules/Settings.h"
+#include "tablecreator/tests/LimitFileSize.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace pagewright;
 
@@ -53,19 +51,9 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     const QByteArray before = ReadAll(settings.path());
     EXPECT_FALSE(SettingsFile(dir.filePath("no/such/folder/vellum.usr")).write({"/x"}));
 
-    // A full disk: the process may not write files larger than 1000 bytes.
-    struct rlimit saved {
-    };
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = settings.write({"/" + QString(3000, 'n') + ".txt"}, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
+    const LimitFileSize disk(1000); // a full disk
+    EXPECT_FALSE(settings.write({"/" + QString(3000, 'n') + ".txt"}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(ReadAll(settings.path()), before) << "the old file is neither truncated nor replaced";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"}) << "no temporary file";

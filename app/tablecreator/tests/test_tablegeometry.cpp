@@ -7,31 +7,26 @@ using namespace pagewright;
 namespace
 {
 
-struct SizeCase {
-    int width, height, rows, cols;
-    int cellWidth, cellHeight, gridRight, gridBottom;
-};
-
-class GridSize : public testing::TestWithParam<SizeCase>
+// Cell sizes are rounded half to even.
+TEST(TableGeometry, GridSizeRoundsHalvesToEven)
 {
-};
-
-TEST_P(GridSize, RoundsHalvesToEven)
-{
-    const SizeCase& c = GetParam();
-    const GridMetrics g = ComputeGrid(c.width, c.height, c.rows, c.cols);
-    EXPECT_EQ(g.CellWidth, c.cellWidth);
-    EXPECT_EQ(g.CellHeight, c.cellHeight);
-    EXPECT_EQ(g.GridRight, c.gridRight);
-    EXPECT_EQ(g.GridBottom, c.gridBottom);
+    const struct {
+        int width, height, rows, cols;
+        int cellWidth, cellHeight, gridRight, gridBottom;
+    } cases[] = {
+        {412, 214, 1, 1, 400, 200, 412, 212}, // one cell fills it
+        {17, 19, 2, 2, 2, 2, 16, 16},         // 2.5 -> 2
+        {19, 21, 2, 2, 4, 4, 20, 20},         // 3.5 -> 4
+        {612, 614, 6, 6, 100, 100, 612, 612}, // exact
+        {100, 50, 20, 20, 4, 2, 92, 52},      // 4.4, 1.8
+    };
+    for (const auto& c : cases) {
+        const GridMetrics g = ComputeGrid(c.width, c.height, c.rows, c.cols);
+        EXPECT_EQ(std::tie(g.CellWidth, g.CellHeight, g.GridRight, g.GridBottom),
+                  std::tie(c.cellWidth, c.cellHeight, c.gridRight, c.gridBottom))
+            << c.width << "x" << c.height;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, GridSize,
-                         testing::Values(SizeCase{412, 214, 1, 1, 400, 200, 412, 212}, // one cell fills it
-                                         SizeCase{17, 19, 2, 2, 2, 2, 16, 16},         // 2.5 -> 2
-                                         SizeCase{19, 21, 2, 2, 4, 4, 20, 20},         // 3.5 -> 4
-                                         SizeCase{612, 614, 6, 6, 100, 100, 612, 612}, // exact
-                                         SizeCase{100, 50, 20, 20, 4, 2, 92, 52}));    // 4.4, 1.8
 
 TEST(TableGeometry, CellRectanglesStandTwoPixelsApartWithinTheGrid)
 {
@@ -57,37 +52,33 @@ TEST(TableGeometry, NumberPositions)
     EXPECT_DOUBLE_EQ(ColumnNumberPos(half, 1).x(), 12 + 0.5 + 2);
 }
 
-struct HitCase {
-    const char* name;
-    QPoint point;
-    std::optional<CellPos> cell;
-};
-
-class Hit : public testing::TestWithParam<HitCase>
-{
-};
-
-TEST_P(Hit, FindsTheFreeCellUnderThePoint)
+// A point finds the free cell drawn under it, or nothing.
+TEST(TableGeometry, HitFindsTheFreeCellUnderThePoint)
 {
     TableModel table;
     ASSERT_TRUE(table.SetCellArea(2, 2, 2, 2));
     const GridMetrics g = ComputeGrid(612, 614, 6, 6);
-    EXPECT_EQ(HitTest(g, table, GetParam().point), GetParam().cell);
+    const std::optional<CellPos> none;
+    const struct {
+        const char* name;
+        QPoint point;
+        std::optional<CellPos> cell;
+    } cases[] = {
+        {"top left corner", {14, 14}, CellPos{1, 1}},
+        {"bottom right corner", {112, 112}, CellPos{1, 1}},
+        {"gap between columns", {113, 50}, none},
+        {"gap between rows", {50, 113}, none},
+        {"column numbers", {50, 5}, none},
+        {"row numbers", {5, 50}, none},
+        {"inside a span on a covered position", {250, 250}, CellPos{2, 2}},
+        {"former gap inside a span", {213, 213}, CellPos{2, 2}},
+        {"last cell", {612, 612}, CellPos{6, 6}},
+        {"grey right", {614, 50}, none},
+        {"grey below", {50, 700}, none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HitTest(g, table, c.point), c.cell) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Points, Hit,
-                         testing::Values(HitCase{"topLeftCorner", {14, 14}, CellPos{1, 1}},
-                                         HitCase{"bottomRightCorner", {112, 112}, CellPos{1, 1}},
-                                         HitCase{"gapBetweenColumns", {113, 50}, std::nullopt},
-                                         HitCase{"gapBetweenRows", {50, 113}, std::nullopt},
-                                         HitCase{"columnNumbers", {50, 5}, std::nullopt},
-                                         HitCase{"rowNumbers", {5, 50}, std::nullopt},
-                                         HitCase{"insideSpanOnCoveredPosition", {250, 250}, CellPos{2, 2}},
-                                         HitCase{"formerGapInsideSpan", {213, 213}, CellPos{2, 2}},
-                                         HitCase{"lastCell", {612, 612}, CellPos{6, 6}},
-                                         HitCase{"greyRight", {614, 50}, std::nullopt},
-                                         HitCase{"greyBelow", {50, 700}, std::nullopt}),
-                         [](const testing::TestParamInfo<HitCase>& info) { return info.param.name; });
 
 TEST(TableGeometry, BackColorAndDialogPlace)
 {

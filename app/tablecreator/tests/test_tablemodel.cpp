@@ -31,49 +31,42 @@ void SetContent(TableModel& m, int row, int col, const QString& content)
     m.StoreCellFields(row, col, values);
 }
 
-struct SizeCase {
-    const char* name;
-    std::vector<Area> before;
-    Area proposed;
-    bool ok;
-    CellPos conflict;
-};
-
-class CellSize : public testing::TestWithParam<SizeCase>
+// The proposed area is checked and applied, or refused whole naming the cell it conflicts with.
+TEST(TableModel, ChecksAndAppliesTheProposedArea)
 {
-};
-
-TEST_P(CellSize, ChecksAndAppliesTheProposedArea)
-{
-    const SizeCase& c = GetParam();
-    TableModel m = WithAreas(c.before);
-    CellPos conflict;
-    EXPECT_EQ(m.CellSizeOK(c.proposed.row, c.proposed.col, c.proposed.rowSpan, c.proposed.colSpan, &conflict),
-              c.ok);
-    const TableModel before = m;
-    EXPECT_EQ(m.SetCellArea(c.proposed.row, c.proposed.col, c.proposed.rowSpan, c.proposed.colSpan), c.ok);
-    EXPECT_EQ(m.InvariantProblem(), QString());
-    if (!c.ok) {
-        EXPECT_EQ(conflict, c.conflict);
-        EXPECT_EQ(m, before);
+    const struct {
+        const char* name;
+        std::vector<Area> before;
+        Area proposed;
+        bool ok;
+        CellPos conflict;
+    } cases[] = {
+        {"plain", {}, {2, 2, 2, 3}, true, {}},
+        {"cuts through an area", {{3, 3, 2, 2}}, {2, 2, 2, 2}, false, {3, 3}},
+        // An area reaching in from one side only: above, left, below, right.
+        {"reaches in from above", {{1, 2, 2, 2}}, {2, 1, 1, 3}, false, {1, 2}},
+        {"reaches in from the left", {{2, 1, 2, 2}}, {1, 2, 3, 1}, false, {2, 1}},
+        {"reaches out below", {{2, 2, 2, 1}}, {1, 1, 2, 3}, false, {2, 2}},
+        {"reaches out right", {{2, 2, 1, 2}}, {1, 1, 3, 2}, false, {2, 2}},
+        {"swallows a whole area", {{3, 3, 2, 2}}, {2, 2, 4, 4}, true, {}},
+        {"shrinks its own area", {{1, 1, 3, 3}}, {1, 1, 1, 2}, true, {}},
+        {"beyond the table", {}, {5, 5, 3, 1}, false, {5, 5}},
+        {"a covered cell", {{1, 1, 2, 2}}, {2, 2, 1, 1}, false, {2, 2}},
+        {"zero span", {}, {1, 1, 0, 1}, false, {1, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableModel m = WithAreas(c.before);
+        const TableModel before = m;
+        const auto [row, col, rowSpan, colSpan] = c.proposed;
+        CellPos conflict;
+        EXPECT_EQ(m.CellSizeOK(row, col, rowSpan, colSpan, &conflict), c.ok);
+        EXPECT_EQ(m.SetCellArea(row, col, rowSpan, colSpan), c.ok);
+        EXPECT_EQ(m.InvariantProblem(), QString());
+        if (!c.ok)
+            EXPECT_TRUE(conflict == c.conflict && m == before);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Areas, CellSize,
-    testing::Values(SizeCase{"plain", {}, {2, 2, 2, 3}, true, {}},
-                    SizeCase{"cutsThroughArea", {{3, 3, 2, 2}}, {2, 2, 2, 2}, false, {3, 3}},
-                    // An area reaching in from one side only: above, left, below, right.
-                    SizeCase{"reachesInFromAbove", {{1, 2, 2, 2}}, {2, 1, 1, 3}, false, {1, 2}},
-                    SizeCase{"reachesInFromTheLeft", {{2, 1, 2, 2}}, {1, 2, 3, 1}, false, {2, 1}},
-                    SizeCase{"reachesOutBelow", {{2, 2, 2, 1}}, {1, 1, 2, 3}, false, {2, 2}},
-                    SizeCase{"reachesOutRight", {{2, 2, 1, 2}}, {1, 1, 3, 2}, false, {2, 2}},
-                    SizeCase{"swallowsWholeArea", {{3, 3, 2, 2}}, {2, 2, 4, 4}, true, {}},
-                    SizeCase{"shrinkOwnArea", {{1, 1, 3, 3}}, {1, 1, 1, 2}, true, {}},
-                    SizeCase{"beyondTable", {}, {5, 5, 3, 1}, false, {5, 5}},
-                    SizeCase{"coveredCell", {{1, 1, 2, 2}}, {2, 2, 1, 1}, false, {2, 2}},
-                    SizeCase{"zeroSpan", {}, {1, 1, 0, 1}, false, {1, 1}}),
-    [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
 
 // A changed area frees the cells it left with their content; a smaller table cuts areas and
 // empties what lies outside it.
@@ -94,31 +87,22 @@ TEST(TableModel, ChangedAreaOrSizeFreesCells)
     EXPECT_EQ(m.Cell(5, 2).RowSpan, 1);
 }
 
-struct MarkerCase {
-    const char* content;
-    int rows;
-    bool marker;
-};
-
-class PlaceMarker : public testing::TestWithParam<MarkerCase>
+TEST(TableModel, RecognisesMarkerTextsOfTheTable)
 {
-};
-
-TEST_P(PlaceMarker, RecognisesMarkerTextsOfTheTable)
-{
-    TableModel m;
-    m.ApplyTableSize(GetParam().rows, 20);
-    SetContent(m, 3, 3, QString::fromLatin1(GetParam().content));
-    EXPECT_EQ(m.IsPlaceMarker(3, 3), GetParam().marker) << GetParam().content;
+    const struct {
+        const char* content;
+        int rows; // of a table 20 columns wide
+        bool marker;
+    } cases[] = {{"R1C2", 6, true},    {" R1C2 ", 6, true},  {"R01C2", 6, true}, {"R12C20", 20, true},
+                 {"R1C2x", 6, false},  {"R21C2", 20, false}, {"R7C2", 6, false}, {"r1C2", 6, false},
+                 {"R1C21", 20, false}, {"R1C02", 6, false},  {"R0C1", 6, false}, {"", 6, false}};
+    for (const auto& c : cases) {
+        TableModel m;
+        m.ApplyTableSize(c.rows, 20);
+        SetContent(m, 3, 3, QString::fromLatin1(c.content));
+        EXPECT_EQ(m.IsPlaceMarker(3, 3), c.marker) << c.content;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, PlaceMarker,
-                         testing::Values(MarkerCase{"R1C2", 6, true}, MarkerCase{" R1C2 ", 6, true},
-                                         MarkerCase{"R01C2", 6, true}, MarkerCase{"R12C20", 20, true},
-                                         MarkerCase{"R1C2x", 6, false}, MarkerCase{"R21C2", 20, false},
-                                         MarkerCase{"R7C2", 6, false}, MarkerCase{"r1C2", 6, false},
-                                         MarkerCase{"R1C21", 20, false}, MarkerCase{"R1C02", 6, false},
-                                         MarkerCase{"R0C1", 6, false}, MarkerCase{"", 6, false}));
 
 TEST(TableModel, PlaceMarkersOnFillBlankFreeCellsOffClearThem)
 {
@@ -136,67 +120,58 @@ TEST(TableModel, PlaceMarkersOnFillBlankFreeCellsOffClearThem)
     EXPECT_EQ(m.InvariantProblem(), QString());
 }
 
-struct CopyCase {
-    const char* name;
-    CopyParts parts;
-    CopyTarget target;
-    CellPos to;
-    bool sourceIsMarker;
-    bool sourceColors;
-    std::vector<CellPos> changed; // cells that get the source's content or colours
-    bool tableColors;
-};
-
-class Copy : public testing::TestWithParam<CopyCase>
+// A copy reaches the free cells of its target; colours copied to the whole table become the table's.
+TEST(TableModel, CopyReachesTheFreeCellsOfTheTarget)
 {
-};
-
-TEST_P(Copy, ReachesTheFreeCellsOfTheTarget)
-{
-    const CopyCase& c = GetParam();
-    // Source (2,2); (2,4) spans two columns, so (2,5) is covered; (1,3) spans two rows.
-    TableModel m = WithAreas({{2, 4, 1, 2}, {1, 3, 2, 1}});
-    TableCell source = m.Cell(2, 2);
-    source.Content = c.sourceIsMarker ? QStringLiteral("R2C2") : QStringLiteral("src");
-    source.FontFace = QStringLiteral("Serif");
-    if (c.sourceColors) {
-        source.CellTextColor = 0x0000FF;
-        source.CellBackColor = 0x00FF00;
-    }
-    m.StoreCellFields(2, 2, source);
-    const auto colors = m.CopyCell({2, 2}, c.parts, c.target, c.to);
-    EXPECT_EQ(m.InvariantProblem(), QString());
-    EXPECT_EQ(colors.has_value(), c.tableColors);
-    std::vector<CellPos> reached; // cells other than the source that got any part of it
-    for (int r = 1; r <= 6; ++r)
-        for (int col = 1; col <= 6; ++col) {
-            const TableCell& cell = m.Cell(r, col);
-            if (CellPos{r, col} != CellPos{2, 2} &&
-                (cell.Content == source.Content || cell.HasOwnColors() || cell.FontFace == source.FontFace))
-                reached.push_back({r, col});
+    const CopyParts content{false, true, false, false, false, false};
+    const CopyParts colors{false, false, true, false, false, false};
+    const CopyParts fontContentColors{true, true, true, false, false, false};
+    using T = CopyTarget;
+    const struct {
+        const char* name;
+        CopyParts parts;
+        CopyTarget target;
+        CellPos to;
+        bool sourceIsMarker, sourceColors;
+        std::vector<CellPos> changed; // cells that get the source's content or colours
+        bool tableColors;
+    } cases[] = {
+        {"one cell", fontContentColors, T::OneCell, {3, 3}, false, true, {{3, 3}}, false},
+        {"covered target skipped", content, T::OneCell, {2, 5}, false, false, {}, false},
+        {"row", fontContentColors, T::Row, {}, false, true, {{2, 1}, {2, 4}, {2, 6}}, false},
+        {"column", content, T::Column, {}, false, false, {{1, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}, false},
+        {"marker source changes no content", content, T::Column, {}, true, false, {}, false},
+        {"colours to the table", colors, T::Table, {}, false, true, {}, true},
+        {"no colours to the table", colors, T::Table, {}, false, false, {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Source (2,2); (2,4) spans two columns, so (2,5) is covered; (1,3) spans two rows.
+        TableModel m = WithAreas({{2, 4, 1, 2}, {1, 3, 2, 1}});
+        TableCell source = m.Cell(2, 2);
+        source.Content = c.sourceIsMarker ? QStringLiteral("R2C2") : QStringLiteral("src");
+        source.FontFace = QStringLiteral("Serif");
+        if (c.sourceColors) {
+            source.CellTextColor = 0x0000FF;
+            source.CellBackColor = 0x00FF00;
         }
-    EXPECT_EQ(reached, c.changed);
-    EXPECT_EQ(m.Cell(2, 2).Content, source.Content);
-    EXPECT_EQ(m.Cell(2, 2).HasOwnColors(), c.sourceColors && !c.tableColors);
+        m.StoreCellFields(2, 2, source);
+        EXPECT_EQ(m.CopyCell({2, 2}, c.parts, c.target, c.to).has_value(), c.tableColors);
+        EXPECT_EQ(m.InvariantProblem(), QString());
+        std::vector<CellPos> reached; // cells other than the source that got any part of it
+        for (int r = 1; r <= 6; ++r)
+            for (int col = 1; col <= 6; ++col) {
+                const TableCell& cell = m.Cell(r, col);
+                if (CellPos{r, col} != CellPos{2, 2} &&
+                    (cell.Content == source.Content || cell.HasOwnColors() ||
+                     cell.FontFace == source.FontFace))
+                    reached.push_back({r, col});
+            }
+        EXPECT_EQ(reached, c.changed);
+        EXPECT_EQ(m.Cell(2, 2).Content, source.Content);
+        EXPECT_EQ(m.Cell(2, 2).HasOwnColors(), c.sourceColors && !c.tableColors);
+    }
 }
-
-const CopyParts kContent{false, true, false, false, false, false};
-const CopyParts kColors{false, false, true, false, false, false};
-const CopyParts kFontContentColors{true, true, true, false, false, false};
-
-using T = CopyTarget;
-INSTANTIATE_TEST_SUITE_P(
-    Targets, Copy,
-    testing::Values(
-        CopyCase{"oneCell", kFontContentColors, T::OneCell, {3, 3}, false, true, {{3, 3}}, false},
-        CopyCase{"coveredTargetSkipped", kContent, T::OneCell, {2, 5}, false, false, {}, false},
-        CopyCase{"row", kFontContentColors, T::Row, {}, false, true, {{2, 1}, {2, 4}, {2, 6}}, false},
-        CopyCase{
-            "column", kContent, T::Column, {}, false, false, {{1, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}}, false},
-        CopyCase{"markerSourceChangesNoContent", kContent, T::Column, {}, true, false, {}, false},
-        CopyCase{"colorsToTable", kColors, T::Table, {}, false, true, {}, true},
-        CopyCase{"noColorsToTable", kColors, T::Table, {}, false, false, {}, false}),
-    [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
 
 TEST(TableModel, InvariantCatchesBrokenModels)
 {

@@ -62,6 +62,27 @@ QLabel* Described(QWidget* scope, const QString& description)
     return nullptr;
 }
 
+const char* const kColumn[] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+
+// The columns of a _data() table, named by their place, of the element types of the tuple C.
+template <typename C> void Columns()
+{
+    int i = 0;
+    std::apply([&](const auto&... v) { (QTest::addColumn<std::decay_t<decltype(v)>>(kColumn[i++]), ...); },
+               C());
+}
+
+// The values of the current row of a table made by Columns<C>().
+template <typename C> C Fetch()
+{
+    C row;
+    int i = 0;
+    std::apply([&]<typename... V>(
+                   V&... v) { ((v = *static_cast<V*>(QTest::qData(kColumn[i++], qMetaTypeId<V>()))), ...); },
+               row);
+    return row;
+}
+
 } // namespace
 
 class tst_tablecreator : public WindowTestCase
@@ -128,9 +149,18 @@ class tst_tablecreator : public WindowTestCase
         return LoadTable(t->path("saved.tbl")).value_or(TableDocument{});
     }
 
+    // The columns of the data-driven tests, as the _data() functions name them.
+    using GridKeysRow = std::tuple<QList<int>, bool, int, int>;
+    using TableFilesRow = std::tuple<QString, QString, int, QString, QString>;
+    using AcceptChecksAndStoresRow = std::tuple<int, QStringList, QString, int, QString, QString>;
+    using CellColorsRow = std::tuple<bool, bool, bool, int32_t>;
+    using LeaveTheEditorRow = std::tuple<QString, int, QString, int>;
+    using ProposedTargetRow = std::tuple<int, int, int, QStringList, QString>;
+    using DoItRow = std::tuple<QStringList, QString, QString, QString, QStringList>;
+
 private slots:
     // The tab shown with a 6 x 6 table: cell (2, 2) holds "x" in red on yellow, centred, width
-    // 25 %, height 40; cell (3, 3) spans rows 3 and 4, so (4, 3) is covered.
+    // 25 %, height 40; cell (3, 3) spans rows 3 and 4, so (4, 3) is covered. A result is shown.
     void init()
     {
         t = std::make_unique<TestWindow>();
@@ -141,14 +171,13 @@ private slots:
                                           .Height = 40});
         QVERIFY(t->table().SetCellArea(3, 3, 2, 1));
         grid()->DrawTable();
+        Described(t->tab(), "Result")->setText("HTML written.");
     }
 
     void gridKeys_data()
     {
-        QTest::addColumn<QList<int>>("keys"); // a key with Shift held is negative
-        QTest::addColumn<bool>("edit");       // the editor is asked for, else the copy dialog
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
+        // keys (with Shift held: negative); the editor asked for, else the copy dialog; row; col
+        Columns<GridKeysRow>();
         const int right = Qt::Key_Right, down = Qt::Key_Down;
         Row("right right enter", QList<int>{right, right, Qt::Key_Return}, true, 1, 3);
         Row("onto a covered cell, space", QList<int>{down, down, down, right, right, Qt::Key_Space}, true, 3, 3);
@@ -157,10 +186,7 @@ private slots:
     }
     void gridKeys()
     {
-        QFETCH(QList<int>, keys);
-        QFETCH(bool, edit);
-        QFETCH(int, row);
-        QFETCH(int, col);
+        const auto [keys, edit, row, col] = Fetch<GridKeysRow>();
         // Spies instead of the dialogs.
         QObject::disconnect(grid(), &TableGrid::editRequested, nullptr, nullptr);
         QObject::disconnect(grid(), &TableGrid::copyRequested, nullptr, nullptr);
@@ -214,7 +240,6 @@ private slots:
 
     void sizeListsAndPlaceMarkers()
     {
-        Described(t->tab(), "Result")->setText("old result");
         Find<QComboBox>("Rows")->setCurrentIndex(2);
         QCOMPARE(t->table().NumRows(), 3);
         QCOMPARE(Cell(3, 3).RowSpan, 1);
@@ -242,11 +267,8 @@ private slots:
     // proposes the name of the last file saved.
     void tableFiles_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("chosen"); // in the file dialog
-        QTest::addColumn<int>("answer");     // to "Clear table and start anew?"
-        QTest::addColumn<QString>("error");  // the title of the message that follows
-        QTest::addColumn<QString>("proposed");
+        // button; file chosen; answer to "Clear table and start anew?"; title of the error after; proposed
+        Columns<TableFilesRow>();
         const int none = 0;
         Row("save", QString("Save"), QString("t.tbl"), none, QString(), QString("t.tbl"));
         Row("save into a missing folder", QString("Save"), QString("missing/t.tbl"), none,
@@ -258,11 +280,7 @@ private slots:
     }
     void tableFiles()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, chosen);
-        QFETCH(int, answer);
-        QFETCH(QString, error);
-        QFETCH(QString, proposed);
+        const auto [button, chosen, answer, error, proposed] = Fetch<TableFilesRow>();
         TableDocument loaded{.wrapper = true, .properties = {-1, 1, 7, 4, 4}, .textColor = 0x123456,
                              .table = t->table(), .outputFile = "/tmp/out, with comma.htm"};
         loaded.table.ApplyTableSize(6, 4);
@@ -289,12 +307,8 @@ private slots:
 
     void acceptChecksAndStores_data()
     {
-        QTest::addColumn<int>("row");           // of column 3: row 2 lies above the span, row 1 is plain
-        QTest::addColumn<QStringList>("boxes"); // content, width, height, face, size
-        QTest::addColumn<QString>("units");     // width and height: % or p
-        QTest::addColumn<int>("rowSpan");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("stored");
+        // row in column 3 (2: above the span); boxes; width, height units (% or p); span; message; stored
+        Columns<AcceptChecksAndStoresRow>();
         const QString ok;
         const QString widthPixels = " Width in pixels must be in the range 10 through 1000.";
         const QString heightPercent = " Height in percent must be in the range 1 through 100.";
@@ -319,13 +333,7 @@ private slots:
     }
     void acceptChecksAndStores()
     {
-        QFETCH(int, row);
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, units);
-        QFETCH(int, rowSpan);
-        QFETCH(QString, message);
-        QFETCH(QString, stored);
-        Described(t->tab(), "Result")->setText("HTML written.");
+        const auto [row, boxes, units, rowSpan, message, stored] = Fetch<AcceptChecksAndStoresRow>();
         Open<frmCellInfo>(row, 3, [&](frmCellInfo& d) {
             const QStringList names{"Cell content", "Width", "Height", "Font face", "Font size"};
             for (int i = 0; i < 5; ++i)
@@ -364,20 +372,15 @@ private slots:
 
     void cellColors_data()
     {
-        QTest::addColumn<bool>("tableColorsUsed");
-        QTest::addColumn<bool>("uncheck");   // the check box unticked again before Accept
-        QTest::addColumn<bool>("accept");    // Accept, else Cancel
-        QTest::addColumn<int32_t>("stored"); // the cell's text colour afterwards
+        // table colours used; check box unticked again; Accept, else Cancel; cell's text colour after
+        Columns<CellColorsRow>();
         Row("chosen and accepted", false, false, true, kRed);
         Row("chosen, then unchecked", true, true, true, UnsetColor);
         Row("chosen, then cancelled", false, false, false, UnsetColor);
     }
     void cellColors()
     {
-        QFETCH(bool, tableColorsUsed);
-        QFETCH(bool, uncheck);
-        QFETCH(bool, accept);
-        QFETCH(int32_t, stored);
+        const auto [tableColorsUsed, uncheck, accept, stored] = Fetch<CellColorsRow>();
         Load({.useTableColors = tableColorsUsed, .textColor = MakeColor(0, 0, 128), .table = t->table(),
               .outputFile = {}});
         Open<frmCellInfo>(2, 1, [&](frmCellInfo& d) {
@@ -409,10 +412,8 @@ private slots:
     // Enter there or in the content box accepts. Emptied content takes the place marker.
     void leaveTheEditor_data()
     {
-        QTest::addColumn<QString>("control"); // the one that gets the key or the click
-        QTest::addColumn<int>("key");         // 0: a click, -1: closed by the frame
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("align");
+        // control that gets the key or click; key (0: a click, -1: closed by the frame); stored; align
+        Columns<LeaveTheEditorRow>();
         const QString kept = "old|2x1|w-1,1|h-1,1||", accepted = "new|1x1|w40,0|h-1,1||";
         Row("Cancel", QString("Cancel"), 0, kept, 1);
         Row("closed by the frame", QString(), -1, kept, 1);
@@ -424,11 +425,7 @@ private slots:
     }
     void leaveTheEditor()
     {
-        QFETCH(QString, control);
-        QFETCH(int, key);
-        QFETCH(QString, stored);
-        QFETCH(int, align);
-        Described(t->tab(), "Result")->setText("HTML written.");
+        const auto [control, key, stored, align] = Fetch<LeaveTheEditorRow>();
         Find<QCheckBox>("Place markers")->setChecked(true);
         t->table().StoreCellFields(3, 3, {.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
         Open<frmCellInfo>(4, 3, [&](frmCellInfo& d) {
@@ -468,11 +465,8 @@ private slots:
     // The dialog shows its source cell and proposes the next free cell as the one target.
     void proposedTarget_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<int>("key");           // opened with this key on the grid, else a middle click
-        QTest::addColumn<QStringList>("shown"); // the content box, then the alignment and width labels
-        QTest::addColumn<QString>("target");    // "row|col", "|" for none
+        // row; col; key on the grid, else a middle click; content box and labels; target "row|col" or "|"
+        Columns<ProposedTargetRow>();
         const int click = Qt::Key_unknown;
         const QStringList unset{"", "Align =  ", "Width ="};
         Row("the next cell", 2, 2, click, QStringList{"x", "Align = center", "Width = 25%"}, QString("2|3"));
@@ -483,11 +477,7 @@ private slots:
     }
     void proposedTarget()
     {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(int, key);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, target);
+        const auto [row, col, key, shown, target] = Fetch<ProposedTargetRow>();
         Find<QCheckBox>("Place markers")->click();
         const auto act = [&](frmCopyCell& d) {
             QCOMPARE(Texts(&d, {"Cell content"}), shown[0]);
@@ -509,11 +499,8 @@ private slots:
 
     void doIt_data()
     {
-        QTest::addColumn<QStringList>("parts");   // the parts checked
-        QTest::addColumn<QString>("target");      // the target option
-        QTest::addColumn<QString>("to");          // the one cell chosen, "row,col"
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("holding"); // cells with content "x" afterwards
+        // parts checked; target option; the one cell chosen, "row,col"; message; cells holding "x" after
+        Columns<DoItRow>();
         const QString one = "to cell at row";
         const QStringList content{"content"}, source{"2,2"};
         Row("content to one cell", content, one, QString("5,6"), QString(), QStringList{"2,2", "5,6"});
@@ -528,12 +515,7 @@ private slots:
     }
     void doIt()
     {
-        QFETCH(QStringList, parts);
-        QFETCH(QString, target);
-        QFETCH(QString, to);
-        QFETCH(QString, message);
-        QFETCH(QStringList, holding);
-        Described(t->tab(), "Result")->setText("HTML written.");
+        const auto [parts, target, to, message, holding] = Fetch<DoItRow>();
         Open<frmCopyCell>(2, 2, [&](frmCopyCell& d) {
             for (const char* part : {"font", "content", "colors", "alignment", "width", "height"})
                 Find<QCheckBox>(part, &d)->setChecked(parts.contains(part));
