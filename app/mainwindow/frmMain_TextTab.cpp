@@ -58,7 +58,8 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
                                       const QByteArray& input, int32_t flags)
 {
     const auto [textColor, backColor] = ColorArguments(colorIndex);
-    const int h = GetHeaderFooterFile();
+    // The header and footer of the tab that runs, whichever tab is shown.
+    const int h = HeaderFooterIndexOfTab(TabOfSlot(slot));
     const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
     const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
 
