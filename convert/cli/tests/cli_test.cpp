@@ -260,19 +260,16 @@ TEST_F(Command, FailedRunsLeaveTheOutputAlone)
         {"printf '1\\n2\\000' > in.txt", "list in.txt out.htm --ordered --item-separator numeral", kBinary},
         {"printf 'a,\"b\\n\\000\"' > in.txt", "table - out.htm --csv < in.txt", kBinary},
     };
+    // Each run starts from a fresh input and output, as the unprivileged user leaves them.
+    const std::string fresh = "chmod -R u+w ro 2>/dev/null; rm -rf ro out.htm hard.htm link.htm\n"
+                              "echo text > in.txt && echo precious > out.htm\n";
     for (const Case& c : cases) {
-        removeReadOnlyFolder();
-        fs::remove(path("out.htm"));
-        write("in.txt", "text\n");
-        write("out.htm", "precious\n");
-        const Outcome outcome = run(c.arguments, c.setUp);
+        const Outcome outcome = run(c.arguments, fresh + c.setUp);
         EXPECT_EQ(outcome.status, 1) << c.arguments;
         EXPECT_TRUE(outcome.says(c.says)) << c.arguments << " said: " << outcome.output;
         EXPECT_EQ(read("out.htm"), "precious\n") << c.arguments;
         EXPECT_EQ(read("ro/out.htm"), fs::exists(m_dir / "ro") ? "precious\n" : "") << c.arguments;
         EXPECT_FALSE(leftovers()) << c.arguments;
-        fs::remove(m_dir / "hard.htm");
-        fs::remove(m_dir / "link.htm");
     }
 }
 
