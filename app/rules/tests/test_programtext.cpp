@@ -48,8 +48,7 @@ TEST(ProgramText, MissingOrNotUtf8FileFailsWithItsCode)
     for (const QByteArray& bad : {QByteArray("1\tbad \xFF byte\n"), QByteArray("1\toverlong \xC0\xAF\n"),
                                   QByteArray("1\tcut \xE2\x82\n")}) {
         QFile file(dir.filePath("bad.dat"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
-        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size() && file.flush());
         EXPECT_EQ(LoadProgramTextTable(file.fileName()), -4) << bad.toStdString();
     }
 }

@@ -62,9 +62,7 @@ TEST(Encoding, InputReadsAsUtf8OnlyWhenValidAndBeyondAscii)
     QTemporaryDir dir;
     for (const auto& c : cases) {
         QFile file(dir.filePath("in.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(c.bytes);
-        file.close();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.bytes) == c.bytes.size() && file.flush());
         EXPECT_EQ(ReadsAsUtf8(file.fileName()), c.utf8) << c.bytes.left(40).toStdString();
     }
     EXPECT_FALSE(ReadsAsUtf8(dir.filePath("missing.txt")));

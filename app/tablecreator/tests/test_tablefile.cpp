@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,29 +46,20 @@ void PrintTo(const Example& e, std::ostream* os)
 }
 
 // The examples of the conformance file, in order: "=== name", the table file, "---" and the page
-// or "--- refused", "===".
+// or "--- refused", "===". Latin-1 keeps every byte as it stands.
 std::vector<Example> ReadExamples()
 {
     QFile file(QStringLiteral(CONFORMANCE_FOLDER "/tables.txt"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    const QRegularExpression example("^=== ([^\n]*)\n(.*?)^---( refused)?\n(.*?)^===$",
+                                     QRegularExpression::MultilineOption |
+                                         QRegularExpression::DotMatchesEverythingOption);
     std::vector<Example> examples;
-    bool inExample = false, inPage = false;
-    int number = 0;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        ++number;
-        if (!inExample && line.startsWith("=== ")) {
-            examples.push_back({line.mid(4).toStdString(), number, {}, {}});
-            inExample = true;
-            inPage = false;
-        } else if (inExample && line == "===") {
-            inExample = false;
-        } else if (inExample && line.startsWith("---")) {
-            inPage = true;
-            examples.back().refused = line == "--- refused";
-        } else if (inExample) {
-            (inPage ? examples.back().page : examples.back().tableFile) += line + (inPage ? "\r\n" : "\n");
-        }
-    }
+    for (const QRegularExpressionMatch& m : example.globalMatch(text))
+        examples.push_back({m.captured(1).toStdString(), int(text.left(m.capturedStart()).count('\n')) + 1,
+                            m.captured(2).toLatin1(), m.captured(4).toLatin1().replace("\n", "\r\n"),
+                            m.hasCaptured(3)});
     return examples;
 }
 

@@ -107,80 +107,69 @@ protected:
     fs::path m_dir;
 };
 
+// Successful runs report like the program; pages say how they are encoded; UTF-8 input is found
+// by itself, a .csv input is read with quotes; tables report their true size.
 TEST_F(Command, ConvertsAndReportsLikeTheProgram)
 {
-    write("in.txt", "Hello\n");
-    EXPECT_EQ(run("text in.txt out.htm").output, "Conversion successful.\n");
-    EXPECT_NE(read("out.htm").find("<title>out.htm</title>"), std::string::npos) << "named after the output";
-
-    write("two.txt", "a\nb\n"); // a list from a file takes one item a line unless told otherwise
-    EXPECT_EQ(run("list two.txt two.htm").output, "HTML written for an unordered list with 2 items.\n");
-    Outcome list = run("list list.htm --numbered --count 3 --style i --start 4");
-    EXPECT_EQ(list.status, 0);
-    EXPECT_EQ(list.output, "HTML written for an ordered list with 3 items.\n");
-
-    Outcome header = run("template t.htm --title Home --header none.htm");
-    EXPECT_EQ(header.status, 1);
-    EXPECT_EQ(header.output, "pagewright-convert: cannot read 'none.htm': No such file or directory\n"
-                             "Could not open header file (standard header used).\n");
-}
-
-// Pages say how they are encoded; UTF-8 input is found by itself, a .csv input is read with quotes.
-TEST_F(Command, EncodingsQuotesAndEscapes)
-{
     const std::string utf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
-    const std::string cp1252 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+    const std::string cp1252 =
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+    const std::string table = "HTML written for a table with ",
+                      made = "HTML template file successfully created.\n";
+    std::string row;
+    for (int c = 0; c < 120; ++c)
+        row.append(c ? ";" : "").append(std::to_string(c));
     write("greek.txt", "\xCE\xB1\xCE\xB2\n");
     write("plain.txt", "ab\n");
     write("data.csv", "\"a,b\",<c>\n");
-    const struct {
-        const char* arguments;
-        const char* output;
-        std::string has;
-    } cases[] = {
-        {"text greek.txt out.htm", "out.htm", utf8 + "\n<title>out.htm</title>"},
-        {"text greek.txt out.htm", "out.htm", "\n\xCE\xB1\xCE\xB2\n"},
-        {"text greek.txt out.htm --encoding windows-1252", "out.htm", cp1252},
-        {"code plain.txt out.htm", "out.htm", cp1252},
-        {"template out.htm --title \xCE\xA9", "out.htm", utf8 + "\n<title>\xCE\xA9</title>"},
-        {"table data.csv out.htm --escape", "out.htm", "<td>a,b</td>\n<td>&lt;c&gt;</td>"},
-        {"table data.csv out.htm --no-csv", "out.htm", "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>"},
-        {"table - out.htm --csv --wrapper < data.csv", "out.htm", "<td>a,b</td>"},
-        {"template out.htm --title 'A </title><script>'", "out.htm", "<title>A &lt;/title&gt;&lt;script&gt;</title>"},
-        {"template out.htm --encoding windows-1252 --title 'r\xC3\xA9sum\xE2\x82\xAC \xCE\xA9 &amp;'", "out.htm",
-         "<title>r\xE9sum\x80 &#937; &amp;amp;</title>"},
-        {"text plain.txt 'r\xC3\xA9sum\xC3\xA9<1>.htm' --encoding windows-1252", "r\xC3\xA9sum\xC3\xA9<1>.htm",
-         "<title>r&#233;sum&#233;&lt;1&gt;.htm</title>"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(run(c.arguments).status, 0) << c.arguments;
-        EXPECT_NE(read(c.output).find(c.has), std::string::npos) << c.arguments << "\n" << read(c.output);
-    }
-}
-
-TEST_F(Command, ReportsTheTrueSizeOfTables)
-{
-    std::string row;
-    for (int c = 0; c < 120; ++c) {
-        row += c ? ";" : "";
-        row += std::to_string(c);
-    }
+    write("two.txt", "a\nb\n"); // a list from a file takes one item a line unless told otherwise
     write("wide.txt", row + "\n\n" + row + "\n");
     write("split.txt", "a;\"b\nc\";d\ne;f;g\n");
     write("split.csv", "a,\"b\nc\",d\ne,f,g\n");
     write("tabs.txt", "a\t\"b\nc\"\td\ne\tf\tg\n");
-    const std::pair<const char*, const char*> cases[] = {
-        {"table wide.txt wide.htm --separator semicolon", "2 rows and 120 columns."},
-        {"table split.txt out.htm --separator semicolon --csv", "2 rows and 3 columns."},
-        {"table split.txt out.htm --separator semicolon", "3 rows and 3 columns."},
-        {"table split.csv out.htm", "2 rows and 3 columns."},
-        {"table tabs.txt out.htm --separator tab --csv", "2 rows and 3 columns."},
+    const struct {
+        const char* arguments;
+        std::string has; // in the page
+        std::string says = "Conversion successful.\n";
+        const char* output = "out.htm";
+    } cases[] = {
+        {"text greek.txt out.htm", utf8 + "\n<title>out.htm</title>"},
+        {"text greek.txt out.htm", "\n\xCE\xB1\xCE\xB2\n"},
+        {"text greek.txt out.htm --encoding windows-1252", cp1252},
+        {"code plain.txt out.htm", cp1252},
+        {"template out.htm --title \xCE\xA9", utf8 + "\n<title>\xCE\xA9</title>", made},
+        {"table data.csv out.htm --escape", "<td>a,b</td>\n<td>&lt;c&gt;</td>",
+         table + "1 row and 2 columns.\n"},
+        {"table data.csv out.htm --no-csv", "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>",
+         table + "1 row and 3 columns.\n"},
+        {"table - out.htm --csv --wrapper < data.csv", "<td>a,b</td>", table + "1 row and 2 columns.\n"},
+        {"template out.htm --title 'A </title><script>'", "<title>A &lt;/title&gt;&lt;script&gt;</title>",
+         made},
+        {"template out.htm --encoding windows-1252 --title 'r\xC3\xA9sum\xE2\x82\xAC \xCE\xA9 &amp;'",
+         "<title>r\xE9sum\x80 &#937; &amp;amp;</title>", made},
+        {"text plain.txt 'r\xC3\xA9sum\xC3\xA9<1>.htm' --encoding windows-1252",
+         "<title>r&#233;sum&#233;&lt;1&gt;.htm</title>", "Conversion successful.\n",
+         "r\xC3\xA9sum\xC3\xA9<1>.htm"},
+        {"table wide.txt out.htm --separator semicolon", "", table + "2 rows and 120 columns.\n"},
+        {"table split.txt out.htm --separator semicolon --csv", "", table + "2 rows and 3 columns.\n"},
+        {"table split.txt out.htm --separator semicolon", "", table + "3 rows and 3 columns.\n"},
+        {"table split.csv out.htm", "", table + "2 rows and 3 columns.\n"},
+        {"table tabs.txt out.htm --separator tab --csv", "", table + "2 rows and 3 columns.\n"},
+        {"list two.txt out.htm", "", "HTML written for an unordered list with 2 items.\n"},
+        {"list out.htm --numbered --count 3 --style i --start 4", "",
+         "HTML written for an ordered list with 3 items.\n"},
     };
-    for (const auto& [arguments, size] : cases) {
-        const Outcome table = run(arguments);
-        EXPECT_EQ(table.status, 0) << arguments;
-        EXPECT_EQ(table.output, std::string("HTML written for a table with ") + size + "\n") << arguments;
+    for (const auto& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 0) << c.arguments;
+        EXPECT_EQ(outcome.output, c.says) << c.arguments;
+        EXPECT_NE(read(c.output).find(c.has), std::string::npos) << c.arguments << "\n" << read(c.output);
     }
+
+    const Outcome header = run("template t.htm --title Home --header none.htm");
+    EXPECT_EQ(header.status, 1);
+    EXPECT_EQ(header.output, "pagewright-convert: cannot read 'none.htm': No such file or directory\n"
+                             "Could not open header file (standard header used).\n");
 }
 
 TEST_F(Command, RefusesWrongCommandLines)
@@ -271,45 +260,37 @@ TEST_F(Command, FailedRunsLeaveTheOutputAlone)
         {"printf '1\\n2\\000' > in.txt", "list in.txt out.htm --ordered --item-separator numeral", kBinary},
         {"printf 'a,\"b\\n\\000\"' > in.txt", "table - out.htm --csv < in.txt", kBinary},
     };
+    // Each run starts from a fresh input and output, as the unprivileged user leaves them.
+    const std::string fresh = "chmod -R u+w ro 2>/dev/null; rm -rf ro out.htm hard.htm link.htm\n"
+                              "echo text > in.txt && echo precious > out.htm\n";
     for (const Case& c : cases) {
-        removeReadOnlyFolder();
-        fs::remove(path("out.htm"));
-        write("in.txt", "text\n");
-        write("out.htm", "precious\n");
-        const Outcome outcome = run(c.arguments, c.setUp);
+        const Outcome outcome = run(c.arguments, fresh + c.setUp);
         EXPECT_EQ(outcome.status, 1) << c.arguments;
         EXPECT_TRUE(outcome.says(c.says)) << c.arguments << " said: " << outcome.output;
         EXPECT_EQ(read("out.htm"), "precious\n") << c.arguments;
         EXPECT_EQ(read("ro/out.htm"), fs::exists(m_dir / "ro") ? "precious\n" : "") << c.arguments;
         EXPECT_FALSE(leftovers()) << c.arguments;
-        fs::remove(m_dir / "hard.htm");
-        fs::remove(m_dir / "link.htm");
     }
 }
 
 TEST_F(Command, PagesTakeThePlaceOfTheOutput)
 {
     write("in.txt", "Hello\n");
-    write("real.htm", "old\n");
-    fs::permissions(path("real.htm"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink("real.htm", path("link.htm"));
     // A missing footer still makes a page: it replaces the output, with the warning.
-    const Outcome linked = run("text in.txt link.htm --footer nofooter.htm");
+    const Outcome linked = run("text in.txt link.htm --footer nofooter.htm",
+                               "echo old > real.htm && chmod 640 real.htm && ln -s real.htm link.htm");
     EXPECT_EQ(linked.status, 1);
     EXPECT_TRUE(linked.says("cannot read 'nofooter.htm': No such file or directory\n"
                             "Could not open footer file (standard footer used).\n"));
     EXPECT_TRUE(fs::is_symlink(path("link.htm")));
     EXPECT_NE(read("real.htm").find("<title>link.htm</title>"), std::string::npos);
-    EXPECT_EQ(fs::status(path("real.htm")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path("real.htm")).permissions(), fs::perms(0640));
 
     const Outcome piped = run("code - - < in.txt > piped.htm");
     EXPECT_EQ(piped.output, "Conversion successful.\n");
     EXPECT_NE(read("piped.htm").find("Hello"), std::string::npos);
 
-    fs::create_directory(path("pages"));
-    own(path("pages"));
-    const Outcome several = run("text in.txt missing.txt --output-dir pages");
+    const Outcome several = run("text in.txt missing.txt --output-dir pages", "mkdir pages");
     EXPECT_EQ(several.status, 1) << "the worst of the files";
     EXPECT_TRUE(several.says("in.txt -> pages/in.htm: Conversion successful.\n"));
     EXPECT_TRUE(several.says("missing.txt -> pages/missing.htm: Could not open input file.\n"));
