@@ -59,16 +59,16 @@ frmMain::frmMain(Platform& platform, Options options, QWidget* parent)
 
     ConnectFileControls();
     connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
-    for (int i = 0; i < 2; ++i)
-        connect(Clear[i], &QPushButton::clicked, this, [this, i] { Clear_Click(i); });
+    connect(performRows[TemplateSlot], &PerformRow::clearClicked, this, [this] { Clear_Click(0); });
+    connect(performRows[TextSlot], &PerformRow::clearClicked, this, [this] { Clear_Click(1); });
     for (int p = 0; p < 6; ++p) {
-        connect(cmdQuit[p], &QPushButton::clicked, this, [this, p] { cmdQuit_Click(p); });
-        connect(lblDocumentation[p], &LinkLabel::clicked, this, [this, p] { lblDocumentation_Click(p); });
+        connect(tabFooters[p], &TabFooter::quitClicked, this, [this, p] { cmdQuit_Click(p); });
+        connect(tabFooters[p], &TabFooter::guideClicked, this, [this, p] { lblDocumentation_Click(p); });
     }
     connect(txbTitle, &QLineEdit::textChanged, this, [this] { txbTitle_Change(); });
     connect(txbTitle, &QLineEdit::returnPressed, this, [this] { txbTitle_Enter(); });
     for (int i = 0; i < 4; ++i)
-        connect(chkUseSpecifiedColors[i], &QCheckBox::clicked, this,
+        connect(colorRows[i], &ColorRow::useColorsClicked, this,
                 [this, i] { chkUseSpecifiedColors_Click(i); });
 }
 
@@ -98,30 +98,32 @@ void frmMain::InitControls()
     GoToFirstFixedDriveRoot();
     for (int s = 0; s < kSlotCount; ++s) {
         if (s < kInputSlotCount) {
-            txbInputFile[s]->setText(QString());
-            cmdViewInputFile[s]->setEnabled(false);
+            inputRows[s]->box()->setText(QString());
+            inputRows[s]->viewButton()->setEnabled(false);
         }
-        txbOutputFile[s]->setText(QString());
-        Label2[s]->setText(QString());
+        outputRows[s]->box()->setText(QString());
+        resultLines[s]->setText(QString());
         // Each tab's buttons are set by UpdateButtons when the tab is shown.
-        cmdPerformOperation[s]->setEnabled(false);
-        cmdViewOutputFile[s]->setEnabled(false);
+        performRows[s]->performButton()->setEnabled(false);
+        outputRows[s]->viewButton()->setEnabled(false);
     }
     for (int i = 0; i < 2; ++i) {
-        cmdViewHeaderFile[i]->setEnabled(false);
-        cmdViewFooterFile[i]->setEnabled(false);
+        headerRows[i]->viewButton()->setEnabled(false);
+        footerRows[i]->viewButton()->setEnabled(false);
     }
     for (int i = 0; i < 4; ++i) {
         TextColors[i] = 0;
         BackColors[i] = 0xFFFFFF;
     }
     for (int i = 0; i < 3; ++i) {
-        lblTextHex[i]->setText(QStringLiteral("#000000"));
-        lblBackgroundHex[i]->setText(QStringLiteral("#FFFFFF"));
-        chkUseSpecifiedColors[i]->setChecked(false);
-        for (QWidget* w : {static_cast<QWidget*>(cmdSpecifyColors[i]), static_cast<QWidget*>(lblTextColor[i]),
-                           static_cast<QWidget*>(lblTextHex[i]), static_cast<QWidget*>(lblBackgroundColor[i]),
-                           static_cast<QWidget*>(lblBackgroundHex[i])})
+        colorRows[i]->textHex()->setText(QStringLiteral("#000000"));
+        colorRows[i]->backgroundHex()->setText(QStringLiteral("#FFFFFF"));
+        colorRows[i]->useColorsCheck()->setChecked(false);
+        const ColorRow* row = colorRows[i];
+        for (QWidget* w :
+             {static_cast<QWidget*>(row->specifyButton()), static_cast<QWidget*>(row->textCaption()),
+              static_cast<QWidget*>(row->textHex()), static_cast<QWidget*>(row->backgroundCaption()),
+              static_cast<QWidget*>(row->backgroundHex())})
             w->setEnabled(false);
     }
     ViewLimitKB = kDefaultViewLimitKB;
@@ -129,8 +131,8 @@ void frmMain::InitControls()
                          ? SettingsFilePath(QStringLiteral("vellum.usr"), QStringLiteral("Brindlecote"))
                          : m_options.settingsFile;
     for (int i = 0; i < 2; ++i) {
-        txbCustomHeaderFile[i]->setText(QString());
-        txbCustomFooterFile[i]->setText(QString());
+        headerRows[i]->box()->setText(QString());
+        footerRows[i]->box()->setText(QString());
     }
     cboMarginSpaces->clear();
     for (int n = 0; n <= 8; ++n)
@@ -210,11 +212,11 @@ void frmMain::LoadFileNames()
     int n = 0;
     for (int s = 0; s < kSlotCount; ++s) {
         if (s < kInputSlotCount) {
-            txbInputFile[s]->setText(QString());
-            boxes[n++] = txbInputFile[s];
+            inputRows[s]->box()->setText(QString());
+            boxes[n++] = inputRows[s]->box();
         }
-        txbOutputFile[s]->setText(QString());
-        boxes[n++] = txbOutputFile[s];
+        outputRows[s]->box()->setText(QString());
+        boxes[n++] = outputRows[s]->box();
     }
     const QStringList values = SettingsFile(m_settingsPath).read();
     for (int i = 0; i < values.size() && i < kSettingsValueCount; ++i)
@@ -227,8 +229,8 @@ void frmMain::SaveFileNames()
     QStringList values;
     for (int s = 0; s < kSlotCount; ++s) {
         if (s < kInputSlotCount)
-            values << txbInputFile[s]->text();
-        values << txbOutputFile[s]->text();
+            values << inputRows[s]->box()->text();
+        values << outputRows[s]->box()->text();
     }
     // A settings file that cannot be written loses the names; the quit goes on without a message.
     SettingsFile(m_settingsPath).write(values);
@@ -251,7 +253,7 @@ void frmMain::ClearResult(int slot)
         return;
     const int s = slot < 0 ? GetIndex() : slot;
     OutputReady[s] = false;
-    Label2[s]->setText(QString());
+    resultLines[s]->setText(QString());
 }
 
 void frmMain::ReturnFocusToTabs()
@@ -283,16 +285,16 @@ void frmMain::Clear_Click(int index)
 {
     if (index == 0) {
         txbTitle->setText(QString());
-        txbOutputFile[TemplateSlot]->setText(QString());
-        txbCustomHeaderFile[1]->setText(QString());
-        txbCustomFooterFile[1]->setText(QString());
-        cmdPerformOperation[TemplateSlot]->setEnabled(false);
+        outputRows[TemplateSlot]->box()->setText(QString());
+        headerRows[1]->box()->setText(QString());
+        footerRows[1]->box()->setText(QString());
+        performRows[TemplateSlot]->performButton()->setEnabled(false);
     } else {
-        txbInputFile[TextSlot]->setText(QString());
-        txbOutputFile[TextSlot]->setText(QString());
-        txbCustomHeaderFile[0]->setText(QString());
-        txbCustomFooterFile[0]->setText(QString());
-        cmdPerformOperation[TextSlot]->setEnabled(false);
+        inputRows[TextSlot]->box()->setText(QString());
+        outputRows[TextSlot]->box()->setText(QString());
+        headerRows[0]->box()->setText(QString());
+        footerRows[0]->box()->setText(QString());
+        performRows[TextSlot]->performButton()->setEnabled(false);
     }
 }
 
@@ -317,7 +319,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::lblDocumentation_Click(int tabPosition)
 {
-    LaunchBrowser(m_platform, lblDocumentation[tabPosition]->text(), GetText(ProductName));
+    LaunchBrowser(m_platform, tabFooters[tabPosition]->guideLink()->text(), GetText(ProductName));
 }
 
 void frmMain::txbTitle_Change()
@@ -327,10 +329,10 @@ void frmMain::txbTitle_Change()
 
 void frmMain::txbTitle_Enter()
 {
-    if (cmdPerformOperation[TemplateSlot]->isEnabled())
-        cmdPerformOperation[TemplateSlot]->setFocus();
+    if (performRows[TemplateSlot]->performButton()->isEnabled())
+        performRows[TemplateSlot]->performButton()->setFocus();
     else
-        cmdSpecifyOutputFile[TemplateSlot]->setFocus();
+        outputRows[TemplateSlot]->chooseButton()->setFocus();
 }
 
 frmView* frmMain::Viewer()

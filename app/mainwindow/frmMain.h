@@ -1,6 +1,7 @@
-// The main window: six tool tabs in SSTab1, each writing one HTML file. Controls that repeat on
-// several tabs are arrays indexed by slot (file controls, result line), by header/footer index,
-// by colour index, by table index or by tab position, with object names such as txbInputFile_0.
+// The main window: six tool tabs in SSTab1, each writing one HTML file. The parts that repeat on
+// several tabs (file rows, perform rows, result lines, colour rows, tab footers) are arrays indexed
+// by slot, by header/footer index, by colour index or by tab position; their controls keep object
+// names such as txbInputFile_0.
 #ifndef PAGEWRIGHT_FRMMAIN_H
 #define PAGEWRIGHT_FRMMAIN_H
 
@@ -8,6 +9,11 @@
 #include "rules/FileRules.h"
 #include "rules/ResultCaptions.h"
 #include "tablecreator/TableModel.h"
+#include "widgets/ColorRow.h"
+#include "widgets/FileRow.h"
+#include "widgets/PerformRow.h"
+#include "widgets/ResultLine.h"
+#include "widgets/TabFooter.h"
 
 #include <QWidget>
 
@@ -166,12 +172,9 @@ private:
     QWidget* BuildListTab();
     QWidget* BuildDataTableTab();
     QWidget* BuildTableCreatorTab();
-    // Shared pieces of the tabs.
-    void AddInputRow(QGridLayout* grid, int row, int slot);
-    void AddOutputRow(QGridLayout* grid, int row, int slot, const QString& tooltip = {});
+    // The custom header and footer rows at grid rows row and row + 1.
     void AddHeaderFooterRows(QGridLayout* grid, int row, int index);
-    QWidget* BuildColorGroup(int index, const QString& buttonCaption, const QString& checkCaption);
-    // The perform button (and Clear), the result line, the guide link and Quit of a tab.
+    // The perform row (with Clear at clearIndex >= 0), the result line and the footer of a tab.
     void AddTabFooter(QVBoxLayout* layout, int tabPosition, int slot, const QString& performCaption,
                       const QString& performTooltip = {}, int clearIndex = -1);
     void ConnectFileControls();
@@ -253,21 +256,13 @@ private:
 public:
     // --- Controls -----------------------------------------------------------------------------
     QTabWidget* SSTab1 = nullptr;
-    std::array<QLineEdit*, kInputSlotCount> txbInputFile{};
-    std::array<QPushButton*, kInputSlotCount> cmdSpecifyInputFile{}, cmdViewInputFile{};
-    std::array<QLineEdit*, kSlotCount> txbOutputFile{};
-    std::array<QPushButton*, kSlotCount> cmdSpecifyOutputFile{}, cmdViewOutputFile{}, cmdPerformOperation{};
-    std::array<QLabel*, kSlotCount> Label2{};
-    std::array<QLineEdit*, 2> txbCustomHeaderFile{}, txbCustomFooterFile{};
-    std::array<QPushButton*, 2> cmdSpecifyCustomHeaderFile{}, cmdSpecifyCustomFooterFile{};
-    std::array<QPushButton*, 2> cmdViewHeaderFile{}, cmdViewFooterFile{};
-    std::array<QCheckBox*, 4> chkUseSpecifiedColors{};
-    std::array<QPushButton*, 4> cmdSpecifyColors{};
-    std::array<QLabel*, 3> lblTextColor{}, lblTextHex{}, lblBackgroundColor{}, lblBackgroundHex{};
-    std::array<QPushButton*, 2> Clear{};
-    std::array<QPushButton*, 6> cmdQuit{};
-    std::array<LinkLabel*, 6> lblDocumentation{};
-    std::array<QLabel*, 5> lblUserGuide{};
+    std::array<FileRow*, kInputSlotCount> inputRows{};
+    std::array<FileRow*, kSlotCount> outputRows{};
+    std::array<PerformRow*, kSlotCount> performRows{};
+    std::array<ResultLine*, kSlotCount> resultLines{};
+    std::array<FileRow*, 2> headerRows{}, footerRows{}; // 0 Text to HTML, 1 HTML Template
+    std::array<ColorRow*, 4> colorRows{};
+    std::array<TabFooter*, 6> tabFooters{};
     std::array<QPushButton*, 2> cmdSpecifyBorder{};
     std::array<QPushButton*, 3> cmdSaveLoad{};
     // HTML Template and Text to HTML

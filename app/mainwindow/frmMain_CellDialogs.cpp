@@ -22,7 +22,7 @@ void frmMain::OpenCellEditor(int row, int col)
             m_platform, [this] { return SpecifyColors(); }, this);
     frmCellInfo& dialog = *m_cellInfo;
     dialog.Fill(Table, cell.row, cell.col, {TextColors[3], BackColors[3]},
-                chkUseSpecifiedColors[3]->isChecked());
+                colorRows[3]->useColorsCheck()->isChecked());
     lngTableTextColor = TextColors[3];
     lngTableBackgroundColor = BackColors[3];
     PlaceCellDialog(dialog, cell.row);
@@ -61,8 +61,8 @@ void frmMain::OpenCopyCell(int row, int col)
             BackColors[3] = colors->back;
             // The cells gave up their own colours for the table's: the page must use them too,
             // or the copy would leave the written table without any of these colours.
-            if (!chkUseSpecifiedColors[3]->isChecked()) {
-                chkUseSpecifiedColors[3]->setChecked(true);
+            if (!colorRows[3]->useColorsCheck()->isChecked()) {
+                colorRows[3]->useColorsCheck()->setChecked(true);
                 chkUseSpecifiedColors_Click(3);
             }
         }

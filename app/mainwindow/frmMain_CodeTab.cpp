@@ -21,8 +21,8 @@ namespace pagewright
 QWidget* frmMain::BuildCodeTab()
 {
     const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabCodeToHtml"));
-    AddInputRow(grid, 0, CodeSlot);
-    AddOutputRow(grid, 1, CodeSlot);
+    inputRows[CodeSlot] = FileRow::Input(grid, 0, CodeSlot);
+    outputRows[CodeSlot] = FileRow::Output(grid, 1, CodeSlot);
 
     lblMarginSpaces1 =
         MakeLabel(tab, QStringLiteral("lblMarginSpaces1"), QStringLiteral("Add left margin of"));
@@ -67,13 +67,13 @@ void frmMain::SpacesChoice_Click(QComboBox* list, QLabel* after)
 // margin and tab width.
 void frmMain::ConvertCodeToHtml(int slot)
 {
-    const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
+    const QByteArray input = ToLibraryFileName(inputRows[slot]->box()->text());
     // Both lists hold nothing but numbers.
     const int32_t margin = cboMarginSpaces->currentText().toInt();
     const int32_t tab = cboTabSpaces->currentText().toInt();
     if (const auto c2h = BindExport<vellum62_c2h_ex_fn>(slot, "c2h_ex"))
-        ShowRunResult(slot, CodeToHtmlResult(
-                                c2h(input.constData(), m_pagePath.constData(), margin, tab, InputFlags(slot))));
+        ShowRunResult(slot, CodeToHtmlResult(c2h(input.constData(), m_pagePath.constData(), margin, tab,
+                                                 InputFlags(slot))));
     ReturnFocusToTabs();
 }
 

@@ -58,8 +58,8 @@ void frmMain::cmdSpecifyColors_Click(int index)
         TextColors[index] = dialog->TextColor;
         BackColors[index] = dialog->BackColor;
         if (index < 3) {
-            lblTextHex[index]->setText(dialog->lblHexColor[0]->text());
-            lblBackgroundHex[index]->setText(dialog->lblHexColor[1]->text());
+            colorRows[index]->textHex()->setText(dialog->lblHexColor[0]->text());
+            colorRows[index]->backgroundHex()->setText(dialog->lblHexColor[1]->text());
         }
         if (index == 0)
             ShowColorSample();
@@ -71,11 +71,12 @@ void frmMain::cmdSpecifyColors_Click(int index)
 
 void frmMain::chkUseSpecifiedColors_Click(int index)
 {
-    const bool on = chkUseSpecifiedColors[index]->isChecked() && chkUseSpecifiedColors[index]->isEnabled();
-    cmdSpecifyColors[index]->setEnabled(on);
+    const ColorRow* row = colorRows[index];
+    const bool on = row->useColorsCheck()->isChecked() && row->useColorsCheck()->isEnabled();
+    row->specifyButton()->setEnabled(on);
     if (index < 3) {
         for (QLabel* label :
-             {lblTextColor[index], lblTextHex[index], lblBackgroundColor[index], lblBackgroundHex[index]})
+             {row->textCaption(), row->textHex(), row->backgroundCaption(), row->backgroundHex()})
             label->setEnabled(on);
     }
     if (index == 0) {

@@ -25,8 +25,8 @@ namespace pagewright
 QWidget* frmMain::BuildDataTableTab()
 {
     const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabDataToTable"));
-    AddInputRow(grid, 0, DataTableSlot);
-    AddOutputRow(grid, 1, DataTableSlot);
+    inputRows[DataTableSlot] = FileRow::Input(grid, 0, DataTableSlot);
+    outputRows[DataTableSlot] = FileRow::Output(grid, 1, DataTableSlot);
 
     lblSeparatorChar =
         MakeLabel(tab, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
@@ -73,8 +73,9 @@ QWidget* frmMain::BuildDataTableTab()
     layout->addLayout(dataChecks);
 
     auto* colors = new QHBoxLayout;
-    colors->addWidget(BuildColorGroup(0, QStringLiteral("Specify table colors"),
-                                      QStringLiteral("Use specified colors for text and background")));
+    colors->addWidget(colorRows[0] =
+                          new ColorRow(0, QStringLiteral("Specify table colors"),
+                                       QStringLiteral("Use specified colors for text and background")));
     // The sample stands beside the hex colours it shows.
     picSample = new ColorSample(tab, QStringLiteral("picSample"));
     picSample->setVisible(false);
@@ -123,7 +124,7 @@ void frmMain::ConvertDataToTable(int slot)
     }
     const int t = slot - DataTableSlot; // the table index of this tab
     const auto [textColor, backColor] = ColorArguments(0);
-    const QByteArray input = ToLibraryFileName(txbInputFile[slot]->text());
+    const QByteArray input = ToLibraryFileName(inputRows[slot]->box()->text());
     const auto regTbl = BindExport<vellum62_reg_tbl_sized_fn>(slot, "reg_tbl_sized");
     if (regTbl == nullptr)
         return;

@@ -18,37 +18,33 @@ namespace pagewright
 void frmMain::ConnectFileControls()
 {
     for (int s = 0; s < kInputSlotCount; ++s) {
-        connect(cmdSpecifyInputFile[s], &QPushButton::clicked, this,
-                [this, s] { cmdSpecifyInputFile_Click(s); });
-        connect(txbInputFile[s], &QLineEdit::textChanged, this, [this, s] { txbInputFile_Change(s); });
-        connect(txbInputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbInputFile_Enter(s); });
-        connect(cmdViewInputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewInputFile_Click(s); });
+        connect(inputRows[s], &FileRow::chooseClicked, this, [this, s] { cmdSpecifyInputFile_Click(s); });
+        connect(inputRows[s], &FileRow::edited, this, [this, s] { txbInputFile_Change(s); });
+        connect(inputRows[s], &FileRow::enterPressed, this, [this, s] { txbInputFile_Enter(s); });
+        connect(inputRows[s], &FileRow::viewClicked, this, [this, s] { cmdViewInputFile_Click(s); });
     }
     for (int s = 0; s < kSlotCount; ++s) {
-        connect(cmdSpecifyOutputFile[s], &QPushButton::clicked, this,
-                [this, s] { cmdSpecifyOutputFile_Click(s); });
-        connect(txbOutputFile[s], &QLineEdit::textChanged, this, [this, s] { txbOutputFile_Change(s); });
-        connect(txbOutputFile[s], &QLineEdit::returnPressed, this, [this, s] { txbOutputFile_Enter(s); });
-        connect(cmdViewOutputFile[s], &QPushButton::clicked, this, [this, s] { cmdViewOutputFile_Click(s); });
-        connect(cmdPerformOperation[s], &QPushButton::clicked, this,
+        connect(outputRows[s], &FileRow::chooseClicked, this, [this, s] { cmdSpecifyOutputFile_Click(s); });
+        connect(outputRows[s], &FileRow::edited, this, [this, s] { txbOutputFile_Change(s); });
+        connect(outputRows[s], &FileRow::enterPressed, this, [this, s] { txbOutputFile_Enter(s); });
+        connect(outputRows[s], &FileRow::viewClicked, this, [this, s] { cmdViewOutputFile_Click(s); });
+        connect(performRows[s], &PerformRow::performClicked, this,
                 [this, s] { cmdPerformOperation_Click(s); });
     }
+    // Enter in a footer box does nothing of its own.
     for (int i = 0; i < 2; ++i) {
-        connect(cmdSpecifyCustomHeaderFile[i], &QPushButton::clicked, this,
+        connect(headerRows[i], &FileRow::chooseClicked, this,
                 [this, i] { cmdSpecifyCustomHeaderFile_Click(i); });
-        connect(cmdSpecifyCustomFooterFile[i], &QPushButton::clicked, this,
+        connect(footerRows[i], &FileRow::chooseClicked, this,
                 [this, i] { cmdSpecifyCustomFooterFile_Click(i); });
-        connect(txbCustomHeaderFile[i], &QLineEdit::textChanged, this,
-                [this, i] { txbCustomHeaderFile_Change(i); });
-        connect(txbCustomFooterFile[i], &QLineEdit::textChanged, this,
-                [this, i] { txbCustomFooterFile_Change(i); });
-        connect(txbCustomHeaderFile[i], &QLineEdit::returnPressed, this,
-                [this, i] { txbCustomHeaderFile_Enter(i); });
-        connect(cmdViewHeaderFile[i], &QPushButton::clicked, this, [this, i] { cmdViewHeaderFile_Click(i); });
-        connect(cmdViewFooterFile[i], &QPushButton::clicked, this, [this, i] { cmdViewFooterFile_Click(i); });
+        connect(headerRows[i], &FileRow::edited, this, [this, i] { txbCustomHeaderFile_Change(i); });
+        connect(footerRows[i], &FileRow::edited, this, [this, i] { txbCustomFooterFile_Change(i); });
+        connect(headerRows[i], &FileRow::enterPressed, this, [this, i] { txbCustomHeaderFile_Enter(i); });
+        connect(headerRows[i], &FileRow::viewClicked, this, [this, i] { cmdViewHeaderFile_Click(i); });
+        connect(footerRows[i], &FileRow::viewClicked, this, [this, i] { cmdViewFooterFile_Click(i); });
     }
     for (int i = 0; i < 4; ++i)
-        connect(cmdSpecifyColors[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyColors_Click(i); });
+        connect(colorRows[i], &ColorRow::specifyClicked, this, [this, i] { cmdSpecifyColors_Click(i); });
     for (int i = 0; i < 2; ++i)
         connect(cmdSpecifyBorder[i], &QPushButton::clicked, this, [this, i] { cmdSpecifyBorder_Click(i); });
 }
@@ -61,11 +57,11 @@ void frmMain::cmdSpecifyInputFile_Click(int slot)
     request.filter = QStringLiteral("All files (*.*) | *.*");
     request.mustExist = true;
     if (const auto chosen = m_platform.chooseFile(this, request)) {
-        txbInputFile[slot]->setText(*chosen);
+        inputRows[slot]->box()->setText(*chosen);
         ClearResult(slot);
         const QString proposed = ProposedOutputName(*chosen, slot);
         if (!proposed.isEmpty())
-            txbOutputFile[slot]->setText(proposed);
+            outputRows[slot]->box()->setText(proposed);
         if (slot == DataTableSlot && IsCsvName(*chosen))
             chkQuotedFields3->setChecked(true);
     }
@@ -80,7 +76,7 @@ void frmMain::cmdSpecifyOutputFile_Click(int slot)
     request.title = QStringLiteral("Specify output file");
     request.filter = QStringLiteral(".htm files (*.htm) | *.htm");
     if (const auto chosen = m_platform.chooseFile(this, request)) {
-        txbOutputFile[slot]->setText(*chosen);
+        outputRows[slot]->box()->setText(*chosen);
         ClearResult(slot);
     }
     UpdateButtons();
@@ -93,7 +89,7 @@ void frmMain::cmdSpecifyCustomHeaderFile_Click(int index)
     request.title = QStringLiteral("Specify custom header file");
     request.filter = QStringLiteral("All files (*.*) | *.*");
     if (const auto chosen = m_platform.chooseFile(this, request))
-        txbCustomHeaderFile[index]->setText(*chosen);
+        headerRows[index]->box()->setText(*chosen);
     UpdateButtons();
     ClearResult(-1);
 }
@@ -104,7 +100,7 @@ void frmMain::cmdSpecifyCustomFooterFile_Click(int index)
     request.title = QStringLiteral("Specify custom footer file");
     request.filter = QStringLiteral("All files (*.*) | *.*");
     if (const auto chosen = m_platform.chooseFile(this, request)) {
-        txbCustomFooterFile[index]->setText(*chosen);
+        footerRows[index]->box()->setText(*chosen);
         ClearResult(-1);
     }
     UpdateButtons();
@@ -131,7 +127,7 @@ void frmMain::txbCustomHeaderFile_Change(int index)
 {
     if (!blnStartupCompleted)
         return;
-    QLineEdit* box = txbCustomHeaderFile[index];
+    QLineEdit* box = headerRows[index]->box();
     const QString trimmed = box->text().trimmed();
     if (trimmed != box->text()) {
         // Keep the caret where it was, counted without the blanks removed in front of it.
@@ -145,7 +141,7 @@ void frmMain::txbCustomHeaderFile_Change(int index)
     }
     // The header file brings its own page colours.
     const int colorIndex = index == 1 ? 1 : 2;
-    chkUseSpecifiedColors[colorIndex]->setEnabled(trimmed.isEmpty());
+    colorRows[colorIndex]->useColorsCheck()->setEnabled(trimmed.isEmpty());
     chkUseSpecifiedColors_Click(colorIndex);
     ClearResult(-1);
     UpdateButtons();
@@ -162,18 +158,18 @@ void frmMain::txbCustomFooterFile_Change(int /*index*/)
 
 void frmMain::txbInputFile_Enter(int slot)
 {
-    cmdSpecifyOutputFile[slot]->setFocus();
+    outputRows[slot]->chooseButton()->setFocus();
 }
 
 void frmMain::txbOutputFile_Enter(int slot)
 {
-    if (cmdPerformOperation[slot]->isEnabled())
-        cmdPerformOperation[slot]->setFocus();
+    if (performRows[slot]->performButton()->isEnabled())
+        performRows[slot]->performButton()->setFocus();
 }
 
 void frmMain::txbCustomHeaderFile_Enter(int index)
 {
-    txbCustomFooterFile[index]->setFocus();
+    footerRows[index]->box()->setFocus();
 }
 
 void frmMain::UpdateButtons()
@@ -182,24 +178,24 @@ void frmMain::UpdateButtons()
     const int h = GetHeaderFooterFile();
     ButtonInputs in;
     in.slot = s;
-    in.input = s < kInputSlotCount ? txbInputFile[s]->text() : QString();
-    in.output = txbOutputFile[s]->text();
+    in.input = s < kInputSlotCount ? inputRows[s]->box()->text() : QString();
+    in.output = outputRows[s]->box()->text();
     in.outputReady = OutputReady[s];
     in.listSource = CurrentListSource();
     in.numberOfItems = txbNumberOfItems->text();
-    in.specifyInput2Enabled = cmdSpecifyInputFile[ListSlot]->isEnabled();
-    in.header = txbCustomHeaderFile[h]->text();
-    in.footer = txbCustomFooterFile[h]->text();
-    in.templateHeader = txbCustomHeaderFile[1]->text();
+    in.specifyInput2Enabled = inputRows[ListSlot]->chooseButton()->isEnabled();
+    in.header = headerRows[h]->box()->text();
+    in.footer = footerRows[h]->box()->text();
+    in.templateHeader = headerRows[1]->box()->text();
     const ButtonStates st = ComputeButtonStates(in);
 
-    cmdPerformOperation[s]->setEnabled(st.perform);
+    performRows[s]->performButton()->setEnabled(st.perform);
     if (s < kInputSlotCount)
-        cmdViewInputFile[s]->setEnabled(st.viewInput);
-    cmdViewOutputFile[s]->setEnabled(st.viewOutput);
+        inputRows[s]->viewButton()->setEnabled(st.viewInput);
+    outputRows[s]->viewButton()->setEnabled(st.viewOutput);
     if (s == TextSlot || s == TemplateSlot) {
-        cmdViewHeaderFile[h]->setEnabled(st.viewHeader);
-        cmdViewFooterFile[h]->setEnabled(st.viewFooter);
+        headerRows[h]->viewButton()->setEnabled(st.viewHeader);
+        footerRows[h]->viewButton()->setEnabled(st.viewFooter);
     }
     if (s == TemplateSlot) {
         lblTitle->setEnabled(st.title);
@@ -209,20 +205,20 @@ void frmMain::UpdateButtons()
 
 bool frmMain::CheckInputExtension(int slot)
 {
-    if (InputExtensionOK(slot, txbInputFile[slot]->text()))
+    if (InputExtensionOK(slot, inputRows[slot]->box()->text()))
         return true;
     return CheckFileExtension(QStringLiteral("Input"), slot, QStringLiteral("txt"), QString());
 }
 
 int32_t frmMain::InputFlags(int slot) const
 {
-    const bool utf8 = ReadsAsUtf8(txbInputFile[slot]->text().trimmed());
+    const bool utf8 = ReadsAsUtf8(inputRows[slot]->box()->text().trimmed());
     return VELLUM62_DECLARE_CHARSET | (utf8 ? VELLUM62_UTF8 : 0);
 }
 
 bool frmMain::CheckFileExtension(const QString& kind, int slot, const QString& ext1, const QString& ext2)
 {
-    const QLineEdit* box = kind == QLatin1String("Input") ? txbInputFile[slot] : txbOutputFile[slot];
+    const QLineEdit* box = kind == QLatin1String("Input") ? inputRows[slot]->box() : outputRows[slot]->box();
     if (ExtensionMatches(box->text(), ext1, ext2))
         return true;
     m_platform.message(this, QStringLiteral("Invalid file extension"), ExtensionMessage(kind, ext1, ext2),

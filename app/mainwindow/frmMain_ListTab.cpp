@@ -27,8 +27,8 @@ namespace pagewright
 QWidget* frmMain::BuildListTab()
 {
     const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabDataToList"));
-    AddInputRow(grid, 0, ListSlot);
-    AddOutputRow(grid, 1, ListSlot);
+    inputRows[ListSlot] = FileRow::Input(grid, 0, ListSlot);
+    outputRows[ListSlot] = FileRow::Output(grid, 1, ListSlot);
 
     Frame3 = new QGroupBox(QStringLiteral("List type"), tab);
     Frame3->setObjectName(QStringLiteral("Frame3"));
@@ -162,9 +162,9 @@ ListSource frmMain::CurrentListSource() const
 void frmMain::ListSourceOption_Click()
 {
     const bool readFile = optReadListData->isChecked();
-    for (QWidget* w :
-         {static_cast<QWidget*>(cmdSpecifyInputFile[ListSlot]), static_cast<QWidget*>(txbInputFile[ListSlot]),
-          static_cast<QWidget*>(lblItemSeparator), static_cast<QWidget*>(cboItemSeparator)})
+    for (QWidget* w : {static_cast<QWidget*>(inputRows[ListSlot]->chooseButton()),
+                       static_cast<QWidget*>(inputRows[ListSlot]->box()),
+                       static_cast<QWidget*>(lblItemSeparator), static_cast<QWidget*>(cboItemSeparator)})
         w->setEnabled(readFile);
     lblNumberOfItems->setEnabled(!readFile);
     txbNumberOfItems->setEnabled(!readFile);
@@ -198,7 +198,7 @@ void frmMain::CreateList(int slot)
     int32_t startNumber = -1;
     int32_t separator = -1;
     if (source == ListSource::ReadFile) {
-        input = ToLibraryFileName(txbInputFile[slot]->text());
+        input = ToLibraryFileName(inputRows[slot]->box()->text());
         separator = cboItemSeparator->currentIndex();
     } else {
         listSource = source == ListSource::BlankList ? VELLUM62_BLANK_LIST : VELLUM62_NUMBERED_BLANK_LIST;
@@ -223,9 +223,10 @@ void frmMain::CreateList(int slot)
     const auto datalist = BindExport<vellum62_datalist_ex_fn>(slot, "datalist_ex");
     if (datalist == nullptr)
         return;
-    const int32_t result = datalist(
-        input.constData(), m_pagePath.constData(), ordered ? 1 : 0, listType, listSource, itemCount, startNumber,
-        separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0, chkCenterList->isChecked() ? 1 : 0, flags);
+    const int32_t result =
+        datalist(input.constData(), m_pagePath.constData(), ordered ? 1 : 0, listType, listSource, itemCount,
+                 startNumber, separator, chkAddHTMLWrapper2->isChecked() ? 1 : 0,
+                 chkCenterList->isChecked() ? 1 : 0, flags);
     ShowRunResult(slot, ListResult(result, ordered));
 }
 

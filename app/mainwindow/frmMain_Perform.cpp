@@ -39,14 +39,15 @@ bool SameFile(const QString& a, const QString& b)
 
 QString frmMain::OutputIsSameFileMessage(int slot) const
 {
-    const QString output = txbOutputFile[slot]->text().trimmed();
-    if (ReadsInputFile(slot, CurrentListSource()) && SameFile(output, txbInputFile[slot]->text().trimmed()))
+    const QString output = outputRows[slot]->box()->text().trimmed();
+    if (ReadsInputFile(slot, CurrentListSource()) &&
+        SameFile(output, inputRows[slot]->box()->text().trimmed()))
         return QStringLiteral("Output file is the same as the input file.");
     if (slot == TextSlot || slot == TemplateSlot) {
         const int h = slot == TemplateSlot ? 1 : 0;
-        if (SameFile(output, txbCustomHeaderFile[h]->text().trimmed()))
+        if (SameFile(output, headerRows[h]->box()->text().trimmed()))
             return QStringLiteral("Output file is the same as the header file.");
-        if (SameFile(output, txbCustomFooterFile[h]->text().trimmed()))
+        if (SameFile(output, footerRows[h]->box()->text().trimmed()))
             return QStringLiteral("Output file is the same as the footer file.");
     }
     return {};
@@ -57,17 +58,17 @@ void frmMain::cmdPerformOperation_Click(int s)
     ClearResult(s);
     m_pageMade = false;
     const ListSource source = CurrentListSource();
-    if (ReadsTextInput(s, source) && !txbInputFile[s]->text().isEmpty()) {
-        txbInputFile[s]->setText(txbInputFile[s]->text().trimmed());
+    if (ReadsTextInput(s, source) && !inputRows[s]->box()->text().isEmpty()) {
+        inputRows[s]->box()->setText(inputRows[s]->box()->text().trimmed());
         if (!CheckInputExtension(s))
             return;
     }
-    if (ReadsInputFile(s, source) && !FolderExists(FolderOfPath(txbInputFile[s]->text()))) {
+    if (ReadsInputFile(s, source) && !FolderExists(FolderOfPath(inputRows[s]->box()->text()))) {
         m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Input folder does not exist."),
                            MsgIcon::Exclamation);
         return;
     }
-    if (!FolderExists(FolderOfPath(txbOutputFile[s]->text()))) {
+    if (!FolderExists(FolderOfPath(outputRows[s]->box()->text()))) {
         m_platform.message(this, QStringLiteral("Error"), QStringLiteral("Output folder does not exist."),
                            MsgIcon::Exclamation);
         return;
@@ -79,7 +80,7 @@ void frmMain::cmdPerformOperation_Click(int s)
         ReturnFocusToTabs();
         return;
     }
-    const QString output = txbOutputFile[s]->text().trimmed();
+    const QString output = outputRows[s]->box()->text().trimmed();
     if (FileExists(output) &&
         m_platform.messageBox(this, QStringLiteral("Warning"),
                               QStringLiteral("Output file exists.  Overwrite?"), MsgIcon::Exclamation,
@@ -115,7 +116,7 @@ void frmMain::cmdPerformOperation_Click(int s)
         break;
     }
     if (m_pageMade && page.commit()) {
-        Label2[s]->setText(QString::fromStdString(textResultMessage(VELLUM62_OUTPUT_NOT_OPENED)));
+        resultLines[s]->setText(QString::fromStdString(textResultMessage(VELLUM62_OUTPUT_NOT_OPENED)));
         OutputReady[s] = false;
     }
     m_pagePath.clear();
@@ -123,7 +124,7 @@ void frmMain::cmdPerformOperation_Click(int s)
 
     if (OutputReady[s]) {
         if (s == TableCreatorSlot)
-            cmdViewOutputFile[TableCreatorSlot]->setEnabled(true);
+            outputRows[TableCreatorSlot]->viewButton()->setEnabled(true);
         cmdViewOutputFile_Click(s);
     }
     UpdateButtons();

@@ -66,8 +66,8 @@ QWidget* frmMain::BuildTableCreatorTab()
     layout->addLayout(checks);
 
     auto* options = new QHBoxLayout;
-    options->addWidget(BuildColorGroup(3, QStringLiteral("Specify table colors"),
-                                       QStringLiteral("Use specified table colors")));
+    options->addWidget(colorRows[3] = new ColorRow(3, QStringLiteral("Specify table colors"),
+                                                   QStringLiteral("Use specified table colors")));
     cmdSpecifyBorder[1] =
         MakeButton(tab, Indexed("cmdSpecifyBorder", 1), QStringLiteral("Specify width etc."),
                    QStringLiteral("Specify table width, border, cell padding and spacing."));
@@ -85,7 +85,7 @@ QWidget* frmMain::BuildTableCreatorTab()
     auto* output = new QGridLayout;
     layout->addLayout(output);
     output->setColumnStretch(1, 1);
-    AddOutputRow(output, 0, TableCreatorSlot);
+    outputRows[TableCreatorSlot] = FileRow::Output(output, 0, TableCreatorSlot);
 
     AddTabFooter(layout, 5, TableCreatorSlot, QStringLiteral("Create table"),
                  QStringLiteral("Create the HTML code for this table."));
@@ -135,8 +135,8 @@ void frmMain::CreateTable(int slot)
 {
     const TableDocument document = CurrentTableDocument();
     const RunResult result =
-        WriteTableHtml(txbOutputFile[slot]->text().trimmed(), document.table, HtmlOptionsOf(document));
-    Label2[slot]->setText(result.caption);
+        WriteTableHtml(outputRows[slot]->box()->text().trimmed(), document.table, HtmlOptionsOf(document));
+    resultLines[slot]->setText(result.caption);
     OutputReady[slot] = result.succeeded;
 }
 

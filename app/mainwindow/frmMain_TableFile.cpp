@@ -29,11 +29,11 @@ TableDocument frmMain::CurrentTableDocument() const
     d.center = chkCenterTable4->isChecked();
     d.placeMarkers = chkAddPlaceMarkers->isChecked();
     d.properties = TablePropertiesAt(1);
-    d.useTableColors = chkUseSpecifiedColors[3]->isChecked();
+    d.useTableColors = colorRows[3]->useColorsCheck()->isChecked();
     d.textColor = TextColors[3];
     d.backColor = BackColors[3];
     d.table = Table;
-    d.outputFile = txbOutputFile[TableCreatorSlot]->text();
+    d.outputFile = outputRows[TableCreatorSlot]->box()->text();
     return d;
 }
 
@@ -45,7 +45,7 @@ void frmMain::ApplyTableDocument(const TableDocument& d)
     SetTablePropertiesAt(1, d.properties);
     TextColors[3] = d.textColor;
     BackColors[3] = d.backColor;
-    chkUseSpecifiedColors[3]->setChecked(d.useTableColors);
+    colorRows[3]->useColorsCheck()->setChecked(d.useTableColors);
     chkUseSpecifiedColors_Click(3);
     Table = d.table;
     {
@@ -55,7 +55,7 @@ void frmMain::ApplyTableDocument(const TableDocument& d)
         cboNumberOfRows->setCurrentIndex(Table.NumRows() - 1);
         cboNumberOfColumns->setCurrentIndex(Table.NumCols() - 1);
     }
-    txbOutputFile[TableCreatorSlot]->setText(d.outputFile);
+    outputRows[TableCreatorSlot]->box()->setText(d.outputFile);
     DrawTable();
     ClearResult(TableCreatorSlot);
 }

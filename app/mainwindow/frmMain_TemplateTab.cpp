@@ -26,13 +26,14 @@ QWidget* frmMain::BuildTemplateTab()
     LabelFor(lblTitle, txbTitle);
     grid->addWidget(lblTitle, 0, 0, Qt::AlignRight);
     grid->addWidget(txbTitle, 0, 1, 1, 2);
-    AddOutputRow(grid, 1, TemplateSlot,
-                 QStringLiteral("Specify the file in which to save the HTML template."));
+    outputRows[TemplateSlot] = FileRow::Output(
+        grid, 1, TemplateSlot, QStringLiteral("Specify the file in which to save the HTML template."));
     AddHeaderFooterRows(grid, 2, 1);
 
     layout->addSpacing(6);
-    layout->addWidget(BuildColorGroup(1, QStringLiteral("Specify page colors"),
-                                      QStringLiteral("Use specified colors for text and background")));
+    layout->addWidget(colorRows[1] =
+                          new ColorRow(1, QStringLiteral("Specify page colors"),
+                                       QStringLiteral("Use specified colors for text and background")));
     layout->addSpacing(6);
     AddTabFooter(layout, 0, TemplateSlot, QStringLiteral("Create HTML template"), {}, 0);
     return tab;

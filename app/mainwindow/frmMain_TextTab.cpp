@@ -20,16 +20,17 @@ QWidget* frmMain::BuildTextTab()
 {
     const auto [tab, layout, grid] = BeginTab(QStringLiteral("TabTextToHtml"));
 
-    AddInputRow(grid, 0, TextSlot);
-    AddOutputRow(grid, 1, TextSlot);
+    inputRows[TextSlot] = FileRow::Input(grid, 0, TextSlot);
+    outputRows[TextSlot] = FileRow::Output(grid, 1, TextSlot);
     AddHeaderFooterRows(grid, 2, 0);
     // A label without caption; it is kept hidden so that it takes no room.
     lblCustomHeaderFile = MakeLabel(tab, QStringLiteral("lblCustomHeaderFile"));
     lblCustomHeaderFile->setVisible(false);
 
     layout->addSpacing(6);
-    layout->addWidget(BuildColorGroup(2, QStringLiteral("Specify page colors"),
-                                      QStringLiteral("Use specified colors for text and background")));
+    layout->addWidget(colorRows[2] =
+                          new ColorRow(2, QStringLiteral("Specify page colors"),
+                                       QStringLiteral("Use specified colors for text and background")));
     layout->addSpacing(6);
     AddTabFooter(layout, 1, TextSlot, QStringLiteral("Convert input text file to output HTML file"), {}, 1);
     return tab;
@@ -39,8 +40,8 @@ QWidget* frmMain::BuildTextTab()
 // file's name.
 void frmMain::ConvertTextToHtml(int slot)
 {
-    if (const auto code =
-            CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(txbInputFile[slot]->text()), InputFlags(slot)))
+    if (const auto code = CallTxt2h(slot, 2, QByteArray(), ToLibraryFileName(inputRows[slot]->box()->text()),
+                                    InputFlags(slot)))
         ShowRunResult(slot, TextToHtmlResult(*code));
 }
 
@@ -48,10 +49,10 @@ void frmMain::ConvertTextToHtml(int slot)
 // footer files and, when ticked, its colours go with it.
 std::pair<QByteArray, QByteArray> frmMain::ColorArguments(int colorIndex) const
 {
-    if (!chkUseSpecifiedColors[colorIndex]->isChecked())
+    if (!colorRows[colorIndex]->useColorsCheck()->isChecked())
         return {};
-    return {ToLibraryText(lblTextHex[colorIndex]->text()),
-            ToLibraryText(lblBackgroundHex[colorIndex]->text())};
+    return {ToLibraryText(colorRows[colorIndex]->textHex()->text()),
+            ToLibraryText(colorRows[colorIndex]->backgroundHex()->text())};
 }
 
 std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray& title,
@@ -60,8 +61,8 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
     const auto [textColor, backColor] = ColorArguments(colorIndex);
     // The header and footer of the tab that runs, whichever tab is shown.
     const int h = HeaderFooterIndexOfTab(TabOfSlot(slot));
-    const QByteArray header = ToLibraryFileName(txbCustomHeaderFile[h]->text());
-    const QByteArray footer = ToLibraryFileName(txbCustomFooterFile[h]->text());
+    const QByteArray header = ToLibraryFileName(headerRows[h]->box()->text());
+    const QByteArray footer = ToLibraryFileName(footerRows[h]->box()->text());
 
     const auto txt2h = BindExport<vellum62_txt2h_fn>(slot, "txt2h");
     if (txt2h == nullptr)
@@ -72,12 +73,12 @@ std::optional<int> frmMain::CallTxt2h(int slot, int colorIndex, const QByteArray
 
 void frmMain::ShowLibraryError(int slot, const QString& error)
 {
-    Label2[slot]->setText(error);
+    resultLines[slot]->setText(error);
 }
 
 void frmMain::ShowRunResult(int slot, const RunResult& result)
 {
-    Label2[slot]->setText(result.caption);
+    resultLines[slot]->setText(result.caption);
     if (result.succeeded)
         OutputReady[slot] = true;
     m_pageMade = result.pageMade;

@@ -43,13 +43,13 @@ qint64 MeasureFile(Platform& platform, QWidget* parent, const QString& name)
 
 int frmMain::CheckInputSize(int slot)
 {
-    m_inputLength = MeasureFile(m_platform, this, txbInputFile[slot]->text().trimmed());
+    m_inputLength = MeasureFile(m_platform, this, inputRows[slot]->box()->text().trimmed());
     return m_inputLength < 0 ? -1 : FitsViewLimit(m_inputLength, ViewLimitKB);
 }
 
 int frmMain::CheckOutputSize(int slot)
 {
-    m_outputLength = MeasureFile(m_platform, this, txbOutputFile[slot]->text().trimmed());
+    m_outputLength = MeasureFile(m_platform, this, outputRows[slot]->box()->text().trimmed());
     return m_outputLength < 0 ? -1 : FitsViewLimit(m_outputLength, ViewLimitKB);
 }
 
@@ -57,7 +57,7 @@ void frmMain::cmdViewInputFile_Click(int slot)
 {
     if (slot != CodeSlot && !CheckInputExtension(slot))
         return;
-    const QString name = txbInputFile[slot]->text().trimmed();
+    const QString name = inputRows[slot]->box()->text().trimmed();
     if (slot != ListSlot || optReadListData->isChecked()) {
         const int fits = CheckInputSize(slot);
         if (fits < 0)
@@ -88,7 +88,7 @@ void frmMain::cmdViewOutputFile_Click(int slot)
     m_platform.runModal(*how);
     if (!how->ViewNow)
         return;
-    const QString name = txbOutputFile[slot]->text().trimmed();
+    const QString name = outputRows[slot]->box()->text().trimmed();
     if (how->InBrowser) {
         OpenDocument(m_platform, name, true);
         return;
@@ -126,12 +126,12 @@ void frmMain::ViewSideFile(const QString& name, const QString& what)
 
 void frmMain::cmdViewHeaderFile_Click(int index)
 {
-    ViewSideFile(txbCustomHeaderFile[index]->text().trimmed(), QStringLiteral("header"));
+    ViewSideFile(headerRows[index]->box()->text().trimmed(), QStringLiteral("header"));
 }
 
 void frmMain::cmdViewFooterFile_Click(int index)
 {
-    ViewSideFile(txbCustomFooterFile[index]->text().trimmed(), QStringLiteral("footer"));
+    ViewSideFile(footerRows[index]->box()->text().trimmed(), QStringLiteral("footer"));
 }
 
 } // namespace pagewright

@@ -67,21 +67,21 @@ int main(int argc, char** argv)
                               "--------\nQuestions to web@example.com or see https://example.com/faq\n";
         file.close();
     }
-    window.txbInputFile[TextSlot]->setText(sample);
-    window.txbOutputFile[TextSlot]->setText(work.filePath(QStringLiteral("notes.htm")));
+    window.inputRows[TextSlot]->box()->setText(sample);
+    window.outputRows[TextSlot]->box()->setText(work.filePath(QStringLiteral("notes.htm")));
     window.txbTitle->setText(QStringLiteral("My new page"));
-    window.txbInputFile[CodeSlot]->setText(work.filePath(QStringLiteral("main.cpp")));
-    window.txbOutputFile[CodeSlot]->setText(work.filePath(QStringLiteral("main.htm")));
+    window.inputRows[CodeSlot]->box()->setText(work.filePath(QStringLiteral("main.cpp")));
+    window.outputRows[CodeSlot]->box()->setText(work.filePath(QStringLiteral("main.htm")));
     window.cboMarginSpaces->setCurrentIndex(1);
-    window.txbOutputFile[ListSlot]->setText(work.filePath(QStringLiteral("list.htm")));
-    window.txbInputFile[DataTableSlot]->setText(work.filePath(QStringLiteral("data.txt")));
-    window.txbOutputFile[DataTableSlot]->setText(work.filePath(QStringLiteral("data.htm")));
+    window.outputRows[ListSlot]->box()->setText(work.filePath(QStringLiteral("list.htm")));
+    window.inputRows[DataTableSlot]->box()->setText(work.filePath(QStringLiteral("data.txt")));
+    window.outputRows[DataTableSlot]->box()->setText(work.filePath(QStringLiteral("data.htm")));
     // Colours in use on the Data to Table tab, so that its sample shows.
     window.TextColors[0] = MakeColor(0, 0, 128);
     window.BackColors[0] = MakeColor(255, 255, 224);
-    window.lblTextHex[0]->setText(ColorToHex(window.TextColors[0]));
-    window.lblBackgroundHex[0]->setText(ColorToHex(window.BackColors[0]));
-    window.chkUseSpecifiedColors[0]->click();
+    window.colorRows[0]->textHex()->setText(ColorToHex(window.TextColors[0]));
+    window.colorRows[0]->backgroundHex()->setText(ColorToHex(window.BackColors[0]));
+    window.colorRows[0]->useColorsCheck()->click();
     // A designed table on the Table Creator tab: a heading across all columns, a cell spanning
     // two rows, cells with their own colours.
     window.cboNumberOfRows->setCurrentIndex(4);
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     put(4, 3, "8-20");
     put(5, 1, "<i>Closed on holidays</i>");
     window.chkCenterTable4->setChecked(true);
-    window.txbOutputFile[TableCreatorSlot]->setText(work.filePath(QStringLiteral("hours.htm")));
+    window.outputRows[TableCreatorSlot]->box()->setText(work.filePath(QStringLiteral("hours.htm")));
 
     const char* tabNames[] = {"tab0-html-template", "tab1-text-to-html",  "tab2-code-to-html",
                               "tab3-data-to-list",  "tab4-data-to-table", "tab5-table-creator"};
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
     const CellColors tableColors{window.TextColors[3], window.BackColors[3]};
     frmCellInfo cellInfo(
         platform, [&window] { return window.SpecifyColors(); }, &window);
-    cellInfo.Fill(table, 1, 1, tableColors, window.chkUseSpecifiedColors[3]->isChecked());
+    cellInfo.Fill(table, 1, 1, tableColors, window.colorRows[3]->useColorsCheck()->isChecked());
     cellInfo.cboAlign->setCurrentIndex(2);
     cellInfo.show();
     ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-editor")) && ok;
