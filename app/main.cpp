@@ -1,5 +1,5 @@
 // vellum842, the Pagewright program.
-#include "mainwindow/Program.h"
+#include "window/Program.h"
 
 #include <algorithm>
 #include <cstdio>

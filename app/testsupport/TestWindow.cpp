@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include "window/TableCreatorTab.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
@@ -13,8 +15,8 @@ TestWindow::TestWindow(const QString& programFolder, const QString& settingsFile
     : m_settingsFile(settingsFile.isEmpty() ? m_dir.filePath(QStringLiteral("vellum.usr")) : settingsFile)
 {
     const QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
-    m_window = std::make_unique<frmMain>(m_platform, frmMain::Options{folder, m_settingsFile});
-    m_window->Form_Load();
+    m_window = std::make_unique<MainWindow>(m_platform, MainWindow::Options{folder, m_settingsFile});
+    m_window->start();
 }
 
 QString TestWindow::writeFile(const QString& name, const QByteArray& bytes) const
@@ -63,7 +65,7 @@ QString TestWindow::result() const
 
 TableModel& TestWindow::table()
 {
-    return m_window->Table;
+    return m_window->tableCreatorTab()->table();
 }
 
 } // namespace pagewright

@@ -4,7 +4,9 @@
 #define PAGEWRIGHT_TESTWINDOW_H
 
 #include "ScriptedPlatform.h"
-#include "mainwindow/frmMain.h"
+#include "rules/FileRules.h"
+#include "tablecreator/TableModel.h"
+#include "window/MainWindow.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -27,6 +29,15 @@
 namespace pagewright
 {
 
+// The window as the widget tests construct and start it themselves: under the design's name,
+// started by Form_Load.
+class frmMain : public MainWindow
+{
+public:
+    using MainWindow::MainWindow;
+    bool Form_Load() { return start(); }
+};
+
 class TestWindow
 {
 public:
@@ -35,7 +46,7 @@ public:
     // temporary folder.
     explicit TestWindow(const QString& programFolder = {}, const QString& settingsFile = {});
 
-    frmMain& w() { return *m_window; }
+    MainWindow& w() { return *m_window; }
     ScriptedPlatform& seam() { return m_platform; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return m_settingsFile; }
@@ -82,7 +93,7 @@ private:
     QTemporaryDir m_dir;
     ScriptedPlatform m_platform;
     QString m_settingsFile;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
     // --- Table Creator ---
 public:

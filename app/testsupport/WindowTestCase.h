@@ -43,7 +43,7 @@ private slots:
     void init()
     {
         t = std::make_unique<TestWindow>();
-        QVERIFY2(t->w().blnStartupCompleted, "the main window did not start");
+        QVERIFY2(t->w().started(), "the main window did not start");
     }
     void cleanup()
     {

@@ -6,11 +6,17 @@
 #include "dialogs/frmSpecifyBorderEtc.h"
 #include "dialogs/frmSpecifyColors.h"
 #include "dialogs/frmView.h"
-#include "mainwindow/frmMain.h"
 #include "platform/QtPlatform.h"
 #include "rules/ColorRoutines.h"
 #include "tablecreator/frmCellInfo.h"
 #include "tablecreator/frmCopyCell.h"
+#include "window/CodeTab.h"
+#include "window/DataTableTab.h"
+#include "window/ListTab.h"
+#include "window/MainWindow.h"
+#include "window/TableCreatorTab.h"
+#include "window/TemplateTab.h"
+#include "window/TextTab.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,9 +60,9 @@ int main(int argc, char** argv)
     }
     QTemporaryDir work;
     QtPlatform platform;
-    frmMain window(platform,
-                   {QCoreApplication::applicationDirPath(), work.filePath(QStringLiteral("vellum.usr"))});
-    if (!window.Form_Load())
+    MainWindow window(platform,
+                      {QCoreApplication::applicationDirPath(), work.filePath(QStringLiteral("vellum.usr"))});
+    if (!window.start())
         return 1;
 
     // Sample names, so that the boxes and the enabled buttons look as in use.
@@ -67,26 +73,22 @@ int main(int argc, char** argv)
                               "--------\nQuestions to web@example.com or see https://example.com/faq\n";
         file.close();
     }
-    window.inputRows[TextSlot]->box()->setText(sample);
-    window.outputRows[TextSlot]->box()->setText(work.filePath(QStringLiteral("notes.htm")));
-    window.txbTitle->setText(QStringLiteral("My new page"));
-    window.inputRows[CodeSlot]->box()->setText(work.filePath(QStringLiteral("main.cpp")));
-    window.outputRows[CodeSlot]->box()->setText(work.filePath(QStringLiteral("main.htm")));
-    window.cboMarginSpaces->setCurrentIndex(1);
-    window.outputRows[ListSlot]->box()->setText(work.filePath(QStringLiteral("list.htm")));
-    window.inputRows[DataTableSlot]->box()->setText(work.filePath(QStringLiteral("data.txt")));
-    window.outputRows[DataTableSlot]->box()->setText(work.filePath(QStringLiteral("data.htm")));
+    window.textTab()->setFileNames({sample, work.filePath(QStringLiteral("notes.htm"))});
+    window.templateTab()->setTitle(QStringLiteral("My new page"));
+    window.codeTab()->setFileNames(
+        {work.filePath(QStringLiteral("main.cpp")), work.filePath(QStringLiteral("main.htm"))});
+    window.codeTab()->setMargin(1);
+    window.listTab()->setFileNames({QString(), work.filePath(QStringLiteral("list.htm"))});
+    DataTableTab* data = window.dataTableTab();
+    data->setFileNames({work.filePath(QStringLiteral("data.txt")), work.filePath(QStringLiteral("data.htm"))});
     // Colours in use on the Data to Table tab, so that its sample shows.
-    window.TextColors[0] = MakeColor(0, 0, 128);
-    window.BackColors[0] = MakeColor(255, 255, 224);
-    window.colorRows[0]->textHex()->setText(ColorToHex(window.TextColors[0]));
-    window.colorRows[0]->backgroundHex()->setText(ColorToHex(window.BackColors[0]));
-    window.colorRows[0]->useColorsCheck()->click();
+    data->setColors(MakeColor(0, 0, 128), MakeColor(255, 255, 224));
+    data->setUsesColors(true);
     // A designed table on the Table Creator tab: a heading across all columns, a cell spanning
     // two rows, cells with their own colours.
-    window.cboNumberOfRows->setCurrentIndex(4);
-    window.cboNumberOfColumns->setCurrentIndex(3);
-    TableModel& table = window.Table;
+    TableCreatorTab* creator = window.tableCreatorTab();
+    creator->chooseSize(5, 4);
+    TableModel& table = creator->table();
     table.SetCellArea(1, 1, 1, 4);
     table.SetCellArea(2, 1, 2, 1);
     const auto put = [&table](int row, int col, const char* content, int32_t text = UnsetColor,
@@ -107,47 +109,48 @@ int main(int argc, char** argv)
     put(4, 2, "daily");
     put(4, 3, "8-20");
     put(5, 1, "<i>Closed on holidays</i>");
-    window.chkCenterTable4->setChecked(true);
-    window.outputRows[TableCreatorSlot]->box()->setText(work.filePath(QStringLiteral("hours.htm")));
+    creator->setCentered(true);
+    creator->setFileNames({work.filePath(QStringLiteral("hours.htm"))});
 
     const char* tabNames[] = {"tab0-html-template", "tab1-text-to-html",  "tab2-code-to-html",
                               "tab3-data-to-list",  "tab4-data-to-table", "tab5-table-creator"};
     bool ok = true;
     for (int tab = 0; tab < 6; ++tab) {
-        window.SSTab1->setCurrentIndex(tab);
+        window.tabs()->setCurrentIndex(tab);
         ok = Save(&window, folder, QString::fromLatin1(tabNames[tab])) && ok;
     }
 
-    frmHowToView* how = window.HowToView();
+    TabServices& services = window.services();
+    frmHowToView* how = services.howToView();
     how->show();
     ok = Save(how, folder, QStringLiteral("dialog-how-to-view")) && ok;
     how->hide();
 
-    frmSpecifyColors* colors = window.SpecifyColors();
-    colors->TextColor = window.TextColors[0];
-    colors->BackColor = window.BackColors[0];
+    frmSpecifyColors* colors = services.colors();
+    colors->TextColor = data->textColor();
+    colors->BackColor = data->backColor();
     colors->lblWhatThisIs->setText(QStringLiteral("Data to Table: table colors"));
     colors->show();
     ok = Save(colors, folder, QStringLiteral("dialog-specify-colors")) && ok;
     colors->hide();
 
-    frmSpecifyBorderEtc* border = window.SpecifyBorderEtc();
+    frmSpecifyBorderEtc* border = services.tableProperties();
     border->SetTexts({QString(), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("4"), false});
     border->show();
     ok = Save(border, folder, QStringLiteral("dialog-specify-border")) && ok;
     border->hide();
 
-    frmView* view = window.Viewer();
+    frmView* view = services.viewer();
     view->ShowFile(sample, QStringLiteral("Viewing input file ") + sample);
     ok = Save(view, folder, QStringLiteral("dialog-viewer")) && ok;
     view->hide();
 
     // The cell editor for the designed table's heading, the copy dialog for a cell with its
     // own colours.
-    const CellColors tableColors{window.TextColors[3], window.BackColors[3]};
+    const CellColors tableColors{creator->textColor(), creator->backColor()};
     frmCellInfo cellInfo(
-        platform, [&window] { return window.SpecifyColors(); }, &window);
-    cellInfo.Fill(table, 1, 1, tableColors, window.colorRows[3]->useColorsCheck()->isChecked());
+        platform, [&services] { return services.colors(); }, &window);
+    cellInfo.Fill(table, 1, 1, tableColors, creator->usesColors());
     cellInfo.cboAlign->setCurrentIndex(2);
     cellInfo.show();
     ok = Save(&cellInfo, folder, QStringLiteral("dialog-cell-editor")) && ok;

@@ -1,7 +1,7 @@
-#include "mainwindow/Program.h"
+#include "window/Program.h"
 
 #include "library/ConversionLibrary.h"
-#include "mainwindow/frmMain.h"
+#include "window/MainWindow.h"
 #include "platform/QtPlatform.h"
 #include "rules/ProgramText.h"
 
@@ -37,7 +37,7 @@ QString FolderHolding(const QStringList& folders, const QString& file)
 
 } // namespace
 
-int RunProgram(int argc, char** argv, const std::function<void(frmMain&)>& afterShown)
+int RunProgram(int argc, char** argv, const std::function<void(MainWindow&)>& afterShown)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellum842"));
@@ -51,15 +51,15 @@ int RunProgram(int argc, char** argv, const std::function<void(frmMain&)>& after
     QStringList dataFolders{own.path(), own.filePath(QStringLiteral(PAGEWRIGHT_DATA_FROM_BIN))};
     for (const QString& shared : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         dataFolders << QDir(shared).filePath(QStringLiteral("pagewright"));
-    frmMain::Options options;
+    MainWindow::Options options;
     options.programFolder = FolderHolding(dataFolders, QString::fromLatin1(kProgramTextFile));
     options.libraryFolder =
         FolderHolding({own.path(), own.filePath(QStringLiteral(PAGEWRIGHT_LIBRARY_FROM_BIN))},
                       QString::fromLatin1(ConversionLibrary::kFileName));
 
     QtPlatform platform;
-    frmMain window(platform, options);
-    if (!window.Form_Load())
+    MainWindow window(platform, options);
+    if (!window.start())
         return 1;
     if (afterShown)
         QTimer::singleShot(0, &window, [&window, &afterShown] { afterShown(window); });

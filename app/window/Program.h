@@ -7,11 +7,11 @@
 namespace pagewright
 {
 
-class frmMain;
+class MainWindow;
 
 // afterShown, when given, runs once the main window has been shown and its first events
 // processed (used by the start-up benchmark).
-int RunProgram(int argc, char** argv, const std::function<void(frmMain&)>& afterShown = {});
+int RunProgram(int argc, char** argv, const std::function<void(MainWindow&)>& afterShown = {});
 
 } // namespace pagewright
 

@@ -1,0 +1,45 @@
+// The "Data to Table" tab: a delimited data file becomes a table with the tab's separator,
+// padding, centring, wrapper, colours and table properties.
+#ifndef PAGEWRIGHT_DATATABLETAB_H
+#define PAGEWRIGHT_DATATABLETAB_H
+
+#include "window/ToolTab.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace pagewright
+{
+
+class ColorSample;
+
+class DataTableTab : public ToolTab
+{
+    Q_OBJECT
+public:
+    explicit DataTableTab(TabServices& services);
+    void reset() override;
+
+protected:
+    void run() override;
+    void colorsSwitched(bool on) override;
+    void colorsChosen() override;
+    // Data from a ".csv" file has quoted fields.
+    void inputFileChosen(const QString& name) override;
+
+private:
+    void showColorSample();
+
+    QComboBox* m_separator;
+    QComboBox* m_padding;
+    QCheckBox* m_wrapper;
+    QCheckBox* m_centerText;
+    QCheckBox* m_centerTable;
+    QCheckBox* m_quotedFields;
+    QCheckBox* m_escape;
+    ColorSample* m_sample;
+};
+
+} // namespace pagewright
+
+#endif

@@ -1,0 +1,186 @@
+#include "window/TableCreatorTab.h"
+
+#include "tablecreator/TableFile.h"
+#include "tablecreator/TableGrid.h"
+#include "tablecreator/TableWriter.h"
+#include "widgets/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pagewright
+{
+
+TableCreatorTab::TableCreatorTab(TabServices& services)
+    : ToolTab(services, TableCreatorSlot, QStringLiteral("TabTableCreator"))
+{
+    QVBoxLayout* const layout = tabLayout();
+    auto* rowsLabel = MakeLabel(this, QStringLiteral("lblNumberOfRows"), QStringLiteral("Rows:"));
+    m_rows = MakeList(this, QStringLiteral("cboNumberOfRows"));
+    auto* columnsLabel = MakeLabel(this, QStringLiteral("lblNumberOfColumns"), QStringLiteral("Columns:"));
+    m_columns = MakeList(this, QStringLiteral("cboNumberOfColumns"));
+    LabelFor(rowsLabel, m_rows);
+    LabelFor(columnsLabel, m_columns);
+    auto* size = new QHBoxLayout;
+    size->addWidget(rowsLabel);
+    size->addWidget(m_rows);
+    size->addSpacing(12);
+    size->addWidget(columnsLabel);
+    size->addWidget(m_columns);
+    size->addStretch(1);
+    layout->addLayout(size);
+
+    m_grid = new TableGrid(this, m_table);
+    m_grid->setObjectName(QStringLiteral("picTable"));
+    const QString gridTip =
+        QStringLiteral("Left click to type a value into this cell (or to specify other cell data), "
+                       "right click to copy this cell to other cells.");
+    m_grid->setToolTip(gridTip);
+    m_grid->setAccessibleDescription(gridTip);
+    layout->addWidget(m_grid, 1);
+
+    m_center = MakeCheck(this, QStringLiteral("chkCenterTable4"), QStringLiteral("Center table"),
+                         QStringLiteral("Add <CENTER>...</CENTER>."));
+    m_wrapper = MakeCheck(this, QStringLiteral("chkAddHTMLWrapper4"), QStringLiteral("Add HTML wrapper"),
+                          QStringLiteral("Add <HTML>...</HTML>"));
+    m_placeMarkers = MakeCheck(this, QStringLiteral("chkAddPlaceMarkers"), QStringLiteral("Place markers"));
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(m_center);
+    checks->addWidget(m_wrapper);
+    checks->addWidget(m_placeMarkers);
+    checks->addStretch(1);
+    layout->addLayout(checks);
+
+    auto* options = new QHBoxLayout;
+    auto* colorRow = new ColorRow(3, QStringLiteral("Specify table colors"), QStringLiteral("Use specified table colors"));
+    options->addWidget(colorRow);
+    addColorRow(colorRow, "Table Creator: table colors");
+    auto* properties = MakeButton(this, Indexed("cmdSpecifyBorder", 1), QStringLiteral("Specify width etc."),
+                                  QStringLiteral("Specify table width, border, cell padding and spacing."));
+    options->addWidget(properties, 0, Qt::AlignBottom);
+    options->addStretch(1);
+    auto* newButton = MakeButton(this, Indexed("cmdSaveLoad", 0), QStringLiteral("New"));
+    auto* loadButton = MakeButton(this, Indexed("cmdSaveLoad", 1), QStringLiteral("Load"),
+                                  QStringLiteral("Load a previously saved table specification."));
+    auto* saveButton = MakeButton(this, Indexed("cmdSaveLoad", 2), QStringLiteral("Save"),
+                                  QStringLiteral("Save this table specification to a file."));
+    for (QPushButton* b : {newButton, loadButton, saveButton})
+        options->addWidget(b, 0, Qt::AlignBottom);
+    layout->addLayout(options);
+
+    addOutputRow(addFileGrid(), 0);
+    addFooter(QStringLiteral("Create table"), QStringLiteral("Create the HTML code for this table."));
+    // The grid, not the space below the result line, takes the tab's spare height.
+    for (int i = 0; i < layout->count(); ++i)
+        if (layout->itemAt(i)->spacerItem() != nullptr)
+            layout->setStretch(i, 0);
+
+    connect(m_rows, &QComboBox::currentIndexChanged, this, &TableCreatorTab::sizeChosen);
+    connect(m_columns, &QComboBox::currentIndexChanged, this, &TableCreatorTab::sizeChosen);
+    connect(m_placeMarkers, &QCheckBox::clicked, this, &TableCreatorTab::placeMarkersClicked);
+    for (QCheckBox* check : {m_wrapper, m_center})
+        connect(check, &QCheckBox::clicked, this, [this] { clearShownResult(); });
+    connect(properties, &QPushButton::clicked, this, [this] { chooseTableProperties(); });
+    const std::pair<QPushButton*, void (TableCreatorTab::*)()> fileButtons[] = {
+        {newButton, &TableCreatorTab::newTable},
+        {loadButton, &TableCreatorTab::loadTable},
+        {saveButton, &TableCreatorTab::saveTable}};
+    for (const auto& [button, action] : fileButtons) {
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            (this->*action)();
+            returnFocusToTabs();
+        });
+    }
+    connect(m_grid, &TableGrid::editRequested, this, &TableCreatorTab::editCell);
+    connect(m_grid, &TableGrid::copyRequested, this, &TableCreatorTab::copyCell);
+}
+
+void TableCreatorTab::reset()
+{
+    ToolTab::reset();
+    for (QComboBox* list : {m_rows, m_columns}) {
+        list->clear();
+        for (int n = 1; n <= MaxRows; ++n)
+            list->addItem(QString::number(n));
+        list->setCurrentIndex(kDefaultTableSize - 1);
+    }
+    m_table.InitTableCreator();
+    m_lastTableFile.clear();
+}
+
+void TableCreatorTab::shown()
+{
+    drawTable();
+}
+
+void TableCreatorTab::chooseSize(int rows, int columns)
+{
+    m_rows->setCurrentIndex(rows - 1);
+    m_columns->setCurrentIndex(columns - 1);
+}
+
+void TableCreatorTab::setCentered(bool on)
+{
+    m_center->setChecked(on);
+}
+
+void TableCreatorTab::sizeChosen()
+{
+    if (!started())
+        return;
+    m_table.ApplyTableSize(m_rows->currentIndex() + 1, m_columns->currentIndex() + 1);
+    placeMarkersClicked();
+    returnFocusToTabs();
+}
+
+void TableCreatorTab::placeMarkersClicked()
+{
+    if (!started())
+        return;
+    m_table.ApplyPlaceMarkers(m_placeMarkers->isChecked());
+    drawTable();
+    clearShownResult();
+}
+
+void TableCreatorTab::run()
+{
+    const TableDocument doc = document();
+    showWrittenResult(WriteTableHtml(outputName(), doc.table, HtmlOptionsOf(doc)));
+}
+
+void TableCreatorTab::drawTable()
+{
+    m_grid->setTableColors(textColor(), backColor());
+    m_grid->DrawTable();
+}
+
+bool TableCreatorTab::highlightCell(int& row, int& col)
+{
+    const CellPos owner = m_table.OwnerOf(row, col);
+    m_grid->HighlightCell(owner.row, owner.col);
+    if (owner == CellPos{row, col})
+        return true;
+    row = owner.row;
+    col = owner.col;
+    return false;
+}
+
+void TableCreatorTab::placeCellDialog(QWidget& dialog, int row)
+{
+    // From the main window's top (its frame) and the grid's place within the window.
+    QWidget* const window = mainWindow();
+    const QPoint grid = window->frameGeometry().topLeft() + m_grid->mapTo(window, QPoint(0, 0));
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    dialog.move(CellDialogPosition(grid, m_grid->metrics().CellHeight, row, window->logicalDpiY(), area));
+}
+
+} // namespace pagewright

@@ -1,0 +1,78 @@
+// The "Table Creator" tab: the table's size, the grid its cells are designed on, the table
+// options, the table file buttons (New, Load, Save) and the output file.
+#ifndef PAGEWRIGHT_TABLECREATORTAB_H
+#define PAGEWRIGHT_TABLECREATORTAB_H
+
+#include "tablecreator/TableModel.h"
+#include "window/ToolTab.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace pagewright
+{
+
+class TableGrid;
+class frmCellInfo;
+class frmCopyCell;
+struct TableDocument;
+
+class TableCreatorTab : public ToolTab
+{
+    Q_OBJECT
+public:
+    explicit TableCreatorTab(TabServices& services);
+    void reset() override;
+    void shown() override;
+
+    // The table being designed: its cells and its row and column counts (which the size lists
+    // show).
+    TableModel& table() { return m_table; }
+    // Chooses the table's size in the size lists, as a user does.
+    void chooseSize(int rows, int columns);
+    void setCentered(bool on);
+
+protected:
+    void run() override;
+    bool writesThroughPage() const override { return false; }
+    void colorsChosen() override { drawTable(); } // the grid shows the table colours
+
+private:
+    void sizeChosen();
+    void placeMarkersClicked();
+    // Redraws the whole grid from the model; this also removes the highlight.
+    void drawTable();
+    // Outlines the cell in the grid. A covered cell outlines its owner instead: row and col
+    // become the owner, and the result is false.
+    bool highlightCell(int& row, int& col);
+    // Places a cell dialog below the given row of the grid, within 80 % of the screen height.
+    void placeCellDialog(QWidget& dialog, int row);
+    // The two click flows of the grid: a left click (or Enter, Space) opens the cell editor,
+    // any other button (or the menu key, Shift+F10) the copy dialog. Each redraws the grid
+    // before it returns.
+    void editCell(int row, int col);
+    void copyCell(int row, int col);
+    // The options, properties, colours, table and output name, as a table file holds them, and
+    // the tab set from them.
+    TableDocument document() const;
+    void applyDocument(const TableDocument& document);
+    void newTable();
+    void loadTable();
+    void saveTable();
+
+    TableModel m_table;
+    // The name under which the table was last saved; proposed by the next Save.
+    QString m_lastTableFile;
+    QComboBox* m_rows;
+    QComboBox* m_columns;
+    TableGrid* m_grid;
+    QCheckBox* m_center;
+    QCheckBox* m_wrapper;
+    QCheckBox* m_placeMarkers;
+    frmCellInfo* m_cellEditor = nullptr; // created on first use
+    frmCopyCell* m_copyDialog = nullptr;
+};
+
+} // namespace pagewright
+
+#endif

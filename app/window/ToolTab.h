@@ -1,0 +1,169 @@
+// What the six tabs share: the input and output file rows, the perform row, the result line and
+// the footer; the checks before a run, the page that replaces the output only once it was made,
+// viewing the input and output files, which buttons are enabled (through the rules in
+// rules/FileRules), the tab's colours and table properties, and the library's exports.
+#ifndef PAGEWRIGHT_TOOLTAB_H
+#define PAGEWRIGHT_TOOLTAB_H
+
+#include "library/ConversionLibrary.h"
+#include "rules/FileRules.h"
+#include "rules/ResultCaptions.h"
+#include "rules/TableProperties.h"
+#include "widgets/ColorRow.h"
+#include "widgets/FileRow.h"
+#include "widgets/PerformRow.h"
+#include "widgets/ResultLine.h"
+#include "widgets/TabFooter.h"
+#include "window/TabServices.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QGridLayout;
+class QVBoxLayout;
+
+namespace pagewright
+{
+
+class ToolTab : public QWidget
+{
+    Q_OBJECT
+public:
+    ToolTab(TabServices& services, Slot slot, const QString& objectName);
+
+    Slot slot() const { return m_slot; }
+    // The file names the settings file keeps for this tab, in the file's order: the input file
+    // (when the tab reads one), then the output file; and setting them back.
+    int fileNameCount() const { return m_inputRow != nullptr ? 2 : 1; }
+    QStringList fileNames() const;
+    void setFileNames(const QStringList& names);
+    // The tab's controls and colours as the program starts.
+    virtual void reset();
+    // The tab has just been brought to the front.
+    virtual void shown();
+    // Enables the tab's buttons by the rules.
+    void updateButtons();
+    // The perform button: the checks before a run, the run, and the output shown when ready.
+    void perform();
+    // The tab's colours and, where it has them, the hex labels; whether they are used.
+    void setColors(int32_t text, int32_t back);
+    int32_t textColor() const { return m_textColor; }
+    int32_t backColor() const { return m_backColor; }
+    bool usesColors() const;
+    // Ticks or clears the "use colors" check box, as a click does.
+    void setUsesColors(bool on);
+
+signals:
+    void quitClicked();
+    void guideClicked(const QString& address);
+
+protected:
+    // Empties the result line, and the output is no longer ready (not during start-up).
+    void clearResult();
+    // The same for the tab in front, and its buttons by the rules: a change of an option or of a
+    // side file concerns the tab the user works on.
+    void clearShownResult()
+    {
+        if (started())
+            m_services.shownTab()->clearResult();
+    }
+    void updateShownButtons() { m_services.shownTab()->updateButtons(); }
+    void returnFocusToTabs() const { m_services.returnFocusToTabs(); }
+    QWidget* mainWindow() const { return m_services.window; }
+    Platform& platform() const { return m_services.platform; }
+    bool started() const { return m_services.started; }
+
+    // Building a tab: its layout, and a grid for file rows added to it, whose rows line up.
+    QVBoxLayout* tabLayout() const { return m_layout; }
+    QGridLayout* addFileGrid();
+    void addInputRow(QGridLayout* grid, int row);
+    void addOutputRow(QGridLayout* grid, int row, const QString& chooseTip = {});
+    // The perform row (with Clear when clearIndex >= 0), the result line and the footer.
+    void addFooter(const QString& performCaption, const QString& performTooltip = {}, int clearIndex = -1);
+    // The colour row of the tab; heading names the colours in the colour dialog.
+    void addColorRow(ColorRow* row, const char* heading);
+
+    // The tab's run; the result line says what came of it.
+    virtual void run() = 0;
+    // Where the tab's list items come from (only the Data to List tab has a choice).
+    virtual ListSource listSource() const { return ListSource::ReadFile; }
+    // Why the output cannot be written: it is one of the files the page is made from.
+    virtual QString sameFileMessage(const QString& output) const;
+    // Whether the run writes into a page beside the output that then replaces it.
+    virtual bool writesThroughPage() const { return true; }
+    // What the rules read besides the tab's file names, and what they decide besides its files.
+    virtual void addButtonInputs(ButtonInputs& /*in*/) const {}
+    virtual void applyButtonStates(const ButtonStates& /*states*/) {}
+    // The colours were switched on or off, or chosen.
+    virtual void colorsSwitched(bool /*on*/) {}
+    virtual void colorsChosen() {}
+    // An input file was chosen in the file dialog.
+    virtual void inputFileChosen(const QString& /*name*/) {}
+
+    // True when both names exist and name the same file, under any name or link.
+    static bool sameFile(const QString& a, const QString& b);
+    // The input file and library flags for reading it: its encoding, and pages that declare it.
+    QString inputName() const;
+    int32_t inputFlags() const;
+    QString outputName() const;
+    // The export of the conversion library, or nullptr after writing why it is missing into the
+    // result line.
+    template <typename Fn> Fn bindExport(const char* name)
+    {
+        QString error;
+        const Fn fn = m_services.library.bind<Fn>(name, &error);
+        if (fn == nullptr)
+            m_resultLine->setText(error);
+        return fn;
+    }
+    // Where the running conversion writes its page: a temporary file beside the output, which
+    // takes the output's place only when the converter made a whole page. Empty when no such
+    // file can be made; the library then reports the output as not opened.
+    const QByteArray& pagePath() const { return m_pagePath; }
+    void showRunResult(const RunResult& result);
+    // The result of a run that wrote its output itself, without a page beside it.
+    void showWrittenResult(const RunResult& result);
+    // The text and background colours for the library: the hex labels when the tab's colours
+    // are used, else two empty texts.
+    std::pair<QByteArray, QByteArray> colorArguments() const;
+    // The "use colors" check box's handler: the colour controls follow it.
+    void useColorsClicked();
+    // The table properties the library and the table writer take, and the dialog that sets them.
+    TableProperties tableProperties() const { return m_tableProperties; }
+    void setTableProperties(const TableProperties& properties) { m_tableProperties = properties; }
+    void chooseTableProperties();
+
+    TabServices& m_services;
+    FileRow* m_inputRow = nullptr;
+    FileRow* m_outputRow = nullptr;
+    PerformRow* m_performRow = nullptr;
+    ResultLine* m_resultLine = nullptr;
+    ColorRow* m_colorRow = nullptr;
+
+private:
+    void chooseInputFile();
+    void chooseOutputFile();
+    void fileNameEdited();
+    void viewInputFile();
+    void viewOutputFile();
+    void chooseColors();
+    // The extension check of the perform and view-input buttons: the extensions the tab takes,
+    // with the message for "txt" when the name has none of them.
+    bool checkInputExtension();
+    bool checkOutputExtension();
+
+    const Slot m_slot;
+    QVBoxLayout* m_layout;
+    bool m_outputReady = false;
+    QByteArray m_pagePath;
+    bool m_pageMade = false; // the last run wrote a whole page
+    int32_t m_textColor = 0;
+    int32_t m_backColor = 0xFFFFFF;
+    const char* m_colorHeading = "";
+    TableProperties m_tableProperties = kDefaultTableProperties;
+};
+
+} // namespace pagewright
+
+#endif

@@ -1,0 +1,105 @@
+// Choosing and editing the tab's file names, their extension checks, and how they go to the
+// library.
+#include "window/ToolTab.h"
+
+#include "library/TextArguments.h"
+#include "platform/Platform.h"
+#include "rules/Encoding.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <vellum62.h>
+
+namespace pagewright
+{
+
+void ToolTab::chooseInputFile()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Open;
+    request.title = QStringLiteral("Specify input file");
+    request.filter = QStringLiteral("All files (*.*) | *.*");
+    request.mustExist = true;
+    if (const auto chosen = platform().chooseFile(mainWindow(), request)) {
+        m_inputRow->box()->setText(*chosen);
+        clearResult();
+        const QString proposed = ProposedOutputName(*chosen, m_slot);
+        if (!proposed.isEmpty())
+            m_outputRow->box()->setText(proposed);
+        inputFileChosen(*chosen);
+    }
+    updateShownButtons();
+    returnFocusToTabs();
+}
+
+void ToolTab::chooseOutputFile()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Save;
+    request.title = QStringLiteral("Specify output file");
+    request.filter = QStringLiteral(".htm files (*.htm) | *.htm");
+    if (const auto chosen = platform().chooseFile(mainWindow(), request)) {
+        m_outputRow->box()->setText(*chosen);
+        clearResult();
+    }
+    updateShownButtons();
+    returnFocusToTabs();
+}
+
+void ToolTab::fileNameEdited()
+{
+    if (!started())
+        return;
+    clearResult();
+    updateShownButtons();
+}
+
+bool ToolTab::checkInputExtension()
+{
+    if (InputExtensionOK(m_slot, m_inputRow->box()->text()))
+        return true;
+    if (ExtensionMatches(m_inputRow->box()->text(), QStringLiteral("txt"), QString()))
+        return true;
+    platform().message(mainWindow(), QStringLiteral("Invalid file extension"),
+                       ExtensionMessage(QStringLiteral("Input"), QStringLiteral("txt"), QString()),
+                       MsgIcon::Exclamation);
+    return false;
+}
+
+bool ToolTab::checkOutputExtension()
+{
+    const QString htm = QStringLiteral("htm"), html = QStringLiteral("html");
+    if (ExtensionMatches(m_outputRow->box()->text(), htm, html))
+        return true;
+    platform().message(mainWindow(), QStringLiteral("Invalid file extension"),
+                       ExtensionMessage(QStringLiteral("Output"), htm, html), MsgIcon::Exclamation);
+    return false;
+}
+
+QString ToolTab::inputName() const
+{
+    return m_inputRow->box()->text().trimmed();
+}
+
+QString ToolTab::outputName() const
+{
+    return m_outputRow->box()->text().trimmed();
+}
+
+int32_t ToolTab::inputFlags() const
+{
+    const bool utf8 = ReadsAsUtf8(inputName());
+    return VELLUM62_DECLARE_CHARSET | (utf8 ? VELLUM62_UTF8 : 0);
+}
+
+std::pair<QByteArray, QByteArray> ToolTab::colorArguments() const
+{
+    if (!m_colorRow->useColorsCheck()->isChecked())
+        return {};
+    return {ToLibraryText(m_colorRow->textHex()->text()), ToLibraryText(m_colorRow->backgroundHex()->text())};
+}
+
+} // namespace pagewright
