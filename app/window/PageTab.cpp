@@ -99,10 +99,8 @@ void PageTab::applyButtonStates(const ButtonStates& states)
 
 void PageTab::chooseHeaderFile()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Specify custom header file");
-    request.filter = QStringLiteral("All files (*.*) | *.*");
-    if (const auto chosen = platform().chooseFile(mainWindow(), request))
+    if (const auto chosen = askForFile({.title = QStringLiteral("Specify custom header file"),
+                                        .filter = QStringLiteral("All files (*.*) | *.*")}))
         m_headerRow->box()->setText(*chosen);
     updateShownButtons();
     clearShownResult();
@@ -110,10 +108,8 @@ void PageTab::chooseHeaderFile()
 
 void PageTab::chooseFooterFile()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Specify custom footer file");
-    request.filter = QStringLiteral("All files (*.*) | *.*");
-    if (const auto chosen = platform().chooseFile(mainWindow(), request)) {
+    if (const auto chosen = askForFile({.title = QStringLiteral("Specify custom footer file"),
+                                        .filter = QStringLiteral("All files (*.*) | *.*")})) {
         m_footerRow->box()->setText(*chosen);
         clearShownResult();
     }

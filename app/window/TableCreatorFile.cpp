@@ -59,13 +59,11 @@ void TableCreatorTab::applyDocument(const TableDocument& d)
 
 void TableCreatorTab::saveTable()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Save;
-    request.title = QStringLiteral("Save table as");
-    request.filter = kTableFilter;
-    request.initialName = m_lastTableFile;
-    request.confirmOverwrite = true;
-    const std::optional<QString> name = platform().chooseFile(mainWindow(), request);
+    const std::optional<QString> name = askForFile({.kind = FileDialogRequest::Save,
+                                                    .title = QStringLiteral("Save table as"),
+                                                    .filter = kTableFilter,
+                                                    .initialName = m_lastTableFile,
+                                                    .confirmOverwrite = true});
     if (!name || name->isEmpty())
         return;
     if (SaveTable(*name, document()))
@@ -77,11 +75,8 @@ void TableCreatorTab::saveTable()
 
 void TableCreatorTab::loadTable()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Open;
-    request.title = QStringLiteral("Load table");
-    request.filter = kTableFilter;
-    const std::optional<QString> name = platform().chooseFile(mainWindow(), request);
+    const std::optional<QString> name =
+        askForFile({.kind = FileDialogRequest::Open, .title = QStringLiteral("Load table"), .filter = kTableFilter});
     if (!name || name->isEmpty())
         return;
     // The whole file is read and checked first; a file that fails changes nothing.

@@ -6,6 +6,7 @@
 #define PAGEWRIGHT_TOOLTAB_H
 
 #include "library/ConversionLibrary.h"
+#include "platform/Platform.h"
 #include "rules/FileRules.h"
 #include "rules/ResultCaptions.h"
 #include "rules/TableProperties.h"
@@ -19,6 +20,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QGridLayout;
 class QVBoxLayout;
@@ -72,6 +74,11 @@ protected:
     void returnFocusToTabs() const { m_services.returnFocusToTabs(); }
     QWidget* mainWindow() const { return m_services.window; }
     Platform& platform() const { return m_services.platform; }
+    // The file chosen in the file dialog over the main window; nothing when it was cancelled.
+    std::optional<QString> askForFile(const FileDialogRequest& request) const
+    {
+        return platform().chooseFile(mainWindow(), request);
+    }
     bool started() const { return m_services.started; }
 
     // Building a tab: its layout, and a grid for file rows added to it, whose rows line up.

@@ -18,12 +18,10 @@ namespace pagewright
 
 void ToolTab::chooseInputFile()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Open;
-    request.title = QStringLiteral("Specify input file");
-    request.filter = QStringLiteral("All files (*.*) | *.*");
-    request.mustExist = true;
-    if (const auto chosen = platform().chooseFile(mainWindow(), request)) {
+    if (const auto chosen = askForFile({.kind = FileDialogRequest::Open,
+                                        .title = QStringLiteral("Specify input file"),
+                                        .filter = QStringLiteral("All files (*.*) | *.*"),
+                                        .mustExist = true})) {
         m_inputRow->box()->setText(*chosen);
         clearResult();
         const QString proposed = ProposedOutputName(*chosen, m_slot);
@@ -37,11 +35,9 @@ void ToolTab::chooseInputFile()
 
 void ToolTab::chooseOutputFile()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Save;
-    request.title = QStringLiteral("Specify output file");
-    request.filter = QStringLiteral(".htm files (*.htm) | *.htm");
-    if (const auto chosen = platform().chooseFile(mainWindow(), request)) {
+    if (const auto chosen = askForFile({.kind = FileDialogRequest::Save,
+                                        .title = QStringLiteral("Specify output file"),
+                                        .filter = QStringLiteral(".htm files (*.htm) | *.htm")})) {
         m_outputRow->box()->setText(*chosen);
         clearResult();
     }
