@@ -29,15 +29,6 @@
 namespace pagewright
 {
 
-// The window as the widget tests construct and start it themselves: under the design's name,
-// started by Form_Load.
-class frmMain : public MainWindow
-{
-public:
-    using MainWindow::MainWindow;
-    bool Form_Load() { return start(); }
-};
-
 class TestWindow
 {
 public:

@@ -36,7 +36,7 @@ MainWindow::MainWindow(Platform& platform, Options options, QWidget* parent)
       m_library(m_options.libraryFolder.isEmpty() ? m_options.programFolder : m_options.libraryFolder),
       m_services(platform, m_library, m_options.programFolder, this)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("MainWindow"));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_services.tabs = m_tabs;

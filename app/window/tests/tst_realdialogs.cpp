@@ -41,8 +41,8 @@ private slots:
         QFETCH(QString, focus);
         QTemporaryDir dir;
         QtPlatform platform;
-        frmMain w(platform, {QCoreApplication::applicationDirPath(), dir.filePath("vellum.usr")});
-        QVERIFY(w.Form_Load());
+        MainWindow w(platform, {QCoreApplication::applicationDirPath(), dir.filePath("vellum.usr")});
+        QVERIFY(w.start());
         QTabWidget* const tabs = w.findChild<QTabWidget*>();
         tabs->setCurrentIndex(tab);
         w.activateWindow();

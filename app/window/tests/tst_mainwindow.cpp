@@ -29,7 +29,7 @@ const QString kBlank = "Blank list (do not read items from input file)";
 
 } // namespace
 
-class tst_frmMain : public WindowTestCase
+class tst_MainWindow : public WindowTestCase
 {
     Q_OBJECT
 
@@ -408,13 +408,13 @@ private slots:
         ScriptedPlatform seam;
         seam.expectMessage({}, "Cannot open file containing program text.\r\n" + folder + "/vellum_text.dat",
                            MsgIcon::Stop);
-        frmMain window(seam, {folder, t->path("x.usr")});
-        QVERIFY(!window.Form_Load());
+        MainWindow window(seam, {folder, t->path("x.usr")});
+        QVERIFY(!window.start());
         QVERIFY(seam.verifyDone());
         // A started window takes its title from the program text.
         QCOMPARE(t->w().windowTitle(), QStringLiteral("Pagewright 8.42"));
     }
 };
 
-QTEST_MAIN(tst_frmMain)
-#include "tst_frmmain.moc"
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
