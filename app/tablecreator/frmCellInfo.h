@@ -1,4 +1,4 @@
-// The cell editor "Cell specification": span, content, alignment, width and height, font and the
+// The Table Creator's cell editor: span, content, alignment, width and height, font and the
 // cell's own colours of one cell of the Table Creator. The main window fills it from the model
 // (Fill), shows it modally and, when blnAccepted, stores intRowSpan, intColSpan and CellValues()
 // into the cell. The dialog checks the entries on Accept and never writes the model itself.
