@@ -96,11 +96,56 @@ extern "C" {
  *                             it is one quote; the quotes are not written.
  *   VELLUM62_ESCAPE_DATA      datalist_ex, reg_tbl_ex: & < > of the data are written as "&amp;",
  *                             "&lt;" and "&gt;" (without it, HTML in the data passes through).
+ *   VELLUM62_HTML5            every call writes an HTML5 page (or, for a list or table without
+ *                             its page wrapper, an HTML5 fragment) instead of the classic one:
+ *                             see "HTML5 pages" below. Without it the page is the classic page,
+ *                             byte for byte.
+ *
+ * HTML5 pages. The page starts with <!DOCTYPE html>, <html lang="...">, <meta charset="utf-8">,
+ * a viewport meta tag and the title, and is UTF-8 whatever the input: without VELLUM62_UTF8 the
+ * input is read as Windows-1252 and written as UTF-8 (VELLUM62_DECLARE_CHARSET has no further use).
+ * Control characters and the five bytes Windows-1252 leaves undefined, which no HTML5 page may
+ * hold, are written as U+FFFD. The look the arguments choose (colours, centring, widths,
+ * borders, padding and spacing, the text page's margin) is not in the markup but in one small
+ * stylesheet embedded in a <style> element of the head; its first rule holds the chosen values
+ * as custom properties ("--pw-text", "--pw-border", ...), and when no colour was chosen it has a
+ * variant for a dark colour scheme. A colour is used when it is "#" and 3, 4, 6 or 8 hex digits,
+ * six hex digits alone (taken with a "#"), a colour name of letters, or one of the functions
+ * rgb(), rgba(), hsl() and hsla() of digits, dots, commas, spaces and "%"; any other value is
+ * left out. Elements carry classes, all named "pw-...":
+ *   pw-text      the body of a text page (txt2h), whose margin stands in for the classic indent
+ *   pw-center    a heading (text) or a list or table centred on the page
+ *   pw-code      the <pre> of a code page (c2h), which holds a <code>
+ *   pw-disc, pw-circle, pw-square  unordered list bullets (ordered lists use type and start)
+ *   pw-table     a table (reg_tbl, and the program's table pages); pw-center-text on it centres
+ *                its text cells; pw-num a cell that starts like a number (right-aligned); pw-top
+ *                a row whose cells hold line breaks (aligned to the top)
+ * A table's header rows ("\TH") that come first form its <thead>, as <th scope="col"> cells;
+ * the other rows form its <tbody>, and every row has as many cells as the widest row (the input
+ * is read twice for that; an input that cannot be read again, such as a pipe, gives rows that are
+ * only as wide as the widest row before them). A list or table written without its page wrapper
+ * carries its chosen values in a style attribute, so that a page with the stylesheet styles it.
+ * For the same input, the text a browser shows is the classic page's text.
  */
 #define VELLUM62_UTF8 1
 #define VELLUM62_DECLARE_CHARSET 2
 #define VELLUM62_CSV_QUOTES 4
 #define VELLUM62_ESCAPE_DATA 8
+#define VELLUM62_HTML5 16
+
+/*
+ * The settings of an HTML5 page that are not flags, for the _html5 calls below. Read only when the
+ * flags hold VELLUM62_HTML5; a NULL pointer, and a NULL or empty member, take the default.
+ *   lang        the page's language, as in <html lang="...">: letters, digits and hyphens, at most
+ *               35 characters ("de", "pt-BR"); default and any other value: "en"
+ *   stylesheet  the address of a stylesheet the page links (<link rel="stylesheet">) in place
+ *               of the embedded one; the chosen values are then left to that stylesheet, as are
+ *               all looks. Written with & < > " escaped.
+ */
+typedef struct vellum62_html5_page {
+    const char* lang;
+    const char* stylesheet;
+} vellum62_html5_page;
 
 /*
  * txt2h: a text file to an HTML page; with an empty input_file, an empty page (the template).
@@ -221,6 +266,28 @@ VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const char* output
                                       int32_t width_in_pixels, int32_t border, int32_t cellpadding,
                                       int32_t cellspacing, int32_t flags, int64_t* rows, int64_t* columns);
 
+/*
+ * The calls with the settings of an HTML5 page: each is the call named before "_html5" (txt2h,
+ * c2h_ex, datalist_ex, reg_tbl_sized) with `page` added last. `page` is read only when `flags` holds
+ * VELLUM62_HTML5; txt2h_html5(..., flags, NULL) is txt2h(..., flags), and so on.
+ */
+VELLUM62_EXPORT int32_t txt2h_html5(const char* title, const char* input_file, const char* output_file,
+                                    const char* header_file, const char* footer_file, const char* text_color,
+                                    const char* background_color, int32_t flags, const vellum62_html5_page* page);
+VELLUM62_EXPORT int32_t c2h_html5(const char* input_file, const char* output_file, int32_t margin_spaces,
+                                  int32_t tab_spaces, int32_t flags, const vellum62_html5_page* page);
+VELLUM62_EXPORT int32_t datalist_html5(const char* input_file, const char* output_file, int32_t ordered,
+                                       int32_t list_type, int32_t list_source, int32_t item_count,
+                                       int32_t start_number, int32_t item_separator, int32_t html_wrapper,
+                                       int32_t center_list, int32_t flags, const vellum62_html5_page* page);
+VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output_file, int32_t separator_char,
+                                      int32_t padding_spaces, int32_t html_wrapper, int32_t center_text,
+                                      int32_t center_table, const char* text_color,
+                                      const char* background_color, int32_t table_width,
+                                      int32_t width_in_pixels, int32_t border, int32_t cellpadding,
+                                      int32_t cellspacing, int32_t flags, int64_t* rows, int64_t* columns,
+                                      const vellum62_html5_page* page);
+
 /* Types of the calls, for callers that bind them at run time (dlopen and dlsym). */
 typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
                                      const char*, const char*, int32_t);
@@ -238,6 +305,18 @@ typedef int32_t (*vellum62_reg_tbl_ex_fn)(const char*, const char*, int32_t, int
 typedef int32_t (*vellum62_reg_tbl_sized_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
                                              int32_t, const char*, const char*, int32_t, int32_t, int32_t,
                                              int32_t, int32_t, int32_t, int64_t*, int64_t*);
+
+typedef int32_t (*vellum62_txt2h_html5_fn)(const char*, const char*, const char*, const char*, const char*,
+                                           const char*, const char*, int32_t, const vellum62_html5_page*);
+typedef int32_t (*vellum62_c2h_html5_fn)(const char*, const char*, int32_t, int32_t, int32_t,
+                                         const vellum62_html5_page*);
+typedef int32_t (*vellum62_datalist_html5_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                              int32_t, int32_t, int32_t, int32_t, int32_t,
+                                              const vellum62_html5_page*);
+typedef int32_t (*vellum62_reg_tbl_html5_fn)(const char*, const char*, int32_t, int32_t, int32_t, int32_t,
+                                             int32_t, const char*, const char*, int32_t, int32_t, int32_t,
+                                             int32_t, int32_t, int32_t, int64_t*, int64_t*,
+                                             const vellum62_html5_page*);
 
 #ifdef __cplusplus
 }

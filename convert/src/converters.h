@@ -18,6 +18,14 @@ class Output;
 // returns VELLUM62_INPUT_IS_BINARY once a line of its input holds a NUL byte; the page stops there.
 inline constexpr int32_t kInputNotReadAgain = VELLUM62_INPUT_NOT_OPENED;
 
+// An HTML5 page in place of the classic one, with its language and its linked stylesheet (empty:
+// the defaults; see the public header).
+struct Html5Settings {
+    bool on = false;
+    std::string_view lang;
+    std::string_view stylesheet;
+};
+
 struct TextPageOptions {
     std::string_view title;           // page title of the standard head
     bool titleIsFileName = false;     // the title is a file name, written as every title's name is
@@ -29,6 +37,7 @@ struct TextPageOptions {
     int32_t frameResult = 0;          // opening the header and footer: 0 or VELLUM62_*_NOT_OPENED
     bool utf8 = false;                // the input and the title are UTF-8
     bool declareCharset = false;      // the standard head declares the encoding
+    Html5Settings html5;
 };
 // Text to an HTML page; returns the result of txt2h.
 int32_t convertTextPage(const TextPageOptions& options, Output& out);
@@ -40,6 +49,7 @@ struct CodePageOptions {
     int32_t tabSpaces = 0;
     bool utf8 = false;
     bool declareCharset = false;
+    Html5Settings html5;
 };
 // Code to a preformatted HTML page; returns VELLUM62_DONE, or VELLUM62_INPUT_IS_BINARY.
 int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);
@@ -57,6 +67,7 @@ struct ListOptions {
     bool utf8 = false;
     bool declareCharset = false; // in the page wrapper
     bool escapeData = false;     // & < > of the items written as entities
+    Html5Settings html5;
 };
 // A list from `input` (when listSource says so) or a blank list; returns the number of items,
 // VELLUM62_INPUT_IS_BINARY or kInputNotReadAgain.
@@ -80,6 +91,7 @@ struct TableOptions {
     bool declareCharset = false; // in the page wrapper
     bool csvQuotes = false;      // fields in double quotes, as in RFC 4180
     bool escapeData = false;     // & < > of the cells written as entities
+    Html5Settings html5;
 };
 struct TableSize {
     int64_t rows = 0;

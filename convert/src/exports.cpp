@@ -207,14 +207,27 @@ bool hasFlag(int32_t flags, int32_t flag)
     return (flags & flag) != 0;
 }
 
+Html5Settings html5Settings(int32_t flags, const vellum62_html5_page* page)
+{
+    Html5Settings settings;
+    settings.on = hasFlag(flags, VELLUM62_HTML5);
+    if (settings.on && page) {
+        settings.lang = text(page->lang);
+        settings.stylesheet = text(page->stylesheet);
+    }
+    return settings;
+}
+
 } // namespace
 } // namespace vellum
 
 using namespace vellum;
 
-extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
-                                         const char* header_file, const char* footer_file,
-                                         const char* text_color, const char* background_color, int32_t flags)
+extern "C" VELLUM62_EXPORT int32_t txt2h_html5(const char* title, const char* input_file,
+                                               const char* output_file, const char* header_file,
+                                               const char* footer_file, const char* text_color,
+                                               const char* background_color, int32_t flags,
+                                               const vellum62_html5_page* page_settings)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -248,14 +261,24 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
         options.footer = footer ? &footer->lines : nullptr;
         options.utf8 = hasFlag(flags, VELLUM62_UTF8);
         options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
+        options.html5 = html5Settings(flags, page_settings);
 
         int32_t result = convertTextPage(options, page.out());
         return page.finish() ? result : VELLUM62_OUTPUT_NOT_OPENED;
     });
 }
 
-extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file,
-                                          int32_t margin_spaces, int32_t tab_spaces, int32_t flags)
+extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_file, const char* output_file,
+                                         const char* header_file, const char* footer_file,
+                                         const char* text_color, const char* background_color, int32_t flags)
+{
+    return txt2h_html5(title, input_file, output_file, header_file, footer_file, text_color, background_color,
+                       flags, nullptr);
+}
+
+extern "C" VELLUM62_EXPORT int32_t c2h_html5(const char* input_file, const char* output_file,
+                                             int32_t margin_spaces, int32_t tab_spaces, int32_t flags,
+                                             const vellum62_html5_page* page_settings)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -271,9 +294,16 @@ extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* ou
         options.outputName = outputName;
         options.marginSpaces = margin_spaces;
         options.tabSpaces = tab_spaces;
+        options.html5 = html5Settings(flags, page_settings);
         const int32_t result = convertCodePage(files.input->lines, options, page.out());
         return page.finish() ? result : VELLUM62_OUTPUT_NOT_OPENED;
     });
+}
+
+extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file,
+                                          int32_t margin_spaces, int32_t tab_spaces, int32_t flags)
+{
+    return c2h_html5(input_file, output_file, margin_spaces, tab_spaces, flags, nullptr);
 }
 
 extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* output_file, int32_t margin_spaces,
@@ -282,10 +312,12 @@ extern "C" VELLUM62_EXPORT int32_t c2h(const char* input_file, const char* outpu
     return c2h_ex(input_file, output_file, margin_spaces, tab_spaces, 0);
 }
 
-extern "C" VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const char* output_file,
-                                               int32_t ordered, int32_t list_type, int32_t list_source,
-                                               int32_t item_count, int32_t start_number, int32_t item_separator,
-                                               int32_t html_wrapper, int32_t center_list, int32_t flags)
+extern "C" VELLUM62_EXPORT int32_t datalist_html5(const char* input_file, const char* output_file,
+                                                  int32_t ordered, int32_t list_type, int32_t list_source,
+                                                  int32_t item_count, int32_t start_number,
+                                                  int32_t item_separator, int32_t html_wrapper,
+                                                  int32_t center_list, int32_t flags,
+                                                  const vellum62_html5_page* page_settings)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -302,6 +334,7 @@ extern "C" VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const cha
         options.utf8 = hasFlag(flags, VELLUM62_UTF8);
         options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
         options.escapeData = hasFlag(flags, VELLUM62_ESCAPE_DATA);
+        options.html5 = html5Settings(flags, page_settings);
 
         // Numbered items of an ordered list are read twice: once for the first number.
         const Reading reading = list_source != VELLUM62_LIST_FROM_FILE ? Reading::None
@@ -317,6 +350,15 @@ extern "C" VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const cha
     });
 }
 
+extern "C" VELLUM62_EXPORT int32_t datalist_ex(const char* input_file, const char* output_file,
+                                               int32_t ordered, int32_t list_type, int32_t list_source,
+                                               int32_t item_count, int32_t start_number, int32_t item_separator,
+                                               int32_t html_wrapper, int32_t center_list, int32_t flags)
+{
+    return datalist_html5(input_file, output_file, ordered, list_type, list_source, item_count, start_number,
+                          item_separator, html_wrapper, center_list, flags, nullptr);
+}
+
 extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* output_file, int32_t ordered,
                                             int32_t list_type, int32_t list_source, int32_t item_count,
                                             int32_t start_number, int32_t item_separator,
@@ -326,13 +368,14 @@ extern "C" VELLUM62_EXPORT int32_t datalist(const char* input_file, const char* 
                        item_separator, html_wrapper, center_list, 0);
 }
 
-extern "C" VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const char* output_file,
+extern "C" VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output_file,
                                                  int32_t separator_char, int32_t padding_spaces,
                                                  int32_t html_wrapper, int32_t center_text, int32_t center_table,
                                                  const char* text_color, const char* background_color,
                                                  int32_t table_width, int32_t width_in_pixels, int32_t border,
                                                  int32_t cellpadding, int32_t cellspacing, int32_t flags,
-                                                 int64_t* rows, int64_t* columns)
+                                                 int64_t* rows, int64_t* columns,
+                                                 const vellum62_html5_page* page_settings)
 {
     return guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
@@ -359,6 +402,7 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const c
         options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
         options.csvQuotes = hasFlag(flags, VELLUM62_CSV_QUOTES);
         options.escapeData = hasFlag(flags, VELLUM62_ESCAPE_DATA);
+        options.html5 = html5Settings(flags, page_settings);
         const TableSize size = convertTable(files.input->lines, options, page.out());
         if (!page.finish())
             return VELLUM62_OUTPUT_NOT_OPENED;
@@ -372,6 +416,19 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const c
         const int64_t packed = size.rows * VELLUM62_ROW_FACTOR + size.columns;
         return static_cast<int32_t>(std::min<int64_t>(packed, INT32_MAX));
     });
+}
+
+extern "C" VELLUM62_EXPORT int32_t reg_tbl_sized(const char* input_file, const char* output_file,
+                                                 int32_t separator_char, int32_t padding_spaces,
+                                                 int32_t html_wrapper, int32_t center_text, int32_t center_table,
+                                                 const char* text_color, const char* background_color,
+                                                 int32_t table_width, int32_t width_in_pixels, int32_t border,
+                                                 int32_t cellpadding, int32_t cellspacing, int32_t flags,
+                                                 int64_t* rows, int64_t* columns)
+{
+    return reg_tbl_html5(input_file, output_file, separator_char, padding_spaces, html_wrapper, center_text,
+                         center_table, text_color, background_color, table_width, width_in_pixels, border,
+                         cellpadding, cellspacing, flags, rows, columns, nullptr);
 }
 
 extern "C" VELLUM62_EXPORT int32_t reg_tbl_ex(const char* input_file, const char* output_file,
