@@ -75,8 +75,11 @@ std::string cssColor(std::string_view color)
         const std::size_t n = digits.size();
         return (n == 3 || n == 4 || n == 6 || n == 8) && allOf(digits, isHex) ? std::string(color) : std::string();
     }
-    if (color.size() == 6 && allOf(color, isHex))
-        return "#" + std::string(color);
+    if (color.size() == 6 && allOf(color, isHex)) {
+        std::string hash(1, '#');
+        hash += color;
+        return hash;
+    }
     if (allOf(color, isLetter))
         return std::string(color);
     for (std::string_view function : {"rgb(", "rgba(", "hsl(", "hsla("}) {
@@ -151,9 +154,11 @@ std::string html5PageStart(const Html5Frame& frame)
     return out;
 }
 
-std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass)
+std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass,
+                         std::string_view headLines)
 {
     std::string out = "</title>\n";
+    out += headLines;
     if (!frame.stylesheet.empty()) {
         out += "<link rel=\"stylesheet\" href=\"";
         out += attributeText(frame.stylesheet);
