@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace vellum
@@ -111,8 +112,8 @@ private:
 class RecordReader
 {
 public:
-    RecordReader(LineReader& input, const TableOptions& options)
-        : m_input(input), m_decode(options.utf8, &input), m_separator(static_cast<char>(options.separatorChar)),
+    RecordReader(LineReader& input, const TableOptions& options, Html5Input html5 = Html5Input::Off)
+        : m_input(input), m_decode(options.utf8, &input, html5), m_separator(static_cast<char>(options.separatorChar)),
           m_csv(options.csvQuotes && m_separator != '"')
     {
     }
@@ -166,15 +167,28 @@ class TableWriter
 {
 public:
     TableWriter(const TableOptions& options, Output& out)
-        : m_options(options), m_out(out), m_padding(paddingString(options.paddingSpaces)),
-          m_separator(static_cast<char>(options.separatorChar)),
-          m_csv(options.csvQuotes && m_separator != '"'), m_escape(options.escapeData)
+        : m_options(options), m_out(out), m_html5(options.html5.on),
+          m_padding(m_html5 ? std::string() : paddingString(options.paddingSpaces)),
+          m_separator(static_cast<char>(options.separatorChar)), m_csv(options.csvQuotes && m_separator != '"'),
+          m_escape(options.escapeData), m_emptyCell(m_html5 ? "" : "&nbsp;")
     {
         for (unsigned char c : {' ', '\\', '\t'})
             m_needsLook[c] = true;
         m_needsLook[static_cast<unsigned char>(m_separator)] = true;
 
         // Every cell opens and closes with one of a few fixed texts, made once.
+        if (m_html5) {
+            // The looks are the stylesheet's: only a number's cell differs, and the header cells of
+            // the table's head name what they head.
+            for (int align = 0; align < 3; ++align)
+                for (int breaks = 0; breaks < 2; ++breaks) {
+                    m_open[0][align][breaks] = align == 1 ? "<td class=\"pw-num\">" : "<td>";
+                    m_open[1][align][breaks] = "<th scope=\"col\">";
+                }
+            m_close[0] = "</td>\n";
+            m_close[1] = "</th>\n";
+            return;
+        }
         static constexpr std::string_view kAlign[] = {"", " align=\"right\"", " align=\"center\""};
         std::string font, fontEnd;
         if (!options.textColor.empty()) {
@@ -194,40 +208,91 @@ public:
 
     void writeRow(std::string_view line)
     {
-        const bool header = isHeaderRow(line);
-        const std::string_view text = header ? line.substr(skip_blanks(line, 3)) : line;
+        const Row row = shape(line);
         // A line end in a record comes from a quoted field and is a break too.
-        const bool breaks = findAnchored(text, "\\!", 0) != npos || (m_csv && text.find('\n') != npos);
-        // Without a backslash (or, with CSV quotes, a quote), and with a separator other than the
-        // space (which tabs stand in for), a cell is everything up to the next separator less its
-        // trailing spaces.
-        const bool plain =
-            m_separator != ' ' && text.find('\\') == npos && (!m_csv || text.find('"') == npos);
-
-        m_out.put("<tr>");
-        int64_t cells = 0;
-        std::size_t pos = skip_blanks(text, 0);
-        while (pos < text.size()) {
-            pos = writeCell(text, pos, header, breaks, plain);
-            ++cells;
-            if (pos >= text.size())
-                break;
-            pos = skip_blanks(text, pos + 1); // past the separator
-        }
-        if (cells < m_size.columns) {
-            for (int64_t i = cells; i < m_size.columns; ++i)
-                m_out.put("<td>&nbsp;</td>");
+        const bool breaks = findAnchored(row.text, "\\!", 0) != npos || (m_csv && row.text.find('\n') != npos);
+        if (m_html5)
+            startHtml5Row(row.header, breaks);
+        else
+            m_out.put("<tr>");
+        const int64_t cells = rowCells<true>(row, breaks);
+        const int64_t width = std::max(m_size.columns, m_counted);
+        if (cells < width) {
+            for (int64_t i = cells; i < width; ++i)
+                m_out.put(m_html5 ? std::string_view("<td></td>") : std::string_view("<td>&nbsp;</td>"));
             m_out.put('\n');
-        } else {
-            m_size.columns = cells;
         }
+        m_size.columns = std::max(m_size.columns, cells);
         m_out.put("</tr>\n");
         ++m_size.rows;
+    }
+
+    // The number of cells writeRow writes for a record, found without writing anything.
+    int64_t countCells(std::string_view line) { return rowCells<false>(shape(line), false); }
+    // Rows with fewer cells are filled up to `columns` (and to the widest row before them).
+    void fillRowsTo(int64_t columns) { m_counted = columns; }
+
+    // Closes the head or body of an HTML5 table.
+    void endHtml5Rows()
+    {
+        if (m_section != Section::None)
+            m_out.put(m_section == Section::Head ? "</thead>\n" : "</tbody>\n");
     }
 
     TableSize size() const { return m_size; }
 
 private:
+    // What decides a record's cells: whether it is a header row, the text of its cells, and whether
+    // each cell simply runs to the next separator.
+    struct Row {
+        bool header;
+        std::string_view text;
+        bool plain;
+    };
+    Row shape(std::string_view line) const
+    {
+        const bool header = isHeaderRow(line);
+        const std::string_view text = header ? line.substr(skip_blanks(line, 3)) : line;
+        // Without a backslash (or, with CSV quotes, a quote), and with a separator other than the
+        // space (which tabs stand in for), a cell is everything up to the next separator less its
+        // trailing spaces.
+        const bool plain =
+            m_separator != ' ' && text.find('\\') == npos && (!m_csv || text.find('"') == npos);
+        return {header, text, plain};
+    }
+
+    // Header rows that come first form the table's head; the others, header rows among them, its body.
+    void startHtml5Row(bool header, bool breaks)
+    {
+        if (header && m_section == Section::None) {
+            m_out.put("<thead>\n");
+            m_section = Section::Head;
+        } else if (!header && m_section != Section::Body) {
+            m_out.put(m_section == Section::Head ? "</thead>\n<tbody>\n" : "<tbody>\n");
+            m_section = Section::Body;
+            for (auto& byAlign : m_open[1])
+                for (std::string& open : byAlign)
+                    open = "<th>";
+        }
+        m_out.put(breaks ? std::string_view("<tr class=\"pw-top\">") : std::string_view("<tr>"));
+    }
+
+    // Writes the cells of a row, or with kWrite false only finds where they end; returns their number.
+    template <bool kWrite> int64_t rowCells(const Row& row, bool breaks)
+    {
+        const std::string_view text = row.text;
+        int64_t cells = 0;
+        std::size_t pos = skip_blanks(text, 0);
+        while (pos < text.size()) {
+            pos = writeCell<kWrite>(text, pos, row.header, breaks, row.plain);
+            ++cells;
+            if (pos >= text.size())
+                break;
+            pos = skip_blanks(text, pos + 1); // past the separator
+        }
+        return cells;
+    }
+
     bool isSeparator(char c) const { return separates(c, m_separator); }
 
     // Content of the data: as it stands, or with & < > escaped.
@@ -251,22 +316,26 @@ private:
     }
 
     // Writes a quoted field that starts at `pos`; returns where its closing quote ended.
-    std::size_t writeQuoted(std::string_view text, std::size_t pos, bool& empty)
+    template <bool kWrite> std::size_t writeQuoted(std::string_view text, std::size_t pos, bool& empty)
     {
         const std::size_t n = text.size();
         ++pos; // the opening quote
         for (;;) {
             const std::size_t quote = text.find('"', pos);
             const std::size_t end = quote == npos ? n : quote;
-            if (end > pos) {
-                putQuoted(text.substr(pos, end - pos));
-                empty = false;
+            if constexpr (kWrite) {
+                if (end > pos) {
+                    putQuoted(text.substr(pos, end - pos));
+                    empty = false;
+                }
             }
             if (quote == npos)
                 return n;
             if (quote + 1 < n && text[quote + 1] == '"') {
-                putData("\"");
-                empty = false;
+                if constexpr (kWrite) {
+                    putData("\"");
+                    empty = false;
+                }
                 pos = quote + 2;
             } else {
                 return quote + 1;
@@ -274,26 +343,31 @@ private:
         }
     }
 
-    // Writes the cell that starts at `pos`; returns where its content ended (the separator or the
-    // end of the text).
+    // Writes the cell that starts at `pos` (with kWrite false, only finds its end); returns where its
+    // content ended (the separator or the end of the text).
+    template <bool kWrite>
     std::size_t writeCell(std::string_view text, std::size_t pos, bool header, bool breaks, bool plain)
     {
         // A cell that starts like a number is right-aligned; other data cells are centred on
         // request. Padding goes inside data cells only, and makes them count as not empty.
         const bool quoted = m_csv && text[pos] == '"';
-        const std::size_t first = quoted ? pos + 1 : pos;
-        const bool number = first < text.size() && startsLikeNumber(text[first]);
-        const int align = number ? 1 : m_options.centerText && !header ? 2 : 0;
-        m_out.put(m_open[header][align][breaks]);
+        if constexpr (kWrite) {
+            const std::size_t first = quoted ? pos + 1 : pos;
+            const bool number = first < text.size() && startsLikeNumber(text[first]);
+            const int align = number ? 1 : m_options.centerText && !header ? 2 : 0;
+            m_out.put(m_open[header][align][breaks]);
+        }
         bool empty = header || m_padding.empty();
         if (plain) {
             const void* separator = std::memchr(text.data() + pos, m_separator, text.size() - pos);
             const std::size_t end =
                 separator ? static_cast<std::size_t>(static_cast<const char*>(separator) - text.data()) : text.size();
-            const std::string_view content = trim_trailing_spaces(text.substr(pos, end - pos));
-            putData(content);
-            m_out.put(empty && content.empty() ? std::string_view("&nbsp;") : std::string_view());
-            m_out.put(m_close[header]);
+            if constexpr (kWrite) {
+                const std::string_view content = trim_trailing_spaces(text.substr(pos, end - pos));
+                putData(content);
+                m_out.put(empty && content.empty() ? m_emptyCell : std::string_view());
+                m_out.put(m_close[header]);
+            }
             return end;
         }
         std::size_t pendingSpaces = 0;
@@ -305,57 +379,72 @@ private:
         };
         const std::size_t n = text.size();
         if (quoted)
-            pos = writeQuoted(text, pos, empty);
+            pos = writeQuoted<kWrite>(text, pos, empty);
         while (pos < n) {
             // A run of bytes that are plainly content goes out at once.
             std::size_t runEnd = pos;
             while (runEnd < n && !m_needsLook[static_cast<unsigned char>(text[runEnd])])
                 ++runEnd;
             if (runEnd > pos) {
-                for (; pendingSpaces > 0; --pendingSpaces)
-                    m_out.put(' ');
-                putData(text.substr(pos, runEnd - pos));
-                empty = false;
+                if constexpr (kWrite) {
+                    for (; pendingSpaces > 0; --pendingSpaces)
+                        m_out.put(' ');
+                    putData(text.substr(pos, runEnd - pos));
+                    empty = false;
+                }
                 pos = runEnd;
                 continue;
             }
             char c = text[pos];
             if (c == '\\' && pos + 1 < n && isSeparator(text[pos + 1])) {
-                writeContent(text[pos + 1]); // an escaped separator is content
+                if constexpr (kWrite)
+                    writeContent(text[pos + 1]); // an escaped separator is content
                 pos += 2;
             } else if (c == '\\' && pos + 1 < n && text[pos + 1] == '!') {
-                m_out.put("<br>\n");
-                m_out.put(m_padding);
+                if constexpr (kWrite) {
+                    m_out.put("<br>\n");
+                    m_out.put(m_padding);
+                }
                 pos += 2;
-                if (pos < n)
-                    writeContent(text[pos++]); // whatever follows a break is content
+                if (pos < n) {
+                    if constexpr (kWrite)
+                        writeContent(text[pos]); // whatever follows a break is content
+                    ++pos;
+                }
             } else if (isSeparator(c)) {
                 break;
             } else if (c == ' ') {
                 ++pendingSpaces;
                 ++pos;
             } else {
-                writeContent(c);
+                if constexpr (kWrite)
+                    writeContent(c);
                 ++pos;
             }
         }
 
-        if (empty)
-            m_out.put("&nbsp;");
-        m_out.put(m_close[header]);
+        if constexpr (kWrite) {
+            if (empty)
+                m_out.put(m_emptyCell);
+            m_out.put(m_close[header]);
+        }
         return pos;
     }
 
     const TableOptions& m_options;
     Output& m_out;
+    const bool m_html5;
     const std::string m_padding;
     const char m_separator;
     const bool m_csv;
     const bool m_escape;
+    const std::string_view m_emptyCell; // what an empty cell holds
     bool m_needsLook[256] = {};
     std::string m_open[2][3][2]; // by header row, alignment (none, right, centre) and breaks
     std::string m_close[2];      // by header row
     TableSize m_size;
+    int64_t m_counted = 0; // the widest row, when the rows were counted first
+    enum class Section { None, Head, Body } m_section = Section::None;
 };
 
 void putAttribute(Output& out, std::string_view name, int32_t value)
@@ -367,10 +456,181 @@ void putAttribute(Output& out, std::string_view name, int32_t value)
     out.put('"');
 }
 
+// A separator that splits a line read as clean UTF-8 where it splits the input's own bytes: a
+// printable ASCII character or a tab. Others (bytes above ASCII, which are parts of characters in
+// UTF-8, and control characters, which an HTML5 page may not hold) split the input's own bytes.
+bool splitsCleanText(char separator)
+{
+    return separator == '\t' || (separator >= ' ' && separator < 127);
+}
+
+// An output that turns a table written from the input's own bytes, as a classic page holds them
+// (Windows-1252, or UTF-8 in which a separator may have cut characters), into clean UTF-8: what a
+// browser shows for the classic page, in characters an HTML5 page may hold.
+class CleanUtf8Sink
+{
+public:
+    CleanUtf8Sink(Output& page, bool utf8) : m_page(page), m_utf8(utf8) {}
+
+    static bool write(void* self, const char* data, std::size_t size)
+    {
+        auto* sink = static_cast<CleanUtf8Sink*>(self);
+        sink->convert(std::string_view(data, size), false);
+        return !sink->m_page.failed();
+    }
+    // Converts what is held back at the end of a block; call after the last block.
+    void finish() { convert({}, true); }
+
+private:
+    void convert(std::string_view data, bool last)
+    {
+        m_held.append(data);
+        std::size_t cut = m_held.size();
+        if (!last) {
+            // A character cut by the end of the block waits for the rest of its bytes; control bytes
+            // at the end wait too, as cleanForHtml5 leaves those of a line's end to the caller.
+            if (m_utf8)
+                cut = wholeCharacters(m_held);
+            while (cut > 0 && static_cast<unsigned char>(m_held[cut - 1]) < 0x20)
+                --cut;
+        }
+        const std::string_view bytes(m_held.data(), cut);
+        const std::string_view text = m_utf8 ? repairUtf8(bytes, m_work) : windows1252ToUtf8(bytes, m_work, false);
+        const std::string_view clean = cleanForHtml5(text, m_clean);
+        m_page.put(clean);
+        if (last) {
+            // The control bytes at the very end.
+            for (std::size_t i = clean.size(); i < text.size(); ++i) {
+                const char c = text[i];
+                const bool allowed = c == '\t' || c == '\n' || c == '\f' || c == '\r';
+                m_page.put(allowed ? std::string_view(&c, 1) : kReplacementCharacter);
+            }
+        }
+        m_held.erase(0, cut);
+    }
+
+    // The length of `text` less a character at its end that still lacks bytes.
+    static std::size_t wholeCharacters(std::string_view text)
+    {
+        const std::size_t n = text.size();
+        for (std::size_t back = 1; back <= 3 && back <= n; ++back) {
+            const auto c = static_cast<unsigned char>(text[n - back]);
+            if (c < 0x80)
+                return n;
+            if (c >= 0xC0)
+                return (c >= 0xF0 ? 4u : c >= 0xE0 ? 3u : 2u) > back ? n - back : n;
+        }
+        return n;
+    }
+
+    Output& m_page;
+    const bool m_utf8;
+    std::string m_held, m_work, m_clean;
+};
+
+// The values of an HTML5 table's options: its width, border, cell padding and spacing, the
+// padding spaces of its data cells as an indent, and its colours. Negative sizes are left out.
+pagewright::StyleValues html5TableValues(const TableOptions& options)
+{
+    pagewright::StyleValues values;
+    if (options.tableWidth >= 0)
+        values.set("width", std::to_string(options.tableWidth) + (options.widthInPixels ? "px" : "%"));
+    if (options.border >= 0) {
+        values.setPixels("border", options.border);
+        if (options.border > 0)
+            values.set("cell-border", "1px");
+    }
+    if (options.cellPadding >= 0)
+        values.setPixels("padding", options.cellPadding);
+    if (options.cellSpacing >= 0)
+        values.setPixels("spacing", options.cellSpacing);
+    if (options.paddingSpaces != 0) {
+        // A space is about a quarter of an em wide.
+        const int32_t copies = std::clamp(options.paddingSpaces, 1, kMostPaddingCopies);
+        static constexpr std::string_view kQuarters[] = {"", ".25", ".5", ".75"};
+        values.set("indent", std::to_string(copies / 4) + std::string(kQuarters[copies % 4]) + "em");
+    }
+    values.setColor("cell-text", options.textColor);
+    values.setColor("table-background", options.backgroundColor);
+    return values;
+}
+
+TableSize convertHtml5Table(LineReader& input, const TableOptions& options, Output& page)
+{
+    const pagewright::StyleValues values = html5TableValues(options);
+    if (options.htmlWrapper) {
+        putHtml5Start(page, options.html5);
+        page.put("Table formed from data in ");
+        putFileNameInTitle(page, base_name(options.inputName), true);
+        page.put('.');
+        putHtml5HeadEnd(page, options.html5, values);
+    }
+    page.put("<table class=\"pw-table");
+    if (options.centerTable)
+        page.put(" pw-center");
+    if (options.centerText)
+        page.put(" pw-center-text");
+    page.put('"');
+    if (!options.htmlWrapper && !values.empty()) {
+        page.put(" style=\"");
+        page.put(values.declarations());
+        page.put('"');
+    }
+    page.put(">\n");
+
+    // With a separator that does not split clean text as it splits the input, the cells are found
+    // in the input's own bytes and the table is made clean on its way out.
+    const bool ownBytes = !splitsCleanText(static_cast<char>(options.separatorChar));
+    std::optional<CleanUtf8Sink> cleaner;
+    std::optional<Output> cleaned;
+    if (ownBytes) {
+        cleaner.emplace(page, options.utf8);
+        cleaned.emplace(CleanUtf8Sink::write, &*cleaner);
+    }
+    Output& out = ownBytes ? *cleaned : page;
+    auto finishCleaning = [&] {
+        if (ownBytes) {
+            cleaned->flush();
+            cleaner->finish();
+        }
+    };
+
+    TableWriter table(options, out);
+    std::string_view record;
+    // Every row gets as many cells as the widest: an input that can go back to its start is read
+    // once first to count them. (Counting needs no clean text, as cells split alike in both.)
+    if (input.rewind()) {
+        RecordReader counting(input, options);
+        int64_t widest = 0;
+        while (counting.next(record))
+            widest = std::max(widest, table.countCells(record));
+        if (!input.rewind())
+            return {.notReadAgain = true};
+        table.fillRowsTo(widest);
+    }
+    RecordReader records(input, options, ownBytes ? Html5Input::Off : Html5Input::On);
+    while (!out.failed() && records.next(record))
+        table.writeRow(record);
+    if (records.binary()) {
+        finishCleaning();
+        TableSize stopped = table.size(); // the table stops here, without its end
+        stopped.binary = true;
+        return stopped;
+    }
+    table.endHtml5Rows();
+    finishCleaning();
+    page.put("</table>\n");
+    if (options.htmlWrapper)
+        page.put(pagewright::kHtml5PageEnd);
+    return table.size();
+}
+
 } // namespace
 
 TableSize convertTable(LineReader& input, const TableOptions& options, Output& out)
 {
+    if (options.html5.on)
+        return convertHtml5Table(input, options, out);
     if (options.htmlWrapper) {
         putWrapperHeadStart(out, options.declareCharset, options.utf8);
         out.put("Table formed from data in ");
