@@ -3,6 +3,8 @@
 #include "bytes.h"
 #include "entities.h"
 
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -102,6 +104,25 @@ unsigned suspects16(const unsigned char* s)
     marked = _mm_or_si128(marked, high);
     return static_cast<unsigned>(_mm_movemask_epi8(marked));
 }
+
+// The high bit of each of sixteen Windows-1252 bytes that an HTML5 page cannot take as they stand:
+// those above ASCII, which become UTF-8, and the control bytes other than tab, line feed, form feed
+// and carriage return, and DEL, which become U+FFFD.
+struct Changing1252 {
+    const __m128i space = _mm_set1_epi8(' '), del = _mm_set1_epi8(0x7F), tab = _mm_set1_epi8('\t'),
+                  four = _mm_set1_epi8(4), vt = _mm_set1_epi8('\v');
+    unsigned operator()(const unsigned char* s) const
+    {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+        // Below the space as signed bytes: the control bytes, and every byte above ASCII.
+        const __m128i odd = _mm_or_si128(_mm_cmplt_epi8(v, space), _mm_cmpeq_epi8(v, del));
+        // Tab, line feed, form feed and carriage return: 9 to 13 but 11.
+        const __m128i past = _mm_sub_epi8(v, tab);
+        const __m128i allowed =
+            _mm_andnot_si128(_mm_cmpeq_epi8(v, vt), _mm_cmpeq_epi8(_mm_min_epu8(past, four), past));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(allowed, odd)));
+    }
+};
 #endif
 
 bool isSuspect(unsigned char c)
@@ -121,6 +142,54 @@ std::size_t nextSuspect(const unsigned char* s, std::size_t n, std::size_t i)
     while (i < n && !isSuspect(s[i]))
         ++i;
     return i;
+}
+
+inline bool changes1252(unsigned char c)
+{
+    return (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || c >= 0x7F;
+}
+
+// Where the first Windows-1252 byte that changes on an HTML5 page stands at or after `i`, or n.
+std::size_t nextChanging1252(const unsigned char* s, std::size_t n, std::size_t i)
+{
+#if defined(__SSE2__)
+    const Changing1252 changing;
+    for (; i + 16 <= n; i += 16)
+        if (const unsigned marked = changing(s + i))
+            return i + static_cast<std::size_t>(__builtin_ctz(marked));
+    if (i < n && n >= 16) {
+        // The last sixteen bytes, of which those before `i` are left out.
+        const unsigned marked = changing(s + n - 16) >> (i - (n - 16));
+        return marked ? i + static_cast<std::size_t>(__builtin_ctz(marked)) : n;
+    }
+#endif
+    while (i < n && !changes1252(s[i]))
+        ++i;
+    return i;
+}
+
+// The character of a Windows-1252 byte above ASCII; U+FFFD for the five it leaves undefined.
+char32_t windows1252Character(unsigned char c)
+{
+    // The characters of the bytes 0x80 to 0x9F; 0 for the five that Windows-1252 leaves undefined.
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    return c >= 0xA0 ? c : kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
+}
+
+// Writes a character below U+10000 as UTF-8; returns the end of what it wrote.
+char* putUtf8(char* out, char32_t code)
+{
+    if (code < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (code >> 6));
+    } else {
+        *out++ = static_cast<char>(0xE0 | (code >> 12));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    }
+    *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    return out;
 }
 
 // The number of bytes at `i` that form a character no HTML5 page may hold, or 0. The text is
@@ -144,13 +213,58 @@ std::size_t forbiddenAt(const unsigned char* s, std::size_t n, std::size_t i)
     return 0;
 }
 
+// Copies the n bytes of Windows-1252 text at `s` to `to` as clean UTF-8: bytes above ASCII as their
+// characters, control bytes but tab, line feed, form feed and carriage return as U+FFFD. `to` has
+// room for three bytes a byte and sixteen more. Returns the end of what it wrote.
+char* copyWindows1252AsCleanUtf8(const unsigned char* s, std::size_t n, char* to, bool dotsForEllipsis)
+{
+#if defined(__SSE2__)
+    const Changing1252 changing;
+#endif
+    std::size_t i = 0;
+    while (i < n) {
+#if defined(__SSE2__)
+        // Sixteen bytes are copied whole and those up to the first that changes kept; the last
+        // bytes are looked at in the sixteen that end with them.
+        if (i + 16 <= n) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
+            const unsigned marked = changing(s + i);
+            const std::size_t plain = marked ? static_cast<std::size_t>(__builtin_ctz(marked)) : 16;
+            i += plain;
+            to += plain;
+            if (!marked)
+                continue;
+        } else
+#endif
+        {
+            const std::size_t plain = nextChanging1252(s, n, i) - i;
+            std::memcpy(to, s + i, plain);
+            i += plain;
+            to += plain;
+            if (i == n)
+                break;
+        }
+        const unsigned char c = s[i++];
+        if (c < 0x80) {
+            std::memcpy(to, kReplacementCharacter.data(), 3);
+            to += 3;
+        } else if (c == 0x85 && dotsForEllipsis) {
+            std::memcpy(to, "...", 3);
+            to += 3;
+        } else {
+            to = putUtf8(to, windows1252Character(c));
+        }
+    }
+    return to;
+}
+
 } // namespace
 
-std::string_view cleanForHtml5(std::string_view line, std::string& work)
+std::string_view cleanForHtml5(std::string_view line, std::string& work, bool wholeText)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
     std::size_t n = line.size();
-    while (n > 0 && s[n - 1] < 0x20)
+    while (!wholeText && n > 0 && s[n - 1] < 0x20)
         --n; // trimmed by the converters
     bool cleaning = false;
     std::size_t copied = 0;
@@ -175,13 +289,13 @@ std::string_view cleanForHtml5(std::string_view line, std::string& work)
     return work;
 }
 
+std::size_t cleanUtf8Prefix(std::string_view text)
+{
+    return nextSuspect(reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0);
+}
+
 std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis)
 {
-    // The characters of the bytes 0x80 to 0x9F; 0 for the five that Windows-1252 leaves undefined.
-    static constexpr char16_t kHigh[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
     const std::size_t n = line.size();
     std::size_t i = skipAscii(s, n, 0);
@@ -194,20 +308,36 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
         if (ascii == n)
             break;
         const unsigned char c = s[ascii];
-        const char32_t code = c >= 0xA0 ? c : kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
         if (c == 0x85 && dotsForEllipsis) {
             work += "...";
-        } else if (code < 0x800) {
-            work += static_cast<char>(0xC0 | (code >> 6));
-            work += static_cast<char>(0x80 | (code & 0x3F));
         } else {
-            work += static_cast<char>(0xE0 | (code >> 12));
-            work += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            work += static_cast<char>(0x80 | (code & 0x3F));
+            char bytes[3];
+            work.append(bytes, static_cast<std::size_t>(putUtf8(bytes, windows1252Character(c)) - bytes));
         }
         i = ascii + 1;
     }
     return work;
+}
+
+std::string_view windows1252ToCleanUtf8(std::string_view line, std::string& work, bool dotsForEllipsis,
+                                        bool wholeText)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(line.data());
+    std::size_t end = line.size();
+    while (!wholeText && end > 0 && s[end - 1] < 0x20)
+        --end; // trimmed by the converters
+    const std::size_t i = nextChanging1252(s, end, 0);
+    if (i == end)
+        return line;
+    // No character takes more than three bytes, nor does the ellipsis as full stops.
+    if (work.size() < 3 * line.size() + 16)
+        work.resize(3 * line.size() + 16);
+    char* out = work.data();
+    std::memcpy(out, s, i);
+    out = copyWindows1252AsCleanUtf8(s + i, end - i, out + i, dotsForEllipsis);
+    std::memcpy(out, s + end, line.size() - end);
+    out += line.size() - end;
+    return std::string_view(work.data(), static_cast<std::size_t>(out - work.data()));
 }
 
 std::size_t validUtf8Prefix(std::string_view text)

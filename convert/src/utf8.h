@@ -32,14 +32,22 @@ void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 
 // Lines for an HTML5 page: valid UTF-8 in which every character no HTML5 page may hold (control
 // characters other than tab, line feed, form feed and carriage return; noncharacters) is U+FFFD.
-// Control bytes at the end of a line stay, as every converter trims them. Returns the line itself
-// when nothing is replaced, else a copy in `work`.
-std::string_view cleanForHtml5(std::string_view line, std::string& work);
+// Control bytes at the end of a line stay, as every converter trims them, unless the text is
+// `wholeText`, not a line. Returns the line itself when nothing is replaced, else a copy in `work`.
+std::string_view cleanForHtml5(std::string_view line, std::string& work, bool wholeText = false);
+
+// The length of the start of UTF-8 text in which cleanForHtml5 replaces nothing (it may stop early,
+// at bytes that turn out to be fine).
+std::size_t cleanUtf8Prefix(std::string_view text);
 
 // Windows-1252 bytes as UTF-8, in `work` when any byte is above ASCII. The five bytes Windows-1252
 // leaves undefined become U+FFFD; with `dotsForEllipsis` the ellipsis byte becomes three full stops,
 // as the text converter writes it in a classic page.
 std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis);
+
+// windows1252ToUtf8 and then cleanForHtml5, at once.
+std::string_view windows1252ToCleanUtf8(std::string_view line, std::string& work, bool dotsForEllipsis,
+                                        bool wholeText = false);
 
 // How an InputDecoder reads for an HTML5 page: not at all (a classic page), or to clean UTF-8 from
 // the input's encoding, with the ellipsis of Windows-1252 text as three full stops.
@@ -61,10 +69,9 @@ public:
     {
         if (m_html5 == Html5Input::Off)
             return m_utf8 ? decodeUtf8(line) : line;
-        const std::string_view text = m_utf8 ? decodeUtf8(line)
-                                             : windows1252ToUtf8(line, m_work,
-                                                                 m_html5 == Html5Input::OnWithDotsForEllipsis);
-        return cleanForHtml5(text, m_clean);
+        if (m_utf8)
+            return cleanAhead(line) ? decodeUtf8(line) : cleanForHtml5(decodeUtf8(line), m_clean);
+        return windows1252ToCleanUtf8(line, m_work, m_html5 == Html5Input::OnWithDotsForEllipsis);
     }
     // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
     // an input converts as an empty file does.
@@ -97,6 +104,22 @@ private:
         return repairUtf8(line, m_work);
     }
 
+    // True when the UTF-8 line holds nothing cleanForHtml5 replaces (nor will once repaired). Like the
+    // check for valid UTF-8, looks at the reader's bytes ahead at once, up to the first that may need
+    // replacing.
+    bool cleanAhead(std::string_view line)
+    {
+        if (!m_reader)
+            return false;
+        const char* begin = line.data();
+        if (m_reader->generation() != m_cleanGeneration || begin < m_cleanFrom || begin > m_cleanTo) {
+            m_cleanGeneration = m_reader->generation();
+            m_cleanFrom = begin;
+            m_cleanTo = begin + cleanUtf8Prefix(m_reader->bufferedFrom(begin));
+        }
+        return begin + line.size() <= m_cleanTo;
+    }
+
     bool m_utf8;
     Html5Input m_html5;
     bool m_first = true;
@@ -104,6 +127,9 @@ private:
     std::size_t m_generation = 0;
     const char* m_validFrom = nullptr;
     const char* m_validTo = nullptr;
+    std::size_t m_cleanGeneration = 0;
+    const char* m_cleanFrom = nullptr;
+    const char* m_cleanTo = nullptr;
     std::string m_work;
     std::string m_clean;
 };

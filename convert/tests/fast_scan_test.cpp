@@ -73,6 +73,19 @@ TEST(FastScans, AgreeWithAPlainScanAtEveryOffset)
          }},
         {"validUtf8Prefix", "\xC3\xA9\xFF", "ab", [](auto s) { return to_string(validUtf8Prefix(s)); },
          [](auto s) { return to_string(plainValidPrefix(s)); }},
+        {"windows1252ToCleanUtf8", "\xE9\x01\x85\x81\x7F\t\x0B", "ab\x0C",
+         [](auto s) { static std::string work; return std::string(windows1252ToCleanUtf8(s, work, true)); },
+         [](auto s) {
+             std::size_t end = s.size(); // control bytes at the end of a line stay
+             while (end > 0 && static_cast<unsigned char>(s[end - 1]) < 0x20)
+                 --end;
+             std::string out, work;
+             for (unsigned char c : s.substr(0, end))
+                 out += c == 0x85 ? std::string("...") : c == '\t' || c == '\f' ? std::string(1, char(c))
+                        : c < 0x20 || c == 0x7F ? std::string("\xEF\xBF\xBD")
+                                               : std::string(windows1252ToUtf8(std::string(1, char(c)), work, false));
+             return out + std::string(s.substr(end));
+         }},
         {"repairUtf8", "\xC3\xA9\xFF", "ab", [](auto s) { static std::string work; return std::string(repairUtf8(s, work)); },
          [](auto s) {
              const std::size_t bad = plainValidPrefix(s);
