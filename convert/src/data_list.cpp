@@ -1,6 +1,7 @@
 // A data file, or nothing, to an ordered or unordered HTML list.
 #include "converters.h"
 
+#include "clean_output.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "output.h"
@@ -8,6 +9,7 @@
 #include "utf8.h"
 
 #include <climits>
+#include <optional>
 
 namespace vellum
 {
@@ -185,7 +187,7 @@ std::string html5ListStart(bool ordered, std::string_view type, bool centered, i
 
 } // namespace
 
-int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
+int32_t convertList(LineReader* input, const ListOptions& options, Output& page)
 {
     const bool fromFile = options.listSource == VELLUM62_LIST_FROM_FILE && input != nullptr;
     const bool html5 = options.html5.on;
@@ -195,24 +197,31 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
 
     if (options.htmlWrapper) {
         if (html5)
-            putHtml5Start(out, options.html5);
+            putHtml5Start(page, options.html5);
         else
-            putWrapperHeadStart(out, options.declareCharset, options.utf8);
-        out.put(kind);
+            putWrapperHeadStart(page, options.declareCharset, options.utf8);
+        page.put(kind);
         if (fromFile) {
-            out.put(" list formed from items in ");
-            putFileNameInTitle(out, base_name(options.inputName), options.utf8 || html5);
+            page.put(" list formed from items in ");
+            putFileNameInTitle(page, base_name(options.inputName), options.utf8 || html5);
         } else {
-            out.put(" list of ");
-            out.putInt(options.itemCount);
-            out.put(options.itemCount == 1 ? " item" : " items");
+            page.put(" list of ");
+            page.putInt(options.itemCount);
+            page.put(options.itemCount == 1 ? " item" : " items");
         }
-        out.put('.');
+        page.put('.');
         if (html5)
-            putHtml5HeadEnd(out, options.html5, {});
+            putHtml5HeadEnd(page, options.html5, {});
         else
-            out.put("\n</title></head>\n<body>\n");
+            page.put("\n</title></head>\n<body>\n");
     }
+
+    // An HTML5 list is written from its input read as for a classic page, and made clean UTF-8 on its
+    // way to the page: at once, which costs less than line by line.
+    std::optional<CleanOutput> clean;
+    if (html5)
+        clean.emplace(page, options.utf8 ? CleanOutput::From::Utf8 : CleanOutput::From::Windows1252);
+    Output& out = html5 ? clean->out() : page;
 
     const std::string_view type = typeAttribute(options.ordered, options.listType);
     if (!html5) {
@@ -228,7 +237,7 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
         }
     }
 
-    InputDecoder decode(options.utf8, input, html5 ? Html5Input::On : Html5Input::Off);
+    InputDecoder decode(options.utf8, input);
     if (fromFile && options.ordered && options.itemSeparator == VELLUM62_ITEMS_BY_NUMERAL) {
         startNumber = findStartNumber(*input, decode);
         if (!input->rewind())
@@ -250,8 +259,11 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
     int32_t written = 0;
     if (fromFile) {
         written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, items, out);
-        if (written == VELLUM62_INPUT_IS_BINARY)
+        if (written == VELLUM62_INPUT_IS_BINARY) {
+            if (clean)
+                clean->finish();
             return written;
+        }
     } else {
         for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
             items.write_list_item();
@@ -265,8 +277,9 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
 
     if (html5) {
         items.finish(options.ordered ? "</ol>\n" : "</ul>\n");
+        clean->finish();
         if (options.htmlWrapper)
-            out.put(pagewright::kHtml5PageEnd);
+            page.put(pagewright::kHtml5PageEnd);
         return written;
     }
     out.put("\n</");

@@ -1,6 +1,7 @@
 // The helpers that look at eight or sixteen bytes at a time agree with a plain byte-by-byte scan
 // wherever their pattern stands: at every offset from the start, and with every tail after it.
 #include "bytes.h"
+#include "clean_output.h"
 #include "entities.h"
 #include "text_utils.h"
 #include "utf8.h"
@@ -104,6 +105,37 @@ TEST(FastScans, AgreeWithAPlainScanAtEveryOffset)
                 for (const std::string& text : {line, line.substr(0, offset)})
                     EXPECT_EQ(row.fast(text), row.plain(text)) << row.helper << " at " << offset << ", tail " << tail;
             }
+}
+
+// A body made clean in blocks of any size is the text made clean at once: a character, or bytes to
+// replace, that the end of a block cuts are taken whole.
+TEST(CleanOutput, BlocksOfAnySizeGiveTheTextMadeCleanAtOnce)
+{
+    // é, U+FDD0 (no character), U+0085 (a control character), a control byte, an emoji, a byte that
+    // is no UTF-8 (and a control byte at the very end).
+    const std::string text = "ab\xC3\xA9" "c\xEF\xB7\x90\xC2\x85\x01\xF0\x9F\x98\x80" "d\xFF\x02";
+    std::string work, once;
+    const struct {
+        CleanOutput::From from;
+        std::string expected;
+    } rows[] = {
+        {CleanOutput::From::Windows1252, std::string(windows1252ToCleanUtf8(text, work, false, true))},
+        {CleanOutput::From::CutUtf8, std::string(cleanForHtml5(repairUtf8(text, once), work, true))},
+    };
+    for (const auto& row : rows)
+        for (std::size_t block = 1; block <= text.size() + 1; ++block) {
+            std::string page;
+            Output out([](void* to, const char* data, std::size_t size) {
+                static_cast<std::string*>(to)->append(data, size);
+                return true;
+            }, &page, block);
+            CleanOutput clean(out, row.from);
+            for (char c : text)
+                clean.out().put(c);
+            clean.finish();
+            out.flush();
+            EXPECT_EQ(page, row.expected) << "blocks of " << block;
+        }
 }
 
 } // namespace
