@@ -1,6 +1,7 @@
 // Delimited data to an HTML table.
 #include "converters.h"
 
+#include "clean_output.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "output.h"
@@ -8,9 +9,15 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <optional>
 #include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vellum
 {
@@ -47,6 +54,69 @@ bool separates(char c, char separator)
     if (c == '\t' && separator != '\t')
         c = ' ';
     return c == separator;
+}
+
+// The separators of a text, found sixteen bytes at a time, and whether the text holds a backslash
+// or (`quotes`) a double quote, which only the careful way through its cells reads right, or a NUL
+// byte.
+struct SeparatorScan {
+    int64_t count = 0;
+    std::size_t last = npos; // where the last separator stands
+    bool careful = false;
+};
+// The number of bits set in sixteen.
+unsigned bitCount16(unsigned bits)
+{
+    static constexpr auto kByteCounts = [] {
+        std::array<unsigned char, 256> counts{};
+        for (unsigned byte = 0; byte < 256; ++byte)
+            counts[byte] = static_cast<unsigned char>(std::popcount(byte));
+        return counts;
+    }();
+    return kByteCounts[bits & 0xFF] + kByteCounts[bits >> 8];
+}
+
+SeparatorScan scanSeparators(std::string_view text, char separator, bool quotes)
+{
+    SeparatorScan scan;
+    const char* s = text.data();
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    if (n >= 16) {
+        const __m128i sep = _mm_set1_epi8(separator), backslash = _mm_set1_epi8('\\');
+        const __m128i quote = _mm_set1_epi8(quotes ? '"' : '\\'), nul = _mm_setzero_si128();
+        unsigned careful = 0, lastMarks = 0;
+        std::size_t lastAt = 0;
+        // Sixteen bytes from `at`, of which the first `skip` were looked at before.
+        auto look = [&](std::size_t at, unsigned skip) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at));
+            const unsigned marks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, sep))) >> skip;
+            const __m128i odd = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, backslash), _mm_cmpeq_epi8(v, quote)),
+                                             _mm_cmpeq_epi8(v, nul));
+            careful |= static_cast<unsigned>(_mm_movemask_epi8(odd)) >> skip;
+            scan.count += bitCount16(marks);
+            lastAt = marks ? at + skip : lastAt;
+            lastMarks = marks ? marks : lastMarks;
+        };
+        for (; i + 16 <= n; i += 16)
+            look(i, 0);
+        if (i < n)
+            look(n - 16, static_cast<unsigned>(16 - (n - i))); // the last bytes, in sixteen that end with them
+        scan.careful = careful != 0;
+        if (lastMarks)
+            scan.last = lastAt + 31 - static_cast<std::size_t>(__builtin_clz(lastMarks));
+        return scan;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (s[i] == separator) {
+            ++scan.count;
+            scan.last = i;
+        }
+        scan.careful |= s[i] == '\\' || (quotes && s[i] == '"') || s[i] == '\0';
+    }
+    return scan;
 }
 
 // Says whether a record of quoted fields goes on after the end of a line: follows the fields of
@@ -123,33 +193,40 @@ public:
     bool next(std::string_view& record)
     {
         std::string_view piece;
+        while (m_input.next(piece))
+            if (take(piece, record) || m_binary)
+                return !m_binary;
+        return false;
+    }
+
+    // The record that starts with `piece`, the line just read, read on to the end of a quoted field;
+    // false for a line that starts none: an empty line, or one that holds a NUL byte (binary()).
+    bool take(std::string_view piece, std::string_view& record)
+    {
+        if ((m_binary = holdsNul(piece)))
+            return false;
+        const std::string_view line = trim_leading_blanks(trim_trailing_controls(m_decode(piece)));
+        if (line.empty())
+            return false;
+        record = line;
+        if (!m_csv || line.find('"') == npos)
+            return true;
+        QuoteScan scan(m_separator);
+        const std::size_t fields = isHeaderRow(line) ? skip_blanks(line, 3) : 0;
+        if (!scan.feed(line.substr(fields)))
+            return true;
+        m_record.assign(line);
         while (m_input.next(piece)) {
             if ((m_binary = holdsNul(piece)))
                 return false;
-            const std::string_view line = trim_leading_blanks(trim_trailing_controls(m_decode(piece)));
-            if (line.empty())
-                continue;
-            record = line;
-            if (!m_csv || line.find('"') == npos)
-                return true;
-            QuoteScan scan(m_separator);
-            const std::size_t fields = isHeaderRow(line) ? skip_blanks(line, 3) : 0;
-            if (!scan.feed(line.substr(fields)))
-                return true;
-            m_record.assign(line);
-            while (m_input.next(piece)) {
-                if ((m_binary = holdsNul(piece)))
-                    return false;
-                m_record += '\n';
-                const std::size_t from = m_record.size();
-                m_record += trim_trailing_controls(m_decode(piece));
-                if (!scan.feed(std::string_view(m_record).substr(from)))
-                    break;
-            }
-            record = m_record;
-            return true;
+            m_record += '\n';
+            const std::size_t from = m_record.size();
+            m_record += trim_trailing_controls(m_decode(piece));
+            if (!scan.feed(std::string_view(m_record).substr(from)))
+                break;
         }
-        return false;
+        record = m_record;
+        return true;
     }
 
     bool binary() const { return m_binary; }
@@ -228,7 +305,25 @@ public:
     }
 
     // The number of cells writeRow writes for a record, found without writing anything.
-    int64_t countCells(std::string_view line) { return rowCells<false>(shape(line), false); }
+    int64_t countCells(std::string_view line)
+    {
+        if (!isBlank(m_separator)) {
+            const SeparatorScan scan = scanSeparators(line, m_separator, m_csv);
+            if (!scan.careful)
+                return plainCells(line, scan);
+        }
+        return rowCells<false>(shape(line), false);
+    }
+    // The same for a line as read that holds no backslash, NUL byte or (CSV) quote, with a separator
+    // that is neither a blank nor a control byte: a cell more than separators, but for a last
+    // separator that only blanks follow. A line of blanks is no row: 0.
+    static int64_t plainCells(std::string_view line, const SeparatorScan& scan)
+    {
+        const std::size_t end = trim_trailing_controls(line).size();
+        if (skip_blanks(line, 0) >= end)
+            return 0;
+        return scan.count + 1 - (scan.count > 0 && skip_blanks(line, scan.last + 1) >= end);
+    }
     // Rows with fewer cells are filled up to `columns` (and to the widest row before them).
     void fillRowsTo(int64_t columns) { m_counted = columns; }
 
@@ -456,77 +551,29 @@ void putAttribute(Output& out, std::string_view name, int32_t value)
     out.put('"');
 }
 
-// A separator that splits a line read as clean UTF-8 where it splits the input's own bytes: a
-// printable ASCII character or a tab. Others (bytes above ASCII, which are parts of characters in
-// UTF-8, and control characters, which an HTML5 page may not hold) split the input's own bytes.
-bool splitsCleanText(char separator)
+// The most cells a record of the input has, as `table` writes them; reads to the end of the input,
+// or to a line that holds a NUL byte. Most lines are counted as they are read, without the record
+// made of them; the first goes through the record, which drops a byte-order mark.
+int64_t countWidest(LineReader& input, const TableOptions& options, TableWriter& table)
 {
-    return separator == '\t' || (separator >= ' ' && separator < 127);
+    RecordReader records(input, options);
+    const char separator = static_cast<char>(options.separatorChar);
+    const bool quotes = options.csvQuotes && separator != '"';
+    const bool plainLines = separator > ' ' && separator < 127;
+    int64_t widest = 0;
+    std::string_view piece, record;
+    for (bool first = true; input.next(piece); first = false) {
+        const SeparatorScan scan =
+            plainLines && !first ? scanSeparators(piece, separator, quotes) : SeparatorScan{0, npos, true};
+        if (!scan.careful)
+            widest = std::max(widest, TableWriter::plainCells(piece, scan));
+        else if (records.take(piece, record))
+            widest = std::max(widest, table.countCells(record));
+        else if (records.binary())
+            break;
+    }
+    return widest;
 }
-
-// An output that turns a table written from the input's own bytes, as a classic page holds them
-// (Windows-1252, or UTF-8 in which a separator may have cut characters), into clean UTF-8: what a
-// browser shows for the classic page, in characters an HTML5 page may hold.
-class CleanUtf8Sink
-{
-public:
-    CleanUtf8Sink(Output& page, bool utf8) : m_page(page), m_utf8(utf8) {}
-
-    static bool write(void* self, const char* data, std::size_t size)
-    {
-        auto* sink = static_cast<CleanUtf8Sink*>(self);
-        sink->convert(std::string_view(data, size), false);
-        return !sink->m_page.failed();
-    }
-    // Converts what is held back at the end of a block; call after the last block.
-    void finish() { convert({}, true); }
-
-private:
-    void convert(std::string_view data, bool last)
-    {
-        m_held.append(data);
-        std::size_t cut = m_held.size();
-        if (!last) {
-            // A character cut by the end of the block waits for the rest of its bytes; control bytes
-            // at the end wait too, as cleanForHtml5 leaves those of a line's end to the caller.
-            if (m_utf8)
-                cut = wholeCharacters(m_held);
-            while (cut > 0 && static_cast<unsigned char>(m_held[cut - 1]) < 0x20)
-                --cut;
-        }
-        const std::string_view bytes(m_held.data(), cut);
-        const std::string_view text = m_utf8 ? repairUtf8(bytes, m_work) : windows1252ToUtf8(bytes, m_work, false);
-        const std::string_view clean = cleanForHtml5(text, m_clean);
-        m_page.put(clean);
-        if (last) {
-            // The control bytes at the very end.
-            for (std::size_t i = clean.size(); i < text.size(); ++i) {
-                const char c = text[i];
-                const bool allowed = c == '\t' || c == '\n' || c == '\f' || c == '\r';
-                m_page.put(allowed ? std::string_view(&c, 1) : kReplacementCharacter);
-            }
-        }
-        m_held.erase(0, cut);
-    }
-
-    // The length of `text` less a character at its end that still lacks bytes.
-    static std::size_t wholeCharacters(std::string_view text)
-    {
-        const std::size_t n = text.size();
-        for (std::size_t back = 1; back <= 3 && back <= n; ++back) {
-            const auto c = static_cast<unsigned char>(text[n - back]);
-            if (c < 0x80)
-                return n;
-            if (c >= 0xC0)
-                return (c >= 0xF0 ? 4u : c >= 0xE0 ? 3u : 2u) > back ? n - back : n;
-        }
-        return n;
-    }
-
-    Output& m_page;
-    const bool m_utf8;
-    std::string m_held, m_work, m_clean;
-};
 
 // The values of an HTML5 table's options: its width, border, cell padding and spacing, the
 // padding spaces of its data cells as an indent, and its colours. Negative sizes are left out.
@@ -578,47 +625,42 @@ TableSize convertHtml5Table(LineReader& input, const TableOptions& options, Outp
     }
     page.put(">\n");
 
-    // With a separator that does not split clean text as it splits the input, the cells are found
-    // in the input's own bytes and the table is made clean on its way out.
-    const bool ownBytes = !splitsCleanText(static_cast<char>(options.separatorChar));
-    std::optional<CleanUtf8Sink> cleaner;
-    std::optional<Output> cleaned;
-    if (ownBytes) {
-        cleaner.emplace(page, options.utf8);
-        cleaned.emplace(CleanUtf8Sink::write, &*cleaner);
-    }
-    Output& out = ownBytes ? *cleaned : page;
-    auto finishCleaning = [&] {
-        if (ownBytes) {
-            cleaned->flush();
-            cleaner->finish();
-        }
-    };
+    // The rows are written from the input read as clean UTF-8 line by line, with a separator that
+    // splits such lines as it splits the input's own: a printable ASCII character or a tab. Others
+    // (a byte above ASCII, part of characters in UTF-8; a control byte, which an HTML5 page may not
+    // hold) split the input's own bytes, as for a classic page, and the rows are made clean on their
+    // way to the page.
+    const auto separator = static_cast<unsigned char>(options.separatorChar);
+    const bool ownBytes = separator != '\t' && (separator < ' ' || separator >= 127);
+    std::optional<CleanOutput> clean;
+    if (ownBytes)
+        clean.emplace(page, !options.utf8      ? CleanOutput::From::Windows1252
+                            : separator >= 0x80 ? CleanOutput::From::CutUtf8
+                                                : CleanOutput::From::Utf8);
+    Output& out = ownBytes ? clean->out() : page;
 
     TableWriter table(options, out);
     std::string_view record;
     // Every row gets as many cells as the widest: an input that can go back to its start is read
     // once first to count them. (Counting needs no clean text, as cells split alike in both.)
     if (input.rewind()) {
-        RecordReader counting(input, options);
-        int64_t widest = 0;
-        while (counting.next(record))
-            widest = std::max(widest, table.countCells(record));
+        table.fillRowsTo(countWidest(input, options, table));
         if (!input.rewind())
             return {.notReadAgain = true};
-        table.fillRowsTo(widest);
     }
     RecordReader records(input, options, ownBytes ? Html5Input::Off : Html5Input::On);
     while (!out.failed() && records.next(record))
         table.writeRow(record);
     if (records.binary()) {
-        finishCleaning();
+        if (clean)
+            clean->finish();
         TableSize stopped = table.size(); // the table stops here, without its end
         stopped.binary = true;
         return stopped;
     }
     table.endHtml5Rows();
-    finishCleaning();
+    if (clean)
+        clean->finish();
     page.put("</table>\n");
     if (options.htmlWrapper)
         page.put(pagewright::kHtml5PageEnd);
