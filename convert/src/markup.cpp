@@ -218,29 +218,48 @@ bool isHexDigit(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// True when the host of a web address ("scheme://user@host:port/...") is a host name: letters,
-// digits, ".", "-", "_" and characters above ASCII.
+// What each byte after the "://" of a web address is to its host: part of a host name, not part of
+// one, the end of the part that holds the host ("/", "?", "#"), or the end of a user name or
+// the start of a port ("@", ":").
+enum class HostByte : unsigned char { Invalid, Name, End, At, Colon };
+constexpr std::array<HostByte, 256> kHostBytes = [] {
+    std::array<HostByte, 256> bytes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool name = c >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                          c == '.' || c == '-' || c == '_';
+        bytes[static_cast<std::size_t>(c)] = name ? HostByte::Name : HostByte::Invalid;
+    }
+    bytes['/'] = bytes['?'] = bytes['#'] = HostByte::End;
+    bytes['@'] = HostByte::At;
+    bytes[':'] = HostByte::Colon;
+    return bytes;
+}();
+
+// True when the host of a web address ("scheme://user@host:port/...", the scheme `prefix` bytes
+// long) is a host name: letters, digits, ".", "-", "_" and characters above ASCII.
 bool hasHostName(std::string_view address, std::size_t prefix)
 {
-    // What follows the "://": user@host:port, up to the first "/", "?" or "#". Only the part after
-    // the last "@" and before a ":" is the host.
-    bool valid = true, empty = true;
+    bool valid = true, empty = true, port = false;
     for (std::size_t i = prefix; i < address.size(); ++i) {
-        const char c = address[i];
-        if (c == '/' || c == '?' || c == '#')
+        switch (kHostBytes[static_cast<unsigned char>(address[i])]) {
+        case HostByte::Name:
+            valid = valid && (port ? address[i] >= '0' && address[i] <= '9' : true);
+            empty = empty && port;
             break;
-        if (c == '@') {
+        case HostByte::Invalid:
+            valid = false;
+            break;
+        case HostByte::End:
+            return valid && !empty;
+        case HostByte::At: // what came before was a user name
             valid = true;
             empty = true;
-        } else if (c == ':') {
-            valid = valid && !empty;
-            empty = false; // the port: not the host's
-            for (; i + 1 < address.size() && address[i + 1] >= '0' && address[i + 1] <= '9'; ++i) {
-            }
-        } else {
-            valid = valid && (static_cast<unsigned char>(c) >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                              (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_');
-            empty = false;
+            port = false;
+            break;
+        case HostByte::Colon:
+            valid = valid && !port;
+            port = true;
+            break;
         }
     }
     return valid && !empty;

@@ -33,9 +33,8 @@ void writeHtml5Head(const TextPageOptions& options, Output& out)
     if (options.titleIsFileName) {
         putFileNameInTitle(out, options.title, true);
     } else {
-        std::string_view title = options.utf8 ? repairUtf8(options.title, work)
-                                              : windows1252ToUtf8(options.title, work, false);
-        title = cleanForHtml5(title, clean);
+        const std::string_view title = options.utf8 ? cleanForHtml5(repairUtf8(options.title, work), clean)
+                                                    : windows1252ToUtf8(options.title, work, false);
         if (title.find_first_not_of(" \t\r\n\f") == npos)
             putFileNameInTitle(out, options.outputName, true); // a page must have a title
         else

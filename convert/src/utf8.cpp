@@ -87,16 +87,23 @@ inline long lengthAt(const unsigned char* s, std::size_t n, std::size_t i)
 }
 
 // The bit of each of sixteen bytes that may be, or start, a character an HTML5 page may not hold:
-// a control byte other than tab, line feed and carriage return, DEL, and every byte above ASCII (lines hold few of them; the
-// characters they start are told apart one by one).
-// With `high`, bytes above ASCII are suspects too (UTF-8 text); without, only control bytes are
-// (Windows-1252 text, whose bytes above ASCII all become characters a page may hold).
+// a control byte other than tab, line feed and carriage return, and DEL; with `high` (UTF-8 text)
+// also the lead bytes of C1 controls (C2) and of noncharacters (EF, F0 to F4), whose characters are
+// then told apart one by one; without `high` (Windows-1252 text) every byte above ASCII, which
+// the line's own reading then writes as UTF-8.
 #if defined(__SSE2__)
 template <bool high> unsigned suspects16(const unsigned char* s)
 {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-    const __m128i below = high ? _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)) // signed: high bytes too
-                               : _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+    __m128i below = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+    if constexpr (high) {
+        const __m128i c2 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xC2)));
+        const __m128i ef = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xEF)));
+        const __m128i f0 = _mm_cmpeq_epi8(_mm_max_epu8(v, _mm_set1_epi8(static_cast<char>(0xF0))), v);
+        below = _mm_or_si128(below, _mm_or_si128(c2, _mm_or_si128(ef, f0)));
+    } else {
+        below = _mm_or_si128(below, _mm_cmplt_epi8(v, _mm_setzero_si128())); // every byte above ASCII
+    }
     const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')),
                                        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
                                                     _mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))));
@@ -107,7 +114,8 @@ template <bool high> unsigned suspects16(const unsigned char* s)
 
 template <bool high> bool isSuspect(unsigned char c)
 {
-    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F || (high && c > 0x7F);
+    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F ||
+           (high ? c == 0xC2 || c == 0xEF || c >= 0xF0 : c >= 0x80);
 }
 
 // Where the first suspect byte stands at or after `i`, or n.
@@ -158,6 +166,8 @@ std::size_t html5CleanPrefix(std::string_view text, bool utf8)
         i = utf8 ? nextSuspect<true>(s, n, i) : nextSuspect<false>(s, n, i);
         if (i >= n)
             return n;
+        if (!utf8)
+            return i;
         if (s[i] >= 0x80 && lengthAt(s, n, i) < 0)
             return i; // not UTF-8: repaired line by line
         const long length = characterForHtml5(s, n, i);
@@ -204,17 +214,25 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
         0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
-    const std::size_t n = line.size();
-    std::size_t i = skipAscii(s, n, 0);
+    std::size_t n = line.size();
+    while (n > 0 && s[n - 1] < 0x20)
+        --n; // control bytes at the end stay: the converters trim them
+    std::size_t i = nextSuspect<false>(s, n, 0);
     if (i == n)
         return line;
     work.assign(line, 0, i);
     while (i < n) {
-        const std::size_t ascii = skipAscii(s, n, i);
-        work.append(line, i, ascii - i);
-        if (ascii == n)
+        const std::size_t plain = nextSuspect<false>(s, n, i);
+        work.append(line, i, plain - i);
+        if (plain == n)
             break;
-        const unsigned char c = s[ascii];
+        const unsigned char c = s[plain];
+        i = plain + 1;
+        if (c < 0x80) {
+            // A control character: form feed is white space to a page, the others stand for nothing.
+            work += c == '\f' ? std::string_view("\f") : kReplacementCharacter;
+            continue;
+        }
         const char32_t code = c >= 0xA0 ? c : kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
         if (c == 0x85 && dotsForEllipsis) {
             work += "...";
@@ -226,8 +244,8 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
             work += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
             work += static_cast<char>(0x80 | (code & 0x3F));
         }
-        i = ascii + 1;
     }
+    work.append(line, n, std::string_view::npos);
     return work;
 }
 

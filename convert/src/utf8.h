@@ -37,12 +37,14 @@ void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 std::string_view cleanForHtml5(std::string_view line, std::string& work);
 
 // The length of the longest start of `text` that holds nothing cleanForHtml5 would replace, read as
-// UTF-8 (where it stops at the first byte that is not) or as Windows-1252.
+// UTF-8 (where it stops at the first byte that is not), or, read as Windows-1252, that holds
+// nothing but ASCII, which is UTF-8 as it stands.
 std::size_t html5CleanPrefix(std::string_view text, bool utf8);
 
-// Windows-1252 bytes as UTF-8, in `work` when any byte is above ASCII. The five bytes Windows-1252
-// leaves undefined become U+FFFD; with `dotsForEllipsis` the ellipsis byte becomes three full stops,
-// as the text converter writes it in a classic page.
+// Windows-1252 bytes as UTF-8 for an HTML5 page, in `work` when anything changes. The five bytes
+// Windows-1252 leaves undefined, and control characters as cleanForHtml5 says, become U+FFFD; with
+// `dotsForEllipsis` the ellipsis byte becomes three full stops, as the text converter writes it in
+// a classic page.
 std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis);
 
 // How an InputDecoder reads for an HTML5 page: not at all (a classic page), or to clean UTF-8 from
@@ -65,11 +67,11 @@ public:
     {
         if (m_html5 == Html5Input::Off)
             return m_utf8 ? decodeUtf8(line) : line;
-        const bool clean = knownClean(line);
-        const std::string_view text = m_utf8 ? decodeUtf8(line)
-                                             : windows1252ToUtf8(line, m_work,
-                                                                 m_html5 == Html5Input::OnWithDotsForEllipsis);
-        return clean ? text : cleanForHtml5(text, m_clean);
+        if (knownClean(line))
+            return m_utf8 ? decodeUtf8(line) : line;
+        if (!m_utf8)
+            return windows1252ToUtf8(line, m_work, m_html5 == Html5Input::OnWithDotsForEllipsis);
+        return cleanForHtml5(decodeUtf8(line), m_clean);
     }
     // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
     // an input converts as an empty file does.
