@@ -28,7 +28,7 @@ private:
     // Answers "How to view output file?" with Enter on one of its choices, which presses it.
     void Choose(const QString& choice)
     {
-        t->seam().expectDialog<frmHowToView>([=](QDialog& d) {
+        t->seam().expectDialog<frmHowToView>([this, choice](QDialog& d) {
             t->control<QPushButton>(choice, &d)->setFocus();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
