@@ -29,6 +29,7 @@ public:
     bool setColor(std::string_view name, std::string_view color);
 
     bool empty() const { return m_declarations.empty(); }
+    bool has(std::string_view name) const;
     bool colorsChosen() const { return m_colorsChosen; }
     const std::string& declarations() const { return m_declarations; }
 

@@ -69,13 +69,22 @@ void CleanOutput::convert(std::string_view data, bool last)
 
 void CleanOutput::putClean(std::string_view bytes)
 {
+    // The line readings leave the control bytes at a line's end for the converters to trim; those at
+    // the end of a block are the body's own, and made clean here.
+    std::size_t end = bytes.size();
+    while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) < 0x20)
+        --end;
+    std::string_view text = bytes.substr(0, end);
     if (m_from == From::Windows1252) {
-        m_page.put(windows1252ToCleanUtf8(bytes, m_work, false, true));
-        return;
+        text = windows1252ToUtf8(text, m_work, false);
+    } else {
+        if (m_from == From::CutUtf8)
+            text = repairUtf8(text, m_work);
+        text = cleanForHtml5(text, m_clean);
     }
-    if (m_from == From::CutUtf8)
-        bytes = repairUtf8(bytes, m_work);
-    m_page.put(cleanForHtml5(bytes, m_clean, true));
+    m_page.put(text);
+    for (const char c : bytes.substr(end))
+        m_page.put(c == '\t' || c == '\n' || c == '\f' || c == '\r' ? std::string_view(&c, 1) : kReplacementCharacter);
 }
 
 } // namespace vellum

@@ -154,8 +154,11 @@ void KeepHtml5Page(const Example& e, const std::string& output)
 // The body of a text or code page: what lies between its standard head and end.
 std::string Body(const std::string& page, bool text)
 {
-    const std::string head = text ? "<blockquote>\n\n" : "<pre>";
-    const std::string end = text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n";
+    const bool html5 = page.starts_with("<!DOCTYPE html>");
+    const std::string head = html5 ? (text ? "<body class=\"pw-text\">\n" : "<code>")
+                                   : (text ? "<blockquote>\n\n" : "<pre>");
+    const std::string end = html5 ? (text ? "\n</body>\n</html>\n" : "</code></pre>\n</body>\n</html>\n")
+                                  : (text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n");
     const std::size_t start = page.find(head);
     if (start == std::string::npos || (!text && !page.ends_with(end)))
         return "(no standard head and end in)\n" + page;
