@@ -1,6 +1,7 @@
 #include "page_style.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pagewright
 {
@@ -9,8 +10,8 @@ namespace
 
 // The colours of a page whose user chose none: the light ones a browser gives a page without
 // colours, and a dark variant for readers who ask for a dark colour scheme.
-constexpr std::string_view kLightColors =
-    "--pw-text:#000000;--pw-background:#FFFFFF;--pw-link:#0000EE;--pw-visited:#551A8B;--pw-active:#EE0000";
+constexpr std::pair<std::string_view, std::string_view> kLightColors[] = {
+    {"text", "#000000"}, {"background", "#FFFFFF"}, {"link", "#0000EE"}, {"visited", "#551A8B"}, {"active", "#EE0000"}};
 constexpr std::string_view kDarkColors =
     "@media (prefers-color-scheme: dark) {\n"
     "  :root { --pw-text:#E8E6E3;--pw-background:#181A1B;--pw-link:#8AB4F8;--pw-visited:#C58AF9;"
@@ -75,8 +76,11 @@ std::string cssColor(std::string_view color)
         const std::size_t n = digits.size();
         return (n == 3 || n == 4 || n == 6 || n == 8) && allOf(digits, isHex) ? std::string(color) : std::string();
     }
-    if (color.size() == 6 && allOf(color, isHex))
-        return "#" + std::string(color);
+    if (color.size() == 6 && allOf(color, isHex)) {
+        std::string hash(1, '#');
+        hash += color;
+        return hash;
+    }
     if (allOf(color, isLetter))
         return std::string(color);
     for (std::string_view function : {"rgb(", "rgba(", "hsl(", "hsla("}) {
@@ -127,6 +131,18 @@ void StyleValues::set(std::string_view name, std::string_view value)
     m_declarations += value;
 }
 
+bool StyleValues::has(std::string_view name) const
+{
+    for (std::size_t at = m_declarations.find("--pw-"); at != std::string::npos;
+         at = m_declarations.find("--pw-", at + 1)) {
+        const std::size_t start = at + 5;
+        if (m_declarations.compare(start, name.size(), name) == 0 && start + name.size() < m_declarations.size() &&
+            m_declarations[start + name.size()] == ':')
+            return true;
+    }
+    return false;
+}
+
 void StyleValues::setPixels(std::string_view name, long long pixels)
 {
     set(name, std::to_string(pixels) + "px");
@@ -151,9 +167,11 @@ std::string html5PageStart(const Html5Frame& frame)
     return out;
 }
 
-std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass)
+std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass,
+                         std::string_view headLines)
 {
     std::string out = "</title>\n";
+    out += headLines;
     if (!frame.stylesheet.empty()) {
         out += "<link rel=\"stylesheet\" href=\"";
         out += attributeText(frame.stylesheet);
@@ -163,12 +181,17 @@ std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std
         out += "<style>\n:root { ";
         if (!values.colorsChosen())
             out += "color-scheme: light dark; ";
-        out += kLightColors;
-        if (!values.empty()) {
-            out += ';';
-            out += values.declarations();
+        for (const auto& [name, color] : kLightColors) {
+            if (!values.has(name)) {
+                out += "--pw-";
+                out += name;
+                out += ':';
+                out += color;
+                out += ';';
+            }
         }
-        out += "; }\n";
+        out += values.declarations();
+        out += " }\n";
         if (!values.colorsChosen())
             out += kDarkColors;
         out += kRules;

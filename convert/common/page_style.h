@@ -29,6 +29,7 @@ public:
     bool setColor(std::string_view name, std::string_view color);
 
     bool empty() const { return m_declarations.empty(); }
+    bool has(std::string_view name) const;
     bool colorsChosen() const { return m_colorsChosen; }
     const std::string& declarations() const { return m_declarations; }
 
@@ -52,8 +53,10 @@ std::string attributeText(std::string_view text);
 // From the doctype to the open title element.
 std::string html5PageStart(const Html5Frame& frame);
 // From the end of the title to the open body element: the stylesheet, embedded with the page's
-// values as its first rule, or linked; then <body>, with the class when one is given.
-std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass = {});
+// values as its first rule, or linked; then <body>, with the class when one is given. `headLines`,
+// when given, are written right after the title (whole lines, each ending in a line feed).
+std::string html5HeadEnd(const Html5Frame& frame, const StyleValues& values, std::string_view bodyClass = {},
+                         std::string_view headLines = {});
 inline constexpr std::string_view kHtml5PageEnd = "</body>\n</html>\n";
 
 // The stylesheet's rules that are the same on every page.

@@ -35,19 +35,31 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
     const std::string margin(static_cast<std::size_t>(std::clamp(options.marginSpaces, 0, kWidestSpaces)), ' ');
     const std::string tab(static_cast<std::size_t>(std::clamp(options.tabSpaces, 0, kWidestSpaces)), ' ');
 
-    out.put("<html>\n<head>\n");
-    if (options.declareCharset) {
-        out.put(charsetMeta(options.utf8));
-        out.put('\n');
+    const bool html5 = options.html5.on;
+    const bool utf8Title = options.utf8 || html5;
+    if (html5) {
+        putHtml5Start(out, options.html5);
+    } else {
+        out.put("<html>\n<head>\n");
+        if (options.declareCharset) {
+            out.put(charsetMeta(options.utf8));
+            out.put('\n');
+        }
+        out.put("<title>");
     }
-    out.put("<title>");
-    putFileNameInTitle(out, base_name(options.inputName), options.utf8);
+    putFileNameInTitle(out, base_name(options.inputName), utf8Title);
     out.put(" converted to ");
-    putFileNameInTitle(out, base_name(options.outputName), options.utf8);
-    out.put("</title>\n<meta name=\"ROBOTS\" content=\"NOINDEX\">\n</head>\n<body bgcolor=\"#FFFFFF\" "
-            "text=\"#000000\">\n<pre>");
+    putFileNameInTitle(out, base_name(options.outputName), utf8Title);
+    if (html5) {
+        // The page's colours are a browser's defaults, so it follows a reader's dark scheme.
+        putHtml5HeadEnd(out, options.html5, {}, {}, "<meta name=\"robots\" content=\"noindex\">\n");
+        out.put("<pre class=\"pw-code\"><code>");
+    } else {
+        out.put("</title>\n<meta name=\"ROBOTS\" content=\"NOINDEX\">\n</head>\n<body bgcolor=\"#FFFFFF\" "
+                "text=\"#000000\">\n<pre>");
+    }
 
-    InputDecoder decode(options.utf8, &input);
+    InputDecoder decode(options.utf8, &input, html5 ? Html5Input::On : Html5Input::Off);
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
         if (decode.onlyByteOrderMark(piece))
@@ -66,7 +78,12 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
         putEscaped<Escape::Code>(out, line);
         out.put('\n');
     }
-    out.put("</pre>\n</body>\n</html>\n");
+    if (html5) {
+        out.put("</code></pre>\n");
+        out.put(pagewright::kHtml5PageEnd);
+    } else {
+        out.put("</pre>\n</body>\n</html>\n");
+    }
     return VELLUM62_DONE;
 }
 

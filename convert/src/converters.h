@@ -29,6 +29,7 @@ struct Html5Settings {
 struct TextPageOptions {
     std::string_view title;           // page title of the standard head
     bool titleIsFileName = false;     // the title is a file name, written as every title's name is
+    std::string_view outputName;      // the page's file: an HTML5 page without a title takes its name
     std::string_view textColor;       // empty: the default
     std::string_view backgroundColor; // empty: the default
     LineReader* input = nullptr;      // null: the template text instead of converted lines

@@ -45,10 +45,11 @@ enum MarkKind : char {
     kPreStartTag = 4,  // <pre>
     kPreEndTag = 5,    // </pre>
     kDash = 6,         // &#151;
+    kHtml5Dash = 7,    // &#8212;, the same dash as an HTML5 page may write it
 };
 inline std::string_view markText(char kind)
 {
-    static constexpr std::string_view kTexts[] = {"", "<br>", "<p>", "<hr>", "<pre>", "</pre>", "&#151;", ""};
+    static constexpr std::string_view kTexts[] = {"", "<br>", "<p>", "<hr>", "<pre>", "</pre>", "&#151;", "&#8212;"};
     return kTexts[static_cast<unsigned char>(kind) & 7];
 }
 inline void appendMark(std::string& line, MarkKind kind)

@@ -254,6 +254,7 @@ extern "C" VELLUM62_EXPORT int32_t txt2h_html5(const char* title, const char* in
         }
         options.title = templateOnly ? text(title) : base_name(outputName);
         options.titleIsFileName = !templateOnly;
+        options.outputName = base_name(outputName);
         options.textColor = text(text_color);
         options.backgroundColor = text(background_color);
         options.input = files.input ? &files.input->lines : nullptr;

@@ -11,7 +11,9 @@
 #include "utf8.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,37 @@ namespace
 {
 
 constexpr std::string_view kFooter = "\n</blockquote>\n</body>\n</html>\n\n";
+
+// The head of an HTML5 text page: the title as the classic head writes it, but always in UTF-8 (and
+// never empty), and the page's colours in its stylesheet.
+void writeHtml5Head(const TextPageOptions& options, Output& out)
+{
+    putHtml5Start(out, options.html5);
+    std::string work, clean;
+    if (options.titleIsFileName) {
+        putFileNameInTitle(out, options.title, true);
+    } else {
+        std::string_view title = options.utf8 ? repairUtf8(options.title, work)
+                                              : windows1252ToUtf8(options.title, work, false);
+        title = cleanForHtml5(title, clean);
+        if (title.find_first_not_of(" \t\r\n\f") == npos)
+            putFileNameInTitle(out, options.outputName, true); // a page must have a title
+        else
+            out.put(title);
+    }
+    pagewright::StyleValues values;
+    const bool text = values.setColor("text", options.textColor);
+    const bool background = values.setColor("background", options.backgroundColor);
+    if (!text)
+        values.set("text", "#000000");
+    if (!background)
+        values.set("background", "#E0FFFF");
+    values.set("link", "#0000FF");
+    values.set("active", "#FF00FF");
+    values.set("visited", "#800080");
+    putHtml5HeadEnd(out, options.html5, values, "pw-text",
+                    "<meta name=\"description\" content=\"\">\n<meta name=\"keywords\" content=\"\">\n");
+}
 
 void writeStandardHead(const TextPageOptions& options, Output& out)
 {
@@ -79,11 +112,228 @@ int32_t htmlMarker(std::string_view line)
     return xhtml ? VELLUM62_INPUT_HOLDS_X_HTML : 0;
 }
 
+// The text converter's markup in an HTML5 page. The converter writes its tags as a classic page
+// has them; this writes each in its HTML5 form and keeps the page's elements properly nested: a
+// paragraph is closed before the next paragraph, rule, heading or preformatted block and at the
+// end; a rule or heading met inside a preformatted block closes the block around itself; a
+// paragraph start inside such a block is the line end it is there already; a link inside a link is
+// left out (its text stays). Every "<" the converter writes starts one of its own tags, as text is
+// escaped, and every tag is written whole by one call.
+class Html5Flow
+{
+public:
+    explicit Html5Flow(Output& out) : m_out(out) {}
+
+    void put(std::string_view html)
+    {
+        for (;;) {
+            const std::size_t open = html.find('<');
+            const std::size_t close = open == npos ? npos : html.find('>', open);
+            if (close == npos) {
+                text(html);
+                return;
+            }
+            text(html.substr(0, open));
+            tag(html.substr(open, close + 1 - open));
+            html.remove_prefix(close + 1);
+        }
+    }
+
+    // Closes what is still open at the end of the page.
+    void finish()
+    {
+        if (m_link) {
+            m_out.put("</a>");
+            m_link = false;
+        }
+        if (m_pre)
+            m_out.put("</pre>");
+        closeParagraph();
+        m_pre = false;
+    }
+
+private:
+    static bool isHeading(std::string_view name)
+    {
+        return name.size() == 2 && name[0] == 'h' && name[1] >= '0' && name[1] <= '6';
+    }
+
+    void closeParagraph()
+    {
+        if (m_paragraph)
+            m_out.put("</p>");
+        m_paragraph = false;
+        m_pendingParagraph = false;
+    }
+
+    // A paragraph starts with its first content, so that one followed by a block is not written.
+    void openPendingParagraph()
+    {
+        if (m_pendingParagraph) {
+            m_out.put("<p>");
+            m_paragraph = true;
+            m_pendingParagraph = false;
+        }
+    }
+
+    void text(std::string_view html)
+    {
+        if (m_pendingParagraph && !is_blank_line(trim_trailing_controls(html)))
+            openPendingParagraph();
+        m_out.put(html);
+    }
+
+    // A block element starts: out of a paragraph, and out of a preformatted block until it ends.
+    void startBlock()
+    {
+        if (m_pre) {
+            m_out.put("</pre>");
+            m_reopenPre = true;
+        }
+        closeParagraph();
+    }
+
+    void endBlock()
+    {
+        if (m_reopenPre)
+            m_out.put("<pre>");
+        m_reopenPre = false;
+    }
+
+    void tag(std::string_view tag)
+    {
+        const bool end = tag.size() > 1 && tag[1] == '/';
+        const std::size_t from = end ? 2 : 1;
+        const std::size_t nameEnd = std::min(tag.find_first_of(" >", from), tag.size());
+        const std::string_view name = tag.substr(from, nameEnd - from);
+        if (m_heading && (name == "p" || name == "hr" || name == "pre"))
+            return; // a heading holds text only
+        if (name == "p") {
+            if (!m_pre) {
+                closeParagraph();
+                m_pendingParagraph = true;
+            }
+        } else if (name == "hr") {
+            startBlock();
+            m_out.put(tag);
+            endBlock();
+        } else if (name == "pre") {
+            if (end && m_pre)
+                m_out.put("</pre>");
+            else if (!end && !m_pre) {
+                closeParagraph();
+                m_out.put("<pre>");
+            }
+            m_pre = !end;
+        } else if (isHeading(name)) {
+            const bool paragraph = name[1] == '0'; // "\H0" is centred text, not a heading
+            if (!end) {
+                startBlock();
+                m_out.put('<');
+                m_out.put(paragraph ? std::string_view("p") : name);
+                m_out.put(" class=\"pw-center\">");
+                m_heading = true;
+            } else {
+                if (paragraph) {
+                    m_out.put("</p>");
+                } else {
+                    m_out.put("</");
+                    m_out.put(name);
+                    m_out.put('>');
+                }
+                m_heading = false;
+                endBlock();
+            }
+        } else if (name == "a") {
+            openPendingParagraph();
+            if (end && m_nestedLinks > 0)
+                --m_nestedLinks;
+            else if (end) {
+                m_out.put(tag);
+                m_link = false;
+            } else if (m_link || !writeLinkStart(tag)) {
+                ++m_nestedLinks; // its end tag is left out with it
+            } else {
+                m_link = true;
+            }
+        } else {
+            openPendingParagraph();
+            m_out.put(tag);
+        }
+    }
+
+    // Writes `<a href="...">` with its address as an HTML5 page must hold it: characters that may
+    // not stand in an address percent-encoded, and an ampersand that starts no character
+    // reference escaped. False, writing nothing, for a web address whose host is not a host name.
+    bool writeLinkStart(std::string_view tag)
+    {
+        constexpr std::string_view kStart = "<a href=\"";
+        if (!tag.starts_with(kStart) || !tag.ends_with("\">"))
+            return false;
+        const std::string_view address = tag.substr(kStart.size(), tag.size() - kStart.size() - 2);
+        const std::size_t scheme = address.find("://");
+        if (scheme != npos) {
+            std::string_view host = address.substr(scheme + 3);
+            host = host.substr(0, host.find_first_of("/?#"));
+            host = host.substr(host.rfind('@') == npos ? 0 : host.rfind('@') + 1);
+            host = host.substr(0, host.rfind(':') == npos ? host.size() : host.rfind(':'));
+            const bool valid = !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
+                const auto u = static_cast<unsigned char>(c);
+                return u >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '-' || c == '_';
+            });
+            if (!valid)
+                return false;
+        }
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        auto isHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); };
+        m_href.assign(kStart);
+        bool fragment = false;
+        for (std::size_t i = 0; i < address.size(); ++i) {
+            const char c = address[i];
+            const auto u = static_cast<unsigned char>(c);
+            bool encode = u <= 0x20 || u == 0x7F || std::string_view("\"<>`{}|\\^[]").find(c) != npos;
+            encode = encode || (c == '%' && !(i + 2 < address.size() && isHex(address[i + 1]) && isHex(address[i + 2])));
+            encode = encode || (c == '#' && fragment);
+            fragment = fragment || c == '#';
+            if (c == '&') {
+                const std::size_t semicolon = address.find(';', i);
+                const bool reference = semicolon != npos && semicolon > i + 1 &&
+                                       std::all_of(address.begin() + i + 1, address.begin() + semicolon, [](char r) {
+                                           return r == '#' || (r >= 'a' && r <= 'z') || (r >= 'A' && r <= 'Z') ||
+                                                  (r >= '0' && r <= '9');
+                                       });
+                m_href += reference ? "&" : "&amp;";
+            } else if (encode) {
+                m_href += '%';
+                m_href += kHex[u >> 4];
+                m_href += kHex[u & 15];
+            } else {
+                m_href += c;
+            }
+        }
+        m_href += "\">";
+        m_out.put(m_href);
+        return true;
+    }
+
+    Output& m_out;
+    std::string m_href;
+    bool m_pendingParagraph = false; // a <p> is to open with the next content
+    bool m_paragraph = false;        // a <p> is open
+    bool m_pre = false;       // inside a preformatted block
+    bool m_reopenPre = false; // a block interrupted the preformatted block
+    bool m_heading = false;
+    bool m_link = false;
+    int m_nestedLinks = 0;
+};
+
 class TextConverter
 {
 public:
-    TextConverter(Output& out, bool utf8, const LineReader& input)
-        : m_out(out), m_utf8(utf8), m_decode(utf8, &input)
+    TextConverter(Output& out, bool utf8, const LineReader& input, Html5Flow* html5)
+        : m_out(out), m_html5(html5), m_utf8(utf8 || html5),
+          m_decode(utf8, &input, html5 ? Html5Input::OnWithDotsForEllipsis : Html5Input::Off)
     {
         m_line.reserve(64 * 1024);
         m_scratch.reserve(64 * 1024);
@@ -170,9 +420,19 @@ private:
         m_heldEnds.clear();
     }
 
+    // Writes to the page, through the HTML5 flow for an HTML5 page.
+    void put(std::string_view text)
+    {
+        if (m_html5)
+            m_html5->put(text);
+        else
+            m_out.put(text);
+    }
+    void put(char c) { put(std::string_view(&c, 1)); }
+
     void write(std::string_view text)
     {
-        m_out.put(text);
+        put(text);
         m_paragraphOpen = false;
     }
 
@@ -181,7 +441,7 @@ private:
         if (is_blank_line(piece)) {
             m_headerLineOpen = false;
             if (!m_paragraphOpen) {
-                m_out.put("\n<p>");
+                put("\n<p>");
                 m_paragraphOpen = true;
             }
             return;
@@ -195,16 +455,16 @@ private:
             return;
         if (headerClass == kWrittenHeader && !m_inPreformatted) {
             substitute_entities(m_line, m_scratch, m_utf8, m_raw);
-            m_out.put('\n');
+            put('\n');
             if (!m_paragraphOpen)
-                m_out.put("<br>");
+                put("<br>");
             write(m_line);
             m_headerLineOpen = true;
             return;
         }
         // A written header line has no line end of its own; a continuation line goes on after it.
         if (m_headerLineOpen && !isBlank(m_line[0]))
-            m_out.put('\n');
+            put('\n');
         m_headerLineOpen = false;
 
         if (m_line[0] == '>' && !m_paragraphOpen)
@@ -245,6 +505,8 @@ private:
             if (m_line.find('-') != npos) {
                 mark_double_dashes(m_line, m_scratch);
                 mark_spaced_hyphens(m_line, m_scratch);
+                if (m_html5)
+                    useHtml5Dashes();
             }
             bind_single_letter_words(m_line, m_scratch);
             return true;
@@ -258,6 +520,15 @@ private:
             }
         }
         return false;
+    }
+
+    // The dash marks of the line as the dash an HTML5 page writes (its classic reference names a
+    // control character in HTML5).
+    void useHtml5Dashes()
+    {
+        for (std::size_t i = m_line.find(kMark); i != npos && i + 1 < m_line.size(); i = m_line.find(kMark, i + 2))
+            if (m_line[i + 1] == kDash)
+                m_line[i + 1] = kHtml5Dash;
     }
 
     // "<BR>", "<br>", "<P>", "<p>", "<HR>", "<hr>", "<PRE>" and "<pre>" become marks. No two
@@ -327,16 +598,17 @@ private:
             }
             if ((hyphens + 2 < n && line[hyphens + 2] == '%') ||
                 (hyphens + 3 < n && line[hyphens + 3] == '%')) {
-                std::string rule = "<hr width=";
-                rule += std::to_string(parseLeadingInt(std::string_view(line).substr(hyphens)));
-                rule += "%>\n";
+                const int percent = parseLeadingInt(std::string_view(line).substr(hyphens));
+                std::string rule = m_html5 ? "<hr class=\"pw-part\" style=\"width:" : "<hr width=";
+                rule += std::to_string(m_html5 ? std::clamp(percent, 0, 100) : percent);
+                rule += m_html5 ? "%\">\n" : "%>\n";
                 writeRule(rule);
                 return;
             }
         }
         if (line.compare(0, 4, "----") == 0 || line.compare(0, 4, "====") == 0) {
-            m_out.put("<br>\n");
-            m_out.put(line);
+            put("<br>\n");
+            put(line);
             write("<br>\n");
             return;
         }
@@ -347,7 +619,7 @@ private:
     void writeRule(std::string_view rule)
     {
         if (!m_paragraphOpen)
-            m_out.put("<p>");
+            put("<p>");
         write(rule);
     }
 
@@ -371,6 +643,7 @@ private:
     }
 
     Output& m_out;
+    Html5Flow* m_html5;
     const bool m_utf8;
     InputDecoder m_decode;
     RawSpan m_raw;
@@ -389,9 +662,12 @@ private:
 int32_t convertTextPage(const TextPageOptions& options, Output& out)
 {
     int32_t result = options.frameResult;
+    const bool html5 = options.html5.on;
     if (options.header) {
         copy_file_lines(*options.header, out);
         out.put('\n');
+    } else if (html5) {
+        writeHtml5Head(options, out);
     } else {
         writeStandardHead(options, out);
     }
@@ -399,16 +675,21 @@ int32_t convertTextPage(const TextPageOptions& options, Output& out)
     if (!options.input) {
         out.put("\nPage content goes here.\n\n");
     } else {
-        TextConverter converter(out, options.utf8, *options.input);
+        std::optional<Html5Flow> flow;
+        if (html5)
+            flow.emplace(out);
+        TextConverter converter(out, options.utf8, *options.input, flow ? &*flow : nullptr);
         if (int32_t marker = converter.run(*options.input))
             return marker; // the page stops here, without a footer (a marker or binary input)
+        if (flow)
+            flow->finish();
     }
 
     if (options.footer) {
         out.put('\n');
         copy_file_lines(*options.footer, out);
     } else {
-        out.put(kFooter);
+        out.put(html5 ? std::string_view("\n</body>\n</html>\n") : kFooter);
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "text_utils.h"
 
+#include "converters.h"
+
 #include "line_reader.h"
 #include "output.h"
 
@@ -79,6 +81,17 @@ void putWrapperHeadStart(Output& out, bool declareCharset, bool utf8)
         out.put('\n');
     }
     out.put("<title>\n");
+}
+
+void putHtml5Start(Output& out, const Html5Settings& settings)
+{
+    out.put(pagewright::html5PageStart({settings.lang, settings.stylesheet}));
+}
+
+void putHtml5HeadEnd(Output& out, const Html5Settings& settings, const pagewright::StyleValues& values,
+                     std::string_view bodyClass, std::string_view headLines)
+{
+    out.put(pagewright::html5HeadEnd({settings.lang, settings.stylesheet}, values, bodyClass, headLines));
 }
 
 void copy_file_lines(LineReader& file, Output& out)

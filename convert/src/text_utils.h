@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bytes.h"
+#include "page_style.h"
 
 #include <cstddef>
 #include <string>
@@ -121,6 +122,13 @@ inline std::string_view charsetMeta(bool utf8)
 // The start of the page wrapper of a list or a table, up to and including "<title>\n": the head
 // declares the encoding first when asked to.
 void putWrapperHeadStart(Output& out, bool declareCharset, bool utf8);
+
+struct Html5Settings;
+// The start of an HTML5 page up to the open title element, and, after the title, the rest of its head
+// and the open body: the frame and stylesheet every HTML5 page shares (page_style.h).
+void putHtml5Start(Output& out, const Html5Settings& settings);
+void putHtml5HeadEnd(Output& out, const Html5Settings& settings, const pagewright::StyleValues& values,
+                     std::string_view bodyClass = {}, std::string_view headLines = {});
 
 // Copies the lines of a file to the output unchanged but for their line ends, which become "\n".
 void copy_file_lines(LineReader& file, Output& out);

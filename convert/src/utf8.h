@@ -30,6 +30,21 @@ std::size_t countCharacters(std::string_view text);
 // character; a name that is not valid UTF-8 keeps its bytes.
 void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 
+// Lines for an HTML5 page: valid UTF-8 in which every character no HTML5 page may hold (control
+// characters other than tab, line feed, form feed and carriage return; noncharacters) is U+FFFD.
+// Control bytes at the end of a line stay, as every converter trims them. Returns the line itself
+// when nothing is replaced, else a copy in `work`.
+std::string_view cleanForHtml5(std::string_view line, std::string& work);
+
+// Windows-1252 bytes as UTF-8, in `work` when any byte is above ASCII. The five bytes Windows-1252
+// leaves undefined become U+FFFD; with `dotsForEllipsis` the ellipsis byte becomes three full stops,
+// as the text converter writes it in a classic page.
+std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis);
+
+// How an InputDecoder reads for an HTML5 page: not at all (a classic page), or to clean UTF-8 from
+// the input's encoding, with the ellipsis of Windows-1252 text as three full stops.
+enum class Html5Input { Off, On, OnWithDotsForEllipsis };
+
 // The lines of one input as a converter sees them: as they are, or, for UTF-8 input, repaired and
 // without the byte-order mark that may start the first line.
 //
@@ -38,11 +53,31 @@ void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 class InputDecoder
 {
 public:
-    explicit InputDecoder(bool utf8, const LineReader* reader = nullptr) : m_utf8(utf8), m_reader(reader) {}
+    explicit InputDecoder(bool utf8, const LineReader* reader = nullptr, Html5Input html5 = Html5Input::Off)
+        : m_utf8(utf8), m_html5(html5), m_reader(reader)
+    {
+    }
     std::string_view operator()(std::string_view line)
     {
-        if (!m_utf8)
-            return line;
+        if (m_html5 == Html5Input::Off)
+            return m_utf8 ? decodeUtf8(line) : line;
+        const std::string_view text = m_utf8 ? decodeUtf8(line)
+                                             : windows1252ToUtf8(line, m_work,
+                                                                 m_html5 == Html5Input::OnWithDotsForEllipsis);
+        return cleanForHtml5(text, m_clean);
+    }
+    // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
+    // an input converts as an empty file does.
+    bool onlyByteOrderMark(std::string_view piece) const
+    {
+        return m_utf8 && m_first && m_reader && !m_reader->lineEnded() && piece == kByteOrderMark;
+    }
+    // The next line is the first of the input again.
+    void restart() { m_first = true; }
+
+private:
+    std::string_view decodeUtf8(std::string_view line)
+    {
         if (m_first) {
             m_first = false;
             if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
@@ -61,23 +96,16 @@ public:
         }
         return repairUtf8(line, m_work);
     }
-    // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
-    // an input converts as an empty file does.
-    bool onlyByteOrderMark(std::string_view piece) const
-    {
-        return m_utf8 && m_first && m_reader && !m_reader->lineEnded() && piece == kByteOrderMark;
-    }
-    // The next line is the first of the input again.
-    void restart() { m_first = true; }
 
-private:
     bool m_utf8;
+    Html5Input m_html5;
     bool m_first = true;
     const LineReader* m_reader;
     std::size_t m_generation = 0;
     const char* m_validFrom = nullptr;
     const char* m_validTo = nullptr;
     std::string m_work;
+    std::string m_clean;
 };
 
 } // namespace vellum

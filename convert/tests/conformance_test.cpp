@@ -118,7 +118,8 @@ int32_t ParseFlags(const std::string& text)
     static const std::map<std::string, int32_t> kNames = {{"utf8", VELLUM62_UTF8},
                                                           {"charset", VELLUM62_DECLARE_CHARSET},
                                                           {"csv", VELLUM62_CSV_QUOTES},
-                                                          {"escape", VELLUM62_ESCAPE_DATA}};
+                                                          {"escape", VELLUM62_ESCAPE_DATA},
+                                                          {"html5", VELLUM62_HTML5}};
     int32_t flags = 0;
     std::istringstream parts(text);
     for (std::string part; std::getline(parts, part, '+');)
@@ -129,8 +130,11 @@ int32_t ParseFlags(const std::string& text)
 // The body of a text or code page: what lies between its standard head and end.
 std::string Body(const std::string& page, bool text)
 {
-    const std::string head = text ? "<blockquote>\n\n" : "<pre>";
-    const std::string end = text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n";
+    const bool html5 = page.starts_with("<!DOCTYPE html>");
+    const std::string head = html5 ? (text ? "<body class=\"pw-text\">\n" : "<code>")
+                                   : (text ? "<blockquote>\n\n" : "<pre>");
+    const std::string end = html5 ? (text ? "\n</body>\n</html>\n" : "</code></pre>\n</body>\n</html>\n")
+                                  : (text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n");
     const std::size_t start = page.find(head);
     if (start == std::string::npos || (!text && !page.ends_with(end)))
         return "(no standard head and end in)\n" + page;
