@@ -80,6 +80,26 @@ Die Sitzung begann um neun Uhr. Frau Berger begrüßte alle Anwesenden und stell
 vor. Zuerst wurde über den Haushalt des nächsten Jahres gesprochen, danach über die neuen Räume im
 Erdgeschoss. Alle Beschlüsse wurden einstimmig gefasst.
 
+Zum Haushalt: Die Ausgaben für Papier und Druck sind im letzten Jahr deutlich gestiegen, weil mehr
+Berichte verschickt wurden als geplant. Der Vorstand schlägt vor, die Berichte künftig als Webseiten
+zu veröffentlichen und nur noch auf Wunsch zu drucken. Dafür werden die bisherigen Vorlagen
+überarbeitet, damit jede Seite auch auf dem Telefon gut zu lesen ist.
+
+Zu den Räumen: Die neuen Räume im Erdgeschoss sind hell und ruhig, haben aber noch keine Regale. Herr
+Schmidt kümmert sich bis Ende des Monats um die Einrichtung. Bis dahin bleibt das Archiv im Keller,
+der Schlüssel liegt wie immer im Sekretariat.
+
+Zur Webseite: Frau Berger zeigte die ersten Entwürfe der neuen Seiten. Die Texte werden weiterhin
+von Hand geschrieben, die Tabellen und Listen aber aus den vorhandenen Daten erzeugt. Einige
+Mitglieder wünschten sich größere Schrift und kräftigere Farben; andere baten darum, dass die Seiten
+auch ohne Bilder verständlich bleiben. Beide Wünsche sollen bei der Überarbeitung berücksichtigt
+werden, und die fertigen Seiten werden vor der Veröffentlichung noch einmal geprüft.
+
+Zum Sommerfest: Das Fest findet wie im vergangenen Jahr im Garten hinter dem Vereinshaus statt.
+Für Getränke sorgt der Vorstand, für Kuchen und Salate die Mitglieder. Wer beim Aufbau helfen
+möchte, trägt sich bitte in die Liste an der Tür ein. Bei Regen wird das Fest in den großen Saal
+verlegt, der dafür bereits reserviert ist.
+
 Die nächste Sitzung findet am Donnerstag statt. Bitte bringen Sie die Unterlagen mit, die Ihnen
 mit dieser Nachricht zugehen. Weitere Fragen beantwortet das Sekretariat gern.
 """
