@@ -1,7 +1,7 @@
 // libFuzzer target for one conversion core, chosen at build time with FUZZ_CONVERTER
 // (0 text, 1 code, 2 list, 3 table). The first bytes of the input choose the options; the low bits
 // of the second byte are the flags of the _ex calls (UTF-8, declared encoding, CSV quotes,
-// escaped data).
+// escaped data, HTML5).
 #include "converters.h"
 #include "line_reader.h"
 #include "output.h"
@@ -19,15 +19,20 @@ namespace
 
 // Looks for what no input may produce: a line feed followed by a mark's kind byte (a mark left
 // unwritten).
+// Also looks for a control character an HTML5 page may not hold.
 struct Watch {
     bool markSeen = false;
+    bool controlSeen = false;
     char last = 0;
     static bool sink(void* self, const char* data, std::size_t size)
     {
         auto* watch = static_cast<Watch*>(self);
         for (std::size_t i = 0; i < size; ++i) {
-            if (watch->last == '\n' && data[i] >= 1 && data[i] <= 6)
+            if (watch->last == '\n' && data[i] >= 1 && data[i] <= 7)
                 watch->markSeen = true;
+            const auto c = static_cast<unsigned char>(data[i]);
+            if ((c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || c == 0x7F)
+                watch->controlSeen = true;
             watch->last = data[i];
         }
         return true;
@@ -42,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         return 0;
     [[maybe_unused]] const uint8_t a = data[0], b = data[1], c = data[2], d = data[3];
     [[maybe_unused]] const bool utf8 = b & 1, declare = b & 2, csv = b & 4, escape = b & 8;
+    const Html5Settings html5{.on = (b & 16) != 0};
     const std::string_view text(reinterpret_cast<const char*>(data) + 4, size - 4);
     MemorySource source(text);
     Watch watch;
@@ -52,31 +58,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     // Options are named as they are set; the ones left out keep their defaults.
 #pragma clang diagnostic ignored "-Wmissing-field-initializers"
 #if FUZZ_CONVERTER == 0
-    convertTextPage({.input = &lines, .utf8 = utf8, .declareCharset = declare}, out);
+    convertTextPage({.input = &lines, .utf8 = utf8, .declareCharset = declare, .html5 = html5}, out);
 #elif FUZZ_CONVERTER == 1
     convertCodePage(lines,
-                    {.marginSpaces = int8_t(a), .tabSpaces = int8_t(c) * 40, .utf8 = utf8, .declareCharset = declare},
+                    {.marginSpaces = int8_t(a), .tabSpaces = int8_t(c) * 40, .utf8 = utf8, .declareCharset = declare,
+                     .html5 = html5},
                     out);
 #elif FUZZ_CONVERTER == 2
     convertList(&lines,
                 {.ordered = (a & 1) != 0, .listType = (b >> 4) % 8, .listSource = (a >> 1) % 3,
                  .itemCount = int8_t(c), .startNumber = int8_t(d), .itemSeparator = int8_t(d) % 6,
                  .htmlWrapper = (a & 8) != 0, .centerList = (a & 16) != 0, .utf8 = utf8, .declareCharset = declare,
-                 .escapeData = escape},
+                 .escapeData = escape, .html5 = html5},
                 out);
 #else
     convertTable(lines,
                  {.separatorChar = c, .paddingSpaces = int8_t(d), .htmlWrapper = (a & 1) != 0,
                   .centerText = (a & 2) != 0, .centerTable = (a & 4) != 0, .textColor = (a & 8) ? "#FF0000" : "",
                   .tableWidth = (a & 16) ? d : -1, .widthInPixels = (a & 32) != 0, .utf8 = utf8,
-                  .declareCharset = declare, .csvQuotes = csv, .escapeData = escape},
+                  .declareCharset = declare, .csvQuotes = csv, .escapeData = escape, .html5 = html5},
                  out);
 #endif
     out.flush();
     // Marks are always written as what they stand for. (Input control bytes after a line end are
     // kept, so only inputs without them are checked.)
     if (FUZZ_CONVERTER == 0 && watch.markSeen &&
-        std::find_if(text.begin(), text.end(), [](char ch) { return ch >= 1 && ch <= 6; }) == text.end())
+        std::find_if(text.begin(), text.end(), [](char ch) { return ch >= 1 && ch <= 7; }) == text.end())
+        std::abort();
+    // An HTML5 page holds no control character but white space, whatever the input. (The list and
+    // table write data as they are unless it is escaped.)
+    if (html5.on && watch.controlSeen && (FUZZ_CONVERTER < 2 || escape))
         std::abort();
     return 0;
 }

@@ -5,8 +5,10 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace vellum
 {
@@ -29,7 +31,7 @@ bool startsWith(std::string_view line, std::size_t at, std::string_view text)
 
 } // namespace
 
-void mark_double_dashes(std::string& line, std::string& scratch)
+void mark_double_dashes(std::string& line, std::string& scratch, MarkKind dash)
 {
     // A match is a character other than a hyphen, two hyphens, and another such character; the
     // scan from the left goes on after the fourth character of a match (a mark counts as one
@@ -47,7 +49,7 @@ void mark_double_dashes(std::string& line, std::string& scratch)
             }
             scratch.append(line, copied, before + 1 - copied);
             scratch += ' ';
-            appendMark(scratch, kDash);
+            appendMark(scratch, dash);
             scratch += ' ';
             const std::size_t after = hyphens + 2;
             const std::size_t afterSize = line[after] == kMark && after + 1 < n ? 2 : 1;
@@ -64,7 +66,7 @@ void mark_double_dashes(std::string& line, std::string& scratch)
     line.swap(scratch);
 }
 
-void mark_spaced_hyphens(std::string& line, std::string& scratch)
+void mark_spaced_hyphens(std::string& line, std::string& scratch, MarkKind dash)
 {
     std::size_t at = findAnchored(line, " - ", 1);
     if (at == npos)
@@ -73,7 +75,7 @@ void mark_spaced_hyphens(std::string& line, std::string& scratch)
     std::size_t copied = 0;
     for (; at != npos; at = findAnchored(line, " - ", 1, at + 3)) {
         scratch.append(line, copied, at + 1 - copied);
-        appendMark(scratch, kDash);
+        appendMark(scratch, dash);
         copied = at + 2;
     }
     scratch.append(line, copied, npos);
@@ -194,7 +196,116 @@ void make_heading(std::string& line, std::string& scratch, RawSpan& raw)
     line.swap(scratch);
 }
 
-void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8)
+namespace
+{
+
+// What each byte of a link's address needs in an HTML5 page: nothing, percent-encoding (it may not
+// stand in an address), or a look at what follows it ("%", "#" and "&").
+enum class AddressByte : unsigned char { Kept, Encoded, Looked };
+constexpr std::array<AddressByte, 256> kAddressBytes = [] {
+    std::array<AddressByte, 256> bytes{};
+    for (int c = 0; c <= 0x20; ++c)
+        bytes[static_cast<std::size_t>(c)] = AddressByte::Encoded;
+    for (unsigned char c : std::string_view("\"<>`{}|\\^[]\x7F"))
+        bytes[c] = AddressByte::Encoded;
+    for (unsigned char c : std::string_view("%#&"))
+        bytes[c] = AddressByte::Looked;
+    return bytes;
+}();
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// What each byte after the "://" of a web address is to its host: part of a host name, not part of
+// one, the end of the part that holds the host ("/", "?", "#"), or the end of a user name or
+// the start of a port ("@", ":").
+enum class HostByte : unsigned char { Invalid, Name, End, At, Colon };
+constexpr std::array<HostByte, 256> kHostBytes = [] {
+    std::array<HostByte, 256> bytes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool name = c >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                          c == '.' || c == '-' || c == '_';
+        bytes[static_cast<std::size_t>(c)] = name ? HostByte::Name : HostByte::Invalid;
+    }
+    bytes['/'] = bytes['?'] = bytes['#'] = HostByte::End;
+    bytes['@'] = HostByte::At;
+    bytes[':'] = HostByte::Colon;
+    return bytes;
+}();
+
+// True when the host of a web address ("scheme://user@host:port/...", the scheme `prefix` bytes
+// long) is a host name: letters, digits, ".", "-", "_" and characters above ASCII.
+bool hasHostName(std::string_view address, std::size_t prefix)
+{
+    bool valid = true, empty = true, port = false;
+    for (std::size_t i = prefix; i < address.size(); ++i) {
+        switch (kHostBytes[static_cast<unsigned char>(address[i])]) {
+        case HostByte::Name:
+            valid = valid && (port ? address[i] >= '0' && address[i] <= '9' : true);
+            empty = empty && port;
+            break;
+        case HostByte::Invalid:
+            valid = false;
+            break;
+        case HostByte::End:
+            return valid && !empty;
+        case HostByte::At: // what came before was a user name
+            valid = true;
+            empty = true;
+            port = false;
+            break;
+        case HostByte::Colon:
+            valid = valid && !port;
+            port = true;
+            break;
+        }
+    }
+    return valid && !empty;
+}
+
+} // namespace
+
+void appendLinkAddress(std::string& out, std::string_view address)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    bool fragment = false;
+    const std::size_t n = address.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        std::size_t run = i;
+        while (run < n && kAddressBytes[static_cast<unsigned char>(address[run])] == AddressByte::Kept)
+            ++run;
+        out.append(address, i, run - i);
+        if (run == n)
+            break;
+        i = run;
+        const char c = address[i];
+        const auto u = static_cast<unsigned char>(c);
+        bool encode = kAddressBytes[u] == AddressByte::Encoded;
+        if (c == '%')
+            encode = !(i + 2 < n && isHexDigit(address[i + 1]) && isHexDigit(address[i + 2]));
+        else if (c == '#')
+            encode = std::exchange(fragment, true); // a second "#" is part of the fragment
+        if (c == '&') {
+            const std::size_t semicolon = address.find(';', i);
+            const bool reference = semicolon != npos && semicolon > i + 1 &&
+                                   std::all_of(address.begin() + i + 1, address.begin() + semicolon, [](char r) {
+                                       return r == '#' || (r >= 'a' && r <= 'z') || (r >= 'A' && r <= 'Z') ||
+                                              (r >= '0' && r <= '9');
+                                   });
+            out += reference ? "&" : "&amp;";
+        } else if (encode) {
+            out += '%';
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+}
+
+void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8, bool html5)
 {
     static constexpr std::string_view kPrefixes[] = {"http://", "ftp://", "https://", "www."};
     // Where to look first in each prefix: its ":" or its ".", rarer in text than letters.
@@ -235,12 +346,21 @@ void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& 
             break;
         const bool fullStop = line[end - 1] == '.';
         const std::size_t addressEnd = end - (fullStop ? 1 : 0);
+        const std::string_view target = std::string_view(line).substr(start, addressEnd - start);
+        if (html5 && kind != 3 && !hasHostName(target, kPrefixes[kind].size())) {
+            scratch.append(line, cursor, end - cursor); // no page can link to it: text
+            cursor = end;
+            continue;
+        }
 
         scratch.append(line, cursor, start - cursor);
         scratch += "<a href=\"";
         if (kind == 3)
             scratch += "http://";
-        scratch.append(line, start, addressEnd - start);
+        if (html5)
+            appendLinkAddress(scratch, target);
+        else
+            scratch += target;
         scratch += "\">";
         // Ampersands escaped already are shown as they are; raw ones are escaped here.
         const std::string_view address = std::string_view(line).substr(0, addressEnd);
@@ -303,7 +423,7 @@ bool find_email_address(std::string_view line, std::size_t& start, std::size_t& 
     return true;
 }
 
-void link_email_address(std::string& line, std::string& scratch, bool utf8)
+void link_email_address(std::string& line, std::string& scratch, bool utf8, bool html5)
 {
     std::size_t start = 0;
     std::size_t end = 0;
@@ -314,7 +434,10 @@ void link_email_address(std::string& line, std::string& scratch, bool utf8)
         return;
     scratch.assign(line, 0, start);
     scratch += "<a href=\"mailto:";
-    scratch += address;
+    if (html5)
+        appendLinkAddress(scratch, address);
+    else
+        scratch += address;
     scratch += "\">";
     scratch += address;
     scratch += "</a>";

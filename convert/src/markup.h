@@ -20,10 +20,11 @@ struct RawSpan {
     bool holds(std::size_t pos) const { return start != std::string_view::npos && pos >= start && pos < end; }
 };
 
-// A word, two hyphens and a word become the words around a spaced dash mark.
-void mark_double_dashes(std::string& line, std::string& scratch);
+// A word, two hyphens and a word become the words around a spaced dash mark (`dash`: kDash, or
+// kHtml5Dash for an HTML5 page).
+void mark_double_dashes(std::string& line, std::string& scratch, MarkKind dash = kDash);
 // A hyphen between two spaces becomes the dash mark.
-void mark_spaced_hyphens(std::string& line, std::string& scratch);
+void mark_spaced_hyphens(std::string& line, std::string& scratch, MarkKind dash = kDash);
 // The space after a free-standing capital I or A becomes a non-breaking space: the byte 0xA0, in
 // UTF-8 text too (see Escape::TextUtf8).
 void bind_single_letter_words(std::string& line, std::string& scratch);
@@ -43,11 +44,17 @@ void make_heading(std::string& line, std::string& scratch, RawSpan& raw);
 
 // Wraps "http://", "ftp://", "https://" and "www." addresses of at most 160 characters in links.
 // The link text escapes the ampersands that are still raw (those inside `raw`) and no others.
-void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8);
+// With `html5` the address is written as an HTML5 page must hold it (see appendLinkAddress), and
+// a web address whose host is not a host name is not linked.
+void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8, bool html5);
 
 // Finds the e-mail address around the line's first "@". False when there is none.
 bool find_email_address(std::string_view line, std::size_t& start, std::size_t& end);
 // Wraps the e-mail address around the line's first "@", if any, in a mailto link.
-void link_email_address(std::string& line, std::string& scratch, bool utf8);
+void link_email_address(std::string& line, std::string& scratch, bool utf8, bool html5);
+
+// Appends a link's address for an HTML5 page: characters that may not stand in an address
+// percent-encoded, and an ampersand that starts no character reference escaped.
+void appendLinkAddress(std::string& out, std::string_view address);
 
 } // namespace vellum

@@ -33,9 +33,8 @@ void writeHtml5Head(const TextPageOptions& options, Output& out)
     if (options.titleIsFileName) {
         putFileNameInTitle(out, options.title, true);
     } else {
-        std::string_view title = options.utf8 ? repairUtf8(options.title, work)
-                                              : windows1252ToUtf8(options.title, work, false);
-        title = cleanForHtml5(title, clean);
+        const std::string_view title = options.utf8 ? cleanForHtml5(repairUtf8(options.title, work), clean)
+                                                    : windows1252ToUtf8(options.title, work, false);
         if (title.find_first_not_of(" \t\r\n\f") == npos)
             putFileNameInTitle(out, options.outputName, true); // a page must have a title
         else
@@ -116,9 +115,8 @@ int32_t htmlMarker(std::string_view line)
 // has them; this writes each in its HTML5 form and keeps the page's elements properly nested: a
 // paragraph is closed before the next paragraph, rule, heading or preformatted block and at the
 // end; a rule or heading met inside a preformatted block closes the block around itself; a
-// paragraph start inside such a block is the line end it is there already; a link inside a link is
-// left out (its text stays). Every "<" the converter writes starts one of its own tags, as text is
-// escaped, and every tag is written whole by one call.
+// paragraph start inside such a block is the line end it is there already. Every "<" the converter
+// writes starts one of its own tags, as text is escaped, and every tag is written whole by one call.
 class Html5Flow
 {
 public:
@@ -139,13 +137,17 @@ public:
         }
     }
 
+    // Writes text and inline tags only.
+    void text(std::string_view html)
+    {
+        if (m_pendingParagraph && !is_blank_line(trim_trailing_controls(html)))
+            openPendingParagraph();
+        m_out.put(html);
+    }
+
     // Closes what is still open at the end of the page.
     void finish()
     {
-        if (m_link) {
-            m_out.put("</a>");
-            m_link = false;
-        }
         if (m_pre)
             m_out.put("</pre>");
         closeParagraph();
@@ -176,12 +178,6 @@ private:
         }
     }
 
-    void text(std::string_view html)
-    {
-        if (m_pendingParagraph && !is_blank_line(trim_trailing_controls(html)))
-            openPendingParagraph();
-        m_out.put(html);
-    }
 
     // A block element starts: out of a paragraph, and out of a preformatted block until it ends.
     void startBlock()
@@ -244,88 +240,18 @@ private:
                 m_heading = false;
                 endBlock();
             }
-        } else if (name == "a") {
-            openPendingParagraph();
-            if (end && m_nestedLinks > 0)
-                --m_nestedLinks;
-            else if (end) {
-                m_out.put(tag);
-                m_link = false;
-            } else if (m_link || !writeLinkStart(tag)) {
-                ++m_nestedLinks; // its end tag is left out with it
-            } else {
-                m_link = true;
-            }
         } else {
             openPendingParagraph();
             m_out.put(tag);
         }
     }
 
-    // Writes `<a href="...">` with its address as an HTML5 page must hold it: characters that may
-    // not stand in an address percent-encoded, and an ampersand that starts no character
-    // reference escaped. False, writing nothing, for a web address whose host is not a host name.
-    bool writeLinkStart(std::string_view tag)
-    {
-        constexpr std::string_view kStart = "<a href=\"";
-        if (!tag.starts_with(kStart) || !tag.ends_with("\">"))
-            return false;
-        const std::string_view address = tag.substr(kStart.size(), tag.size() - kStart.size() - 2);
-        const std::size_t scheme = address.find("://");
-        if (scheme != npos) {
-            std::string_view host = address.substr(scheme + 3);
-            host = host.substr(0, host.find_first_of("/?#"));
-            host = host.substr(host.rfind('@') == npos ? 0 : host.rfind('@') + 1);
-            host = host.substr(0, host.rfind(':') == npos ? host.size() : host.rfind(':'));
-            const bool valid = !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
-                const auto u = static_cast<unsigned char>(c);
-                return u >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '.' || c == '-' || c == '_';
-            });
-            if (!valid)
-                return false;
-        }
-        static constexpr char kHex[] = "0123456789ABCDEF";
-        auto isHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); };
-        m_href.assign(kStart);
-        bool fragment = false;
-        for (std::size_t i = 0; i < address.size(); ++i) {
-            const char c = address[i];
-            const auto u = static_cast<unsigned char>(c);
-            bool encode = u <= 0x20 || u == 0x7F || std::string_view("\"<>`{}|\\^[]").find(c) != npos;
-            encode = encode || (c == '%' && !(i + 2 < address.size() && isHex(address[i + 1]) && isHex(address[i + 2])));
-            encode = encode || (c == '#' && fragment);
-            fragment = fragment || c == '#';
-            if (c == '&') {
-                const std::size_t semicolon = address.find(';', i);
-                const bool reference = semicolon != npos && semicolon > i + 1 &&
-                                       std::all_of(address.begin() + i + 1, address.begin() + semicolon, [](char r) {
-                                           return r == '#' || (r >= 'a' && r <= 'z') || (r >= 'A' && r <= 'Z') ||
-                                                  (r >= '0' && r <= '9');
-                                       });
-                m_href += reference ? "&" : "&amp;";
-            } else if (encode) {
-                m_href += '%';
-                m_href += kHex[u >> 4];
-                m_href += kHex[u & 15];
-            } else {
-                m_href += c;
-            }
-        }
-        m_href += "\">";
-        m_out.put(m_href);
-        return true;
-    }
-
     Output& m_out;
-    std::string m_href;
     bool m_pendingParagraph = false; // a <p> is to open with the next content
     bool m_paragraph = false;        // a <p> is open
     bool m_pre = false;       // inside a preformatted block
     bool m_reopenPre = false; // a block interrupted the preformatted block
     bool m_heading = false;
-    bool m_link = false;
-    int m_nestedLinks = 0;
 };
 
 class TextConverter
@@ -475,10 +401,12 @@ private:
         if (markTags() && !m_paragraphOpen && startsWithThreeNoBreakSpaces())
             write("\n<p>");
 
+        // Only a line with a block tag or a heading has blocks for the HTML5 flow to look at.
+        m_lineHasBlocks = m_html5 && (m_lineHasBlockTags || m_line.starts_with("\\H"));
         substitute_entities(m_line, m_scratch, m_utf8, m_raw);
         make_heading(m_line, m_scratch, m_raw);
-        link_web_addresses(m_line, m_scratch, m_raw, m_utf8);
-        link_email_address(m_line, m_scratch, m_utf8);
+        link_web_addresses(m_line, m_scratch, m_raw, m_utf8, m_html5 != nullptr);
+        link_email_address(m_line, m_scratch, m_utf8, m_html5 != nullptr);
         writeLine();
     }
 
@@ -498,15 +426,15 @@ private:
     // be left out (a line inside a block that does not end it).
     bool markTags()
     {
+        m_lineHasBlockTags = false;
         bool hasTag = m_line.find('<') != npos;
         if (hasTag)
             replaceStartTags();
         if (!m_inPreformatted) {
             if (m_line.find('-') != npos) {
-                mark_double_dashes(m_line, m_scratch);
-                mark_spaced_hyphens(m_line, m_scratch);
-                if (m_html5)
-                    useHtml5Dashes();
+                const MarkKind dash = m_html5 ? kHtml5Dash : kDash;
+                mark_double_dashes(m_line, m_scratch, dash);
+                mark_spaced_hyphens(m_line, m_scratch, dash);
             }
             bind_single_letter_words(m_line, m_scratch);
             return true;
@@ -516,19 +444,11 @@ private:
             if (replace_all(m_line, "</PRE>", std::string_view(endTag, 2), 0) ||
                 replace_all(m_line, "</pre>", std::string_view(endTag, 2), 0)) {
                 m_inPreformatted = false;
+                m_lineHasBlockTags = true;
                 return true;
             }
         }
         return false;
-    }
-
-    // The dash marks of the line as the dash an HTML5 page writes (its classic reference names a
-    // control character in HTML5).
-    void useHtml5Dashes()
-    {
-        for (std::size_t i = m_line.find(kMark); i != npos && i + 1 < m_line.size(); i = m_line.find(kMark, i + 2))
-            if (m_line[i + 1] == kDash)
-                m_line[i + 1] = kHtml5Dash;
     }
 
     // "<BR>", "<br>", "<P>", "<p>", "<HR>", "<hr>", "<PRE>" and "<pre>" become marks. No two
@@ -553,6 +473,7 @@ private:
                 if (line.compare(i, tag.text.size(), tag.text) == 0) {
                     m_scratch.append(line, copied, i - copied);
                     appendMark(m_scratch, tag.mark);
+                    m_lineHasBlockTags = m_lineHasBlockTags || tag.mark != kBreakTag;
                     copied = i + tag.text.size();
                     skip = tag.text.size();
                     if (tag.mark == kPreStartTag)
@@ -575,7 +496,7 @@ private:
             return;
         if (m_inPreformatted || line.size() == 1) {
             line += '\n';
-            write(line);
+            writeConverted(line);
             return;
         }
         collapseSpaces(line);
@@ -584,7 +505,7 @@ private:
         if (n >= 2 && line[n - 1] == '-' && line[n - 2] != '-' && !inside_web_address(line, n - 2)) {
             // A word broken across lines: the next line goes on right after it.
             line.pop_back();
-            write(line);
+            writeConverted(line);
             return;
         }
 
@@ -613,8 +534,20 @@ private:
             return;
         }
         line += '\n';
-        write(line);
+        writeConverted(line);
     }
+
+    // Writes a converted line: in an HTML5 page, one without blocks goes past the flow's look.
+    void writeConverted(std::string_view line)
+    {
+        if (m_html5 && !m_lineHasBlocks) {
+            m_html5->text(line);
+            m_paragraphOpen = false;
+        } else {
+            write(line);
+        }
+    }
+
 
     void writeRule(std::string_view rule)
     {
@@ -651,6 +584,8 @@ private:
     std::string m_scratch;
     bool m_paragraphOpen = false;
     bool m_inPreformatted = false;
+    bool m_lineHasBlockTags = false; // the line's tags include a paragraph, rule or block tag
+    bool m_lineHasBlocks = false;    // ... or it is a heading
     bool m_headerLineOpen = false; // the last line written was a header line, without its line end
     Block m_block = Block::None;   // the block of header lines the line is in
     std::string m_held;            // the lines of an undecided block, one after another

@@ -86,65 +86,96 @@ inline long lengthAt(const unsigned char* s, std::size_t n, std::size_t i)
     return characterAt(s, n, i);
 }
 
-// The high bit of each of sixteen (or eight) bytes that may be, or start, a character an HTML5 page
-// may not hold: a control byte other than tab, line feed, form feed and carriage return, DEL, and the
-// lead bytes of C1 controls (C2) and of noncharacters (EF, F0 to F4).
+// The bit of each of sixteen bytes that may be, or start, a character an HTML5 page may not hold:
+// a control byte other than tab, line feed and carriage return, and DEL; with `high` (UTF-8 text)
+// also the lead bytes of C1 controls (C2) and of noncharacters (EF, F0 to F4), whose characters are
+// then told apart one by one; without `high` (Windows-1252 text) every byte above ASCII, which
+// the line's own reading then writes as UTF-8.
 #if defined(__SSE2__)
-unsigned suspects16(const unsigned char* s)
+template <bool high> unsigned suspects16(const unsigned char* s)
 {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-    auto equal = [&v](unsigned char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(c))); };
-    const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
-    const __m128i allowed = _mm_or_si128(_mm_or_si128(equal('\t'), equal('\n')), _mm_or_si128(equal('\f'), equal('\r')));
-    const __m128i high = _mm_cmpeq_epi8(_mm_max_epu8(v, _mm_set1_epi8(static_cast<char>(0xF0))), v);
-    __m128i marked = _mm_andnot_si128(allowed, control);
-    marked = _mm_or_si128(marked, _mm_or_si128(equal(0x7F), _mm_or_si128(equal(0xC2), equal(0xEF))));
-    marked = _mm_or_si128(marked, high);
-    return static_cast<unsigned>(_mm_movemask_epi8(marked));
+    __m128i below = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+    if constexpr (high) {
+        const __m128i c2 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xC2)));
+        const __m128i ef = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xEF)));
+        const __m128i f0 = _mm_cmpeq_epi8(_mm_max_epu8(v, _mm_set1_epi8(static_cast<char>(0xF0))), v);
+        below = _mm_or_si128(below, _mm_or_si128(c2, _mm_or_si128(ef, f0)));
+    } else {
+        below = _mm_or_si128(below, _mm_cmplt_epi8(v, _mm_setzero_si128())); // every byte above ASCII
+    }
+    const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')),
+                                       _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
+                                                    _mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))));
+    const __m128i del = _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_andnot_si128(blank, below), del)));
 }
 #endif
 
-bool isSuspect(unsigned char c)
+template <bool high> bool isSuspect(unsigned char c)
 {
-    return (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || c == 0x7F || c == 0xC2 || c == 0xEF ||
-           c >= 0xF0;
+    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F ||
+           (high ? c == 0xC2 || c == 0xEF || c >= 0xF0 : c >= 0x80);
 }
 
 // Where the first suspect byte stands at or after `i`, or n.
-std::size_t nextSuspect(const unsigned char* s, std::size_t n, std::size_t i)
+template <bool high = true> std::size_t nextSuspect(const unsigned char* s, std::size_t n, std::size_t i)
 {
 #if defined(__SSE2__)
     for (; i + 16 <= n; i += 16)
-        if (const unsigned marked = suspects16(s + i))
+        if (const unsigned marked = suspects16<high>(s + i))
             return i + static_cast<std::size_t>(__builtin_ctz(marked));
+    if (i < n && n >= 16) {
+        // The last sixteen bytes, of which those before `i` are left out.
+        const unsigned marked = suspects16<high>(s + n - 16) >> (i - (n - 16));
+        return marked ? i + static_cast<std::size_t>(__builtin_ctz(marked)) : n;
+    }
 #endif
-    while (i < n && !isSuspect(s[i]))
+    while (i < n && !isSuspect<high>(s[i]))
         ++i;
     return i;
 }
 
-// The number of bytes at `i` that form a character no HTML5 page may hold, or 0. The text is
-// valid UTF-8.
-std::size_t forbiddenAt(const unsigned char* s, std::size_t n, std::size_t i)
+// The number of bytes of the character at `i` (the text is valid UTF-8), negated when it is one
+// an HTML5 page may not hold.
+long characterForHtml5(const unsigned char* s, std::size_t n, std::size_t i)
 {
     const unsigned char c = s[i];
     if (c < 0x80)
-        return c < 0x20 || c == 0x7F ? 1 : 0; // tab, line feed, form feed and CR are not suspects
-    if (c == 0xC2)
-        return i + 1 < n && s[i + 1] <= 0x9F ? 2 : 0; // U+0080 to U+009F
-    if (c == 0xEF && i + 2 < n) {
-        const bool fdd0 = s[i + 1] == 0xB7 && s[i + 2] >= 0x90 && s[i + 2] <= 0xAF; // U+FDD0 to U+FDEF
-        const bool fffe = s[i + 1] == 0xBF && s[i + 2] >= 0xBE;                     // U+FFFE, U+FFFF
-        return fdd0 || fffe ? 3 : 0;
+        return c == '\n' || c == '\f' || c == '\r' || c == '\t' ? 1 : -1;
+    if (c < 0xE0)
+        return c == 0xC2 && i + 1 < n && s[i + 1] <= 0x9F ? -2 : 2; // U+0080 to U+009F
+    if (c < 0xF0) {
+        const bool fdd0 = c == 0xEF && i + 2 < n && s[i + 1] == 0xB7 && s[i + 2] >= 0x90 && s[i + 2] <= 0xAF;
+        const bool fffe = c == 0xEF && i + 2 < n && s[i + 1] == 0xBF && s[i + 2] >= 0xBE;
+        return fdd0 || fffe ? -3 : 3; // U+FDD0 to U+FDEF, U+FFFE and U+FFFF
     }
     // U+1FFFE, U+1FFFF, ... U+10FFFF: the last two bytes are BF BE or BF BF, and the second's low
     // four bits are all ones.
-    if (c >= 0xF0 && i + 3 < n && (s[i + 1] & 0x0F) == 0x0F && s[i + 2] == 0xBF && s[i + 3] >= 0xBE)
-        return 4;
-    return 0;
+    const bool last = i + 3 < n && (s[i + 1] & 0x0F) == 0x0F && s[i + 2] == 0xBF && s[i + 3] >= 0xBE;
+    return last ? -4 : 4;
 }
 
 } // namespace
+
+std::size_t html5CleanPrefix(std::string_view text, bool utf8)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    for (std::size_t i = 0;;) {
+        i = utf8 ? nextSuspect<true>(s, n, i) : nextSuspect<false>(s, n, i);
+        if (i >= n)
+            return n;
+        if (!utf8)
+            return i;
+        if (s[i] >= 0x80 && lengthAt(s, n, i) < 0)
+            return i; // not UTF-8: repaired line by line
+        const long length = characterForHtml5(s, n, i);
+        if (length < 0)
+            return i;
+        i += static_cast<std::size_t>(length);
+    }
+}
 
 std::string_view cleanForHtml5(std::string_view line, std::string& work)
 {
@@ -155,9 +186,9 @@ std::string_view cleanForHtml5(std::string_view line, std::string& work)
     bool cleaning = false;
     std::size_t copied = 0;
     for (std::size_t i = nextSuspect(s, n, 0); i < n; i = nextSuspect(s, n, i)) {
-        const std::size_t length = forbiddenAt(s, n, i);
-        if (length == 0) {
-            ++i;
+        const long length = characterForHtml5(s, n, i);
+        if (length > 0) {
+            i += static_cast<std::size_t>(length);
             continue;
         }
         if (!cleaning) {
@@ -166,7 +197,7 @@ std::string_view cleanForHtml5(std::string_view line, std::string& work)
         }
         work.append(line, copied, i - copied);
         work += kReplacementCharacter;
-        i += length;
+        i += static_cast<std::size_t>(-length);
         copied = i;
     }
     if (!cleaning)
@@ -183,17 +214,25 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
         0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
-    const std::size_t n = line.size();
-    std::size_t i = skipAscii(s, n, 0);
+    std::size_t n = line.size();
+    while (n > 0 && s[n - 1] < 0x20)
+        --n; // control bytes at the end stay: the converters trim them
+    std::size_t i = nextSuspect<false>(s, n, 0);
     if (i == n)
         return line;
     work.assign(line, 0, i);
     while (i < n) {
-        const std::size_t ascii = skipAscii(s, n, i);
-        work.append(line, i, ascii - i);
-        if (ascii == n)
+        const std::size_t plain = nextSuspect<false>(s, n, i);
+        work.append(line, i, plain - i);
+        if (plain == n)
             break;
-        const unsigned char c = s[ascii];
+        const unsigned char c = s[plain];
+        i = plain + 1;
+        if (c < 0x80) {
+            // A control character: form feed is white space to a page, the others stand for nothing.
+            work += c == '\f' ? std::string_view("\f") : kReplacementCharacter;
+            continue;
+        }
         const char32_t code = c >= 0xA0 ? c : kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
         if (c == 0x85 && dotsForEllipsis) {
             work += "...";
@@ -205,8 +244,8 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
             work += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
             work += static_cast<char>(0x80 | (code & 0x3F));
         }
-        i = ascii + 1;
     }
+    work.append(line, n, std::string_view::npos);
     return work;
 }
 

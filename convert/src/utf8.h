@@ -36,9 +36,15 @@ void putFileNameInTitle(Output& out, std::string_view name, bool utf8);
 // when nothing is replaced, else a copy in `work`.
 std::string_view cleanForHtml5(std::string_view line, std::string& work);
 
-// Windows-1252 bytes as UTF-8, in `work` when any byte is above ASCII. The five bytes Windows-1252
-// leaves undefined become U+FFFD; with `dotsForEllipsis` the ellipsis byte becomes three full stops,
-// as the text converter writes it in a classic page.
+// The length of the longest start of `text` that holds nothing cleanForHtml5 would replace, read as
+// UTF-8 (where it stops at the first byte that is not), or, read as Windows-1252, that holds
+// nothing but ASCII, which is UTF-8 as it stands.
+std::size_t html5CleanPrefix(std::string_view text, bool utf8);
+
+// Windows-1252 bytes as UTF-8 for an HTML5 page, in `work` when anything changes. The five bytes
+// Windows-1252 leaves undefined, and control characters as cleanForHtml5 says, become U+FFFD; with
+// `dotsForEllipsis` the ellipsis byte becomes three full stops, as the text converter writes it in
+// a classic page.
 std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis);
 
 // How an InputDecoder reads for an HTML5 page: not at all (a classic page), or to clean UTF-8 from
@@ -61,10 +67,11 @@ public:
     {
         if (m_html5 == Html5Input::Off)
             return m_utf8 ? decodeUtf8(line) : line;
-        const std::string_view text = m_utf8 ? decodeUtf8(line)
-                                             : windows1252ToUtf8(line, m_work,
-                                                                 m_html5 == Html5Input::OnWithDotsForEllipsis);
-        return cleanForHtml5(text, m_clean);
+        if (knownClean(line))
+            return m_utf8 ? decodeUtf8(line) : line;
+        if (!m_utf8)
+            return windows1252ToUtf8(line, m_work, m_html5 == Html5Input::OnWithDotsForEllipsis);
+        return cleanForHtml5(decodeUtf8(line), m_clean);
     }
     // True for the one line of an input that holds nothing but a byte-order mark (UTF-8 only): such
     // an input converts as an empty file does.
@@ -76,6 +83,22 @@ public:
     void restart() { m_first = true; }
 
 private:
+    // True when the line, as read, holds nothing an HTML5 page may not hold: the reader's block is
+    // checked ahead at once, as for UTF-8.
+    bool knownClean(std::string_view line)
+    {
+        if (!m_reader)
+            return false;
+        const char* begin = line.data();
+        if (m_reader->generation() != m_cleanGeneration || begin < m_cleanFrom ||
+            begin + line.size() > m_cleanTo) {
+            m_cleanGeneration = m_reader->generation();
+            m_cleanFrom = begin;
+            m_cleanTo = begin + html5CleanPrefix(m_reader->bufferedFrom(begin), m_utf8);
+        }
+        return begin + line.size() <= m_cleanTo;
+    }
+
     std::string_view decodeUtf8(std::string_view line)
     {
         if (m_first) {
@@ -105,6 +128,9 @@ private:
     const char* m_validFrom = nullptr;
     const char* m_validTo = nullptr;
     std::string m_work;
+    std::size_t m_cleanGeneration = 0;
+    const char* m_cleanFrom = nullptr;
+    const char* m_cleanTo = nullptr;
     std::string m_clean;
 };
 
