@@ -18,7 +18,9 @@ QString FromWindows1252(const QByteArray& bytes)
 
 QString DecodeFileText(const QByteArray& bytes)
 {
-    return IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : FromWindows1252(bytes);
+    const QByteArray head = bytes.left(1024).toLower();
+    const bool utf8Page = head.startsWith("<!doctype html>") && head.contains("<meta charset=\"utf-8\">");
+    return utf8Page || IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : FromWindows1252(bytes);
 }
 
 } // namespace pagewright

@@ -14,7 +14,10 @@ namespace pagewright
 QByteArray ToWindows1252(const QString& text);
 // Bytes read as Windows-1252; the five bytes it leaves undefined stand for U+0081 etc.
 QString FromWindows1252(const QByteArray& bytes);
-// A file's contents for display: UTF-8 when valid, else Windows-1252.
+// A file's contents for display: UTF-8 when valid, else Windows-1252. An HTML5 page that declares
+// UTF-8 (it starts with "<!DOCTYPE html>" and holds <meta charset="utf-8"> in its first 1024 bytes,
+// where a browser looks for it) is read as UTF-8 as a browser reads it, a byte that is not UTF-8
+// (from a header file copied into it) shown as U+FFFD.
 QString DecodeFileText(const QByteArray& bytes);
 
 } // namespace pagewright

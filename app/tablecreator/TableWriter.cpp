@@ -7,6 +7,10 @@
 #include <QFileInfo>
 
 #include "page_files.h"
+#include "page_style.h"
+
+#include <algorithm>
+#include <array>
 
 namespace pagewright
 {
@@ -102,15 +106,196 @@ void WriteCell(QByteArray& out, const TableCell& cell, bool rowAttributes, const
     out += kLineEnd;
 }
 
+// --- The HTML5 page ------------------------------------------------------------------------------
+
+// Text for an HTML5 page in UTF-8: the control characters and noncharacters that no HTML5 page
+// may hold become U+FFFD, as in the library's pages.
+QByteArray PageText(QString text)
+{
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        const bool control =
+            (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') || (u >= 0x7F && u <= 0x9F);
+        if (control || (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFE || u == 0xFFFF)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return text.toUtf8();
+}
+
+// A width or height as CSS: pixels or a percentage.
+QString Length(int value, int16_t inPixels)
+{
+    return QString::number(value) + (inPixels != 0 ? QStringLiteral("px") : QStringLiteral("%"));
+}
+
+// The font size of <font size> as the keyword browsers give it: 1 to 7, or +N and -N from 3, held
+// to 1 to 7 (x-small to xxx-large). Empty for a size without digits ("+", "-").
+QString FontSizeCss(const QString& size)
+{
+    static const std::array<const char*, 7> keywords{"x-small", "small",    "medium",   "large",
+                                                     "x-large", "xx-large", "xxx-large"};
+    const QString t = size.trimmed();
+    const bool plus = t.startsWith(QLatin1Char('+')), minus = t.startsWith(QLatin1Char('-'));
+    const QString digits = plus || minus ? t.mid(1) : t;
+    if (digits.isEmpty())
+        return {};
+    const int n = digits.size() > 3 ? 999 : digits.toInt();
+    const int value = std::clamp(plus ? 3 + n : minus ? 3 - n : n, 1, 7);
+    return QString::fromLatin1(keywords[value - 1]);
+}
+
+// The faces of <font face> ("Arial, Helvetica") as a CSS font-family: each name quoted, the
+// generic families as keywords.
+QString FontFamilyCss(const QString& faces)
+{
+    static const QStringList generic{"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui"};
+    QStringList names;
+    for (QString name : faces.split(QLatin1Char(','))) {
+        name = name.trimmed();
+        if (name.isEmpty())
+            continue;
+        if (generic.contains(name, Qt::CaseInsensitive)) {
+            names << name.toLower();
+            continue;
+        }
+        QString quoted = QStringLiteral("'");
+        for (const QChar c : name) {
+            if (c == QLatin1Char('\\') || c == QLatin1Char('\''))
+                quoted += QLatin1Char('\\');
+            quoted += c.unicode() < 0x20 ? QChar(QLatin1Char(' ')) : c;
+        }
+        names << quoted + QLatin1Char('\'');
+    }
+    return names.join(QLatin1Char(','));
+}
+
+// The table's options as the stylesheet's values.
+StyleValues TableStyleValues(const TableHtmlOptions& options)
+{
+    StyleValues values;
+    const TableProperties& p = options.properties;
+    if (p.width > 0)
+        values.set("width", Length(p.width, p.widthInPixels).toStdString());
+    if (p.border >= 0) {
+        values.setPixels("border", p.border);
+        if (p.border > 0)
+            values.setPixels("cell-border", 1);
+    }
+    if (p.cellPadding >= 0)
+        values.setPixels("padding", p.cellPadding);
+    if (p.cellSpacing >= 0)
+        values.setPixels("spacing", p.cellSpacing);
+    if (options.useTableColors) {
+        values.setColor("table-background", ColorToHex(options.tableBackColor).toStdString());
+        values.setColor("cell-text", ColorToHex(options.tableTextColor).toStdString());
+    }
+    return values;
+}
+
+// The cell's looks as CSS declarations.
+QString CellStyle(const TableCell& cell)
+{
+    QStringList css;
+    if (cell.Align > 0)
+        css << QStringLiteral("text-align:") + AlignName(cell.Align);
+    if (cell.VAlign > 0)
+        css << QStringLiteral("vertical-align:") + VAlignName(cell.VAlign);
+    if (cell.Width > 0)
+        css << QStringLiteral("width:") + Length(cell.Width, cell.WidthInPixels);
+    if (cell.Height > 0)
+        css << QStringLiteral("height:") + Length(cell.Height, cell.HeightInPixels);
+    if (cell.CellBackColor != UnsetColor)
+        css << QStringLiteral("background-color:") + ColorToHex(cell.CellBackColor);
+    if (cell.HasOwnColors())
+        css << QStringLiteral("color:") + ColorToHex(cell.CellTextColor);
+    if (const QString family = FontFamilyCss(cell.FontFace); !family.isEmpty())
+        css << QStringLiteral("font-family:") + family;
+    if (const QString size = FontSizeCss(cell.FontSize); !size.isEmpty())
+        css << QStringLiteral("font-size:") + size;
+    return css.join(QLatin1Char(';'));
+}
+
+QByteArray Html5Start(const TableModel& table, const TableHtmlOptions& options)
+{
+    const Html5Frame frame{std::string_view(options.lang.constData(), options.lang.size()), {}};
+    const StyleValues values = TableStyleValues(options);
+    std::string out;
+    if (options.wrapper) {
+        out += html5PageStart(frame);
+        out += QStringLiteral("Table of %1 rows and %2 columns.")
+                   .arg(table.NumRows())
+                   .arg(table.NumCols())
+                   .toStdString();
+        out += html5HeadEnd(frame, values);
+    }
+    out += options.center ? "<table class=\"pw-table pw-center\"" : "<table class=\"pw-table\"";
+    // Without the page, its values go with the table, for the page it is pasted into.
+    if (!options.wrapper && !values.empty())
+        out += " style=\"" + attributeText(values.declarations()) + '"';
+    out += ">\n";
+    return QByteArray::fromStdString(out);
+}
+
+QByteArray Html5Rows(const TableModel& table, const TableHtmlOptions& options)
+{
+    // The rows and columns in which some cell begins; a span counts only those.
+    std::array<bool, MaxRows + 1> rowUsed{};
+    std::array<bool, MaxCols + 1> colUsed{};
+    for (int r = 1; r <= table.NumRows(); ++r) {
+        for (int c = 1; c <= table.NumCols(); ++c) {
+            if (!table.Cell(r, c).IsCovered())
+                rowUsed[r] = colUsed[c] = true;
+        }
+    }
+    const auto used = [](const auto& flags, int from, int span) {
+        return int(std::count(flags.begin() + from, flags.begin() + from + span, true));
+    };
+    QByteArray out;
+    out.reserve(48 * table.NumRows() * table.NumCols() + 64);
+    for (int r = 1; r <= table.NumRows(); ++r) {
+        if (!rowUsed[r])
+            continue;
+        out += "<tr>\n";
+        for (int c = 1; c <= table.NumCols(); ++c) {
+            const TableCell& cell = table.Cell(r, c);
+            if (cell.IsCovered())
+                continue;
+            out += "<td";
+            if (const int rows = used(rowUsed, r, cell.RowSpan); rows > 1)
+                Attribute(out, "rowspan", rows);
+            if (const int cols = used(colUsed, c, cell.ColSpan); cols > 1)
+                Attribute(out, "colspan", cols);
+            if (const QString style = CellStyle(cell); !style.isEmpty())
+                out += " style=\"" + QByteArray::fromStdString(attributeText(PageText(style).toStdString())) +
+                       '"';
+            out += '>';
+            out += PageText(cell.Content);
+            out += "</td>\n";
+        }
+        out += "</tr>\n";
+    }
+    out += "</table>\n";
+    if (options.wrapper)
+        out += kHtml5PageEnd.data();
+    return out;
+}
+
 } // namespace
 
 TableHtmlOptions HtmlOptionsOf(const TableDocument& d)
 {
-    return {d.wrapper, d.center, d.useTableColors, d.textColor, d.backColor, d.properties};
+    return {.wrapper = d.wrapper,
+            .center = d.center,
+            .useTableColors = d.useTableColors,
+            .tableTextColor = d.textColor,
+            .tableBackColor = d.backColor,
+            .properties = d.properties};
 }
 
 QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& options)
 {
+    if (options.html5)
+        return Html5Start(table, options);
     QByteArray out;
     if (options.wrapper) {
         // The page declares its encoding, so that a browser does not take it for UTF-8.
@@ -143,6 +328,8 @@ QByteArray TableHtmlStart(const TableModel& table, const TableHtmlOptions& optio
 
 QByteArray TableHtmlRows(const TableModel& table, const TableHtmlOptions& options)
 {
+    if (options.html5)
+        return Html5Rows(table, options);
     QByteArray out;
     out.reserve(64 * table.NumRows() * table.NumCols() + 64);
     const bool rowAttributes = table.NumCols() > 1;

@@ -38,6 +38,7 @@ CodeTab::CodeTab(TabServices& services) : ToolTab(services, CodeSlot, QStringLit
     options->addWidget(tabLabel, 1, 0);
     options->addWidget(m_tabWidth, 1, 1);
     options->addWidget(tabAfter, 1, 2);
+    addPageStyleRow(options, 2, {}, 2);
     options->setColumnStretch(3, 1);
     tabLayout()->addSpacing(6);
     tabLayout()->addLayout(options);
@@ -83,8 +84,10 @@ void CodeTab::run()
     // Both lists hold nothing but numbers.
     const int32_t margin = m_margin->currentText().toInt();
     const int32_t tab = m_tabWidth->currentText().toInt();
-    if (const auto c2h = bindExport<vellum62_c2h_ex_fn>("c2h_ex"))
-        showRunResult(CodeToHtmlResult(c2h(input.constData(), pagePath().constData(), margin, tab, inputFlags())));
+    if (const auto code = callLibrary<vellum62_c2h_ex_fn, vellum62_c2h_html5_fn>(
+            "c2h_ex", "c2h_html5", input.constData(), pagePath().constData(), margin, tab,
+            inputFlags() | styleFlags()))
+        showRunResult(CodeToHtmlResult(*code));
     returnFocusToTabs();
 }
 

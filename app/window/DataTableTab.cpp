@@ -45,6 +45,7 @@ DataTableTab::DataTableTab(TabServices& services)
     options->addWidget(m_separator, 0, 1);
     options->addWidget(paddingLabel, 1, 0);
     options->addWidget(m_padding, 1, 1);
+    addPageStyleRow(options, 2);
     options->setColumnStretch(2, 1);
     tabLayout()->addSpacing(6);
     tabLayout()->addLayout(options);
@@ -159,17 +160,15 @@ void DataTableTab::run()
     }
     const auto [textColor, backColor] = colorArguments();
     const QByteArray input = ToLibraryFileName(m_inputRow->box()->text());
-    const auto regTbl = bindExport<vellum62_reg_tbl_sized_fn>("reg_tbl_sized");
-    if (regTbl == nullptr)
-        return;
     const TableProperties p = tableProperties();
     int64_t rows = 0, columns = 0;
-    const int32_t result = regTbl(input.constData(), pagePath().constData(), separator.code,
-                                  m_padding->currentText().toInt(), m_wrapper->isChecked() ? 1 : 0,
-                                  m_centerText->isChecked() ? 1 : 0, m_centerTable->isChecked() ? 1 : 0,
-                                  textColor.constData(), backColor.constData(), p.width, p.widthInPixels, p.border,
-                                  p.cellPadding, p.cellSpacing, flags, &rows, &columns);
-    showRunResult(TableResult(result, rows, columns));
+    const auto result = callLibrary<vellum62_reg_tbl_sized_fn, vellum62_reg_tbl_html5_fn>(
+        "reg_tbl_sized", "reg_tbl_html5", input.constData(), pagePath().constData(), separator.code,
+        m_padding->currentText().toInt(), m_wrapper->isChecked() ? 1 : 0, m_centerText->isChecked() ? 1 : 0,
+        m_centerTable->isChecked() ? 1 : 0, textColor.constData(), backColor.constData(), p.width,
+        p.widthInPixels, p.border, p.cellPadding, p.cellSpacing, flags | styleFlags(), &rows, &columns);
+    if (result)
+        showRunResult(TableResult(*result, rows, columns));
 }
 
 } // namespace pagewright

@@ -82,6 +82,7 @@ ListTab::ListTab(TabServices& services) : ToolTab(services, ListSlot, QStringLit
     numbers->addWidget(m_startNumber, 0, 3);
     numbers->addWidget(m_separatorLabel, 1, 0);
     numbers->addWidget(m_separator, 1, 1, 1, 3);
+    addPageStyleRow(numbers, 2, {}, 3);
     numbers->setColumnStretch(4, 1);
     tabLayout()->addLayout(numbers);
 
@@ -243,13 +244,12 @@ void ListTab::run()
     int32_t flags = source == ListSource::ReadFile ? inputFlags() : VELLUM62_UTF8 | VELLUM62_DECLARE_CHARSET;
     if (m_escape->isChecked())
         flags |= VELLUM62_ESCAPE_DATA;
-    const auto datalist = bindExport<vellum62_datalist_ex_fn>("datalist_ex");
-    if (datalist == nullptr)
-        return;
-    const int32_t result = datalist(input.constData(), pagePath().constData(), ordered ? 1 : 0, listType,
-                                    itemSource, itemCount, startNumber, separator, m_wrapper->isChecked() ? 1 : 0,
-                                    m_center->isChecked() ? 1 : 0, flags);
-    showRunResult(ListResult(result, ordered));
+    const auto result = callLibrary<vellum62_datalist_ex_fn, vellum62_datalist_html5_fn>(
+        "datalist_ex", "datalist_html5", input.constData(), pagePath().constData(), ordered ? 1 : 0, listType,
+        itemSource, itemCount, startNumber, separator, m_wrapper->isChecked() ? 1 : 0,
+        m_center->isChecked() ? 1 : 0, flags | styleFlags());
+    if (result)
+        showRunResult(ListResult(*result, ordered));
 }
 
 } // namespace pagewright

@@ -57,6 +57,7 @@ MainWindow::MainWindow(Platform& platform, Options options, QWidget* parent)
     for (ToolTab* tab : m_settingsOrder) {
         connect(tab, &ToolTab::quitClicked, this, [this, tab] { quit(tab); });
         connect(tab, &ToolTab::guideClicked, this, &MainWindow::openGuide);
+        connect(tab, &ToolTab::pageStyleChosen, this, [this](PageStyle style) { setPageStyle(style, true); });
     }
 }
 
@@ -78,6 +79,7 @@ bool MainWindow::start()
                          : m_options.settingsFile;
     for (ToolTab* tab : m_settingsOrder)
         tab->reset();
+    setPageStyle(ReadPageStyle(PageStyleFilePath(m_settingsPath)), false);
     placeWindow();
     m_tabs->setCurrentWidget(m_textTab);
     m_tabs->setVisible(true);
@@ -126,6 +128,18 @@ void MainWindow::saveFileNames()
     // A settings file that cannot be written loses the names; the quit goes on without a message.
     SettingsFile(m_settingsPath).write(values);
     m_namesSaved = true;
+}
+
+void MainWindow::setPageStyle(PageStyle style, bool keep)
+{
+    const bool changed = style != m_services.pageStyle;
+    m_services.pageStyle = style;
+    for (ToolTab* tab : m_settingsOrder)
+        tab->showPageStyle(style);
+    // A file that cannot be written loses the choice for the next start, without a message, as
+    // the settings file does.
+    if (keep && changed)
+        WritePageStyle(PageStyleFilePath(m_settingsPath), style);
 }
 
 ToolTab* MainWindow::currentTab() const

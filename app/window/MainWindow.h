@@ -1,5 +1,6 @@
 // The main window: the six tabs, each writing one HTML file, under one tab widget; start-up, the
-// settings file with the tabs' file names, the guide links and quitting.
+// settings file with the tabs' file names, the page style shared by the tabs and kept in a file of
+// its own, the guide links and quitting.
 #ifndef PAGEWRIGHT_MAINWINDOW_H
 #define PAGEWRIGHT_MAINWINDOW_H
 
@@ -63,6 +64,8 @@ private:
     void placeWindow();
     void loadFileNames();
     void saveFileNames();
+    // Shows the style on every tab; a change chosen on a tab is kept for the next start.
+    void setPageStyle(PageStyle style, bool keep);
 
     Platform& m_platform;
     Options m_options;

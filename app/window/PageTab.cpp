@@ -168,11 +168,10 @@ std::optional<int> PageTab::callTxt2h(const QByteArray& title, const QByteArray&
     const auto [textColor, backColor] = colorArguments();
     const QByteArray header = ToLibraryFileName(m_headerRow->box()->text());
     const QByteArray footer = ToLibraryFileName(m_footerRow->box()->text());
-    const auto txt2h = bindExport<vellum62_txt2h_fn>("txt2h");
-    if (txt2h == nullptr)
-        return std::nullopt;
-    return txt2h(title.constData(), input.constData(), pagePath().constData(), header.constData(),
-                 footer.constData(), textColor.constData(), backColor.constData(), flags);
+    return callLibrary<vellum62_txt2h_fn, vellum62_txt2h_html5_fn>(
+        "txt2h", "txt2h_html5", title.constData(), input.constData(), pagePath().constData(),
+        header.constData(), footer.constData(), textColor.constData(), backColor.constData(),
+        flags | styleFlags());
 }
 
 } // namespace pagewright

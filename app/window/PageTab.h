@@ -27,8 +27,8 @@ protected:
     void addPageFooter(const QString& performCaption);
     // Empties the tab's boxes; the perform button waits for new names.
     virtual void clear();
-    // Calls txt2h with the tab's output, header and footer files and colours; nothing when the
-    // library or the call is missing (the result line then says why).
+    // Calls txt2h (txt2h_html5 with the HTML5 style) with the tab's output, header and footer files
+    // and colours; nothing when the library or the call is missing (the result line then says why).
     std::optional<int> callTxt2h(const QByteArray& title, const QByteArray& input, int32_t flags);
 
     QString sameFileMessage(const QString& output) const override;

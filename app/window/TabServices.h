@@ -1,9 +1,10 @@
 // What the main window hands to its tabs: the platform seam, the conversion library, the
-// program folder, whether start-up has completed, and the dialogs the tabs share, each created
-// on first use with the main window as its parent.
+// program folder, whether start-up has completed, the page style, and the dialogs the tabs share,
+// each created on first use with the main window as its parent.
 #ifndef PAGEWRIGHT_TABSERVICES_H
 #define PAGEWRIGHT_TABSERVICES_H
 
+#include "rules/PageStyle.h"
 #include "rules/ViewRules.h"
 
 #include <QString>
@@ -35,6 +36,8 @@ struct TabServices {
     QTabWidget* tabs = nullptr;
     bool started = false; // start-up has completed; until then edits change nothing else
     int viewLimitKB = kDefaultViewLimitKB;
+    // The style of every page the window writes; each tab's "Page style" list shows it.
+    PageStyle pageStyle = PageStyle::Classic;
 
     frmView* viewer();
     frmView* viewerIfMade() const { return m_viewer; }

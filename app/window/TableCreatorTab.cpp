@@ -36,6 +36,9 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     size->addWidget(columnsLabel);
     size->addWidget(m_columns);
     size->addStretch(1);
+    const PageStyleChoice style = makePageStyleChoice();
+    size->addWidget(style.label);
+    size->addWidget(style.list);
     layout->addLayout(size);
 
     m_grid = new TableGrid(this, m_table);
@@ -153,7 +156,10 @@ void TableCreatorTab::placeMarkersClicked()
 void TableCreatorTab::run()
 {
     const TableDocument doc = document();
-    showWrittenResult(WriteTableHtml(outputName(), doc.table, HtmlOptionsOf(doc)));
+    TableHtmlOptions options = HtmlOptionsOf(doc);
+    options.html5 = html5();
+    options.lang = PageLanguage();
+    showWrittenResult(WriteTableHtml(outputName(), doc.table, options));
 }
 
 void TableCreatorTab::drawTable()

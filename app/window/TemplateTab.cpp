@@ -25,6 +25,7 @@ TemplateTab::TemplateTab(TabServices& services)
     grid->addWidget(m_title, 0, 1, 1, 2);
     addOutputRow(grid, 1, QStringLiteral("Specify the file in which to save the HTML template."));
     addHeaderFooterRows(grid, 2);
+    addPageStyleRow(grid, 4, Qt::AlignRight);
     addPageColors("HTML template: page colors");
     addPageFooter(QStringLiteral("Create HTML template"));
 

@@ -17,6 +17,7 @@ TextTab::TextTab(TabServices& services) : PageTab(services, TextSlot, QStringLit
     addInputRow(grid, 0);
     addOutputRow(grid, 1);
     addHeaderFooterRows(grid, 2);
+    addPageStyleRow(grid, 4, Qt::AlignRight);
     // A label without caption; it is kept hidden so that it takes no room.
     MakeLabel(this, QStringLiteral("lblCustomHeaderFile"))->setVisible(false);
     addPageColors("Text to HTML: page colors");

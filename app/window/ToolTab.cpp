@@ -11,6 +11,7 @@
 #include "vellum62.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -108,6 +109,36 @@ void ToolTab::addColorRow(ColorRow* row, const char* heading)
     m_colorHeading = heading;
     connect(row, &ColorRow::useColorsClicked, this, &ToolTab::useColorsClicked);
     connect(row, &ColorRow::specifyClicked, this, &ToolTab::chooseColors);
+}
+
+ToolTab::PageStyleChoice ToolTab::makePageStyleChoice()
+{
+    auto* label = MakeLabel(this, QStringLiteral("lblPageStyle"), QStringLiteral("Page style:"));
+    // The entries in the order of PageStyle.
+    m_pageStyle = MakeList(this, QStringLiteral("cboPageStyle"),
+                           {QStringLiteral("Classic HTML"), QStringLiteral("HTML5 with CSS")});
+    m_pageStyle->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    LabelFor(label, m_pageStyle);
+    SetTip(m_pageStyle, QStringLiteral("The kind of page every tab writes: classic HTML with presentational "
+                                       "attributes, or HTML5 with a stylesheet."));
+    connect(m_pageStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
+        clearShownResult();
+        emit pageStyleChosen(index == 1 ? PageStyle::Html5 : PageStyle::Classic);
+    });
+    return {label, m_pageStyle};
+}
+
+void ToolTab::addPageStyleRow(QGridLayout* grid, int row, Qt::Alignment labelAlignment, int columnSpan)
+{
+    const PageStyleChoice choice = makePageStyleChoice();
+    grid->addWidget(choice.label, row, 0, labelAlignment);
+    grid->addWidget(choice.list, row, 1, 1, columnSpan, Qt::AlignLeft);
+}
+
+void ToolTab::showPageStyle(PageStyle style)
+{
+    const QSignalBlocker quiet(m_pageStyle);
+    m_pageStyle->setCurrentIndex(style == PageStyle::Html5 ? 1 : 0);
 }
 
 QStringList ToolTab::fileNames() const

@@ -1,7 +1,8 @@
 // What the six tabs share: the input and output file rows, the perform row, the result line and
 // the footer; the checks before a run, the page that replaces the output only once it was made,
 // viewing the input and output files, which buttons are enabled (through the rules in
-// rules/FileRules), the tab's colours and table properties, and the library's exports.
+// rules/FileRules), the tab's colours and table properties, the page style list, and the library's
+// exports.
 #ifndef PAGEWRIGHT_TOOLTAB_H
 #define PAGEWRIGHT_TOOLTAB_H
 
@@ -19,10 +20,14 @@
 
 #include <QWidget>
 
+#include <vellum62.h>
+
 #include <cstdint>
 #include <optional>
 
+class QComboBox;
 class QGridLayout;
+class QLabel;
 class QVBoxLayout;
 
 namespace pagewright
@@ -55,10 +60,14 @@ public:
     bool usesColors() const;
     // Ticks or clears the "use colors" check box, as a click does.
     void setUsesColors(bool on);
+    // Shows the window's page style in the tab's list (without telling anyone).
+    void showPageStyle(PageStyle style);
 
 signals:
     void quitClicked();
     void guideClicked(const QString& address);
+    // The user chose a page style in the tab's list; the window then shows it on every tab.
+    void pageStyleChosen(PageStyle style);
 
 protected:
     // Empties the result line, and the output is no longer ready (not during start-up).
@@ -90,6 +99,14 @@ protected:
     void addFooter(const QString& performCaption, const QString& performTooltip = {}, int clearIndex = -1);
     // The colour row of the tab; heading names the colours in the colour dialog.
     void addColorRow(ColorRow* row, const char* heading);
+    // The "Page style:" label and the list it names, which the tab places where they fit.
+    struct PageStyleChoice {
+        QLabel* label;
+        QComboBox* list;
+    };
+    PageStyleChoice makePageStyleChoice();
+    // In a grid, the label in column 0 (aligned so) and the list from column 1, at its own width.
+    void addPageStyleRow(QGridLayout* grid, int row, Qt::Alignment labelAlignment = {}, int columnSpan = 1);
 
     // The tab's run; the result line says what came of it.
     virtual void run() = 0;
@@ -123,6 +140,25 @@ protected:
         if (fn == nullptr)
             m_resultLine->setText(error);
         return fn;
+    }
+    // Whether the window writes HTML5 pages; the flag that asks the library for one (else 0).
+    bool html5() const { return m_services.pageStyle == PageStyle::Html5; }
+    int32_t styleFlags() const { return html5() ? VELLUM62_HTML5 : 0; }
+    // Calls the library: the classic export `name` (of type Fn) with args, or, with the HTML5
+    // style, its form `html5Name` (of type Html5Fn) with the page's settings added last (the
+    // program's language, the embedded stylesheet). The args' flags hold styleFlags(). Nothing when
+    // the export is missing (the result line then says why).
+    template <typename Fn, typename Html5Fn, typename... A>
+    std::optional<int32_t> callLibrary(const char* name, const char* html5Name, A... args)
+    {
+        if (!html5()) {
+            const auto fn = bindExport<Fn>(name);
+            return fn ? std::optional<int32_t>(fn(args...)) : std::nullopt;
+        }
+        const QByteArray lang = PageLanguage();
+        const vellum62_html5_page page{lang.constData(), nullptr};
+        const auto fn = bindExport<Html5Fn>(html5Name);
+        return fn ? std::optional<int32_t>(fn(args..., &page)) : std::nullopt;
     }
     // Where the running conversion writes its page: a temporary file beside the output, which
     // takes the output's place only when the converter made a whole page. Empty when no such
@@ -162,6 +198,7 @@ private:
 
     const Slot m_slot;
     QVBoxLayout* m_layout;
+    QComboBox* m_pageStyle = nullptr; // the tab's "Page style" list
     bool m_outputReady = false;
     QByteArray m_pagePath;
     bool m_pageMade = false; // the last run wrote a whole page

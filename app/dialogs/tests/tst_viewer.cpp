@@ -28,7 +28,7 @@ private:
     // Answers "How to view output file?" with Enter on one of its choices, which presses it.
     void Choose(const QString& choice)
     {
-        t->seam().expectDialog<frmHowToView>([=](QDialog& d) {
+        t->seam().expectDialog<frmHowToView>([this, choice](QDialog& d) {
             t->control<QPushButton>(choice, &d)->setFocus();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
@@ -69,6 +69,12 @@ private slots:
         Row("input that is a folder", 2, in, "in.txt/", none, -1, error.arg("input"), no, "");
         Row("empty header", 1, head, "empty.htm", QByteArray(""), -1, "", no, "");
         Row("output as HTML code", 5, out, "page.htm", page, -1, "", QString(page), "As HTML code");
+        // An HTML5 page is UTF-8, also when a byte in it is not (from a header file in Windows-1252).
+        const QByteArray html5("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n");
+        Row("HTML5 output as HTML code", 5, out, "page.htm", html5 + "Caf\xC3\xA9 \xE2\x82\xAC", -1, "",
+            QString::fromUtf8(html5 + "Caf\xC3\xA9 \xE2\x82\xAC"), "As HTML code");
+        Row("HTML5 output with a byte beyond UTF-8", 5, out, "page.htm", html5 + "Caf\xC3\xA9 \xE9", -1, "",
+            QString::fromUtf8(html5 + "Caf\xC3\xA9 \xEF\xBF\xBD"), "As HTML code");
         Row("output as HTML code, too large", 5, out, "page.htm", big, -1, "too large", no, "As HTML code");
         Row("output in the browser", 5, out, "page.htm", big, 1, "", no, "In web browser");
         Row("output in no browser", 5, out, "page.htm", page, 0,

@@ -1,3 +1,4 @@
+#include "rules/PageStyle.h"
 #include "rules/Settings.h"
 #include "tablecreator/tests/LimitFileSize.h"
 
@@ -57,4 +58,30 @@ TEST(Settings, FailedWriteKeepsTheOldFile)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(ReadAll(settings.path()), before) << "the old file is neither truncated nor replaced";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vellum.usr"}) << "no temporary file";
+}
+
+TEST(PageStyle, KeptUnderItsKeyInAFileOfItsOwnBesideTheSettingsFile)
+{
+    QTemporaryDir dir;
+    const QString path = PageStyleFilePath(dir.filePath("vellum.usr"));
+    EXPECT_EQ(path, dir.filePath("pagewright.conf"));
+    EXPECT_EQ(ReadPageStyle(path), PageStyle::Classic) << "missing file";
+    ASSERT_TRUE(WritePageStyle(path, PageStyle::Html5));
+    EXPECT_EQ(ReadAll(path), "[General]\npageStyle=html5\n");
+    EXPECT_EQ(ReadPageStyle(path), PageStyle::Html5);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("[General]\nother=1\npageStyle=fancy\n") > 0);
+    f.close();
+    EXPECT_EQ(ReadPageStyle(path), PageStyle::Classic) << "an unknown value";
+    ASSERT_TRUE(WritePageStyle(path, PageStyle::Classic));
+    EXPECT_EQ(ReadAll(path), "[General]\nother=1\npageStyle=classic\n") << "other keys stay";
+    EXPECT_FALSE(WritePageStyle(path + "/pagewright.conf", PageStyle::Html5)) << "a file as the folder";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pagewright.conf"});
+}
+
+TEST(PageStyle, PageLanguageIsTheLocalesTagAndEnglishForTheCLocale)
+{
+    EXPECT_EQ(PageLanguage(QLocale::c()), "en");
+    EXPECT_EQ(PageLanguage(QLocale(QLocale::English, QLocale::UnitedKingdom)), "en-GB");
+    EXPECT_EQ(PageLanguage(QLocale(QLocale::Portuguese, QLocale::Portugal)), "pt-PT");
 }

@@ -42,6 +42,9 @@ TEST(Windows1252, DisplayTextIsUtf8WhenValid)
     EXPECT_EQ(DecodeFileText("gr\xC3\xBC\xC3\x9F"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText("gr\xFC\xDF"), QString::fromUtf8("gr\xC3\xBC\xC3\x9F"));
     EXPECT_EQ(DecodeFileText(""), QString());
+    EXPECT_EQ(DecodeFileText("<!DOCTYPE html>\n<meta charset=\"utf-8\">gr\xFC\xC3\x9F"),
+              QString::fromUtf8("<!DOCTYPE html>\n<meta charset=\"utf-8\">gr\xEF\xBF\xBD\xC3\x9F"))
+        << "an HTML5 page that declares UTF-8";
 }
 
 TEST(Encoding, InputReadsAsUtf8OnlyWhenValidAndBeyondAscii)

@@ -38,6 +38,7 @@ struct Example {
     int line = 0;
     QByteArray tableFile, page;
     bool refused = false;
+    bool html5 = false;
 };
 
 void PrintTo(const Example& e, std::ostream* os)
@@ -46,20 +47,27 @@ void PrintTo(const Example& e, std::ostream* os)
 }
 
 // The examples of the conformance file, in order: "=== name", the table file, "---" and the page
-// or "--- refused", "===". Latin-1 keeps every byte as it stands.
+// or "--- refused", "--- html5" and the HTML5 page, or "--- html5 NAME.htm", "===". Latin-1 keeps
+// every byte as it stands.
 std::vector<Example> ReadExamples()
 {
     QFile file(QStringLiteral(CONFORMANCE_FOLDER "/tables.txt"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(file.readAll());
-    const QRegularExpression example("^=== ([^\n]*)\n(.*?)^---( refused)?\n(.*?)^===$",
+    const QRegularExpression example("^=== ([^\n]*)\n(.*?)^---( refused| html5(?: (\\S+))?)?\n(.*?)^===$",
                                      QRegularExpression::MultilineOption |
                                          QRegularExpression::DotMatchesEverythingOption);
     std::vector<Example> examples;
-    for (const QRegularExpressionMatch& m : example.globalMatch(text))
+    for (const QRegularExpressionMatch& m : example.globalMatch(text)) {
+        const bool html5 = m.captured(3).startsWith(" html5");
+        QByteArray page = m.captured(5).toLatin1();
+        if (!m.captured(4).isEmpty())
+            page = ReadAll(QStringLiteral(CONFORMANCE_FOLDER "/") + m.captured(4));
+        else if (!html5)
+            page.replace("\n", "\r\n");
         examples.push_back({m.captured(1).toStdString(), int(text.left(m.capturedStart()).count('\n')) + 1,
-                            m.captured(2).toLatin1(), m.captured(4).toLatin1().replace("\n", "\r\n"),
-                            m.hasCaptured(3)});
+                            m.captured(2).toLatin1(), page, m.captured(3) == " refused", html5});
+    }
     return examples;
 }
 
@@ -75,7 +83,8 @@ TEST_P(Conformance, ReadsWritesBackAndWritesThePage)
         return;
     EXPECT_EQ(document->table.InvariantProblem(), QString());
     EXPECT_EQ(ParseTableFile(TableFileBytes(*document)), document);
-    const TableHtmlOptions options = HtmlOptionsOf(*document);
+    TableHtmlOptions options = HtmlOptionsOf(*document);
+    options.html5 = GetParam().html5;
     EXPECT_EQ(
         (TableHtmlStart(document->table, options) + TableHtmlRows(document->table, options)).toStdString(),
         GetParam().page.toStdString());

@@ -1,9 +1,10 @@
 // The main window's shell: which handler each control reaches, the enabling and focus rules,
-// Enter on buttons and in boxes, tooltips, the file choosers, Clear, Quit and the
-// settings file. Controls are found by their captions and accessible names.
+// Enter on buttons and in boxes, tooltips, the file choosers, Clear, Quit, the settings file and
+// the page style. Controls are found by their captions and accessible names.
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyBorderEtc.h"
 #include "dialogs/frmSpecifyColors.h"
+#include "rules/PageStyle.h"
 #include "rules/Settings.h"
 #include "widgets/Controls.h"
 
@@ -56,13 +57,13 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("control");
         const QStringList controls[] = {
-            {"Title", "Output file", "Custom footer file"},
-            {"Input file", "Custom header file", kColors},
-            {"Add left margin of", "Convert tab characters to"},
+            {"Title", "Output file", "Custom footer file", "Page style"},
+            {"Input file", "Custom header file", kColors, "Page style"},
+            {"Add left margin of", "Convert tab characters to", "Page style"},
             {"Ordered list numbering", "Unordered list bullets", "Item separator is", "Add HTML wrapper",
-             "Center list", "Ordered list", kBlank, "Number of items in list", "Start number"},
+             "Center list", "Ordered list", kBlank, "Number of items in list", "Start number", "Page style"},
             {"Separator character", "Number of left/right padding spaces", "Add HTML wrapper",
-             "Center text (other than numbers) in cells", "Center table", kColors}};
+             "Center text (other than numbers) in cells", "Center table", kColors, "Page style"}};
         for (int tab = 0; tab < 5; ++tab)
             for (const QString& control : controls[tab])
                 Row(qPrintable(QString::number(tab) + " " + control), tab, control);
@@ -398,6 +399,44 @@ private slots:
         boxes(next)[7]->setText("/d/grid.htm");
         next.w().close();
         QCOMPARE(SettingsFile(t->settingsFile()).read().value(7), QStringLiteral("/d/grid.htm"));
+        QVERIFY(next.seam().verifyDone());
+    }
+
+    // One page style for the window, chosen on any tab: every tab shows it, and it is kept for the
+    // next start in pagewright.conf beside the settings file, which it leaves alone.
+    void pageStyleIsSharedAndKept_data()
+    {
+        QTest::addColumn<int>("tab");
+        for (int tab = 0; tab < 6; ++tab)
+            Row(qPrintable("chosen on tab " + QString::number(tab)), tab);
+    }
+
+    void pageStyleIsSharedAndKept()
+    {
+        QFETCH(int, tab);
+        const QString conf = PageStyleFilePath(t->settingsFile());
+        const auto shown = [this](TestWindow& window) {
+            QStringList texts;
+            for (int i = 0; i < 6; ++i)
+                texts << window.control<QComboBox>("Page style", page(i, &window))->currentText();
+            return texts;
+        };
+        QCOMPARE(shown(*t), QStringList(6, "Classic HTML"));
+        t->showTab(tab);
+        c<QComboBox>("Page style")->setCurrentIndex(1);
+        QCOMPARE(shown(*t), QStringList(6, "HTML5 with CSS"));
+        QCOMPARE(TestWindow::readFile(conf), QByteArray("[General]\npageStyle=html5\n"));
+        QVERIFY(!QFile::exists(t->settingsFile()));
+
+        TestWindow next({}, t->settingsFile());
+        QCOMPARE(shown(next), QStringList(6, "HTML5 with CSS"));
+        next.showTab((tab + 1) % 6);
+        next.control<QComboBox>("Page style")->setCurrentIndex(0);
+        QCOMPARE(shown(next), QStringList(6, "Classic HTML"));
+        QCOMPARE(ReadPageStyle(conf), PageStyle::Classic);
+        next.w().close();
+        QCOMPARE(TestWindow::readFile(t->settingsFile()),
+                 QByteArray("\"\"\r\n").repeated(kSettingsValueCount));
         QVERIFY(next.seam().verifyDone());
     }
 

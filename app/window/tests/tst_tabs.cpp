@@ -1,5 +1,6 @@
 // The perform buttons of the tabs: the checks before a run, the overwrite question, and one run
-// per tab through the real conversion library, its page compared with the page expected.
+// per tab through the real conversion library, its page compared with the page expected; with the
+// HTML5 page style too (expected pages "html5-*.htm", the language from the locale, en-GB here).
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyBorderEtc.h"
 #include "dialogs/frmSpecifyColors.h"
@@ -92,6 +93,8 @@ Setup Separator(const char* typed)
         QCOMPARE(box->count(), 4);
     };
 }
+// Chooses the HTML5 page style on the shown tab.
+const Setup Html5 = [](TestWindow& w) { w.control<QComboBox>("Page style")->setCurrentIndex(1); };
 // Ticks the tab's colour check box and accepts these channels (text red, green, blue, then
 // background) in the colour dialog opened by this button.
 void Colors(TestWindow& w, const char* specify, const QList<int>& channels)
@@ -119,6 +122,8 @@ private:
     QByteArray page(const QString& name) { return TestWindow::readFile(t->path(name)); }
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+
     // A run writes the page expected, or (with no page expected) leaves the output and its folder
     // exactly as they were.
     void run_data()
@@ -230,6 +235,19 @@ private slots:
             After{"HTML written for a table with 2 rows and 2 columns.", "table-tab.htm"});
         Row("typed bar as separator", 4, "data.txt", separated, "data.htm", Separator("|"),
             After{"HTML written for a table with 2 rows and 3 columns.", "table-bar.htm"});
+
+        Row("HTML5 template", 0, "", none, "page.html",
+            Html5 + Setup([](TestWindow& w) {
+                Fill(w, {"Title", QString::fromUtf8("Caf\xC3\xA9 \xCE\xA9 </title> & more")});
+            }),
+            After{"HTML template file successfully created.", "html5-template-page.htm"});
+        Row("HTML5 text with colours", 1, "notes.txt", notes, "notes.htm",
+            Html5 + Setup([](TestWindow& w) {
+                Colors(w, "Specify page colors", {16, 32, 48, 255, 255, 224});
+            }),
+            After{ok, "html5-text-colors.htm"});
+        Row("HTML5 code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"),
+            "prog.htm", Html5, After{ok, "html5-code-prog.htm"});
     }
 
     void run()
@@ -267,6 +285,8 @@ private slots:
             QCOMPARE(t->control<QLineEdit>("Number of items in list")->text() + "|" +
                          t->control<QLineEdit>("Start number")->text(),
                      listBoxes);
+        if (expected.startsWith("html5-"))
+            QVERIFY(page(output).startsWith("<!DOCTYPE html>\n"));
         if (expected.isEmpty())
             QCOMPARE(state(), before);
         else
