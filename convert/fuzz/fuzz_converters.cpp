@@ -5,11 +5,13 @@
 #include "converters.h"
 #include "line_reader.h"
 #include "output.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 using namespace vellum;
@@ -24,9 +26,11 @@ struct Watch {
     bool markSeen = false;
     bool controlSeen = false;
     char last = 0;
+    std::string page;
     static bool sink(void* self, const char* data, std::size_t size)
     {
         auto* watch = static_cast<Watch*>(self);
+        watch->page.append(data, size);
         for (std::size_t i = 0; i < size; ++i) {
             if (watch->last == '\n' && data[i] >= 1 && data[i] <= 7)
                 watch->markSeen = true;
@@ -85,9 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (FUZZ_CONVERTER == 0 && watch.markSeen &&
         std::find_if(text.begin(), text.end(), [](char ch) { return ch >= 1 && ch <= 7; }) == text.end())
         std::abort();
-    // An HTML5 page holds no control character but white space, whatever the input. (The list and
-    // table write data as they are unless it is escaped.)
-    if (html5.on && watch.controlSeen && (FUZZ_CONVERTER < 2 || escape))
+    // An HTML5 page holds no control character but white space, whatever the input; a list or a
+    // table, whose data are made clean UTF-8 whether escaped or not, is valid UTF-8 that holds nothing
+    // an HTML5 page may not.
+    if (html5.on && watch.controlSeen)
+        std::abort();
+    if (html5.on && FUZZ_CONVERTER >= 2 && html5CleanPrefix(watch.page, true) != watch.page.size())
         std::abort();
     return 0;
 }

@@ -123,8 +123,11 @@ extern "C" {
  * A table's header rows ("\TH") that come first form its <thead>, as <th scope="col"> cells;
  * the other rows form its <tbody>, and every row has as many cells as the widest row (the input
  * is read twice for that; an input that cannot be read again, such as a pipe, gives rows that are
- * only as wide as the widest row before them). A list or table written without its page wrapper
- * carries its chosen values in a style attribute, so that a page with the stylesheet styles it.
+ * only as wide as the widest row before them). Its cells hold no "&nbsp;": the padding spaces are
+ * an indent ("--pw-indent", a quarter em each), and empty cells are empty. Sizes below 0 are left
+ * out. A list's text before its first item stands before the list, in a paragraph (pw-center when
+ * the list is). A list or table written without its page wrapper carries its chosen values in a
+ * style attribute, so that a page with the stylesheet styles it.
  * For the same input, the text a browser shows is the classic page's text.
  */
 #define VELLUM62_UTF8 1

@@ -98,6 +98,7 @@ struct TableSize {
     int64_t rows = 0;
     int64_t columns = 0;
     bool binary = false; // a line held a NUL byte: the table stopped there
+    bool notReadAgain = false; // the input, read once to count cells, could not be read for the rows
 };
 // A table from delimited data.
 TableSize convertTable(LineReader& input, const TableOptions& options, Output& out);

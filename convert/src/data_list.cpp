@@ -1,6 +1,7 @@
 // A data file, or nothing, to an ordered or unordered HTML list.
 #include "converters.h"
 
+#include "clean_output.h"
 #include "entities.h"
 #include "line_reader.h"
 #include "output.h"
@@ -8,6 +9,7 @@
 #include "utf8.h"
 
 #include <climits>
+#include <optional>
 
 namespace vellum
 {
@@ -53,19 +55,68 @@ int32_t findStartNumber(LineReader& input, InputDecoder& decode)
     return 1;
 }
 
+// The list's tags and items. A classic list opens each item with "<li>" and closes none; an HTML5
+// list closes each item and holds only items, so text before its first item stands before it,
+// in a paragraph, and the list's opening tag waits for that text to end.
 class ItemWriter
 {
 public:
-    ItemWriter(Output& out) : m_out(out) {}
+    ItemWriter(Output& out, bool html5, bool centered)
+        : m_out(out), m_html5(html5), m_centered(centered), m_listOpen(!html5)
+    {
+    }
+
+    // The opening tag of an HTML5 list, written before its first item or its end.
+    void setListStart(std::string listStart) { m_listStart = std::move(listStart); }
+    void openList()
+    {
+        if (m_listOpen)
+            return;
+        if (m_introOpen)
+            m_out.put("</p>\n");
+        m_introOpen = false;
+        m_out.put(m_listStart);
+        m_listOpen = true;
+    }
     void write_list_item()
     {
-        m_out.put("\n<li>");
+        if (!m_html5) {
+            m_out.put("\n<li>");
+        } else {
+            if (m_count > 0)
+                m_out.put("</li>\n");
+            openList();
+            m_out.put("<li>");
+        }
         ++m_count;
+    }
+    // Starts text that goes on the text before it: an item's next line, or text before any item.
+    void continueText()
+    {
+        if (m_html5 && m_count == 0 && !m_introOpen) {
+            m_out.put(m_centered ? "<p class=\"pw-center\">" : "<p>");
+            m_introOpen = true;
+        } else {
+            m_out.put(' ');
+        }
+    }
+    // Closes an HTML5 list's last item and the list.
+    void finish(std::string_view listEnd)
+    {
+        openList();
+        if (m_count > 0)
+            m_out.put("</li>\n");
+        m_out.put(listEnd);
     }
     int32_t count() const { return m_count; }
 
 private:
     Output& m_out;
+    const bool m_html5;
+    const bool m_centered;
+    std::string m_listStart;
+    bool m_listOpen;
+    bool m_introOpen = false;
     int32_t m_count = 0;
 };
 
@@ -79,9 +130,8 @@ void putItemText(Output& out, std::string_view text, bool escape)
 }
 
 int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t separator, bool escape,
-                           Output& out)
+                           ItemWriter& items, Output& out)
 {
-    ItemWriter items(out);
     bool newItemPending = separator == VELLUM62_ITEMS_BY_BLANK_LINE;
     std::string_view piece;
     while (!out.failed() && input.next(piece)) {
@@ -106,7 +156,7 @@ int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t sepa
                 items.write_list_item();
                 newItemPending = false;
             } else {
-                out.put(' ');
+                items.continueText();
             }
             putItemText(out, line, escape);
         }
@@ -114,39 +164,77 @@ int32_t writeItemsFromFile(LineReader& input, InputDecoder& decode, int32_t sepa
     return items.count();
 }
 
+// The opening tag of an HTML5 list: bullets and centring as classes, an ordered list's numbering
+// as its type and start attributes.
+std::string html5ListStart(bool ordered, std::string_view type, bool centered, int32_t start)
+{
+    std::string tag = ordered ? "<ol" : "<ul";
+    std::string classes;
+    if (!ordered && !type.empty()) {
+        classes = "pw-";
+        classes += type;
+    }
+    if (centered)
+        classes += classes.empty() ? "pw-center" : " pw-center";
+    if (!classes.empty())
+        tag += " class=\"" + classes + '"';
+    if (ordered && !type.empty())
+        tag += " type=\"" + std::string(type) + '"';
+    if (ordered && start != 1)
+        tag += " start=\"" + std::to_string(start) + '"';
+    return tag + ">\n";
+}
+
 } // namespace
 
-int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
+int32_t convertList(LineReader* input, const ListOptions& options, Output& page)
 {
     const bool fromFile = options.listSource == VELLUM62_LIST_FROM_FILE && input != nullptr;
+    const bool html5 = options.html5.on;
     const char letter = options.ordered ? 'o' : 'u';
     const std::string_view kind = options.ordered ? "Ordered" : "Unordered";
     int32_t startNumber = !fromFile && options.ordered ? options.startNumber : 1;
 
     if (options.htmlWrapper) {
-        putWrapperHeadStart(out, options.declareCharset, options.utf8);
-        out.put(kind);
+        if (html5)
+            putHtml5Start(page, options.html5);
+        else
+            putWrapperHeadStart(page, options.declareCharset, options.utf8);
+        page.put(kind);
         if (fromFile) {
-            out.put(" list formed from items in ");
-            putFileNameInTitle(out, base_name(options.inputName), options.utf8);
+            page.put(" list formed from items in ");
+            putFileNameInTitle(page, base_name(options.inputName), options.utf8 || html5);
         } else {
-            out.put(" list of ");
-            out.putInt(options.itemCount);
-            out.put(options.itemCount == 1 ? " item" : " items");
+            page.put(" list of ");
+            page.putInt(options.itemCount);
+            page.put(options.itemCount == 1 ? " item" : " items");
         }
-        out.put(".\n</title></head>\n<body>\n");
+        page.put('.');
+        if (html5)
+            putHtml5HeadEnd(page, options.html5, {});
+        else
+            page.put("\n</title></head>\n<body>\n");
     }
-    if (options.centerList)
-        out.put("\n<center>\n<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">\n<tr><td>\n");
 
-    out.put("\n<");
-    out.put(letter);
-    out.put('l');
-    std::string_view type = typeAttribute(options.ordered, options.listType);
-    if (!type.empty()) {
-        out.put(" type=\"");
-        out.put(type);
-        out.put('"');
+    // An HTML5 list is written from its input read as for a classic page, and made clean UTF-8 on its
+    // way to the page: at once, which costs less than line by line.
+    std::optional<CleanOutput> clean;
+    if (html5)
+        clean.emplace(page, options.utf8 ? CleanOutput::From::Utf8 : CleanOutput::From::Windows1252);
+    Output& out = html5 ? clean->out() : page;
+
+    const std::string_view type = typeAttribute(options.ordered, options.listType);
+    if (!html5) {
+        if (options.centerList)
+            out.put("\n<center>\n<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">\n<tr><td>\n");
+        out.put("\n<");
+        out.put(letter);
+        out.put('l');
+        if (!type.empty()) {
+            out.put(" type=\"");
+            out.put(type);
+            out.put('"');
+        }
     }
 
     InputDecoder decode(options.utf8, input);
@@ -156,7 +244,11 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
             return kInputNotReadAgain; // the items are not there to write
         decode.restart();
     }
-    if (options.ordered && startNumber != 1) {
+
+    ItemWriter items(out, html5, options.centerList);
+    if (html5) {
+        items.setListStart(html5ListStart(options.ordered, type, options.centerList, startNumber));
+    } else if (options.ordered && startNumber != 1) {
         out.put(" start=\"");
         out.putInt(startNumber);
         out.put("\">");
@@ -166,20 +258,30 @@ int32_t convertList(LineReader* input, const ListOptions& options, Output& out)
 
     int32_t written = 0;
     if (fromFile) {
-        written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, out);
-        if (written == VELLUM62_INPUT_IS_BINARY)
+        written = writeItemsFromFile(*input, decode, options.itemSeparator, options.escapeData, items, out);
+        if (written == VELLUM62_INPUT_IS_BINARY) {
+            if (clean)
+                clean->finish();
             return written;
+        }
     } else {
         for (int32_t item = 1; item <= options.itemCount && !out.failed(); ++item) {
-            out.put("\n<li>");
+            items.write_list_item();
             if (options.listSource == VELLUM62_NUMBERED_BLANK_LIST) {
-                out.put(" Item ");
+                out.put(html5 ? "Item " : " Item ");
                 out.putInt(item);
             }
         }
         written = std::max(options.itemCount, 0);
     }
 
+    if (html5) {
+        items.finish(options.ordered ? "</ol>\n" : "</ul>\n");
+        clean->finish();
+        if (options.htmlWrapper)
+            page.put(pagewright::kHtml5PageEnd);
+        return written;
+    }
     out.put("\n</");
     out.put(letter);
     out.put("l>\n");

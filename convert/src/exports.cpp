@@ -409,6 +409,8 @@ extern "C" VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const c
             return VELLUM62_OUTPUT_NOT_OPENED;
         if (size.binary)
             return VELLUM62_INPUT_IS_BINARY;
+        if (size.notReadAgain)
+            return kInputNotReadAgain;
         if (rows)
             *rows = size.rows;
         if (columns)

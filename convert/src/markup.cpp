@@ -219,8 +219,8 @@ bool isHexDigit(char c)
 }
 
 // What each byte after the "://" of a web address is to its host: part of a host name, not part of
-// one, the end of the part that holds the host ("/", "?", "#"), or the end of a user name or
-// the start of a port ("@", ":").
+// one, the end of the part that holds the host ("/", "?", "#"), the end of a user name ("@"), or
+// the start of a port (":").
 enum class HostByte : unsigned char { Invalid, Name, End, At, Colon };
 constexpr std::array<HostByte, 256> kHostBytes = [] {
     std::array<HostByte, 256> bytes{};
@@ -235,8 +235,9 @@ constexpr std::array<HostByte, 256> kHostBytes = [] {
     return bytes;
 }();
 
-// True when the host of a web address ("scheme://user@host:port/...", the scheme `prefix` bytes
-// long) is a host name: letters, digits, ".", "-", "_" and characters above ASCII.
+// True when a web address ("scheme://host:port/...", the scheme `prefix` bytes long) may be linked
+// from an HTML5 page: its host is a host name (letters, digits, ".", "-", "_" and characters above
+// ASCII), with no user name before it.
 bool hasHostName(std::string_view address, std::size_t prefix)
 {
     bool valid = true, empty = true, port = false;
@@ -251,11 +252,8 @@ bool hasHostName(std::string_view address, std::size_t prefix)
             break;
         case HostByte::End:
             return valid && !empty;
-        case HostByte::At: // what came before was a user name
-            valid = true;
-            empty = true;
-            port = false;
-            break;
+        case HostByte::At: // a user name: an HTML5 page may not link to an address with one
+            return false;
         case HostByte::Colon:
             valid = valid && !port;
             port = true;

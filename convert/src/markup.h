@@ -45,7 +45,7 @@ void make_heading(std::string& line, std::string& scratch, RawSpan& raw);
 // Wraps "http://", "ftp://", "https://" and "www." addresses of at most 160 characters in links.
 // The link text escapes the ampersands that are still raw (those inside `raw`) and no others.
 // With `html5` the address is written as an HTML5 page must hold it (see appendLinkAddress), and
-// a web address whose host is not a host name is not linked.
+// a web address whose host is not a host name, or that holds a user name, is not linked.
 void link_web_addresses(std::string& line, std::string& scratch, const RawSpan& raw, bool utf8, bool html5);
 
 // Finds the e-mail address around the line's first "@". False when there is none.

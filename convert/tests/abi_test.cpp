@@ -30,8 +30,9 @@ std::set<std::string> exportedNames(const std::string& path)
 TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
 {
     EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH),
-              (std::set<std::string>{"c2h", "c2h_ex", "datalist", "datalist_ex", "reg_tbl", "reg_tbl_ex",
-                                     "reg_tbl_sized", "txt2h"}));
+              (std::set<std::string>{"c2h", "c2h_ex", "c2h_html5", "datalist", "datalist_ex", "datalist_html5",
+                                     "reg_tbl", "reg_tbl_ex", "reg_tbl_html5", "reg_tbl_sized", "txt2h",
+                                     "txt2h_html5"}));
     void* handle = dlopen(VELLUM62_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(handle, nullptr) << dlerror();
     auto bind = [&](auto fn, const char* name) {
@@ -45,7 +46,12 @@ TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
     auto listEx = bind(vellum62_datalist_ex_fn(), "datalist_ex");
     auto tableEx = bind(vellum62_reg_tbl_ex_fn(), "reg_tbl_ex");
     auto tableSized = bind(vellum62_reg_tbl_sized_fn(), "reg_tbl_sized");
-    ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx && tableSized);
+    auto text5 = bind(vellum62_txt2h_html5_fn(), "txt2h_html5");
+    auto code5 = bind(vellum62_c2h_html5_fn(), "c2h_html5");
+    auto list5 = bind(vellum62_datalist_html5_fn(), "datalist_html5");
+    auto table5 = bind(vellum62_reg_tbl_html5_fn(), "reg_tbl_html5");
+    ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx && tableSized && text5 && code5 &&
+                list5 && table5);
 
     TempDir dir;
     const std::string in = dir.write("in.txt", "a,b\n* item\n");
@@ -68,8 +74,19 @@ TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
                          &rows, &columns),
               202);
     EXPECT_EQ(rows * 100 + columns, 202);
+    const vellum62_html5_page page{"de", nullptr};
+    EXPECT_EQ(text5("", in.c_str(), out("text5.htm").c_str(), "", "", "", "", VELLUM62_HTML5, &page), VELLUM62_DONE);
+    EXPECT_EQ(code5(in.c_str(), out("code5.htm").c_str(), 4, 4, VELLUM62_HTML5, &page), VELLUM62_DONE);
+    EXPECT_EQ(list5(in.c_str(), out("list5.htm").c_str(), 0, 0, VELLUM62_LIST_FROM_FILE, -1, -1,
+                    VELLUM62_ITEMS_BY_ASTERISK, 1, 0, VELLUM62_HTML5, &page),
+              1);
+    EXPECT_EQ(table5(in.c_str(), out("table5.htm").c_str(), ',', 0, 1, 0, 0, "", "", -1, 0, -1, -1, -1,
+                     VELLUM62_HTML5, nullptr, nullptr, &page),
+              202);
     for (const char* name : {"text.htm", "code.htm", "list.htm", "table.htm", "sized.htm"})
         EXPECT_NE(readFile(out(name)).find("item"), std::string::npos) << name;
+    for (const char* name : {"text5.htm", "code5.htm", "list5.htm", "table5.htm"})
+        EXPECT_TRUE(readFile(out(name)).starts_with("<!DOCTYPE html>\n<html lang=\"de\">")) << name;
     dlclose(handle);
 }
 

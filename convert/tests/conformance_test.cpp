@@ -2,10 +2,14 @@
 // described in conformance/README.md.
 #include "vellum62.h"
 
+#include "page_style.h"
+
 #include <gtest/gtest.h>
 
 #include "temp_dir.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -127,6 +131,26 @@ int32_t ParseFlags(const std::string& text)
     return flags;
 }
 
+// The name of an example, as its test and its page are named: "table_3".
+std::string ExampleName(const Example& e)
+{
+    return e.file.substr(0, e.file.find('.')) + "_" + std::to_string(e.number);
+}
+
+// With PAGEWRIGHT_HTML5_PAGES naming a folder, every HTML5 output is written there as a whole page
+// (a list or table without its page wrapper inside a minimal page), for the HTML checker.
+void KeepHtml5Page(const Example& e, const std::string& output)
+{
+    const char* folder = std::getenv("PAGEWRIGHT_HTML5_PAGES");
+    if (!folder || !*folder)
+        return;
+    std::string page = output;
+    if (!page.starts_with("<!DOCTYPE html>"))
+        page = pagewright::html5PageStart({}) + ExampleName(e) + pagewright::html5HeadEnd({}, {}) + page +
+               std::string(pagewright::kHtml5PageEnd);
+    std::ofstream(fs::path(folder) / (ExampleName(e) + ".htm"), std::ios::binary) << page;
+}
+
 // The body of a text or code page: what lies between its standard head and end.
 std::string Body(const std::string& page, bool text)
 {
@@ -168,26 +192,36 @@ TEST_P(Conformance, Example)
     ASSERT_TRUE(kKeys.count(e.converter)) << "unknown converter " << e.converter;
     for (const auto& [key, value] : e.options)
         ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
-                    key == "result" || key == "flags")
+                    key == "result" || key == "flags" || key == "lang" || key == "stylesheet")
             << "unknown option " << key;
     const std::string input = FileFor("input", "example", "in.txt"), output = dir.path("out.htm");
     const char *in = input.c_str(), *out = output.c_str();
     const int32_t flags = ParseFlags(Option("flags", "0"));
+    // lang= and stylesheet= call the _html5 forms.
+    const std::string lang = Option("lang"), stylesheet = Option("stylesheet");
+    const vellum62_html5_page settings{lang.c_str(), stylesheet.c_str()};
+    const vellum62_html5_page* page5 =
+        e.options.count("lang") || e.options.count("stylesheet") ? &settings : nullptr;
     int32_t result = 0;
     if (e.converter == "text") {
         const std::string header = FileFor("header", "header", "header.htm"),
                           footer = FileFor("footer", "footer", "footer.htm");
-        result = txt2h(Option("title").c_str(), in, out, header.c_str(), footer.c_str(),
-                       Option("text").c_str(), Option("background").c_str(), flags);
+        result = page5 ? txt2h_html5(Option("title").c_str(), in, out, header.c_str(), footer.c_str(),
+                                     Option("text").c_str(), Option("background").c_str(), flags, page5)
+                       : txt2h(Option("title").c_str(), in, out, header.c_str(), footer.c_str(),
+                               Option("text").c_str(), Option("background").c_str(), flags);
     } else if (e.converter == "code") {
         const int32_t margin = Number("margin", 0), tab = Number("tab", 4);
-        result = flags ? c2h_ex(in, out, margin, tab, flags) : c2h(in, out, margin, tab);
+        result = page5   ? c2h_html5(in, out, margin, tab, flags, page5)
+                 : flags ? c2h_ex(in, out, margin, tab, flags)
+                         : c2h(in, out, margin, tab);
     } else if (e.converter == "list") {
         const int32_t a[] = {Number("ordered", 0), Number("type", 0),   Number("source", 2),
                              Number("count", -1),  Number("start", -1), Number("separator", 0),
                              Number("wrapper", 0), Number("center", 0)};
-        result = flags ? datalist_ex(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], flags)
-                       : datalist(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+        result = page5   ? datalist_html5(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], flags, page5)
+                 : flags ? datalist_ex(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], flags)
+                         : datalist(in, out, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
     } else {
         const int32_t a[] = {Number("separator", ','), Number("padding", 0), Number("wrapper", 0),
                              Number("centertext", 0), Number("centertable", 0)};
@@ -195,7 +229,11 @@ TEST_P(Conformance, Example)
                              Number("cellpadding", -1), Number("cellspacing", -1)};
         const std::string text = Option("text"), background = Option("background");
         int64_t rows = -1, columns = -1, *counts = Option("counts") == "none" ? nullptr : &rows;
-        if (e.options.count("rows") || !counts)
+        int64_t* asked = e.options.count("rows") ? counts : nullptr;
+        if (page5)
+            result = reg_tbl_html5(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(), b[0],
+                                   b[1], b[2], b[3], b[4], flags, asked, asked ? &columns : nullptr, page5);
+        else if (e.options.count("rows") || !counts)
             result = reg_tbl_sized(in, out, a[0], a[1], a[2], a[3], a[4], text.c_str(), background.c_str(),
                                    b[0], b[1], b[2], b[3], b[4], flags, counts, counts ? &columns : nullptr);
         else
@@ -212,6 +250,10 @@ TEST_P(Conformance, Example)
         return;
     }
     std::string page = readFile(output);
+    const bool stoppedEarly = result == VELLUM62_INPUT_HOLDS_HTML || result == VELLUM62_INPUT_HOLDS_X_HTML ||
+                              result == VELLUM62_INPUT_IS_BINARY;
+    if ((flags & VELLUM62_HTML5) && !stoppedEarly)
+        KeepHtml5Page(e, page);
     if ((e.converter == "text" || e.converter == "code") && Option("frame") != "full")
         page = Body(page, e.converter == "text");
     EXPECT_EQ(page, e.blocks.count("expect") ? e.blocks.at("expect") : "");
@@ -219,8 +261,9 @@ TEST_P(Conformance, Example)
 
 INSTANTIATE_TEST_SUITE_P(Files, Conformance, ::testing::ValuesIn(LoadExamples()),
                          [](const ::testing::TestParamInfo<Example>& info) {
-                             return info.param.file.substr(0, info.param.file.find('.')) + "_" +
-                                    std::to_string(info.param.number);
+                             std::string name = ExampleName(info.param);
+                             std::replace(name.begin(), name.end(), '-', '_'); // test names take no "-"
+                             return name;
                          });
 
 } // namespace

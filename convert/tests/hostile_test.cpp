@@ -125,20 +125,45 @@ TEST_P(Hostile, AVeryLongLineWithoutALineEnd)
     EXPECT_NE(run.head.find(std::string(1000, 'x')), std::string::npos);
 }
 
+// Input that cannot be read again, as from a pipe.
+struct OneWay final : ByteSource {
+    explicit OneWay(std::string_view text) : bytes(text) {}
+    MemorySource bytes;
+    long read(char* buffer, std::size_t size) override { return bytes.read(buffer, size); }
+    bool rewind() override { return false; }
+};
+
 // A list read twice needs an input that can be read again.
 TEST(Bounded, ListsReadTwiceOnlyWhereTheyCan)
 {
-    struct OneWay final : ByteSource {
-        MemorySource bytes{"1. a\n2. b\n"};
-        long read(char* buffer, std::size_t size) override { return bytes.read(buffer, size); }
-        bool rewind() override { return false; }
-    } oneWay;
+    OneWay oneWay("1. a\n2. b\n");
     LineReader lines(oneWay);
     Tally tally;
     Output out(Tally::sink, &tally);
     const ListOptions options{
         .ordered = true, .listSource = VELLUM62_LIST_FROM_FILE, .itemSeparator = VELLUM62_ITEMS_BY_NUMERAL};
     EXPECT_EQ(convertList(&lines, options, out), VELLUM62_INPUT_NOT_OPENED);
+}
+
+// An HTML5 table counts the cells of its rows first where it can read its input again; read once,
+// rows are only as wide as the widest before them.
+TEST(Bounded, TablesCountTheirCellsFirstWhereTheyCan)
+{
+    const std::string_view data = "a\nb,c\nd\n";
+    for (bool again : {true, false}) {
+        MemorySource memory(data);
+        OneWay oneWay(data);
+        LineReader lines(again ? static_cast<ByteSource&>(memory) : oneWay);
+        Tally tally;
+        Output out(Tally::sink, &tally);
+        const TableSize size = convertTable(lines, {.html5 = {.on = true}}, out);
+        out.flush();
+        EXPECT_EQ(size.rows * VELLUM62_ROW_FACTOR + size.columns, 302);
+        EXPECT_EQ(tally.head, std::string("<table class=\"pw-table\">\n<tbody>\n<tr><td>a</td>\n") +
+                                  (again ? "<td></td>\n" : "") +
+                                  "</tr>\n<tr><td>b</td>\n<td>c</td>\n</tr>\n<tr><td>d</td>\n<td></td>\n</tr>\n"
+                                  "</tbody>\n</table>\n");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Converters, Hostile, ::testing::Range(0, 4), [](const auto& info) {

@@ -248,6 +248,26 @@ private slots:
             After{ok, "html5-text-colors.htm"});
         Row("HTML5 code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"),
             "prog.htm", Html5, After{ok, "html5-code-prog.htm"});
+        Row("HTML5 list", 3, "items.txt", QByteArray("Apples\n* not an item start\nPears\n\nPlums\n"),
+            "list.htm", Html5 + Setup([](TestWindow& w) {
+                            Click(w, {"Ordered list"});
+                            w.control<QComboBox>("Ordered list numbering")->setCurrentIndex(2); // i,ii,iii
+                            Click(w, {"Add HTML wrapper", "Center list"});
+                        }),
+            After{"HTML written for an ordered list with 4 items.", "html5-list-items.htm"});
+        Row("HTML5 table", 4, "data.txt", QByteArray("Name,Count,Price\nApples,12,0.5\nPears,7,1.25\n"),
+            "data.htm",
+            Html5 + Setup([](TestWindow& w) {
+                Click(w, {"Add HTML wrapper", "Center text (other than numbers) in cells", "Center table"});
+                Colors(w, "Specify table colors", {0, 0, 128, 255, 255, 224});
+                w.seam().expectDialog<frmSpecifyBorderEtc>([&w](QDialog& d) {
+                    Fill(w, {"Table width", "80", "Border (in pixels)", "2", "Cell spacing (in pixels)", "6"},
+                         &d);
+                    Click(w, {"percent", "Accept"}, &d);
+                });
+                Click(w, {"Specify width, border, cell padding and spacing"});
+            }),
+            After{"HTML written for a table with 3 rows and 3 columns.", "html5-table-data.htm"});
     }
 
     void run()
