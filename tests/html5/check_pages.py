@@ -2,10 +2,10 @@
 """Every HTML5 page the converters write, and every one the tests keep, through the HTML checker.
 
 The test makes pages with pagewright-convert from hand-written inputs and files of the system, each
-in both styles, classic and --html5. It then starts the checker once for all HTML5 pages and the
+in both styles, classic and --html5. It then starts the checker once for all HTML5 pages, the
 stored ones (expected pages under convert/tests and app/**/tests, and the whole pages in the
-conformance examples); each must pass with no error and no warning. Finally the text a reader sees
-must be the same on both pages of every pair.
+conformance examples) and every HTML5 page the conformance examples write; each must pass with no
+error and no warning. Finally the text a reader sees must be the same on both pages of every pair.
 """
 
 import argparse
@@ -140,6 +140,7 @@ def main():
     options.add_argument("--checker", required=True, help="vnu.jar")
     options.add_argument("--source", required=True, help="the source tree, for the stored pages")
     options.add_argument("--c-source", required=True, help="a C source file of the system")
+    options.add_argument("--conformance-test", required=True, help="conformance_test as built")
     args = options.parse_args()
 
     java = shutil.which("java")
@@ -156,12 +157,15 @@ def main():
     work = pathlib.Path(tempfile.mkdtemp(prefix="pagewright-html5-"))
     failures = []
     pairs = make_pages(args, work, failures)
-    checked = [html5 for _, html5 in pairs] + fragments_in_pages(pairs, work / "fragments")
-    checked += stored_pages(pathlib.Path(args.source), work / "stored")
+    checked = checkable_pages(pairs, work / "fragments")
+    stored = stored_pages(pathlib.Path(args.source), work / "stored")
+    written = conformance_pages(args.conformance_test, work / "conformance", failures)
+    checked += stored + written
     failures += check_pages(java, args.checker, checked)
     failures += compare_texts(pairs)
 
-    print(f"{len(pairs)} pairs of pages made, {len(checked)} HTML5 pages checked")
+    print(f"{len(pairs)} pairs of pages made; {len(checked)} HTML5 pages checked, {len(stored)} of them kept "
+          f"by the tests and {len(written)} written by the conformance examples")
     if failures:
         print(f"\n{len(failures)} problem(s); the pages are kept in {work}:", file=sys.stderr)
         for failure in failures:
@@ -244,16 +248,18 @@ def make_pages(args, work, failures):
     return pairs
 
 
-def fragments_in_pages(pairs, folder):
-    """A list or table written without its page, placed in a minimal page so it can be checked."""
+def checkable_pages(pairs, folder):
+    """The HTML5 pages made; a list or table written without its page is placed in a minimal one."""
     folder.mkdir()
-    wrapped = []
+    pages = []
     for _, page in pairs:
         text = page.read_text(encoding="utf-8", errors="replace")
-        if not text.startswith("<!DOCTYPE html>"):
-            wrapped.append(folder / page.name)
-            wrapped[-1].write_text(FRAGMENT_PAGE.format(text), encoding="utf-8")
-    return wrapped
+        if text.startswith("<!DOCTYPE html>"):
+            pages.append(page)
+        else:
+            pages.append(folder / page.name)
+            pages[-1].write_text(FRAGMENT_PAGE.format(text), encoding="utf-8")
+    return pages
 
 
 def stored_pages(source, folder):
@@ -271,6 +277,18 @@ def stored_pages(source, folder):
                 found.append(folder / f"{examples.stem}-{number}-line{line}.htm")
                 found[-1].write_bytes(page)
     return found
+
+
+def conformance_pages(runner, folder, failures):
+    """The HTML5 pages the conformance examples write, each a whole page. Whether they are the
+    expected ones is the conformance test's own check; here they must only be written."""
+    folder.mkdir()
+    subprocess.run([runner, "--gtest_brief=1"], env=dict(os.environ, PAGEWRIGHT_HTML5_PAGES=str(folder)),
+                   capture_output=True)
+    pages = sorted(folder.glob("*.htm"))
+    if not pages:
+        failures.append(f"{runner} wrote no HTML5 page into PAGEWRIGHT_HTML5_PAGES")
+    return pages
 
 
 def expected_pages(path):
