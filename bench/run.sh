@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Throughput and peak memory of the four converters, as whole processes that convert one file
-# and write the page to disk. Prints MiB/s and peak RSS at 1 MiB and 64 MiB of input, and the
-# same for other converters of the kind when they are installed.
+# and write the page to disk. Prints MiB/s and peak RSS at 1 MiB and 64 MiB of input, for the
+# classic page and, on the next row, the HTML5 page of the same input (flag VELLUM62_HTML5), and
+# the same for other converters of the kind when they are installed.
 #
 #   bash bench/run.sh            (RUNS=5 SIZE=64 PEER_RUNS=1 by default; the others are slow)
 #   ENCODING=utf-8 bash bench/run.sh
 #                                the same corpora in UTF-8, converted with the flag VELLUM62_UTF8
-#                                (through bench/convert_flags.cpp); no peers
+#                                and with VELLUM62_UTF8 | VELLUM62_HTML5 (through
+#                                bench/convert_flags.cpp); no peers
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-5}
@@ -53,18 +55,29 @@ if [ "$ENCODING" = utf-8 ]; then
             "reg_tbl (table):table:table.csv"; do
             IFS=: read -r name kind file <<< "$pair"
             row "$name" "$size" "$d/$file" "$work/tools/convert_flags" "$kind" 1 "$d/$file" "$d/out.htm"
+            row "$name HTML5" "$size" "$d/$file" "$work/tools/convert_flags" "$kind" 17 "$d/$file" "$d/out.htm"
         done
     done
     exit 0
 fi
 
-echo "Pagewright converters ($RUNS runs each, median time):"
+echo "Pagewright converters, classic and HTML5 pages ($RUNS runs each, median time):"
 for size in 1 "$SIZE"; do
     d="$work/$size"
-    row "txt2h (text)" "$size" "$d/mail.txt" $convert text "$d/mail.txt" "$d/mail.htm"
-    row "c2h (code)" "$size" "$d/code.c" $convert code "$d/code.c" "$d/code.htm"
-    row "datalist (list)" "$size" "$d/list.txt" $convert list "$d/list.txt" "$d/list.htm" --item-separator asterisk
-    row "reg_tbl (table)" "$size" "$d/table.csv" $convert table "$d/table.csv" "$d/table.htm"
+    for html5 in "" --html5; do
+        row "txt2h (text)${html5:+ HTML5}" "$size" "$d/mail.txt" $convert text "$d/mail.txt" "$d/mail.htm" $html5
+    done
+    for html5 in "" --html5; do
+        row "c2h (code)${html5:+ HTML5}" "$size" "$d/code.c" $convert code "$d/code.c" "$d/code.htm" $html5
+    done
+    for html5 in "" --html5; do
+        row "datalist (list)${html5:+ HTML5}" "$size" "$d/list.txt" $convert list "$d/list.txt" "$d/list.htm" \
+            --item-separator asterisk $html5
+    done
+    for html5 in "" --html5; do
+        row "reg_tbl (table)${html5:+ HTML5}" "$size" "$d/table.csv" $convert table "$d/table.csv" "$d/table.htm" \
+            $html5
+    done
 done
 
 d="$work/$SIZE"

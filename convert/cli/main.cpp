@@ -18,7 +18,7 @@ constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
 
 // The library's flags for one conversion: pages declare their encoding; how the input is read;
-// quoted fields and plain-text data.
+// quoted fields and plain-text data; the HTML5 page.
 int32_t flagsFor(const Request& r, const std::string& readable)
 {
     int32_t flags = VELLUM62_DECLARE_CHARSET;
@@ -32,6 +32,8 @@ int32_t flagsFor(const Request& r, const std::string& readable)
         flags |= VELLUM62_CSV_QUOTES;
     if (r.escapeData)
         flags |= VELLUM62_ESCAPE_DATA;
+    if (r.html5)
+        flags |= VELLUM62_HTML5;
     return flags;
 }
 
@@ -44,27 +46,30 @@ struct Outcome {
 Outcome convert(const Request& r, const std::string& input, const std::string& output)
 {
     const int32_t flags = flagsFor(r, input);
+    // Empty members take the library's defaults: language "en", the embedded stylesheet.
+    const vellum62_html5_page page{r.lang.c_str(), r.stylesheet.c_str()};
     const char* in = input.c_str();
     const char* out = output.c_str();
     Outcome o;
     switch (r.converter) {
     case Converter::Text:
     case Converter::Template: {
-        const bool page = r.converter == Converter::Text;
+        const bool text = r.converter == Converter::Text;
         // The typed title is text, in the page's encoding: a Windows-1252 page gets the characters
         // it lacks as references.
         std::string title = escapeHtmlText(r.title);
         if ((flags & VELLUM62_UTF8) == 0)
             title = toWindows1252(title);
-        const int32_t result = txt2h(title.c_str(), page ? in : "", out, r.header.c_str(), r.footer.c_str(),
-                                     r.textColor.c_str(), r.backgroundColor.c_str(), flags);
-        o.caption = page ? textResultMessage(result) : templateResultMessage(result);
+        const int32_t result =
+            txt2h_html5(title.c_str(), text ? in : "", out, r.header.c_str(), r.footer.c_str(),
+                        r.textColor.c_str(), r.backgroundColor.c_str(), flags, &page);
+        o.caption = text ? textResultMessage(result) : templateResultMessage(result);
         o.made = pageWasMade(result);
         o.clean = result == VELLUM62_DONE;
         break;
     }
     case Converter::Code: {
-        const int32_t result = c2h_ex(in, out, r.marginSpaces, r.tabSpaces, flags);
+        const int32_t result = c2h_html5(in, out, r.marginSpaces, r.tabSpaces, flags, &page);
         o.caption = codeResultMessage(result);
         o.made = pageWasMade(result);
         o.clean = result == VELLUM62_DONE;
@@ -72,8 +77,8 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     }
     case Converter::List: {
         const int32_t result =
-            datalist_ex(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
-                        r.itemSeparator, r.htmlWrapper, r.centerList, flags);
+            datalist_html5(in, out, r.ordered, r.listType, r.listSource, r.itemCount, r.startNumber,
+                           r.itemSeparator, r.htmlWrapper, r.centerList, flags, &page);
         o.caption = listResultMessage(result, r.ordered);
         o.made = pageWasMade(result);
         o.clean = result > 0;
@@ -81,10 +86,10 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
     }
     case Converter::Table: {
         int64_t rows = 0, columns = 0;
-        const int32_t result =
-            reg_tbl_sized(in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText,
-                          r.centerTable, r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth,
-                          r.widthInPixels, r.border, r.cellPadding, r.cellSpacing, flags, &rows, &columns);
+        const int32_t result = reg_tbl_html5(
+            in, out, r.separatorChar, r.paddingSpaces, r.htmlWrapper, r.centerText, r.centerTable,
+            r.textColor.c_str(), r.backgroundColor.c_str(), r.tableWidth, r.widthInPixels, r.border,
+            r.cellPadding, r.cellSpacing, flags, &rows, &columns, &page);
         o.made = o.clean = pageWasMade(result);
         o.caption = tableResultMessage(result, rows, columns);
         break;

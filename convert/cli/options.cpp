@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "page_style.h"
 #include "vellum62.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ constexpr unsigned bit(Converter c)
 constexpr unsigned kText = bit(Converter::Text), kTemplate = bit(Converter::Template),
                    kCode = bit(Converter::Code), kList = bit(Converter::List), kTable = bit(Converter::Table);
 constexpr unsigned kPages = kText | kTemplate;
+constexpr unsigned kAll = kText | kTemplate | kCode | kList | kTable;
 constexpr int32_t kNone = -1; // an attribute left out of the page
 
 struct Command {
@@ -92,6 +94,24 @@ struct Parser {
         return true;
     }
 
+    bool stylesheet(const std::string& option, const std::string& value)
+    {
+        if (value.empty())
+            return wrongValue(option, "the address of a stylesheet", value);
+        r().stylesheet = value;
+        return true;
+    }
+
+    // The language tags the library writes as they are; it would write "en" for any other value.
+    bool language(const std::string& option, const std::string& value)
+    {
+        if (pageLanguage(value) != value)
+            return wrongValue(option, "a language code of letters, digits and hyphens (such as de or pt-BR)",
+                              value);
+        r().lang = value;
+        return true;
+    }
+
     bool color(const std::string& option, const std::string& value)
     {
         const bool hex = value.size() == 7 && value[0] == '#' &&
@@ -121,6 +141,8 @@ struct Parser {
             r().csvQuotes = option == "--csv";
         else if (option == "--escape")
             r().escapeData = true;
+        else if (option == "--html5")
+            r().html5 = true;
         else
             r().centerTable = true;
         return true;
@@ -227,6 +249,7 @@ struct Parser {
     bool parse();
     bool parseCommand();
     bool checkList(std::size_t files);
+    bool checkHtml5();
     bool placeFiles(const std::vector<std::string>& files);
 };
 
@@ -282,6 +305,12 @@ const Option kOptions[] = {
      "how the title is written: utf-8 (default; auto is the same) or windows-1252", &Parser::encoding},
     {"--output-dir", kText | kCode | kList | kTable, "DIR",
      "convert each INPUT to DIR/NAME.htm (its name, .htm for its extension)", &Parser::text},
+    {"--html5", kAll, nullptr,
+     "an HTML5 page in UTF-8, its looks in a stylesheet (default: the classic page)", &Parser::switchOn},
+    {"--stylesheet", kAll, "URL", "link the stylesheet at URL in place of the embedded one (with --html5)",
+     &Parser::stylesheet},
+    {"--lang", kAll, "CODE", "the page's language, such as de or pt-BR (with --html5; default en)",
+     &Parser::language},
 };
 
 const Option* findOption(const std::string& name, Converter converter, bool* elsewhere)
@@ -331,7 +360,8 @@ std::string generalHelp()
     }
     return text + R"(
 'pagewright-convert COMMAND --help' shows the options of a command, their ranges and
-defaults. '--version' prints the version.
+defaults. '--version' prints the version. '--html5' (every command) writes an HTML5
+page in place of the classic one.
 
 A page is written to a temporary file beside OUTPUT and replaces OUTPUT only when the
 conversion made it; a failed run leaves OUTPUT as it was. The result is printed on
@@ -414,7 +444,7 @@ bool Parser::parseCommand()
         return false;
     if (seen.count("--csv") && seen.count("--no-csv"))
         return fail("table --csv contradicts --no-csv");
-    return placeFiles(files);
+    return checkHtml5() && placeFiles(files);
 }
 
 // The list's options must agree with each other and with the kind of list the files ask for.
@@ -450,6 +480,25 @@ bool Parser::checkList(std::size_t files)
     if (r().listSource == VELLUM62_LIST_FROM_FILE)
         r().listSource = VELLUM62_BLANK_LIST;
     r().itemSeparator = -1;
+    return true;
+}
+
+// A page's language and stylesheet belong to an HTML5 page, and a list or table has a page only
+// with --wrapper.
+bool Parser::checkHtml5()
+{
+    const std::string name = command->name;
+    const bool fragment =
+        (command->converter == Converter::List || command->converter == Converter::Table) && !r().htmlWrapper;
+    for (const char* pageOnly : {"--stylesheet", "--lang"}) {
+        if (!seen.count(pageOnly))
+            continue;
+        if (!r().html5)
+            return fail(name + " " + pageOnly + " is for an HTML5 page; it needs --html5");
+        if (fragment)
+            return fail(name + " " + pageOnly + " is for a page; without --wrapper the " + name +
+                        " has none");
+    }
     return true;
 }
 

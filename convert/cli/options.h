@@ -58,6 +58,11 @@ struct Request {
     // How the input (and a template's title) is read: Auto reads UTF-8 when the input is valid
     // UTF-8 holding a byte above ASCII, else Windows-1252; a template is UTF-8 unless told otherwise.
     enum class Encoding { Auto, Utf8, Windows1252 } encoding = Encoding::Auto;
+    // Every converter: an HTML5 page (always UTF-8, its looks in a stylesheet) in place of the
+    // classic one, with its language and, when given, the address of a stylesheet it links.
+    bool html5 = false;
+    std::string lang;
+    std::string stylesheet;
 };
 
 struct ParseResult {

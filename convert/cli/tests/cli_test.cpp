@@ -81,10 +81,11 @@ protected:
     // Runs `setUp` and then the converter with `arguments` through the shell, in the test folder.
     Outcome run(const std::string& arguments, const std::string& setUp = {})
     {
-        std::ofstream(path("run.sh")) << "cd " << m_dir << " && export TMPDIR=" << path("tmp")
-                                      << " LD_LIBRARY_PATH=" << m_dir / "bin" << "\n"
-                                      << setUp << "\nexec " << m_dir / "bin" / "pagewright-convert" << " "
-                                      << arguments << "\n";
+        std::ofstream(path("run.sh"))
+            << "cd " << m_dir << " && export TMPDIR=" << path("tmp") << " LD_LIBRARY_PATH=" << m_dir / "bin"
+            << "\n"
+            << setUp << "\nexec " << m_dir / "bin" / "pagewright-convert"
+            << " " << arguments << "\n";
         own(path("run.sh"));
         const std::string user =
             ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
@@ -158,6 +159,17 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
         {"list two.txt out.htm", "", "HTML written for an unordered list with 2 items.\n"},
         {"list out.htm --numbered --count 3 --style i --start 4", "",
          "HTML written for an ordered list with 3 items.\n"},
+        // HTML5 pages: UTF-8 whatever the input, their language, a linked stylesheet.
+        {"code plain.txt out.htm --html5 --encoding windows-1252", "<!DOCTYPE html>\n<html lang=\"en\">"},
+        {"text greek.txt out.htm --html5 --lang=pt-BR",
+         "<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">"},
+        {"template out.htm --html5 --stylesheet 'site.css?a&b'",
+         "<link rel=\"stylesheet\" href=\"site.css?a&amp;b\">", made},
+        {"list out.htm --html5 --wrapper --lang de --ordered --count 2", "<html lang=\"de\">",
+         "HTML written for an ordered list with 2 items.\n"},
+        {"table data.csv out.htm --html5 --wrapper --stylesheet /s.css",
+         "<link rel=\"stylesheet\" href=\"/s.css\">", table + "1 row and 2 columns.\n"},
+        {"table data.csv out.htm --html5", "class=\"pw-table\"", table + "1 row and 2 columns.\n"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run(c.arguments);
@@ -206,6 +218,15 @@ TEST_F(Command, RefusesWrongCommandLines)
         {"table a b --csv --no-csv", "table --csv contradicts --no-csv"},
         {"text a b --encoding latin-1", "text --encoding takes auto, utf-8 or windows-1252"},
         {"code a b --escape", "code does not take --escape"},
+        {"text a b --stylesheet s.css", "text --stylesheet is for an HTML5 page; it needs --html5"},
+        {"template o --lang de", "template --lang is for an HTML5 page; it needs --html5"},
+        {"code a b --html5 --lang pt_BR", "code --lang takes a language code of letters, digits and hyphens "
+                                          "(such as de or pt-BR), not \"pt_BR\""},
+        {"list o --html5 --stylesheet=", "list --stylesheet takes the address of a stylesheet, not \"\""},
+        {"table a b --html5 --stylesheet s.css",
+         "table --stylesheet is for a page; without --wrapper the table has none"},
+        {"list o --html5 --lang de", "list --lang is for a page; without --wrapper the list has none"},
+        {"code a b --html5=yes", "code --html5 takes no value"},
     };
     for (const auto& [arguments, says] : cases) {
         const Outcome outcome = run(arguments);
@@ -223,6 +244,11 @@ TEST_F(Command, HelpAndVersion)
                              "--output-dir DIR", "Example:\n  pagewright-convert code"})
         EXPECT_TRUE(code.says(part)) << part;
     EXPECT_FALSE(code.says("--ordered"));
+    for (const char* command : {"text", "template", "code", "list", "table"}) {
+        const Outcome help = run(std::string(command) + " --help");
+        for (const char* part : {"\n  --html5 ", "\n  --stylesheet URL ", "\n  --lang CODE ", "default en)"})
+            EXPECT_TRUE(help.says(part)) << command << " --help lacks " << part;
+    }
     EXPECT_EQ(run("help code").output, code.output);
     EXPECT_TRUE(run("--help").says("'pagewright-convert COMMAND --help'"));
     EXPECT_EQ(run("--version").output, "pagewright-convert " PAGEWRIGHT_VERSION "\n");
@@ -231,7 +257,8 @@ TEST_F(Command, HelpAndVersion)
 // Every failure or refusal leaves the output exactly as it was and nothing temporary behind.
 TEST_F(Command, FailedRunsLeaveTheOutputAlone)
 {
-    const char* kBinary = "Input file contains NUL bytes so appears to be binary not text. No output file created.";
+    const char* kBinary =
+        "Input file contains NUL bytes so appears to be binary not text. No output file created.";
     struct Case {
         const char* setUp; // shell commands run (unprivileged) before the conversion
         const char* arguments;
@@ -314,11 +341,26 @@ TEST(Options, FilesAndDefaults)
     EXPECT_EQ(pageNameFor("src/main.c") + pageNameFor(".profile"), "main.htm.profile.htm");
 }
 
+// The language codes the page is written with as given; the library would write others as "en".
+TEST(Options, LanguageCodes)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"de", true},         {"pt-BR", true},
+        {"sr-Latn-RS", true}, {"x1", true},
+        {"pt_BR", false},     {"de-", false},
+        {"1de", false},       {"a--b", false},
+        {"", false},          {"abcdefghijabcdefghijabcdefghijabcdef", false}};
+    for (const auto& [code, taken] : cases) {
+        const ParseResult p = parseArguments({"template", "o", "--html5", "--lang", code});
+        EXPECT_EQ(p.kind == ParseResult::Run ? p.request.lang : "refused", taken ? code : "refused") << code;
+    }
+}
+
 // Table widths from 50px to 1000px or from 5% to 100% are taken (width 0: refused).
 TEST(Options, TableWidthBounds)
 {
     const std::pair<std::string, int> cases[] = {{"49px", 0}, {"50px", 50}, {"1000px", 1000}, {"1001px", 0},
-                                                 {"4%", 0},    {"5%", 5},    {"100%", 100},     {"101%", 0}};
+                                                 {"4%", 0},   {"5%", 5},    {"100%", 100},    {"101%", 0}};
     for (const auto& [value, width] : cases) {
         const ParseResult p = parseArguments({"table", "a", "b", "--width=" + value});
         const bool taken = p.kind == ParseResult::Run;
