@@ -74,10 +74,15 @@ struct WideByteTable {
 //             byte, a space bound to a single letter): & < > " escaped, U+00A0 and that byte
 //             written "&nbsp;", marks, every other byte as it is;
 //   Code      & < > " escaped, every other byte as it is;
-//   Data      & < > escaped, every other byte as it is (data written with VELLUM62_ESCAPE_DATA).
-enum class Escape { Text1252, TextUtf8, Code, Data };
+//   Data      & < > escaped, every other byte as it is (data written with VELLUM62_ESCAPE_DATA);
+//   Text1252Html5  text lines read as Windows-1252 for an HTML5 page, which is UTF-8: & < > "
+//             escaped, each byte above ASCII as its character in UTF-8 (0xA0 "&nbsp;", the
+//             ellipsis three full stops, an undefined byte U+FFFD), control characters but tab,
+//             form feed and carriage return as U+FFFD, and marks.
+enum class Escape { Text1252, TextUtf8, Code, Data, Text1252Html5 };
 
 extern const WideByteTable kText1252Wide;
+extern const WideByteTable kText1252Html5Wide;
 extern const WideByteTable kAsciiReservedWide; // & < > "
 extern const WideByteTable kDataWide;          // & < >
 
@@ -88,6 +93,8 @@ template <Escape mode> inline const WideByteTable& wideTable()
 {
     if constexpr (mode == Escape::Text1252)
         return kText1252Wide;
+    else if constexpr (mode == Escape::Text1252Html5)
+        return kText1252Html5Wide;
     else if constexpr (mode == Escape::Data)
         return kDataWide;
     else
@@ -102,6 +109,8 @@ template <Escape mode> inline uint64_t candidates(uint64_t word)
         marked |= bytesEqual(word, '"');
     if constexpr (mode == Escape::Text1252)
         marked |= (word & kHighBits) | bytesEqual(word, '\n');
+    if constexpr (mode == Escape::Text1252Html5) // above ASCII, below the space, and DEL
+        marked |= (word & kHighBits) | ((word - kEveryByteOne * 0x20) & ~word & kHighBits) | bytesEqual(word, 0x7F);
     if constexpr (mode == Escape::TextUtf8)
         marked |= bytesEqual(word, 0xC2) | bytesEqual(word, 0xA0) | bytesEqual(word, '\n');
     return marked;
@@ -118,6 +127,11 @@ template <Escape mode> inline unsigned candidates16(const char* bytes)
         marked = _mm_or_si128(marked, equal('"'));
     if constexpr (mode == Escape::Text1252)
         return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(marked, equal('\n'))) | _mm_movemask_epi8(v));
+    if constexpr (mode == Escape::Text1252Html5) {
+        const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+        marked = _mm_or_si128(marked, _mm_or_si128(control, equal(0x7F)));
+        return static_cast<unsigned>(_mm_movemask_epi8(marked) | _mm_movemask_epi8(v));
+    }
     if constexpr (mode == Escape::TextUtf8)
         marked = _mm_or_si128(_mm_or_si128(marked, equal('\n')),
                               _mm_or_si128(equal(static_cast<char>(0xC2)), equal(static_cast<char>(0xA0))));
@@ -128,7 +142,7 @@ template <Escape mode> inline unsigned candidates16(const char* bytes)
 template <Escape mode> inline std::size_t putOne(char*& to, const char* data, std::size_t n, std::size_t i)
 {
     const unsigned char c = static_cast<unsigned char>(data[i]);
-    if constexpr (mode == Escape::Text1252 || mode == Escape::TextUtf8) {
+    if constexpr (mode == Escape::Text1252 || mode == Escape::TextUtf8 || mode == Escape::Text1252Html5) {
         if (c == static_cast<unsigned char>(kMark) && i + 1 < n) {
             const std::string_view text = markText(data[i + 1]);
             std::memcpy(to, text.data(), text.size());

@@ -142,34 +142,43 @@ bool inside_web_address(std::string_view line, std::size_t pos)
 namespace
 {
 
-void appendEscapedText(std::string& out, std::string_view text, bool utf8)
+void appendEscapedText(std::string& out, std::string_view text, bool utf8, bool html5)
 {
     if (utf8)
         appendEscaped<Escape::TextUtf8>(out, text);
+    else if (html5)
+        appendEscaped<Escape::Text1252Html5>(out, text);
     else
         appendEscaped<Escape::Text1252>(out, text);
 }
 
 } // namespace
 
-void substitute_entities(std::string& line, std::string& scratch, bool utf8, RawSpan& raw)
+void substitute_entities(std::string& line, std::string& scratch, bool utf8, RawSpan& raw, bool html5)
 {
     raw = RawSpan();
     scratch.clear();
     const std::size_t start = findAnchored(line, "http://", 4);
     if (start == npos) {
-        appendEscapedText(scratch, line, utf8);
+        appendEscapedText(scratch, line, utf8, html5);
         line.swap(scratch);
         return;
     }
     // Every character that ends an address escapes to a text that ends it too, so escaping never
-    // moves the end of the address: it keeps its bytes and everything around it is escaped.
+    // moves the end of the address: it keeps its bytes and everything around it is escaped. In an
+    // HTML5 page its Windows-1252 bytes are its characters in UTF-8.
     const std::size_t stop = find_url_end(line, start);
-    appendEscapedText(scratch, std::string_view(line).substr(0, start), utf8);
+    appendEscapedText(scratch, std::string_view(line).substr(0, start), utf8, html5);
     raw.start = scratch.size();
-    scratch.append(line, start, stop - start);
+    const std::string_view address = std::string_view(line).substr(start, stop - start);
+    if (html5 && !utf8) {
+        std::string work;
+        scratch += windows1252ToUtf8(address, work, false);
+    } else {
+        scratch += address;
+    }
     raw.end = scratch.size();
-    appendEscapedText(scratch, std::string_view(line).substr(stop), utf8);
+    appendEscapedText(scratch, std::string_view(line).substr(stop), utf8, html5);
     line.swap(scratch);
 }
 

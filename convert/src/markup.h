@@ -37,7 +37,8 @@ bool inside_web_address(std::string_view line, std::size_t pos);
 
 // Escapes the line (Windows-1252 entities, or UTF-8 as it is) and writes its marks, except inside
 // the line's first "http://" address, whose bytes stay as they are; `raw` says where they are.
-void substitute_entities(std::string& line, std::string& scratch, bool utf8, RawSpan& raw);
+// With `html5` a Windows-1252 line is written in UTF-8 (Escape::Text1252Html5).
+void substitute_entities(std::string& line, std::string& scratch, bool utf8, RawSpan& raw, bool html5 = false);
 
 // "\H" and a digit 0 to 6 at the start of the line make a centred heading of the rest.
 void make_heading(std::string& line, std::string& scratch, RawSpan& raw);

@@ -257,9 +257,11 @@ private:
 class TextConverter
 {
 public:
+    // An HTML5 page reads UTF-8 input clean (as every converter does); Windows-1252 input stays as
+    // it is read and is written in UTF-8 by the escaping, in one pass.
     TextConverter(Output& out, bool utf8, const LineReader& input, Html5Flow* html5)
-        : m_out(out), m_html5(html5), m_utf8(utf8 || html5),
-          m_decode(utf8, &input, html5 ? Html5Input::OnWithDotsForEllipsis : Html5Input::Off)
+        : m_out(out), m_html5(html5), m_utf8(utf8),
+          m_decode(utf8, &input, html5 && utf8 ? Html5Input::On : Html5Input::Off)
     {
         m_line.reserve(64 * 1024);
         m_scratch.reserve(64 * 1024);
@@ -380,7 +382,7 @@ private:
         if (headerClass == kDroppedHeader && m_block == Block::Mail)
             return;
         if (headerClass == kWrittenHeader && !m_inPreformatted) {
-            substitute_entities(m_line, m_scratch, m_utf8, m_raw);
+            substitute_entities(m_line, m_scratch, m_utf8, m_raw, m_html5 != nullptr);
             put('\n');
             if (!m_paragraphOpen)
                 put("<br>");
@@ -403,10 +405,11 @@ private:
 
         // Only a line with a block tag or a heading has blocks for the HTML5 flow to look at.
         m_lineHasBlocks = m_html5 && (m_lineHasBlockTags || m_line.starts_with("\\H"));
-        substitute_entities(m_line, m_scratch, m_utf8, m_raw);
+        substitute_entities(m_line, m_scratch, m_utf8, m_raw, m_html5 != nullptr);
         make_heading(m_line, m_scratch, m_raw);
-        link_web_addresses(m_line, m_scratch, m_raw, m_utf8, m_html5 != nullptr);
-        link_email_address(m_line, m_scratch, m_utf8, m_html5 != nullptr);
+        // An HTML5 line is UTF-8 once escaped, whatever the input was.
+        link_web_addresses(m_line, m_scratch, m_raw, m_utf8 || m_html5, m_html5 != nullptr);
+        link_email_address(m_line, m_scratch, m_utf8 || m_html5, m_html5 != nullptr);
         writeLine();
     }
 
