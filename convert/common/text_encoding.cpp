@@ -12,21 +12,14 @@ namespace pagewright
 namespace
 {
 
-// Characters of the bytes 0x80 to 0x9F; the five bytes Windows-1252 leaves undefined keep their
-// own value.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // The byte for a character, or -1 when Windows-1252 lacks it.
 int windows1252Byte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<int>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c)
-            return static_cast<int>(0x80 + i);
+    for (unsigned b = 0x80; b <= 0x9F; ++b)
+        if (windows1252Character(static_cast<unsigned char>(b)) == c)
+            return static_cast<int>(b);
     return -1;
 }
 
@@ -165,20 +158,9 @@ std::string fromWindows1252(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        const char32_t c = u >= 0x80 && u <= 0x9F ? kHighControls[u - 0x80] : u;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    char utf8[3];
+    for (const char b : bytes)
+        out.append(utf8, encodeUtf8(windows1252Character(static_cast<unsigned char>(b)), utf8));
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "entities.h"
 
+#include "text_encoding.h"
+
 namespace vellum
 {
 namespace
@@ -94,32 +96,21 @@ struct Html5TextTable {
     ByteTable table{};
     constexpr Html5TextTable()
     {
-        constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
         setReserved(table, true);
         for (int c = 1; c < 0x20; ++c)
             if (c != '\t' && c != '\f' && c != '\r')
                 encode(c, 0xFFFD);
         encode(0x7F, 0xFFFD);
-        for (int c = 0x80; c < 0x100; ++c)
-            encode(c, c >= 0xA0 ? char16_t(c) : kHigh[c - 0x80] ? kHigh[c - 0x80] : char16_t(0xFFFD));
+        for (int c = 0x80; c < 0x100; ++c) {
+            const auto byte = static_cast<unsigned char>(c);
+            encode(c, pagewright::isUndefinedInWindows1252(byte) ? 0xFFFD : pagewright::windows1252Character(byte));
+        }
         table.set(0x85, "...");
         table.set(0xA0, "&nbsp;");
     }
-    constexpr void encode(int c, char16_t code)
+    constexpr void encode(int c, char32_t code)
     {
-        char* to = bytes[c];
-        std::size_t n = 0;
-        if (code < 0x800) {
-            to[n++] = static_cast<char>(0xC0 | (code >> 6));
-        } else {
-            to[n++] = static_cast<char>(0xE0 | (code >> 12));
-            to[n++] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        }
-        to[n++] = static_cast<char>(0x80 | (code & 0x3F));
-        table.set(static_cast<unsigned char>(c), std::string_view(to, n));
+        table.set(static_cast<unsigned char>(c), std::string_view(bytes[c], pagewright::encodeUtf8(code, bytes[c])));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "bytes.h"
 #include "entities.h"
+#include "text_encoding.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -208,11 +209,6 @@ std::string_view cleanForHtml5(std::string_view line, std::string& work)
 
 std::string_view windows1252ToUtf8(std::string_view line, std::string& work, bool dotsForEllipsis)
 {
-    // The characters of the bytes 0x80 to 0x9F; 0 for the five that Windows-1252 leaves undefined.
-    static constexpr char16_t kHigh[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const auto* s = reinterpret_cast<const unsigned char*>(line.data());
     std::size_t n = line.size();
     while (n > 0 && s[n - 1] < 0x20)
@@ -233,16 +229,14 @@ std::string_view windows1252ToUtf8(std::string_view line, std::string& work, boo
             work += c == '\f' ? std::string_view("\f") : kReplacementCharacter;
             continue;
         }
-        const char32_t code = c >= 0xA0 ? c : kHigh[c - 0x80] ? kHigh[c - 0x80] : 0xFFFD;
         if (c == 0x85 && dotsForEllipsis) {
             work += "...";
-        } else if (code < 0x800) {
-            work += static_cast<char>(0xC0 | (code >> 6));
-            work += static_cast<char>(0x80 | (code & 0x3F));
         } else {
-            work += static_cast<char>(0xE0 | (code >> 12));
-            work += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            work += static_cast<char>(0x80 | (code & 0x3F));
+            char utf8[3];
+            work.append(utf8, pagewright::encodeUtf8(pagewright::isUndefinedInWindows1252(c)
+                                                         ? 0xFFFD
+                                                         : pagewright::windows1252Character(c),
+                                                     utf8));
         }
     }
     work.append(line, n, std::string_view::npos);
