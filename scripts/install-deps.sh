@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Pagewright needs to build, test and run, if any are missing, and
-# the HTML checker the tests run on HTML5 pages (npm package vnu-jar, into tools/checker).
+# the HTML checker the tests run on HTML5 pages (npm package vnu-jar, into tools/checker), and the
+# tree-sitter grammars the library's syntax colouring is built from (into third_party/grammars).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,6 +9,7 @@ packages=(
     cmake make g++ clang pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev
+    libtree-sitter-dev
     xvfb xauth x11-utils
     dpkg-dev desktop-file-utils appstream
 )
@@ -40,3 +42,6 @@ if ! cmp -s "$checker/package-lock.json" "$checker/node_modules/.installed-lock.
     (cd "$checker" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
     cp "$checker/package-lock.json" "$checker/node_modules/.installed-lock.json"
 fi
+
+# The grammars at the versions and digests of their lock file; only those not fetched yet.
+bash scripts/fetch-grammars.sh
