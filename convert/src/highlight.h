@@ -1,0 +1,73 @@
+// Syntax colouring: a file's text parsed with a language's tree-sitter grammar and its highlight
+// query run over the tree, giving for each line the coloured byte ranges and their capture names
+// ("keyword", "string.special", ...).
+#pragma once
+
+#include <tree_sitter/api.h>
+
+#include <cstdint>
+#include <memory>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellum::highlight
+{
+
+// A byte range of one line (offsets from the line's start, end exclusive) and its capture name.
+struct Span
+{
+    uint32_t start;
+    uint32_t end;
+    std::string_view capture;
+
+    bool operator==(const Span&) const = default;
+};
+
+// A compiled highlight query with its predicates prepared. Immutable once built, so one query
+// serves any number of threads at once.
+class Query
+{
+public:
+    // nullptr, with the reason in *error, when the query does not compile for the language.
+    static std::unique_ptr<const Query> build(const TSLanguage* language, std::string_view source,
+                                              std::string* error = nullptr);
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    const TSLanguage* language() const { return language_; }
+
+    // One text predicate of a pattern. Predicates the colouring has no use for (#set!, #is-not?)
+    // are not kept and so never reject a match.
+    struct Predicate
+    {
+        enum class Kind { Eq, Match, AnyOf } kind;
+        bool negated;
+        uint32_t capture;
+        std::vector<std::string> values;  // Eq with a string, AnyOf
+        int64_t otherCapture = -1;        // Eq against a second capture
+        std::shared_ptr<const std::regex> regex;  // Match; null when the pattern is no valid regex
+    };
+
+private:
+    Query(const TSLanguage* language, TSQuery* query);
+    friend std::vector<std::vector<Span>> colour(const Query&, std::string_view);
+
+    const TSLanguage* language_;
+    TSQuery* query_;
+    std::vector<std::vector<Predicate>> predicates_;  // by pattern
+    std::vector<std::string_view> names_;            // by capture; empty for "_" captures
+};
+
+// The built-in query of a language ("c", "cpp", "python", ... as in grammars.h), built on first
+// use and kept; nullptr for a language without one.
+const Query* queryFor(std::string_view language);
+
+// The spans of each line of text (lines end at LF; a CR before it belongs to no span), in order
+// and never overlapping. Where captures overlap, the one of the later pattern wins; a capture that
+// crosses line ends is cut at each. Each call has its own parser and query cursor.
+std::vector<std::vector<Span>> colour(const Query& query, std::string_view text);
+
+} // namespace vellum::highlight

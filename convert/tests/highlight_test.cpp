@@ -1,0 +1,144 @@
+// Colouring: which capture wins where captures overlap, how predicates filter matches, how
+// captures are cut at line ends, and the built-in queries shared between threads.
+#include "grammars.h"
+#include "highlight.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace vellum::highlight
+{
+
+void PrintTo(const Span& s, std::ostream* os)
+{
+    *os << "[" << s.start << "," << s.end << ") " << s.capture;
+}
+
+namespace
+{
+
+using Lines = std::vector<std::vector<Span>>;
+
+const TSLanguage* c()
+{
+    return grammars::find("c")->language();
+}
+
+struct Case
+{
+    const char* what;
+    const char* query;
+    const char* text;
+    Lines expected;
+};
+
+// All in C, with queries small enough to tell each rule apart.
+const Case cases[] = {
+    {"later pattern wins over an earlier overlapping one",
+     "(identifier) @variable\n((identifier) @constant (#match? @constant \"^[A-Z]\"))", "int X = y;",
+     {{{4, 5, "constant"}, {8, 9, "variable"}}}},
+    {"earlier pattern loses whichever order the captures come in",
+     "((identifier) @constant (#match? @constant \"^[A-Z]\"))\n(identifier) @variable", "int X = y;",
+     {{{4, 5, "variable"}, {8, 9, "variable"}}}},
+    {"an inner capture of a later pattern splits the outer one",
+     "(call_expression) @call\n(argument_list) @args", "f(x);", {{{0, 1, "call"}, {1, 4, "args"}}}},
+    {"eq with a string", "((identifier) @k (#eq? @k \"y\"))", "int y = yy;", {{{4, 5, "k"}}}},
+    {"not-eq with a string", "((identifier) @k (#not-eq? @k \"y\"))", "int y = yy;", {{{8, 10, "k"}}}},
+    {"eq between two captures",
+     "(init_declarator declarator: (identifier) @a value: (identifier) @b (#eq? @a @b))",
+     "int a = a, b = c;", {{{4, 5, "a"}, {8, 9, "b"}}}},
+    {"match is a search, anchored only by ^ and $", "((identifier) @k (#match? @k \"b\"))", "int abc = b1;",
+     {{{4, 7, "k"}, {10, 12, "k"}}}},
+    {"not-match", "((identifier) @k (#not-match? @k \"^[a-z]+$\"))", "int abc = b1;", {{{10, 12, "k"}}}},
+    {"regex escapes as the query string gives them",
+     "((identifier) @k (#match? @k \"^[A-Z][A-Z\\\\d_]+$\"))", "int A1 = B_c;", {{{4, 6, "k"}}}},
+    {"any-of", "((identifier) @k (#any-of? @k \"x\" \"z\"))", "int x = y + z;",
+     {{{4, 5, "k"}, {12, 13, "k"}}}},
+    {"not-any-of", "((identifier) @k (#not-any-of? @k \"x\" \"z\"))", "int x = y + z;", {{{8, 9, "k"}}}},
+    {"a predicate it does not know rejects nothing", "((identifier) @k (#is-not? local))", "int x;",
+     {{{4, 5, "k"}}}},
+    {"an invalid regex colours nothing", "((identifier) @k (#match? @k \"(\"))", "int x;", {{}}},
+    {"captures starting with an underscore colour nothing",
+     "(call_expression function: (identifier) @_f (#eq? @_f \"f\")) @call", "f(); g();", {{{0, 3, "call"}}}},
+    {"adjacent pieces of one capture join", "(identifier) @v\n(pointer_declarator) @v", "int *p;",
+     {{{4, 6, "v"}}}},
+    {"a capture across lines is cut at each line end, CR included",
+     "(comment) @comment", "/* a\r\n\r\n  b */ int x;\n", {{{0, 4, "comment"}}, {}, {{0, 6, "comment"}}}},
+    {"lines end at LF and the last needs none; an empty text has none", "(identifier) @v", "\nint x;\nx", {
+         {}, {{4, 5, "v"}}, {{0, 1, "v"}}}},
+    {"empty text", "(identifier) @v", "", {}},
+};
+
+void PrintTo(const Case& tc, std::ostream* os)
+{
+    *os << tc.what;
+}
+
+class Colouring : public testing::TestWithParam<Case>
+{
+};
+
+TEST_P(Colouring, SpansOfEachLine)
+{
+    const Case& tc = GetParam();
+    std::string error;
+    const auto query = Query::build(c(), tc.query, &error);
+    ASSERT_TRUE(query) << error;
+    EXPECT_EQ(colour(*query, tc.text), tc.expected) << tc.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, Colouring, testing::ValuesIn(cases), [](const testing::TestParamInfo<Case>& info) {
+    return "case" + std::to_string(info.index);
+});
+
+TEST(Query, ThatDoesNotCompileIsRefusedWithItsPlace)
+{
+    std::string error;
+    EXPECT_FALSE(Query::build(c(), "(identifier) @v\n(no_such_node) @x", &error));
+    EXPECT_NE(error.find("at byte 17"), std::string::npos) << error;
+}
+
+TEST(BuiltInQueries, AreBuiltOnceSharedBetweenThreadsAndColourTheirLanguage)
+{
+    EXPECT_EQ(queryFor("no-such-language"), nullptr);
+    const std::string text = "int main(void)\n{\n    return \"x\"[0]; /* done */\n}\n";
+    std::vector<Lines> results(4);
+    std::vector<const Query*> queries(results.size());
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < results.size(); ++i)
+        threads.emplace_back([&, i] {
+            queries[i] = queryFor("c");
+            if (queries[i])
+                results[i] = colour(*queries[i], text);
+        });
+    for (auto& t : threads)
+        t.join();
+    ASSERT_NE(queries[0], nullptr);
+    for (size_t i = 1; i < results.size(); ++i) {
+        EXPECT_EQ(queries[i], queries[0]);
+        EXPECT_EQ(results[i], results[0]);
+    }
+    ASSERT_EQ(results[0].size(), 4u);
+    const auto& body = results[0][2];
+    const auto at = [&](uint32_t start) {
+        for (const Span& s : body)
+            if (s.start == start)
+                return std::string(s.capture);
+        return std::string("none");
+    };
+    EXPECT_EQ(at(4), "keyword");   // return
+    EXPECT_EQ(at(11), "string");   // "x"
+    EXPECT_EQ(at(19), "comment");  // /* done */
+    // The C++ query starts with C's patterns.
+    ASSERT_NE(queryFor("cpp"), nullptr);
+    const Lines cpp = colour(*queryFor("cpp"), "int f() { return 0; }");
+    EXPECT_NE(std::find(cpp[0].begin(), cpp[0].end(), Span{10, 16, "keyword"}), cpp[0].end());
+}
+
+} // namespace
+} // namespace vellum::highlight
