@@ -291,6 +291,42 @@ VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output
                                       int32_t cellspacing, int32_t flags, int64_t* rows, int64_t* columns,
                                       const vellum62_html5_page* page);
 
+/*
+ * c2h_colored: c2h_html5 with the code coloured by its language and, if asked, its lines numbered.
+ * Every HTML5 code page (c2h_ex and c2h_html5 with VELLUM62_HTML5 too) is coloured by the language
+ * its input's name tells; this call also lets the caller name the language and says what became of
+ * the colouring. A classic page (flags without VELLUM62_HTML5) is written exactly as c2h_ex writes it.
+ *   language           a language ("c", "cpp", "python", "javascript", "bash", "java", "go",
+ *                      "rust", "json", "css", "html") or an extension it goes by ("h", "cc", "hpp",
+ *                      "py", "js", "mjs", "sh", "rs"); NULL or empty: the extension of input_file's
+ *                      name, or for a name without a known one a first line "#!" that runs sh or bash
+ *   options            VELLUM62_LINE_NUMBERS: each line is a <span class="line"> that the stylesheet
+ *                      numbers in front of it; the numbers are not part of the text, so selecting
+ *                      and copying the code leaves them out
+ *   coloring           when not NULL, gets VELLUM62_COLORED or one of the VELLUM62_NOT_COLORED_*
+ *                      reasons below
+ *   language_used      when not NULL and language_used_size > 0, gets the language the page was
+ *                      (or would have been) coloured as, NUL-terminated and cut to fit; "" when no
+ *                      language was found. 16 bytes hold every name.
+ * In a coloured page every token the language's highlight query captures is a
+ * <span class="NAME"> named after its capture with dashes for dots ("keyword", "string",
+ * "function-builtin"); spans never cross a line end and the visible text is the uncoloured page's.
+ * Colouring parses the whole input at once: an input of more than 4 MiB (as UTF-8), or one whose
+ * parse takes more than two seconds, is written uncoloured.
+ * Returns what c2h_html5 returns.
+ */
+#define VELLUM62_LINE_NUMBERS 1
+
+#define VELLUM62_COLORED 0                       /* coloured as language_used says */
+#define VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE 1  /* no language known: an uncoloured page */
+#define VELLUM62_NOT_COLORED_TOO_LARGE 2         /* beyond the size or time limit: uncoloured */
+#define VELLUM62_NOT_COLORED_CLASSIC 3           /* no VELLUM62_HTML5 (or no page written) */
+
+VELLUM62_EXPORT int32_t c2h_colored(const char* input_file, const char* output_file, int32_t margin_spaces,
+                                    int32_t tab_spaces, int32_t flags, const vellum62_html5_page* page,
+                                    const char* language, int32_t options, int32_t* coloring,
+                                    char* language_used, int32_t language_used_size);
+
 /* Types of the calls, for callers that bind them at run time (dlopen and dlsym). */
 typedef int32_t (*vellum62_txt2h_fn)(const char*, const char*, const char*, const char*, const char*,
                                      const char*, const char*, int32_t);
@@ -320,6 +356,10 @@ typedef int32_t (*vellum62_reg_tbl_html5_fn)(const char*, const char*, int32_t, 
                                              int32_t, const char*, const char*, int32_t, int32_t, int32_t,
                                              int32_t, int32_t, int32_t, int64_t*, int64_t*,
                                              const vellum62_html5_page*);
+
+typedef int32_t (*vellum62_c2h_colored_fn)(const char*, const char*, int32_t, int32_t, int32_t,
+                                           const vellum62_html5_page*, const char*, int32_t, int32_t*, char*,
+                                           int32_t);
 
 #ifdef __cplusplus
 }

@@ -2,6 +2,7 @@
 #include "converters.h"
 
 #include "entities.h"
+#include "highlight.h"
 #include "line_reader.h"
 #include "output.h"
 #include "text_utils.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace vellum
 {
@@ -26,6 +28,44 @@ std::string_view trimTrailingBlanks(std::string_view line)
     while (n > 0 && isBlank(line[n - 1]))
         --n;
     return line.substr(0, n);
+}
+
+// Colouring reads the whole text first: inputs beyond this many bytes, or whose parse takes longer
+// than this, are written plain.
+constexpr std::size_t kColourBytes = 4 * 1024 * 1024;
+constexpr uint64_t kParseMicros = 2'000'000;
+
+// Writes one line of code: each tab as `tab`, the rest escaped, and each span in an element whose
+// class is its capture name with dashes for dots.
+void putCodeLine(Output& out, std::string_view line, const std::string& tab,
+                 const std::vector<highlight::Span>* spans = nullptr)
+{
+    auto put = [&](std::string_view text) {
+        for (const char* t; !text.empty() && (t = static_cast<const char*>(std::memchr(text.data(), '\t', text.size())));) {
+            const std::size_t at = static_cast<std::size_t>(t - text.data());
+            putEscaped<Escape::Code>(out, text.substr(0, at));
+            out.put(tab);
+            text.remove_prefix(at + 1);
+        }
+        putEscaped<Escape::Code>(out, text);
+    };
+    std::size_t done = 0;
+    if (spans) {
+        for (const highlight::Span& span : *spans) {
+            if (span.start >= line.size())
+                break;
+            const std::size_t end = std::min<std::size_t>(span.end, line.size());
+            put(line.substr(done, span.start - done));
+            out.put("<span class=\"");
+            for (char c : span.capture)
+                out.put(c == '.' ? '-' : c);
+            out.put("\">");
+            put(line.substr(span.start, end - span.start));
+            out.put("</span>");
+            done = end;
+        }
+    }
+    put(line.substr(done));
 }
 
 } // namespace
@@ -53,31 +93,81 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
     if (html5) {
         // The page's colours are a browser's defaults, so it follows a reader's dark scheme.
         putHtml5HeadEnd(out, options.html5, {}, {}, "<meta name=\"robots\" content=\"noindex\">\n");
-        out.put("<pre class=\"pw-code\"><code>");
+        out.put(options.lineNumbers ? "<pre class=\"pw-code pw-lines\"><code>" : "<pre class=\"pw-code\"><code>");
     } else {
         out.put("</title>\n<meta name=\"ROBOTS\" content=\"NOINDEX\">\n</head>\n<body bgcolor=\"#FFFFFF\" "
                 "text=\"#000000\">\n<pre>");
     }
 
     InputDecoder decode(options.utf8, &input, html5 ? Html5Input::On : Html5Input::Off);
+    auto putLine = [&](std::string_view line, const std::vector<highlight::Span>* spans) {
+        if (options.lineNumbers && html5)
+            out.put("<span class=\"line\">");
+        out.put(margin);
+        putCodeLine(out, line, tab, spans);
+        if (options.lineNumbers && html5)
+            out.put("</span>");
+        out.put('\n');
+    };
     std::string_view piece;
-    while (!out.failed() && input.next(piece)) {
+    bool binary = false, ended = false;
+    if (html5) {
+        // The whole text (up to kColourBytes) is read first, since the parse needs all of it.
+        std::string text;
+        std::vector<std::size_t> lineEnds;
+        bool tooLarge = false;
+        while (!tooLarge && input.next(piece)) {
+            if (decode.onlyByteOrderMark(piece)) {
+                ended = true;
+                break;
+            }
+            if (holdsNul(piece)) {
+                binary = true;
+                break;
+            }
+            text += trimTrailingBlanks(trim_trailing_controls(decode(piece)));
+            lineEnds.push_back(text.size());
+            text += '\n';
+            tooLarge = text.size() > kColourBytes;
+        }
+        if (!tooLarge && !binary)
+            ended = true;
+        CodeColouring result;
+        result.language = options.language.empty()
+                              ? highlight::languageOfFile(options.inputName,
+                                                          std::string_view(text).substr(0, lineEnds.empty() ? 0 : lineEnds[0]))
+                              : highlight::languageNamed(options.language);
+        const highlight::Query* query = result.language.empty() ? nullptr : highlight::queryFor(result.language);
+        std::vector<std::vector<highlight::Span>> spans;
+        if (!query) {
+            result.status = VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE;
+        } else if (tooLarge) {
+            result.status = VELLUM62_NOT_COLORED_TOO_LARGE;
+        } else {
+            bool parsed = false;
+            spans = highlight::colour(*query, text, kParseMicros, &parsed);
+            result.status = parsed ? VELLUM62_COLORED : VELLUM62_NOT_COLORED_TOO_LARGE;
+        }
+        if (options.colouring)
+            *options.colouring = result;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < lineEnds.size() && !out.failed(); ++i) {
+            putLine(std::string_view(text).substr(start, lineEnds[i] - start), i < spans.size() ? &spans[i] : nullptr);
+            start = lineEnds[i] + 1;
+        }
+    }
+    // The rest of the input (all of it for a classic page) goes out line by line.
+    while (!binary && !ended && !out.failed() && input.next(piece)) {
         if (decode.onlyByteOrderMark(piece))
             break;
-        if (holdsNul(piece))
-            return VELLUM62_INPUT_IS_BINARY; // the page stops here, without its end
-        std::string_view line = trimTrailingBlanks(trim_trailing_controls(decode(piece)));
-        out.put(margin);
-        // Each tab becomes the same number of spaces, wherever it stands.
-        for (const char* t; !line.empty() && (t = static_cast<const char*>(std::memchr(line.data(), '\t', line.size())));) {
-            const std::size_t at = static_cast<std::size_t>(t - line.data());
-            putEscaped<Escape::Code>(out, line.substr(0, at));
-            out.put(tab);
-            line.remove_prefix(at + 1);
+        if (holdsNul(piece)) {
+            binary = true;
+            break;
         }
-        putEscaped<Escape::Code>(out, line);
-        out.put('\n');
+        putLine(trimTrailingBlanks(trim_trailing_controls(decode(piece))), nullptr);
     }
+    if (binary)
+        return VELLUM62_INPUT_IS_BINARY; // the page stops here, without its end
     if (html5) {
         out.put("</code></pre>\n");
         out.put(pagewright::kHtml5PageEnd);

@@ -43,6 +43,13 @@ struct TextPageOptions {
 // Text to an HTML page; returns the result of txt2h.
 int32_t convertTextPage(const TextPageOptions& options, Output& out);
 
+// What became of an HTML5 code page's colouring (VELLUM62_COLORED, ...) and the language it
+// was for ("python"; empty when none was found).
+struct CodeColouring {
+    int32_t status = VELLUM62_NOT_COLORED_CLASSIC;
+    std::string_view language;
+};
+
 struct CodePageOptions {
     std::string_view inputName;
     std::string_view outputName;
@@ -51,6 +58,9 @@ struct CodePageOptions {
     bool utf8 = false;
     bool declareCharset = false;
     Html5Settings html5;
+    std::string_view language;        // HTML5: a language name or extension; empty: from the input
+    bool lineNumbers = false;         // HTML5: each line numbered where readers see it
+    CodeColouring* colouring = nullptr; // set when not null
 };
 // Code to a preformatted HTML page; returns VELLUM62_DONE, or VELLUM62_INPUT_IS_BINARY.
 int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Output& out);

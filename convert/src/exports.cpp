@@ -7,8 +7,10 @@
 #include "output.h"
 #include "text_utils.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -277,28 +279,51 @@ extern "C" VELLUM62_EXPORT int32_t txt2h(const char* title, const char* input_fi
                        flags, nullptr);
 }
 
-extern "C" VELLUM62_EXPORT int32_t c2h_html5(const char* input_file, const char* output_file,
-                                             int32_t margin_spaces, int32_t tab_spaces, int32_t flags,
-                                             const vellum62_html5_page* page_settings)
+extern "C" VELLUM62_EXPORT int32_t c2h_colored(const char* input_file, const char* output_file,
+                                               int32_t margin_spaces, int32_t tab_spaces, int32_t flags,
+                                               const vellum62_html5_page* page_settings, const char* language,
+                                               int32_t options, int32_t* coloring, char* language_used,
+                                               int32_t language_used_size)
 {
-    return guarded([&]() -> int32_t {
+    CodeColouring colouring;
+    const int32_t result = guarded([&]() -> int32_t {
         const std::string_view inputName = text(input_file), outputName = text(output_file);
         CallFiles files;
         if (int32_t failed = openCallFiles(Reading::Once, inputName, outputName, {}, files))
             return failed;
         PageFile& page = *files.page;
 
-        CodePageOptions options;
-        options.utf8 = hasFlag(flags, VELLUM62_UTF8);
-        options.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
-        options.inputName = inputName;
-        options.outputName = outputName;
-        options.marginSpaces = margin_spaces;
-        options.tabSpaces = tab_spaces;
-        options.html5 = html5Settings(flags, page_settings);
-        const int32_t result = convertCodePage(files.input->lines, options, page.out());
-        return page.finish() ? result : VELLUM62_OUTPUT_NOT_OPENED;
+        CodePageOptions code;
+        code.utf8 = hasFlag(flags, VELLUM62_UTF8);
+        code.declareCharset = hasFlag(flags, VELLUM62_DECLARE_CHARSET);
+        code.inputName = inputName;
+        code.outputName = outputName;
+        code.marginSpaces = margin_spaces;
+        code.tabSpaces = tab_spaces;
+        code.html5 = html5Settings(flags, page_settings);
+        code.language = text(language);
+        code.lineNumbers = hasFlag(options, VELLUM62_LINE_NUMBERS);
+        code.colouring = &colouring;
+        const int32_t converted = convertCodePage(files.input->lines, code, page.out());
+        return page.finish() ? converted : VELLUM62_OUTPUT_NOT_OPENED;
     });
+    if (coloring)
+        *coloring = colouring.status;
+    if (language_used && language_used_size > 0) {
+        const std::size_t n = std::min<std::size_t>(colouring.language.size(),
+                                                     static_cast<std::size_t>(language_used_size) - 1);
+        std::memcpy(language_used, colouring.language.data(), n);
+        language_used[n] = '\0';
+    }
+    return result;
+}
+
+extern "C" VELLUM62_EXPORT int32_t c2h_html5(const char* input_file, const char* output_file,
+                                             int32_t margin_spaces, int32_t tab_spaces, int32_t flags,
+                                             const vellum62_html5_page* page_settings)
+{
+    return c2h_colored(input_file, output_file, margin_spaces, tab_spaces, flags, page_settings, nullptr, 0,
+                       nullptr, nullptr, 0);
 }
 
 extern "C" VELLUM62_EXPORT int32_t c2h_ex(const char* input_file, const char* output_file,

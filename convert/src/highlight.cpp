@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <limits>
 #include <mutex>
+#include <string>
+#include <utility>
 
 namespace vellum::highlight
 {
@@ -193,8 +195,73 @@ const Query* queryFor(std::string_view language)
     return nullptr;
 }
 
-std::vector<std::vector<Span>> colour(const Query& query, std::string_view text)
+namespace
 {
+constexpr std::pair<std::string_view, std::string_view> kExtensions[] = {
+    {"c", "c"},          {"h", "c"},       {"cc", "cpp"},     {"cpp", "cpp"},   {"hpp", "cpp"},
+    {"py", "python"},    {"js", "javascript"}, {"mjs", "javascript"}, {"sh", "bash"}, {"bash", "bash"},
+    {"java", "java"},    {"go", "go"},     {"rs", "rust"},    {"json", "json"}, {"css", "css"},
+    {"html", "html"},
+};
+
+std::string_view lastPart(std::string_view path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+} // namespace
+
+std::string_view languageNamed(std::string_view name)
+{
+    if (const grammars::Grammar* g = grammars::find(name))
+        return g->name;
+    for (const auto& [extension, language] : kExtensions)
+        if (extension == name)
+            return language;
+    return {};
+}
+
+std::string_view languageOfFile(std::string_view fileName, std::string_view firstLine)
+{
+    const std::string_view base = lastPart(fileName);
+    const size_t dot = base.find_last_of('.');
+    if (dot != std::string_view::npos && dot > 0) {
+        std::string extension(base.substr(dot + 1));
+        for (char& c : extension)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        for (const auto& [known, language] : kExtensions)
+            if (known == extension)
+                return language;
+    }
+    // "#!/bin/sh", "#!/usr/bin/env bash", "#!/usr/bin/env -S bash -e"
+    if (!firstLine.starts_with("#!"))
+        return {};
+    firstLine.remove_prefix(2);
+    bool afterEnv = false;
+    while (!firstLine.empty()) {
+        const size_t start = firstLine.find_first_not_of(" \t");
+        if (start == std::string_view::npos)
+            break;
+        firstLine.remove_prefix(start);
+        const size_t end = std::min(firstLine.find_first_of(" \t"), firstLine.size());
+        const std::string_view word = lastPart(firstLine.substr(0, end));
+        firstLine.remove_prefix(end);
+        if (afterEnv && word.starts_with('-'))
+            continue;
+        if (word == "env" && !afterEnv) {
+            afterEnv = true;
+            continue;
+        }
+        return word == "sh" || word == "bash" ? std::string_view("bash") : std::string_view();
+    }
+    return {};
+}
+
+std::vector<std::vector<Span>> colour(const Query& query, std::string_view text, uint64_t timeoutMicros,
+                                      bool* parsed)
+{
+    if (parsed)
+        *parsed = false;
     // Line starts and ends (the end before LF, and before a CR that precedes it).
     std::vector<uint32_t> starts, ends;
     if (text.size() > std::numeric_limits<uint32_t>::max())
@@ -209,17 +276,23 @@ std::vector<std::vector<Span>> colour(const Query& query, std::string_view text)
         pos = lf + 1;
     }
     std::vector<std::vector<Span>> result(starts.size());
-    if (starts.empty())
+    if (starts.empty()) {
+        if (parsed)
+            *parsed = true;
         return result;
+    }
 
     std::unique_ptr<TSParser, ParserDeleter> parser(ts_parser_new());
     if (!parser || !ts_parser_set_language(parser.get(), query.language_))
         return result;
+    ts_parser_set_timeout_micros(parser.get(), timeoutMicros);
     std::unique_ptr<TSTree, TreeDeleter> tree(
         ts_parser_parse_string(parser.get(), nullptr, text.data(), static_cast<uint32_t>(text.size())));
     std::unique_ptr<TSQueryCursor, CursorDeleter> cursor(ts_query_cursor_new());
     if (!tree || !cursor)
         return result;
+    if (parsed)
+        *parsed = true;
     ts_query_cursor_exec(cursor.get(), query.query_, ts_tree_root_node(tree.get()));
 
     std::vector<std::vector<Piece>> pieces(starts.size());

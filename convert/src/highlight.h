@@ -53,7 +53,7 @@ public:
 
 private:
     Query(const TSLanguage* language, TSQuery* query);
-    friend std::vector<std::vector<Span>> colour(const Query&, std::string_view);
+    friend std::vector<std::vector<Span>> colour(const Query&, std::string_view, uint64_t, bool*);
 
     const TSLanguage* language_;
     TSQuery* query_;
@@ -65,9 +65,19 @@ private:
 // use and kept; nullptr for a language without one.
 const Query* queryFor(std::string_view language);
 
+// The language of a file, by its name's extension (".py" -> "python") and, for a name that gives
+// none, a first line "#!" that runs sh or bash; empty when neither tells.
+std::string_view languageOfFile(std::string_view fileName, std::string_view firstLine);
+
+// The language a caller names: a language's own name ("python") or an extension it is known by
+// ("py"); empty for any other.
+std::string_view languageNamed(std::string_view name);
+
 // The spans of each line of text (lines end at LF; a CR before it belongs to no span), in order
 // and never overlapping. Where captures overlap, the one of the later pattern wins; a capture that
 // crosses line ends is cut at each. Each call has its own parser and query cursor.
-std::vector<std::vector<Span>> colour(const Query& query, std::string_view text);
+// A parse that takes longer than timeoutMicros (0: no limit) gives no spans and *parsed false.
+std::vector<std::vector<Span>> colour(const Query& query, std::string_view text, uint64_t timeoutMicros = 0,
+                                      bool* parsed = nullptr);
 
 } // namespace vellum::highlight

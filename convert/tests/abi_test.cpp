@@ -30,7 +30,7 @@ std::set<std::string> exportedNames(const std::string& path)
 TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
 {
     EXPECT_EQ(exportedNames(VELLUM62_LIBRARY_PATH),
-              (std::set<std::string>{"c2h", "c2h_ex", "c2h_html5", "datalist", "datalist_ex", "datalist_html5",
+              (std::set<std::string>{"c2h", "c2h_colored", "c2h_ex", "c2h_html5", "datalist", "datalist_ex", "datalist_html5",
                                      "reg_tbl", "reg_tbl_ex", "reg_tbl_html5", "reg_tbl_sized", "txt2h",
                                      "txt2h_html5"}));
     void* handle = dlopen(VELLUM62_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
@@ -50,8 +50,9 @@ TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
     auto code5 = bind(vellum62_c2h_html5_fn(), "c2h_html5");
     auto list5 = bind(vellum62_datalist_html5_fn(), "datalist_html5");
     auto table5 = bind(vellum62_reg_tbl_html5_fn(), "reg_tbl_html5");
+    auto coloured = bind(vellum62_c2h_colored_fn(), "c2h_colored");
     ASSERT_TRUE(text && code && list && table && codeEx && listEx && tableEx && tableSized && text5 && code5 &&
-                list5 && table5);
+                list5 && table5 && coloured);
 
     TempDir dir;
     const std::string in = dir.write("in.txt", "a,b\n* item\n");
@@ -83,9 +84,16 @@ TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
     EXPECT_EQ(table5(in.c_str(), out("table5.htm").c_str(), ',', 0, 1, 0, 0, "", "", -1, 0, -1, -1, -1,
                      VELLUM62_HTML5, nullptr, nullptr, &page),
               202);
+    int32_t colouring = -1;
+    char used[4] = "?";
+    EXPECT_EQ(coloured(in.c_str(), out("coloured.htm").c_str(), 0, 4, VELLUM62_HTML5, &page, "javascript",
+                       VELLUM62_LINE_NUMBERS, &colouring, used, sizeof used),
+              VELLUM62_DONE);
+    EXPECT_EQ(colouring, VELLUM62_COLORED);
+    EXPECT_STREQ(used, "jav"); // cut to fit, and terminated
     for (const char* name : {"text.htm", "code.htm", "list.htm", "table.htm", "sized.htm"})
         EXPECT_NE(readFile(out(name)).find("item"), std::string::npos) << name;
-    for (const char* name : {"text5.htm", "code5.htm", "list5.htm", "table5.htm"})
+    for (const char* name : {"text5.htm", "code5.htm", "list5.htm", "table5.htm", "coloured.htm"})
         EXPECT_TRUE(readFile(out(name)).starts_with("<!DOCTYPE html>\n<html lang=\"de\">")) << name;
     dlclose(handle);
 }
