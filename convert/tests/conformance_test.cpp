@@ -110,7 +110,7 @@ std::vector<Example> LoadExamples()
 // The options each converter takes, besides input, output, result and flags.
 const std::map<std::string, std::set<std::string>> kKeys = {
     {"text", {"title", "text", "background", "header", "footer", "frame"}},
-    {"code", {"margin", "tab", "frame"}},
+    {"code", {"margin", "tab", "frame", "name", "language", "numbers", "coloring", "used"}},
     {"list", {"ordered", "type", "source", "count", "start", "separator", "wrapper", "center"}},
     {"table",
      {"separator", "padding", "wrapper", "centertext", "centertable", "text", "background", "width", "pixels",
@@ -160,7 +160,7 @@ std::string Body(const std::string& page, bool text)
     const std::string end = html5 ? (text ? "\n</body>\n</html>\n" : "</code></pre>\n</body>\n</html>\n")
                                   : (text ? "\n</blockquote>\n</body>\n</html>\n\n" : "</pre>\n</body>\n</html>\n");
     const std::size_t start = page.find(head);
-    if (start == std::string::npos || (!text && !page.ends_with(end)))
+    if (start == std::string::npos)
         return "(no standard head and end in)\n" + page;
     std::string body = page.substr(start + head.size());
     if (body.ends_with(end))
@@ -194,7 +194,7 @@ TEST_P(Conformance, Example)
         ASSERT_TRUE(kKeys.at(e.converter).count(key) || key == "input" || key == "output" ||
                     key == "result" || key == "flags" || key == "lang" || key == "stylesheet")
             << "unknown option " << key;
-    const std::string input = FileFor("input", "example", "in.txt"), output = dir.path("out.htm");
+    const std::string input = FileFor("input", "example", Option("name", "in.txt")), output = dir.path("out.htm");
     const char *in = input.c_str(), *out = output.c_str();
     const int32_t flags = ParseFlags(Option("flags", "0"));
     // lang= and stylesheet= call the _html5 forms.
@@ -212,9 +212,21 @@ TEST_P(Conformance, Example)
                                Option("text").c_str(), Option("background").c_str(), flags);
     } else if (e.converter == "code") {
         const int32_t margin = Number("margin", 0), tab = Number("tab", 4);
-        result = page5   ? c2h_html5(in, out, margin, tab, flags, page5)
-                 : flags ? c2h_ex(in, out, margin, tab, flags)
-                         : c2h(in, out, margin, tab);
+        // language=, numbers=, coloring= and used= call c2h_colored and check what it says.
+        if (e.options.count("language") || e.options.count("numbers") || e.options.count("coloring") ||
+            e.options.count("used")) {
+            const std::string language = Option("language");
+            int32_t coloring = -1;
+            char used[16] = "?";
+            result = c2h_colored(in, out, margin, tab, flags, page5, e.options.count("language") ? language.c_str() : nullptr,
+                                 Number("numbers", 0) ? VELLUM62_LINE_NUMBERS : 0, &coloring, used, sizeof used);
+            EXPECT_EQ("coloring " + std::to_string(coloring) + ", used " + used,
+                      "coloring " + Option("coloring", "0") + ", used " + Option("used"));
+        } else {
+            result = page5   ? c2h_html5(in, out, margin, tab, flags, page5)
+                     : flags ? c2h_ex(in, out, margin, tab, flags)
+                             : c2h(in, out, margin, tab);
+        }
     } else if (e.converter == "list") {
         const int32_t a[] = {Number("ordered", 0), Number("type", 0),   Number("source", 2),
                              Number("count", -1),  Number("start", -1), Number("separator", 0),
