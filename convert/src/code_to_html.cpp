@@ -35,6 +35,30 @@ std::string_view trimTrailingBlanks(std::string_view line)
 constexpr std::size_t kColourBytes = 4 * 1024 * 1024;
 constexpr uint64_t kParseMicros = 2'000'000;
 
+// The parser library fails on trees more than 65535 levels deep (it crashes, or takes minutes to
+// walk them). Such depth comes from brackets nested without end, or from one long expression on a
+// line, so a text with either beyond these bounds is written plain.
+constexpr int kDeepestBrackets = 4096;
+constexpr std::size_t kLongestColouredLine = 64 * 1024;
+
+bool tooDeepToParse(std::string_view text, const std::vector<std::size_t>& lineEnds)
+{
+    std::size_t start = 0;
+    for (std::size_t end : lineEnds) {
+        if (end - start > kLongestColouredLine)
+            return true;
+        start = end + 1;
+    }
+    int depth = 0;
+    for (char c : text) {
+        depth += c == '(' || c == '[' || c == '{';
+        depth -= depth > 0 && (c == ')' || c == ']' || c == '}');
+        if (depth > kDeepestBrackets)
+            return true;
+    }
+    return false;
+}
+
 // Writes one line of code: each tab as `tab`, the rest escaped, and each span in an element whose
 // class is its capture name with dashes for dots.
 void putCodeLine(Output& out, std::string_view line, const std::string& tab,
@@ -141,7 +165,7 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
         std::vector<std::vector<highlight::Span>> spans;
         if (!query) {
             result.status = VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE;
-        } else if (tooLarge) {
+        } else if (tooLarge || tooDeepToParse(text, lineEnds)) {
             result.status = VELLUM62_NOT_COLORED_TOO_LARGE;
         } else {
             bool parsed = false;

@@ -171,3 +171,88 @@ INSTANTIATE_TEST_SUITE_P(Converters, Hostile, ::testing::Range(0, 4), [](const a
 });
 
 } // namespace
+
+namespace
+{
+
+// A coloured HTML5 code page of `bytes`, the colouring it reports and the text a browser shows of
+// its code (the <code> element without its tags).
+struct Coloured {
+    CodeColouring colouring;
+    std::string shown;
+    bool ended = false;
+    std::size_t written = 0;
+};
+Coloured colourPage(const std::string& bytes, std::string_view language, bool lineNumbers = false)
+{
+    Coloured page;
+    Tally tally;
+    Output out(Tally::sink, &tally);
+    MemorySource source(bytes);
+    LineReader lines(source);
+    convertCodePage(lines, {.marginSpaces = 2, .tabSpaces = 3, .utf8 = true, .html5 = {.on = true},
+                            .language = language, .lineNumbers = lineNumbers, .colouring = &page.colouring},
+                    out);
+    out.flush();
+    page.written = tally.bytes;
+    const std::size_t from = tally.head.find("<code>") + 6, to = tally.head.rfind("</code>");
+    page.ended = from > 6 && to != std::string::npos && to >= from;
+    bool inTag = false;
+    for (char c : tally.head.substr(from, page.ended ? to - from : 0)) {
+        inTag = c == '<' || (inTag && c != '>');
+        if (!inTag && c != '>')
+            page.shown += c;
+    }
+    return page;
+}
+
+} // namespace
+
+TEST(Colouring, HostileCodeIsColouredOrWrittenPlainInTime)
+{
+    struct Case {
+        const char* language;
+        std::string bytes;
+        int32_t status;
+    };
+    const Case cases[] = {
+        {"c", repeated("(", 4000) + "\n", VELLUM62_COLORED},
+        {"c", repeated("(", 200000) + "\n", VELLUM62_NOT_COLORED_TOO_LARGE},
+        {"json", repeated("[{\"a\":\n", 300000), VELLUM62_NOT_COLORED_TOO_LARGE},
+        {"c", "int x = " + repeated("a+", 200000), VELLUM62_NOT_COLORED_TOO_LARGE},
+        {"python", repeated("if x:\n ", 100000), VELLUM62_COLORED},
+        {"javascript", repeated("a+\"\\u{1}\"/*\xFF*/\n", 1u << 20), VELLUM62_COLORED},
+        {"html", repeated("<a b='", 5u << 20), VELLUM62_NOT_COLORED_TOO_LARGE},
+        {"cobol", "x\n", VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE},
+    };
+    for (const Case& c : cases) {
+        const Coloured page = colourPage(c.bytes, c.language);
+        EXPECT_EQ(page.colouring.status, c.status) << c.language;
+        EXPECT_GE(page.written, c.bytes.size()) << c.language;
+    }
+}
+
+TEST(Colouring, ShowsTheTextOfTheUncolouredPage)
+{
+    // Each language's tricky corners: tabs inside tokens, tokens over lines, CR LF, trailing
+    // blanks, characters to escape, UTF-8.
+    const std::pair<const char*, std::string> cases[] = {
+        {"c", "#include <a.h>\n/* x\n\t* y */\tint\tmain(void) { return s[0] < 'a' && \"\\t\"; }  \r\n"},
+        {"cpp", "template <class T> auto f() -> T { return R\"(a\n\tb)\"; } // é\n"},
+        {"python", "def f(x):\n\t'''doc\n\tstring'''\n\treturn f\"{x!r:>4}\" # ü\n"},
+        {"javascript", "const a = `x${1 + `y`}\n\tz` /* & */ < b;\n"},
+        {"bash", "cat <<EOF\n\t$x & <y>\nEOF\necho ${a:-\"b\"}\n"},
+        {"java", "@Override\tpublic <T> void f(T t) { char c = '\\''; }\n"},
+        {"go", "func f() {\n\ts := `a\n\tb`\n}\n"},
+        {"rust", "/// doc\nfn f<'a>(x: &'a str) -> i32 { r#\"\"# ; 0 }\n"},
+        {"json", "{\"a\\\"\": [1e3, \"\\u00e9\"]}\n"},
+        {"css", "a > b::before { content: \"<\"; color: #fff !important }\n"},
+        {"html", "<!-- x\n--><p class=\"a&amp;\">\tt<script>if (a < b) {}</script>\n"},
+    };
+    for (const auto& [language, bytes] : cases) {
+        const Coloured coloured = colourPage(bytes, language, true), plain = colourPage(bytes, "none");
+        EXPECT_EQ(coloured.colouring.status, VELLUM62_COLORED) << language;
+        EXPECT_NE(plain.shown.find("  "), std::string::npos) << language;
+        EXPECT_EQ(coloured.shown, plain.shown) << language;
+    }
+}
