@@ -311,8 +311,9 @@ VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output
  * In a coloured page every token the language's highlight query captures is a
  * <span class="NAME"> named after its capture with dashes for dots ("keyword", "string",
  * "function-builtin"); spans never cross a line end and the visible text is the uncoloured page's.
- * Colouring parses the whole input at once: an input of more than 4 MiB (as UTF-8), or one whose
- * parse takes more than two seconds, is written uncoloured.
+ * Colouring parses the whole input at once: an input of more than 4 MiB (as UTF-8), with a line
+ * of more than 64 KiB or brackets nested more than 4096 deep, or whose parse takes more than two
+ * seconds, is written uncoloured (VELLUM62_NOT_COLORED_TOO_LARGE).
  * Returns what c2h_html5 returns.
  */
 #define VELLUM62_LINE_NUMBERS 1
