@@ -292,15 +292,16 @@ VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output
                                       const vellum62_html5_page* page);
 
 /*
- * c2h_colored: c2h_html5 with the code coloured by its language and, if asked, its lines numbered.
- * Every HTML5 code page (c2h_ex and c2h_html5 with VELLUM62_HTML5 too) is coloured by the language
- * its input's name tells; this call also lets the caller name the language and says what became of
- * the colouring. A classic page (flags without VELLUM62_HTML5) is written exactly as c2h_ex writes it.
+ * c2h_colored: c2h_html5 with, on request, the code coloured by its language and its lines
+ * numbered; it also says what became of the colouring. A classic page (flags without
+ * VELLUM62_HTML5) is written exactly as c2h_ex writes it, and an HTML5 page without options
+ * exactly as c2h_html5 writes it.
  *   language           a language ("c", "cpp", "python", "javascript", "bash", "java", "go",
  *                      "rust", "json", "css", "html") or an extension it goes by ("h", "cc", "hpp",
  *                      "py", "js", "mjs", "sh", "rs"); NULL or empty: the extension of input_file's
  *                      name, or for a name without a known one a first line "#!" that runs sh or bash
- *   options            VELLUM62_LINE_NUMBERS: each line is a <span class="line"> that the stylesheet
+ *   options            VELLUM62_COLOR_CODE: colour the code;
+ *                      VELLUM62_LINE_NUMBERS: each line is a <span class="line"> that the stylesheet
  *                      numbers in front of it; the numbers are not part of the text, so selecting
  *                      and copying the code leaves them out
  *   coloring           when not NULL, gets VELLUM62_COLORED or one of the VELLUM62_NOT_COLORED_*
@@ -311,17 +312,20 @@ VELLUM62_EXPORT int32_t reg_tbl_html5(const char* input_file, const char* output
  * In a coloured page every token the language's highlight query captures is a
  * <span class="NAME"> named after its capture with dashes for dots ("keyword", "string",
  * "function-builtin"); spans never cross a line end and the visible text is the uncoloured page's.
- * Colouring parses the whole input at once: an input of more than 4 MiB (as UTF-8), with a line
- * of more than 64 KiB or brackets nested more than 4096 deep, or whose parse takes more than two
- * seconds, is written uncoloured (VELLUM62_NOT_COLORED_TOO_LARGE).
+ * Colouring parses the whole input at once, in a process of its own with its own limits, so that
+ * no input can take the caller down with it. An input of more than 4 MiB (as UTF-8), with a line
+ * of more than 64 KiB or brackets nested more than 4096 deep, or whose colouring takes more than
+ * a few seconds or too much memory, is written uncoloured (VELLUM62_NOT_COLORED_TOO_LARGE).
  * Returns what c2h_html5 returns.
  */
 #define VELLUM62_LINE_NUMBERS 1
+#define VELLUM62_COLOR_CODE 2
 
 #define VELLUM62_COLORED 0                       /* coloured as language_used says */
 #define VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE 1  /* no language known: an uncoloured page */
-#define VELLUM62_NOT_COLORED_TOO_LARGE 2         /* beyond the size or time limit: uncoloured */
+#define VELLUM62_NOT_COLORED_TOO_LARGE 2         /* beyond the size, time or memory limit: uncoloured */
 #define VELLUM62_NOT_COLORED_CLASSIC 3           /* no VELLUM62_HTML5 (or no page written) */
+#define VELLUM62_NOT_COLORED_NOT_ASKED 4         /* no VELLUM62_COLOR_CODE */
 
 VELLUM62_EXPORT int32_t c2h_colored(const char* input_file, const char* output_file, int32_t margin_spaces,
                                     int32_t tab_spaces, int32_t flags, const vellum62_html5_page* page,

@@ -2,6 +2,7 @@
 #include "converters.h"
 
 #include "entities.h"
+#include "colour_apart.h"
 #include "highlight.h"
 #include "line_reader.h"
 #include "output.h"
@@ -33,7 +34,13 @@ std::string_view trimTrailingBlanks(std::string_view line)
 // Colouring reads the whole text first: inputs beyond this many bytes, or whose parse takes longer
 // than this, are written plain.
 constexpr std::size_t kColourBytes = 4 * 1024 * 1024;
-constexpr uint64_t kParseMicros = 2'000'000;
+// The parse has two seconds, the whole colouring five; memory grows with the text (a tree takes
+// some tens of bytes per byte of code), within a fixed allowance.
+constexpr std::size_t kColourMemory = 256 * 1024 * 1024;
+highlight::ApartLimits colourLimits(std::size_t textBytes)
+{
+    return {2'000'000, 5'000, kColourMemory + 64 * textBytes};
+}
 
 // The parser library fails on trees more than 65535 levels deep (it crashes, or takes minutes to
 // walk them). Such depth comes from brackets nested without end, or from one long expression on a
@@ -135,7 +142,12 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
     };
     std::string_view piece;
     bool binary = false, ended = false;
-    if (html5) {
+    CodeColouring result;
+    auto findLanguage = [&](std::string_view firstLine) {
+        result.language = options.language.empty() ? highlight::languageOfFile(options.inputName, firstLine)
+                                                    : highlight::languageNamed(options.language);
+    };
+    if (html5 && options.colour) {
         // The whole text (up to kColourBytes) is read first, since the parse needs all of it.
         std::string text;
         std::vector<std::size_t> lineEnds;
@@ -156,31 +168,29 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
         }
         if (!tooLarge && !binary)
             ended = true;
-        CodeColouring result;
-        result.language = options.language.empty()
-                              ? highlight::languageOfFile(options.inputName,
-                                                          std::string_view(text).substr(0, lineEnds.empty() ? 0 : lineEnds[0]))
-                              : highlight::languageNamed(options.language);
+        findLanguage(std::string_view(text).substr(0, lineEnds.empty() ? 0 : lineEnds[0]));
         const highlight::Query* query = result.language.empty() ? nullptr : highlight::queryFor(result.language);
         std::vector<std::vector<highlight::Span>> spans;
         if (!query) {
             result.status = VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE;
         } else if (tooLarge || tooDeepToParse(text, lineEnds)) {
             result.status = VELLUM62_NOT_COLORED_TOO_LARGE;
+        } else if (auto coloured = highlight::colourApart(*query, text, colourLimits(text.size()))) {
+            spans = std::move(*coloured);
+            result.status = VELLUM62_COLORED;
         } else {
-            bool parsed = false;
-            spans = highlight::colour(*query, text, kParseMicros, &parsed);
-            result.status = parsed ? VELLUM62_COLORED : VELLUM62_NOT_COLORED_TOO_LARGE;
+            result.status = VELLUM62_NOT_COLORED_TOO_LARGE;
         }
-        if (options.colouring)
-            *options.colouring = result;
         std::size_t start = 0;
         for (std::size_t i = 0; i < lineEnds.size() && !out.failed(); ++i) {
             putLine(std::string_view(text).substr(start, lineEnds[i] - start), i < spans.size() ? &spans[i] : nullptr);
             start = lineEnds[i] + 1;
         }
+    } else if (html5) {
+        result.status = VELLUM62_NOT_COLORED_NOT_ASKED;
     }
-    // The rest of the input (all of it for a classic page) goes out line by line.
+    // The rest of the input (all of it for an uncoloured page) goes out line by line.
+    bool first = result.status == VELLUM62_NOT_COLORED_NOT_ASKED;
     while (!binary && !ended && !out.failed() && input.next(piece)) {
         if (decode.onlyByteOrderMark(piece))
             break;
@@ -188,8 +198,16 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
             binary = true;
             break;
         }
-        putLine(trimTrailingBlanks(trim_trailing_controls(decode(piece))), nullptr);
+        const std::string_view line = trimTrailingBlanks(trim_trailing_controls(decode(piece)));
+        if (first)
+            findLanguage(line);
+        first = false;
+        putLine(line, nullptr);
     }
+    if (first)
+        findLanguage({});
+    if (options.colouring)
+        *options.colouring = result;
     if (binary)
         return VELLUM62_INPUT_IS_BINARY; // the page stops here, without its end
     if (html5) {

@@ -58,7 +58,8 @@ struct CodePageOptions {
     bool utf8 = false;
     bool declareCharset = false;
     Html5Settings html5;
-    std::string_view language;        // HTML5: a language name or extension; empty: from the input
+    bool colour = false;              // HTML5: colour the code by its language
+    std::string_view language;        // a language name or extension; empty: from the input
     bool lineNumbers = false;         // HTML5: each line numbered where readers see it
     CodeColouring* colouring = nullptr; // set when not null
 };

@@ -302,6 +302,7 @@ extern "C" VELLUM62_EXPORT int32_t c2h_colored(const char* input_file, const cha
         code.tabSpaces = tab_spaces;
         code.html5 = html5Settings(flags, page_settings);
         code.language = text(language);
+        code.colour = hasFlag(options, VELLUM62_COLOR_CODE);
         code.lineNumbers = hasFlag(options, VELLUM62_LINE_NUMBERS);
         code.colouring = &colouring;
         const int32_t converted = convertCodePage(files.input->lines, code, page.out());

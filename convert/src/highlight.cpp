@@ -204,6 +204,33 @@ constexpr std::pair<std::string_view, std::string_view> kExtensions[] = {
     {"html", "html"},
 };
 
+// Real code nests a few hundred levels at most (C++ headers full of templates); the query's time
+// grows with the depth, so a tree this deep is not coloured.
+constexpr int kDeepestTree = 1024;
+
+bool deeperThan(TSNode root, int most)
+{
+    TSTreeCursor cursor = ts_tree_cursor_new(root);
+    int depth = 0;
+    bool deeper = false;
+    for (;;) {
+        if (ts_tree_cursor_goto_first_child(&cursor)) {
+            if (++depth > most) {
+                deeper = true;
+                break;
+            }
+            continue;
+        }
+        bool moved;
+        while (!(moved = ts_tree_cursor_goto_next_sibling(&cursor)) && ts_tree_cursor_goto_parent(&cursor))
+            --depth;
+        if (!moved)
+            break;
+    }
+    ts_tree_cursor_delete(&cursor);
+    return deeper;
+}
+
 std::string_view lastPart(std::string_view path)
 {
     const size_t slash = path.find_last_of('/');
@@ -289,7 +316,7 @@ std::vector<std::vector<Span>> colour(const Query& query, std::string_view text,
     std::unique_ptr<TSTree, TreeDeleter> tree(
         ts_parser_parse_string(parser.get(), nullptr, text.data(), static_cast<uint32_t>(text.size())));
     std::unique_ptr<TSQueryCursor, CursorDeleter> cursor(ts_query_cursor_new());
-    if (!tree || !cursor)
+    if (!tree || !cursor || deeperThan(ts_tree_root_node(tree.get()), kDeepestTree))
         return result;
     if (parsed)
         *parsed = true;

@@ -38,6 +38,9 @@ public:
     Query& operator=(const Query&) = delete;
 
     const TSLanguage* language() const { return language_; }
+    // Every capture's name by its index ("" for captures that colour nothing); a span's capture
+    // is one of these views.
+    const std::vector<std::string_view>& captureNames() const { return names_; }
 
     // One text predicate of a pattern. Predicates the colouring has no use for (#set!, #is-not?)
     // are not kept and so never reject a match.
@@ -76,7 +79,8 @@ std::string_view languageNamed(std::string_view name);
 // The spans of each line of text (lines end at LF; a CR before it belongs to no span), in order
 // and never overlapping. Where captures overlap, the one of the later pattern wins; a capture that
 // crosses line ends is cut at each. Each call has its own parser and query cursor.
-// A parse that takes longer than timeoutMicros (0: no limit) gives no spans and *parsed false.
+// A parse that takes longer than timeoutMicros (0: no limit), or a tree nested deeper than the
+// query can walk in reasonable time, gives no spans and *parsed false.
 std::vector<std::vector<Span>> colour(const Query& query, std::string_view text, uint64_t timeoutMicros = 0,
                                       bool* parsed = nullptr);
 

@@ -87,7 +87,7 @@ TEST(LoadedLibrary, ExportsExactlyTheCallsAndEachIsBoundByNameAndConverts)
     int32_t colouring = -1;
     char used[4] = "?";
     EXPECT_EQ(coloured(in.c_str(), out("coloured.htm").c_str(), 0, 4, VELLUM62_HTML5, &page, "javascript",
-                       VELLUM62_LINE_NUMBERS, &colouring, used, sizeof used),
+                       VELLUM62_LINE_NUMBERS | VELLUM62_COLOR_CODE, &colouring, used, sizeof used),
               VELLUM62_DONE);
     EXPECT_EQ(colouring, VELLUM62_COLORED);
     EXPECT_STREQ(used, "jav"); // cut to fit, and terminated

@@ -110,7 +110,7 @@ std::vector<Example> LoadExamples()
 // The options each converter takes, besides input, output, result and flags.
 const std::map<std::string, std::set<std::string>> kKeys = {
     {"text", {"title", "text", "background", "header", "footer", "frame"}},
-    {"code", {"margin", "tab", "frame", "name", "language", "numbers", "coloring", "used"}},
+    {"code", {"margin", "tab", "frame", "name", "colour", "language", "numbers", "coloring", "used"}},
     {"list", {"ordered", "type", "source", "count", "start", "separator", "wrapper", "center"}},
     {"table",
      {"separator", "padding", "wrapper", "centertext", "centertable", "text", "background", "width", "pixels",
@@ -212,14 +212,16 @@ TEST_P(Conformance, Example)
                                Option("text").c_str(), Option("background").c_str(), flags);
     } else if (e.converter == "code") {
         const int32_t margin = Number("margin", 0), tab = Number("tab", 4);
-        // language=, numbers=, coloring= and used= call c2h_colored and check what it says.
-        if (e.options.count("language") || e.options.count("numbers") || e.options.count("coloring") ||
-            e.options.count("used")) {
+        // colour=, language=, numbers=, coloring= and used= call c2h_colored and check what it says.
+        if (e.options.count("colour") || e.options.count("language") || e.options.count("numbers") ||
+            e.options.count("coloring") || e.options.count("used")) {
             const std::string language = Option("language");
             int32_t coloring = -1;
             char used[16] = "?";
             result = c2h_colored(in, out, margin, tab, flags, page5, e.options.count("language") ? language.c_str() : nullptr,
-                                 Number("numbers", 0) ? VELLUM62_LINE_NUMBERS : 0, &coloring, used, sizeof used);
+                                 (Number("numbers", 0) ? VELLUM62_LINE_NUMBERS : 0) |
+                                     (Number("colour", 0) ? VELLUM62_COLOR_CODE : 0),
+                                 &coloring, used, sizeof used);
             EXPECT_EQ("coloring " + std::to_string(coloring) + ", used " + used,
                       "coloring " + Option("coloring", "0") + ", used " + Option("used"));
         } else {

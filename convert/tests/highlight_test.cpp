@@ -1,7 +1,9 @@
 // Colouring: which capture wins where captures overlap, how predicates filter matches, how
 // captures are cut at line ends, and the built-in queries shared between threads.
+#include "colour_apart.h"
 #include "grammars.h"
 #include "highlight.h"
+#include "page_style.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +140,57 @@ TEST(BuiltInQueries, AreBuiltOnceSharedBetweenThreadsAndColourTheirLanguage)
     ASSERT_NE(queryFor("cpp"), nullptr);
     const Lines cpp = colour(*queryFor("cpp"), "int f() { return 0; }");
     EXPECT_NE(std::find(cpp[0].begin(), cpp[0].end(), Span{10, 16, "keyword"}), cpp[0].end());
+}
+
+TEST(BuiltInQueries, EveryCaptureTheyColourHasARuleInThePageStylesheet)
+{
+    const std::string_view sheet = pagewright::html5Stylesheet();
+    for (const grammars::Grammar& g : grammars::all()) {
+        const Query* query = queryFor(g.name);
+        ASSERT_NE(query, nullptr) << g.name;
+        for (std::string_view name : query->captureNames()) {
+            if (name.empty())
+                continue;
+            std::string rule = ".pw-code ." + std::string(name);
+            std::replace(rule.begin() + 10, rule.end(), '.', '-');
+            const std::size_t at = sheet.find(rule + ' '), list = sheet.find(rule + ',');
+            EXPECT_TRUE(at != std::string_view::npos || list != std::string_view::npos) << g.name << ": " << rule;
+        }
+    }
+}
+
+// What a colouring in its own process gives: the spans colour() gives, or nothing when the child
+// fails, whatever the failure, with the caller unharmed.
+TEST(ColourApart, GivesTheSpansOfColourOrNothingWhenTheChildFails)
+{
+    const Query& c = *queryFor("c");
+    const std::string text = "int main(void)\n{\n    return \"x\"[0]; /* a\r\n b */\n}\n\n";
+    const ApartLimits roomy{2'000'000, 20'000, 512u << 20};
+    const auto apart = colourApart(c, text, roomy);
+    ASSERT_TRUE(apart);
+    EXPECT_EQ(*apart, colour(c, text));
+    const auto empty = colourApart(c, "", roomy);
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->empty());
+
+    // A tree deeper than the query can walk in time.
+    std::string deep = "void f() { if (a) x;\n";
+    for (int i = 0; i < 2000; ++i)
+        deep += "else if (a) x;\n";
+    EXPECT_FALSE(colourApart(c, deep + "}\n", roomy));
+
+    // Out of time: the child is stopped.
+    std::string large;
+    while (large.size() < (1u << 20))
+        large += text;
+    EXPECT_FALSE(colourApart(c, large, {2'000'000, 1, 512u << 20}));
+    // Out of memory: the child fails to allocate.
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_FALSE(colourApart(c, large, {2'000'000, 20'000, 1u << 20}));
+#endif
+    // Unclosed brackets beyond the parser library's depth make it abort.
+    EXPECT_FALSE(colourApart(c, std::string(70000, '(') + "\n", roomy));
+    EXPECT_EQ(*colourApart(c, text, roomy), *apart);
 }
 
 } // namespace
