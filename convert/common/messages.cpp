@@ -77,6 +77,33 @@ std::string codeResultMessage(int32_t result)
     return "Conversion successful.";
 }
 
+std::span<const CodeLanguage> codeLanguages()
+{
+    static constexpr CodeLanguage kLanguages[] = {
+        {"bash", "Bash"}, {"c", "C"},       {"cpp", "C++"},   {"css", "CSS"},
+        {"go", "Go"},     {"html", "HTML"}, {"java", "Java"}, {"javascript", "JavaScript"},
+        {"json", "JSON"}, {"python", "Python"}, {"rust", "Rust"},
+    };
+    return kLanguages;
+}
+
+std::string colouringNote(int32_t coloring, const std::string& language)
+{
+    switch (coloring) {
+    case VELLUM62_COLORED:
+        for (const CodeLanguage& l : codeLanguages())
+            if (l.name == language)
+                return "Coloured as " + std::string(l.label) + ".";
+        return "Coloured as " + language + ".";
+    case VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE:
+        return "Not coloured: unknown language.";
+    case VELLUM62_NOT_COLORED_TOO_LARGE:
+        return "Not coloured: too large or too complex.";
+    default:
+        return {};
+    }
+}
+
 std::string listResultMessage(int32_t result, bool ordered)
 {
     if (inputOrOutputFailed(result))

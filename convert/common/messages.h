@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace pagewright
 {
@@ -15,6 +17,21 @@ bool pageWasMade(int32_t result);
 std::string textResultMessage(int32_t result);
 std::string templateResultMessage(int32_t result);
 std::string codeResultMessage(int32_t result);
+// A language the converter colours: the name the library and the command line take ("cpp") and
+// the name users know it by ("C++").
+struct CodeLanguage
+{
+    std::string_view name;
+    std::string_view label;
+};
+// Every language the converter colours, in the order a list offers them.
+std::span<const CodeLanguage> codeLanguages();
+
+// What became of a code page's colouring (a VELLUM62_COLORED or VELLUM62_NOT_COLORED_* value), in
+// a few words to add after the result: "Coloured as Python.", "Not coloured: unknown language.",
+// "Not coloured: too large or too complex."; empty when colouring was not asked for or the page
+// is classic.
+std::string colouringNote(int32_t coloring, const std::string& language);
 std::string listResultMessage(int32_t result, bool ordered);
 // rows and columns as counted, which may exceed what the packed result can carry; columns below 0
 // when they are not known.
