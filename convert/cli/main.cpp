@@ -69,8 +69,15 @@ Outcome convert(const Request& r, const std::string& input, const std::string& o
         break;
     }
     case Converter::Code: {
-        const int32_t result = c2h_html5(in, out, r.marginSpaces, r.tabSpaces, flags, &page);
+        const int32_t options = (r.highlight ? VELLUM62_COLOR_CODE : 0) | (r.lineNumbers ? VELLUM62_LINE_NUMBERS : 0);
+        int32_t coloring = VELLUM62_NOT_COLORED_NOT_ASKED;
+        char language[16] = "";
+        const int32_t result = c2h_colored(in, out, r.marginSpaces, r.tabSpaces, flags, &page,
+                                           r.language.empty() ? nullptr : r.language.c_str(), options, &coloring,
+                                           language, sizeof language);
         o.caption = codeResultMessage(result);
+        if (pageWasMade(result) && !colouringNote(coloring, language).empty())
+            o.caption += " " + colouringNote(coloring, language);
         o.made = pageWasMade(result);
         o.clean = result == VELLUM62_DONE;
         break;

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "messages.h"
 #include "page_style.h"
 #include "vellum62.h"
 
@@ -112,6 +113,19 @@ struct Parser {
         return true;
     }
 
+    bool codeLanguage(const std::string& option, const std::string& value)
+    {
+        std::string names;
+        for (const CodeLanguage& l : codeLanguages()) {
+            if (l.name == value) {
+                r().language = value;
+                return true;
+            }
+            names += (names.empty() ? "" : ", ") + std::string(l.name);
+        }
+        return wrongValue(option, "one of " + names, value);
+    }
+
     bool color(const std::string& option, const std::string& value)
     {
         const bool hex = value.size() == 7 && value[0] == '#' &&
@@ -143,6 +157,10 @@ struct Parser {
             r().escapeData = true;
         else if (option == "--html5")
             r().html5 = true;
+        else if (option == "--highlight")
+            r().highlight = true;
+        else if (option == "--line-numbers")
+            r().lineNumbers = true;
         else
             r().centerTable = true;
         return true;
@@ -261,6 +279,13 @@ const Option kOptions[] = {
     {"--background-color", kPages, "#RRGGBB", "background colour (default #E0FFFF)", &Parser::color},
     {"--margin", kCode, "N", "spaces in front of every line", nullptr, &Request::marginSpaces, 0, 8},
     {"--tab", kCode, "N", "spaces for every tab character", nullptr, &Request::tabSpaces, 1, 8},
+    {"--highlight", kCode, nullptr, "colour the code by its language (with --html5)", &Parser::switchOn},
+    {"--language", kCode, "NAME",
+     "colour as bash, c, cpp, css, go, html, java, javascript, json, python or rust (with --highlight; "
+     "default: by INPUT's extension or #! line)",
+     &Parser::codeLanguage},
+    {"--line-numbers", kCode, nullptr, "number the lines; copying the code leaves the numbers out (with --html5)",
+     &Parser::switchOn},
     {"--ordered", kList, nullptr, "an ordered list (<ol>)", &Parser::switchOn},
     {"--unordered", kList, nullptr, "an unordered list (<ul>; the default)", &Parser::switchOn},
     {"--style", kList, "STYLE",
@@ -490,7 +515,7 @@ bool Parser::checkHtml5()
     const std::string name = command->name;
     const bool fragment =
         (command->converter == Converter::List || command->converter == Converter::Table) && !r().htmlWrapper;
-    for (const char* pageOnly : {"--stylesheet", "--lang"}) {
+    for (const char* pageOnly : {"--stylesheet", "--lang", "--highlight", "--line-numbers"}) {
         if (!seen.count(pageOnly))
             continue;
         if (!r().html5)
@@ -499,6 +524,8 @@ bool Parser::checkHtml5()
             return fail(name + " " + pageOnly + " is for a page; without --wrapper the " + name +
                         " has none");
     }
+    if (seen.count("--language") && !r().highlight)
+        return fail(name + " --language names the language to colour; it needs --highlight");
     return true;
 }
 

@@ -31,6 +31,11 @@ struct Request {
     // Code pages.
     int32_t marginSpaces = 4;
     int32_t tabSpaces = 4;
+    // HTML5 code pages: coloured by their language (named here, or else told by the input's name),
+    // with numbered lines.
+    bool highlight = false;
+    std::string language;
+    bool lineNumbers = false;
     // Lists.
     bool ordered = false;
     int32_t listType = 0;

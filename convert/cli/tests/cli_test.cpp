@@ -128,6 +128,7 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
     write("split.txt", "a;\"b\nc\";d\ne;f;g\n");
     write("split.csv", "a,\"b\nc\",d\ne,f,g\n");
     write("tabs.txt", "a\t\"b\nc\"\td\ne\tf\tg\n");
+    write("f.py", "def f(): pass\n");
     const struct {
         const char* arguments;
         std::string has; // in the page
@@ -170,6 +171,15 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
         {"table data.csv out.htm --html5 --wrapper --stylesheet /s.css",
          "<link rel=\"stylesheet\" href=\"/s.css\">", table + "1 row and 2 columns.\n"},
         {"table data.csv out.htm --html5", "class=\"pw-table\"", table + "1 row and 2 columns.\n"},
+        // Coloured code: by the name, by the language named; numbered lines; what became of it.
+        {"code f.py out.htm --html5 --highlight", "<span class=\"keyword\">def</span>",
+         "Conversion successful. Coloured as Python.\n"},
+        {"code plain.txt out.htm --html5 --highlight --language python --line-numbers",
+         "<pre class=\"pw-code pw-lines\"><code><span class=\"line\">    <span class=\"variable\">ab</span></span>",
+         "Conversion successful. Coloured as Python.\n"},
+        {"code plain.txt out.htm --html5 --highlight", "<code>    ab\n</code>",
+         "Conversion successful. Not coloured: unknown language.\n"},
+        {"code f.py out.htm --html5", "<code>    def f(): pass\n</code>"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run(c.arguments);
@@ -227,6 +237,12 @@ TEST_F(Command, RefusesWrongCommandLines)
          "table --stylesheet is for a page; without --wrapper the table has none"},
         {"list o --html5 --lang de", "list --lang is for a page; without --wrapper the list has none"},
         {"code a b --html5=yes", "code --html5 takes no value"},
+        {"code a b --highlight", "code --highlight is for an HTML5 page; it needs --html5"},
+        {"code a b --line-numbers", "code --line-numbers is for an HTML5 page; it needs --html5"},
+        {"code a b --html5 --language c", "code --language names the language to colour; it needs --highlight"},
+        {"code a b --html5 --highlight --language py",
+         "code --language takes one of bash, c, cpp, css, go, html, java, javascript, json, python, rust, not \"py\""},
+        {"text a b --html5 --highlight", "text does not take --highlight"},
     };
     for (const auto& [arguments, says] : cases) {
         const Outcome outcome = run(arguments);
