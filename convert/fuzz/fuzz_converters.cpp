@@ -1,8 +1,9 @@
 // libFuzzer target for one conversion core, chosen at build time with FUZZ_CONVERTER
-// (0 text, 1 code, 2 list, 3 table). The first bytes of the input choose the options; the low bits
+// (0 text, 1 code, 2 list, 3 table, 4 coloured code). The first bytes of the input choose the options; the low bits
 // of the second byte are the flags of the _ex calls (UTF-8, declared encoding, CSV quotes,
 // escaped data, HTML5).
 #include "converters.h"
+#include "grammars.h"
 #include "line_reader.h"
 #include "output.h"
 #include "utf8.h"
@@ -18,6 +19,26 @@ using namespace vellum;
 
 namespace
 {
+
+// The text a reader sees of a code page: what stands between <code> and </code>, without tags
+// (the code's own < and > are escaped); empty when the page has no code element.
+std::string shownCode(const std::string& page)
+{
+    const std::size_t from = page.find("<code>"), to = page.rfind("</code>");
+    std::string shown;
+    if (from == std::string::npos || to == std::string::npos || to < from)
+        return shown;
+    bool inTag = false;
+    for (char ch : std::string_view(page).substr(from + 6, to - from - 6)) {
+        if (ch == '<')
+            inTag = true;
+        else if (ch == '>' && inTag)
+            inTag = false;
+        else if (!inTag)
+            shown += ch;
+    }
+    return shown;
+}
 
 // Looks for what no input may produce: a line feed followed by a mark's kind byte (a mark left
 // unwritten).
@@ -75,6 +96,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
                  .htmlWrapper = (a & 8) != 0, .centerList = (a & 16) != 0, .utf8 = utf8, .declareCharset = declare,
                  .escapeData = escape, .html5 = html5},
                 out);
+#elif FUZZ_CONVERTER == 4
+    // Coloured in the language the first byte picks, with or without numbered lines: a reader
+    // sees exactly the text of the plain page.
+    const auto languages = grammars::all();
+    CodePageOptions options{.marginSpaces = a % 3, .tabSpaces = c % 9, .utf8 = utf8, .html5 = {.on = true},
+                            .colour = true, .language = languages[a % languages.size()].name,
+                            .lineNumbers = (b & 32) != 0};
+    convertCodePage(lines, options, out);
+    out.flush();
+    Watch plainWatch;
+    Output plainOut(Watch::sink, &plainWatch);
+    MemorySource plainSource(text);
+    LineReader plainLines(plainSource);
+    options.colour = false;
+    convertCodePage(plainLines, options, plainOut);
+    plainOut.flush();
+    if (shownCode(watch.page) != shownCode(plainWatch.page) || watch.controlSeen)
+        std::abort();
+    return 0;
 #else
     convertTable(lines,
                  {.separatorChar = c, .paddingSpaces = int8_t(d), .htmlWrapper = (a & 1) != 0,
