@@ -1,0 +1,48 @@
+// Converts every file named on standard input (one path a line) to an HTML5 code page, coloured
+// (c2h_colored with VELLUM62_COLOR_CODE) or plain (c2h_html5), in one process, and prints
+//   files bytes seconds coloured not-coloured peak-RSS-KiB children-peak-RSS-KiB
+// Used by bench/colour.sh.
+#include <vellum62.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 || (std::strcmp(argv[1], "coloured") != 0 && std::strcmp(argv[1], "plain") != 0)) {
+        std::cerr << "usage: colour_files coloured|plain OUTPUT.htm < list-of-files\n";
+        return 2;
+    }
+    const bool coloured = std::strcmp(argv[1], "coloured") == 0;
+    long long files = 0, bytes = 0, colouredFiles = 0, plainFiles = 0;
+    std::chrono::duration<double> spent{};
+    for (std::string path; std::getline(std::cin, path);) {
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const auto start = std::chrono::steady_clock::now();
+        int32_t coloring = -1;
+        const int32_t result =
+            coloured ? c2h_colored(path.c_str(), argv[2], 4, 4, VELLUM62_HTML5, nullptr, nullptr, VELLUM62_COLOR_CODE,
+                                   &coloring, nullptr, 0)
+                     : c2h_html5(path.c_str(), argv[2], 4, 4, VELLUM62_HTML5, nullptr);
+        spent += std::chrono::steady_clock::now() - start;
+        if (result != VELLUM62_DONE)
+            continue;
+        ++files;
+        bytes += st.st_size;
+        (coloring == VELLUM62_COLORED ? colouredFiles : plainFiles) += 1;
+    }
+    rusage self{}, children{};
+    getrusage(RUSAGE_SELF, &self);
+    getrusage(RUSAGE_CHILDREN, &children);
+    std::printf("%lld %lld %.3f %lld %lld %ld %ld\n", files, bytes, spent.count(), colouredFiles, plainFiles,
+                self.ru_maxrss, children.ru_maxrss);
+    return 0;
+}
