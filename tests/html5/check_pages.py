@@ -208,6 +208,10 @@ def make_pages(args, work, failures):
         "template-1252": (["template", "--title", "Ω café", "--encoding", "windows-1252"], []),
         "code-c": (["code", system["c"], "--margin", "2", "--tab", "8"], []),
         "code-py": (["code", system["py"], "--margin", "0"], []),
+        # Coloured: the reader sees the plain text; line numbers are drawn by the stylesheet.
+        "code-c-coloured": (["code", system["c"], "--tab", "8"], ["--highlight", "--line-numbers"]),
+        "code-py-coloured": (["code", system["py"]], ["--highlight"]),
+        "code-sh-coloured": (["code", "/etc/profile"], ["--highlight", "--language", "bash", "--line-numbers"]),
         "csv": (["table", "in/quoted.csv"] + table, []),
         "csv-styled": (["table", "in/quoted.csv", "--padding", "2", "--width", "80%", "--border", "2",
                         "--cellpadding", "4", "--cellspacing", "1", "--center-text", "--center-table"]
