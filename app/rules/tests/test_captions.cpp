@@ -59,6 +59,4 @@ TEST(ResultCaptions, ColouredCodeAddsTheColouringNote)
         ColouredCodeResult(VELLUM62_INPUT_NOT_OPENED, VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE, "");
     EXPECT_EQ(failed.caption, CodeToHtmlResult(VELLUM62_INPUT_NOT_OPENED).caption);
     EXPECT_FALSE(failed.succeeded);
-    const RunResult binary = ColouredCodeResult(VELLUM62_INPUT_IS_BINARY, VELLUM62_COLORED, "c");
-    EXPECT_EQ(binary.caption, CodeToHtmlResult(VELLUM62_INPUT_IS_BINARY).caption);
 }

@@ -351,8 +351,6 @@ private slots:
             QStringList{lines, "<span class=\"line\">"});
         Row("chosen over the input's name", "prog.c", language(10), " Coloured as Python.",
             QStringList{keyword}, QStringList());
-        Row("chosen for an unknown name", "prog.xyz", language(10), " Coloured as Python.",
-            QStringList{keyword}, QStringList());
         Row("unknown name", "prog.xyz", nothing, " Not coloured: unknown language.", QStringList(),
             QStringList{"<span"});
         Row("Automatic again", "prog.xyz", language(10) + language(0), " Not coloured: unknown language.",
