@@ -52,8 +52,6 @@ TEST(ResultCaptions, ColouredCodeAddsTheColouringNote)
               "Conversion successful. Coloured as Python.");
     EXPECT_EQ(ColouredCodeResult(0, VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE, "").caption,
               "Conversion successful. Not coloured: unknown language.");
-    EXPECT_EQ(ColouredCodeResult(0, VELLUM62_NOT_COLORED_TOO_LARGE, "c").caption,
-              "Conversion successful. Not coloured: too large or too complex.");
     EXPECT_EQ(ColouredCodeResult(0, VELLUM62_NOT_COLORED_NOT_ASKED, "").caption, "Conversion successful.");
     const RunResult failed =
         ColouredCodeResult(VELLUM62_INPUT_NOT_OPENED, VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE, "");
