@@ -38,6 +38,15 @@ RunResult CodeToHtmlResult(int code)
     return {QString::fromStdString(codeResultMessage(code)), !failed, pageWasMade(code)};
 }
 
+RunResult ColouredCodeResult(int code, int32_t coloring, const std::string& language)
+{
+    RunResult result = CodeToHtmlResult(code);
+    const std::string note = result.pageMade ? colouringNote(coloring, language) : std::string();
+    if (!note.empty())
+        result.caption += QLatin1Char(' ') + QString::fromStdString(note);
+    return result;
+}
+
 RunResult ListResult(int code, bool ordered)
 {
     // A file without items still gets its (empty) list written, but there is nothing to show.

@@ -119,6 +119,11 @@ int main(int argc, char** argv)
         window.tabs()->setCurrentIndex(tab);
         ok = Save(&window, folder, QString::fromLatin1(tabNames[tab])) && ok;
     }
+    // The Code to HTML tab once more with HTML5 pages, its colouring choices in use.
+    window.tabs()->setCurrentIndex(2);
+    window.codeTab()->findChild<QComboBox*>(QStringLiteral("cboPageStyle"))->setCurrentIndex(1);
+    window.codeTab()->showColouring({true, QStringLiteral("cpp"), true});
+    ok = Save(&window, folder, QStringLiteral("tab2-code-to-html-html5")) && ok;
 
     TabServices& services = window.services();
     frmHowToView* how = services.howToView();

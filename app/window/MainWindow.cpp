@@ -59,6 +59,10 @@ MainWindow::MainWindow(Platform& platform, Options options, QWidget* parent)
         connect(tab, &ToolTab::guideClicked, this, &MainWindow::openGuide);
         connect(tab, &ToolTab::pageStyleChosen, this, [this](PageStyle style) { setPageStyle(style, true); });
     }
+    // A colouring choice is kept beside the page style when it is made, as the page style is.
+    connect(m_codeTab, &CodeTab::colouringChosen, this, [this](const CodeColouring& choices) {
+        WriteCodeColouring(PageStyleFilePath(m_settingsPath), choices);
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -79,6 +83,7 @@ bool MainWindow::start()
                          : m_options.settingsFile;
     for (ToolTab* tab : m_settingsOrder)
         tab->reset();
+    m_codeTab->showColouring(ReadCodeColouring(PageStyleFilePath(m_settingsPath)));
     setPageStyle(ReadPageStyle(PageStyleFilePath(m_settingsPath)), false);
     placeWindow();
     m_tabs->setCurrentWidget(m_textTab);

@@ -139,6 +139,7 @@ void ToolTab::showPageStyle(PageStyle style)
 {
     const QSignalBlocker quiet(m_pageStyle);
     m_pageStyle->setCurrentIndex(style == PageStyle::Html5 ? 1 : 0);
+    pageStyleShown();
 }
 
 QStringList ToolTab::fileNames() const

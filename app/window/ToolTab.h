@@ -124,6 +124,8 @@ protected:
     virtual void colorsChosen() {}
     // An input file was chosen in the file dialog.
     virtual void inputFileChosen(const QString& /*name*/) {}
+    // The window's page style is now the one html5() tells, and shown in the tab's list.
+    virtual void pageStyleShown() {}
 
     // True when both names exist and name the same file, under any name or link.
     static bool sameFile(const QString& a, const QString& b);
@@ -155,10 +157,19 @@ protected:
             const auto fn = bindExport<Fn>(name);
             return fn ? std::optional<int32_t>(fn(args...)) : std::nullopt;
         }
+        const auto fn = bindExport<Html5Fn>(html5Name);
+        if (fn == nullptr)
+            return std::nullopt;
+        return withHtml5Page(
+            [&](const vellum62_html5_page* page) { return std::optional<int32_t>(fn(args..., page)); });
+    }
+    // Calls f with the settings of the window's HTML5 pages (the program's language, the embedded
+    // stylesheet) and returns what it returns.
+    template <typename F> auto withHtml5Page(F f) const
+    {
         const QByteArray lang = PageLanguage();
         const vellum62_html5_page page{lang.constData(), nullptr};
-        const auto fn = bindExport<Html5Fn>(html5Name);
-        return fn ? std::optional<int32_t>(fn(args..., &page)) : std::nullopt;
+        return f(&page);
     }
     // Where the running conversion writes its page: a temporary file beside the output, which
     // takes the output's place only when the converter made a whole page. Empty when no such

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vellum62.h>
+
 using namespace pagewright;
 
 // Which codes succeed, which leave a whole page to replace the output, and the captions composed
@@ -41,4 +43,18 @@ TEST(ResultCaptions, SuccessPageAndCountsByCode)
             << c.result.caption.toStdString();
         EXPECT_EQ(c.result.caption, c.caption ? QString(c.caption) : c.result.caption);
     }
+}
+
+// An HTML5 code page's result line says what became of its colours, once the page was made.
+TEST(ResultCaptions, ColouredCodeAddsTheColouringNote)
+{
+    EXPECT_EQ(ColouredCodeResult(0, VELLUM62_COLORED, "python").caption,
+              "Conversion successful. Coloured as Python.");
+    EXPECT_EQ(ColouredCodeResult(0, VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE, "").caption,
+              "Conversion successful. Not coloured: unknown language.");
+    EXPECT_EQ(ColouredCodeResult(0, VELLUM62_NOT_COLORED_NOT_ASKED, "").caption, "Conversion successful.");
+    const RunResult failed =
+        ColouredCodeResult(VELLUM62_INPUT_NOT_OPENED, VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE, "");
+    EXPECT_EQ(failed.caption, CodeToHtmlResult(VELLUM62_INPUT_NOT_OPENED).caption);
+    EXPECT_FALSE(failed.succeeded);
 }

@@ -1,3 +1,4 @@
+#include "rules/CodeColouring.h"
 #include "rules/PageStyle.h"
 #include "rules/Settings.h"
 #include "tablecreator/tests/LimitFileSize.h"
@@ -77,6 +78,45 @@ TEST(PageStyle, KeptUnderItsKeyInAFileOfItsOwnBesideTheSettingsFile)
     EXPECT_EQ(ReadAll(path), "[General]\nother=1\npageStyle=classic\n") << "other keys stay";
     EXPECT_FALSE(WritePageStyle(path + "/pagewright.conf", PageStyle::Html5)) << "a file as the folder";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pagewright.conf"});
+}
+
+// The Code to HTML tab's colouring choices share pagewright.conf with the page style.
+TEST(CodeColouring, KeptBesideThePageStyleEachUnknownValueTheDefault)
+{
+    QTemporaryDir dir;
+    const QString path = PageStyleFilePath(dir.filePath("vellum.usr"));
+    const CodeColouring defaults{true, "", false};
+    EXPECT_EQ(ReadCodeColouring(path), defaults) << "missing file";
+    ASSERT_TRUE(WritePageStyle(path, PageStyle::Html5));
+    ASSERT_TRUE(WriteCodeColouring(path, {false, "python", true}));
+    EXPECT_EQ(ReadAll(path), "[General]\ncodeColour=false\ncodeLanguage=python\ncodeLineNumbers=true\n"
+                             "pageStyle=html5\n");
+    EXPECT_EQ(ReadCodeColouring(path), (CodeColouring{false, "python", true}));
+    EXPECT_EQ(ReadPageStyle(path), PageStyle::Html5);
+    ASSERT_TRUE(WriteCodeColouring(path, defaults));
+    EXPECT_EQ(ReadCodeColouring(path), defaults) << "Automatic";
+
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) &&
+                f.write("[General]\ncodeColour=no\ncodeLanguage=Python\ncodeLineNumbers=1\n") > 0);
+    f.close();
+    EXPECT_EQ(ReadCodeColouring(path), defaults) << "unknown values, a label for a name";
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("[General]\ncodeLanguage=javascript\n") > 0);
+    f.close();
+    EXPECT_EQ(ReadCodeColouring(path), (CodeColouring{true, "javascript", false}));
+    EXPECT_FALSE(WriteCodeColouring(path + "/pagewright.conf", defaults)) << "a file as the folder";
+}
+
+// The "Language:" list: "Automatic", then the languages, each entry's name found back.
+TEST(CodeColouring, LanguageList)
+{
+    const QStringList entries = CodeLanguageEntries();
+    ASSERT_EQ(entries.size(), 12);
+    EXPECT_EQ(entries.mid(0, 4), (QStringList{"Automatic", "Bash", "C", "C++"}));
+    EXPECT_EQ(CodeLanguageAt(3), "cpp");
+    EXPECT_EQ(CodeLanguageAt(12), "") << "beyond the list";
+    for (int i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(CodeLanguageIndex(CodeLanguageAt(i)), i) << entries[i].toStdString();
 }
 
 TEST(PageStyle, PageLanguageIsTheLocalesTagAndEnglishForTheCLocale)

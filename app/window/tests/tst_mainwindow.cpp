@@ -4,6 +4,7 @@
 #include "WindowTestCase.h"
 #include "dialogs/frmSpecifyBorderEtc.h"
 #include "dialogs/frmSpecifyColors.h"
+#include "rules/CodeColouring.h"
 #include "rules/PageStyle.h"
 #include "rules/Settings.h"
 #include "widgets/Controls.h"
@@ -437,6 +438,56 @@ private slots:
         next.w().close();
         QCOMPARE(TestWindow::readFile(t->settingsFile()),
                  QByteArray("\"\"\r\n").repeated(kSettingsValueCount));
+        QVERIFY(next.seam().verifyDone());
+    }
+
+    // The Code to HTML tab's colouring choices serve HTML5 pages only, "Language" only while the code
+    // is coloured; Tab reaches them after "Page style", and each change is kept in pagewright.conf
+    // for the next start.
+    void codeColouringFollowsThePageStyleAndIsKept()
+    {
+        const QString conf = PageStyleFilePath(t->settingsFile());
+        const auto enabled = [this] {
+            return QList<bool>{c("Colour the code")->isEnabled(), c("Language")->isEnabled(),
+                               c("Line numbers")->isEnabled()};
+        };
+        t->showTab(2);
+        QCOMPARE(enabled(), QList<bool>({false, false, false}));
+        QVERIFY(c<QAbstractButton>("Colour the code")->isChecked());
+        QCOMPARE(c<QComboBox>("Language")->currentText(), "Automatic");
+        QVERIFY(!c<QAbstractButton>("Line numbers")->isChecked());
+        t->showTab(1); // chosen on another tab
+        c<QComboBox>("Page style")->setCurrentIndex(1);
+        t->showTab(2);
+        QCOMPARE(enabled(), QList<bool>({true, true, true}));
+
+        c("Page style")->setFocus();
+        for (const char* next : {"Colour the code", "Language", "Line numbers"}) {
+            QTest::keyClick(focus(), Qt::Key_Tab);
+            QCOMPARE(focus(), c(next));
+        }
+        c("Colour the code")->setFocus();
+        QTest::keyClick(focus(), Qt::Key_Space);
+        QCOMPARE(enabled(), QList<bool>({true, false, true}));
+        for (const QLabel* label : t->tab()->findChildren<QLabel*>())
+            QVERIFY(!label->buddy() || label->isEnabled() == label->buddy()->isEnabled());
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), c("Line numbers"));
+        QCOMPARE(ReadCodeColouring(conf), (CodeColouring{false, "", false}));
+
+        c<QAbstractButton>("Colour the code")->click();
+        c<QComboBox>("Language")->setCurrentIndex(5);
+        c<QAbstractButton>("Line numbers")->click();
+        QCOMPARE(ReadCodeColouring(conf), (CodeColouring{true, "go", true}));
+
+        TestWindow next({}, t->settingsFile());
+        next.showTab(2);
+        QCOMPARE(next.control<QComboBox>("Language")->currentText(), "Go");
+        QVERIFY(next.control<QAbstractButton>("Line numbers")->isChecked());
+        QVERIFY(next.control<QWidget>("Language")->isEnabled());
+        next.control<QComboBox>("Page style")->setCurrentIndex(0);
+        QVERIFY(!next.control<QWidget>("Line numbers")->isEnabled());
+        QVERIFY(next.control<QAbstractButton>("Line numbers")->isChecked()); // kept, only disabled
         QVERIFY(next.seam().verifyDone());
     }
 

@@ -93,6 +93,9 @@ Setup Separator(const char* typed)
         QCOMPARE(box->count(), 4);
     };
 }
+// A little Python, which the converter colours.
+const QByteArray kPython("def greet(name):\n    # say hello\n    return \"<b>\" + name * 2\n");
+
 // Chooses the HTML5 page style on the shown tab.
 const Setup Html5 = [](TestWindow& w) { w.control<QComboBox>("Page style")->setCurrentIndex(1); };
 // Ticks the tab's colour check box and accepts these channels (text red, green, blue, then
@@ -246,8 +249,23 @@ private slots:
                 Colors(w, "Specify page colors", {16, 32, 48, 255, 255, 224});
             }),
             After{ok, "html5-text-colors.htm"});
+        // Without colouring the HTML5 code page is the plain one; with it, coloured spans and numbered
+        // lines. The classic page ignores the colouring choices.
         Row("HTML5 code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"),
-            "prog.htm", Html5, After{ok, "html5-code-prog.htm"});
+            "prog.htm", Html5 + Setup([](TestWindow& w) { Click(w, {"Colour the code"}); }),
+            After{ok, "html5-code-prog.htm"});
+        Row("HTML5 code coloured, lines numbered", 2, "prog.py", kPython, "prog.htm",
+            Html5 + Setup([](TestWindow& w) { Click(w, {"Line numbers"}); }),
+            After{ok + " Coloured as Python.", "html5-code-python.htm"});
+        Row("classic code after colouring choices", 2, "prog.c",
+            QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"), "prog.htm",
+            Html5 + Setup([](TestWindow& w) {
+                w.control<QComboBox>("Language")->setCurrentIndex(10); // Python
+                Click(w, {"Line numbers"});
+                w.control<QComboBox>("Page style")->setCurrentIndex(0);
+                w.control<QComboBox>("Add left margin of")->setCurrentIndex(2);
+            }),
+            After{ok, "code-prog.htm"});
         Row("HTML5 list", 3, "items.txt", QByteArray("Apples\n* not an item start\nPears\n\nPlums\n"),
             "list.htm", Html5 + Setup([](TestWindow& w) {
                             Click(w, {"Ordered list"});
@@ -311,6 +329,58 @@ private slots:
             QCOMPARE(state(), before);
         else
             QCOMPARE(page(output), TestWindow::readFile(EXPECTED_FOLDER "/" + expected));
+    }
+
+    // An HTML5 code page is coloured as the language chosen or, with "Automatic", as the input's name
+    // says, and its lines are numbered on request; the result line says what became of the colours.
+    void colouringOfHtml5CodePages_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("note");      // after "Conversion successful."
+        QTest::addColumn<QStringList>("holds"); // markup the page holds
+        QTest::addColumn<QStringList>("lacks"); // and markup it does not
+        const QString keyword = "<span class=\"keyword\">def</span>",
+                      lines = "<pre class=\"pw-code pw-lines\">";
+        const Setup nothing = [](TestWindow&) {};
+        const auto language = [](int index) {
+            return Setup(
+                [index](TestWindow& w) { w.control<QComboBox>("Language")->setCurrentIndex(index); });
+        };
+        Row("by the input's name", "prog.py", nothing, " Coloured as Python.", QStringList{keyword},
+            QStringList{lines, "<span class=\"line\">"});
+        Row("chosen over the input's name", "prog.c", language(10), " Coloured as Python.",
+            QStringList{keyword}, QStringList());
+        Row("unknown name", "prog.xyz", nothing, " Not coloured: unknown language.", QStringList(),
+            QStringList{"<span"});
+        Row("Automatic again", "prog.xyz", language(10) + language(0), " Not coloured: unknown language.",
+            QStringList(), QStringList{"<span"});
+        Row("lines numbered, not coloured", "prog.py", Setup([](TestWindow& w) {
+                Click(w, {"Colour the code", "Line numbers"});
+            }),
+            "", QStringList{lines, "<span class=\"line\">    def greet(name):</span>\n"},
+            QStringList{keyword});
+    }
+
+    void colouringOfHtml5CodePages()
+    {
+        QFETCH(QString, input);
+        QFETCH(Setup, setup);
+        QFETCH(QString, note);
+        QFETCH(QStringList, holds);
+        QFETCH(QStringList, lacks);
+        t->showTab(2);
+        Html5(*t);
+        Fill(*t, {"Input file", t->writeFile(input, kPython), "Output file", t->path("prog.htm")});
+        setup(*t);
+        t->seam().expectDialog<frmHowToView>([this](QDialog& d) { Click(*t, {"Don't view now"}, &d); });
+        t->control<QPushButton>(kPerform[2])->click();
+        QCOMPARE(t->result(), "Conversion successful." + note);
+        const QString html = QString::fromUtf8(page("prog.htm"));
+        for (const QString& markup : holds)
+            QVERIFY2(html.contains(markup), qPrintable(markup));
+        for (const QString& markup : lacks)
+            QVERIFY2(!html.contains(markup), qPrintable(markup));
     }
 
     void libraryProblemsAreReportedInTheResultLine_data()
