@@ -1,6 +1,8 @@
 // Converts every file named on standard input (one path a line) to an HTML5 code page, coloured
 // (c2h_colored with VELLUM62_COLOR_CODE) or plain (c2h_html5), in one process, and prints
-//   files bytes seconds coloured not-coloured peak-RSS-KiB children-peak-RSS-KiB
+//   files bytes seconds coloured not-coloured peak-RSS-KiB colouring-peak-RSS-KiB
+// the last being the largest peak of the colouring processes it kept (still running, as its
+// children, when it ends) and of those that ended.
 // Used by bench/colour.sh.
 #include <vellum62.h>
 
@@ -8,10 +10,35 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <dirent.h>
+#include <fstream>
+#include <unistd.h>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <string>
+
+// The largest VmHWM (peak resident memory, KiB) of this process's running children.
+long childrenPeak()
+{
+    long peak = 0;
+    DIR* proc = opendir("/proc");
+    for (dirent* e; proc && (e = readdir(proc));) {
+        std::ifstream stat(std::string("/proc/") + e->d_name + "/stat");
+        std::string pid, comm, state;
+        long parent = 0;
+        if (!(stat >> pid >> comm >> state >> parent) || parent != getpid())
+            continue;
+        std::ifstream status(std::string("/proc/") + e->d_name + "/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmHWM:", 0) == 0)
+                peak = std::max(peak, std::stol(line.substr(6)));
+    }
+    if (proc)
+        closedir(proc);
+    return peak;
+}
 
 int main(int argc, char** argv)
 {
@@ -43,6 +70,6 @@ int main(int argc, char** argv)
     getrusage(RUSAGE_SELF, &self);
     getrusage(RUSAGE_CHILDREN, &children);
     std::printf("%lld %lld %.3f %lld %lld %ld %ld\n", files, bytes, spent.count(), colouredFiles, plainFiles,
-                self.ru_maxrss, children.ru_maxrss);
+                self.ru_maxrss, std::max(children.ru_maxrss, childrenPeak()));
     return 0;
 }

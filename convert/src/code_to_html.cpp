@@ -31,16 +31,12 @@ std::string_view trimTrailingBlanks(std::string_view line)
     return line.substr(0, n);
 }
 
-// Colouring reads the whole text first: inputs beyond this many bytes, or whose parse takes longer
-// than this, are written plain.
+// Colouring reads the whole text first: inputs beyond this many bytes are written plain.
 constexpr std::size_t kColourBytes = 4 * 1024 * 1024;
-// The parse has two seconds, the whole colouring five; memory grows with the text (a tree takes
-// some tens of bytes per byte of code), within a fixed allowance.
-constexpr std::size_t kColourMemory = 256 * 1024 * 1024;
-highlight::ApartLimits colourLimits(std::size_t textBytes)
-{
-    return {2'000'000, 5'000, kColourMemory + 64 * textBytes};
-}
+// The parse has two seconds, the whole colouring five; a tree takes some tens of bytes per byte
+// of code, so the colouring process may grow by a fixed allowance and 64 bytes for each byte
+// of the largest text it colours.
+constexpr highlight::ApartLimits kColourLimits{2'000'000, 5'000, 256 * 1024 * 1024 + 64 * kColourBytes};
 
 // The parser library fails on trees more than 65535 levels deep (it crashes, or takes minutes to
 // walk them). Such depth comes from brackets nested without end, or from one long expression on a
@@ -175,7 +171,7 @@ int32_t convertCodePage(LineReader& input, const CodePageOptions& options, Outpu
             result.status = VELLUM62_NOT_COLORED_UNKNOWN_LANGUAGE;
         } else if (tooLarge || tooDeepToParse(text, lineEnds)) {
             result.status = VELLUM62_NOT_COLORED_TOO_LARGE;
-        } else if (auto coloured = highlight::colourApart(*query, text, colourLimits(text.size()))) {
+        } else if (auto coloured = highlight::colourApart(result.language, text, kColourLimits)) {
             spans = std::move(*coloured);
             result.status = VELLUM62_COLORED;
         } else {

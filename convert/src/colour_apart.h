@@ -18,12 +18,15 @@ struct ApartLimits
 {
     uint64_t parseMicros;      // the parse's own time limit
     int wallMillis;            // the whole colouring, parse and query, from start to end
-    std::size_t memoryBytes;   // address space the colouring may add, beyond what the caller has
+    std::size_t memoryBytes;   // address space the colouring process may add to what it starts with
 };
 
-// colour() run in a child process within `limits`: the spans of each line, or nothing when the
-// child failed in any way (parse timeout, tree too deep, crash, limit reached, bad answer).
-std::optional<std::vector<std::vector<Span>>> colourApart(const Query& query, std::string_view text,
+// colour() with the built-in query of `language`, run in a colouring process within `limits`:
+// the spans of each line, or nothing when the colouring failed in any way (parse timeout, tree
+// too deep, crash, limit reached, bad answer, unknown language). Colouring processes serve one
+// call at a time and are kept for the next call, so a caller that colours many files forks
+// rarely; one that failed is killed.
+std::optional<std::vector<std::vector<Span>>> colourApart(std::string_view language, std::string_view text,
                                                           const ApartLimits& limits);
 
 } // namespace vellum::highlight

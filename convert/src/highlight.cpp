@@ -176,6 +176,12 @@ std::unique_ptr<const Query> Query::build(const TSLanguage* language, std::strin
     return std::unique_ptr<const Query>(new Query(language, query));
 }
 
+std::mutex& queryBuildMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
 const Query* queryFor(std::string_view language)
 {
     struct Slot
@@ -189,7 +195,10 @@ const Query* queryFor(std::string_view language)
         if (grammars[i].name != language)
             continue;
         Slot& slot = slots[i];
-        std::call_once(slot.once, [&] { slot.query = Query::build(grammars[i].language(), grammars[i].highlights); });
+        std::call_once(slot.once, [&] {
+            const std::lock_guard building(queryBuildMutex());
+            slot.query = Query::build(grammars[i].language(), grammars[i].highlights);
+        });
         return slot.query.get();
     }
     return nullptr;
@@ -211,27 +220,33 @@ constexpr std::pair<std::string_view, std::string_view> kExtensions[] = {
 // grows with the depth, so a tree this deep is not coloured.
 constexpr int kDeepestTree = 1024;
 
+// Whether the tree is deeper than `most` along the path that always goes into the widest child,
+// where nesting goes (the rest of an else-if chain, the left operand of a long sum, the inside
+// of brackets). A deep path elsewhere only costs time, which the caller bounds; walking every
+// node would cost as much as the query itself.
 bool deeperThan(TSNode root, int most)
 {
     TSTreeCursor cursor = ts_tree_cursor_new(root);
     int depth = 0;
-    bool deeper = false;
-    for (;;) {
-        if (ts_tree_cursor_goto_first_child(&cursor)) {
-            if (++depth > most) {
-                deeper = true;
-                break;
+    while (depth <= most && ts_tree_cursor_goto_first_child(&cursor)) {
+        ++depth;
+        uint32_t widest = 0, index = 0, widestIndex = 0;
+        do {
+            const TSNode node = ts_tree_cursor_current_node(&cursor);
+            const uint32_t width = ts_node_end_byte(node) - ts_node_start_byte(node);
+            if (width > widest) {
+                widest = width;
+                widestIndex = index;
             }
-            continue;
-        }
-        bool moved;
-        while (!(moved = ts_tree_cursor_goto_next_sibling(&cursor)) && ts_tree_cursor_goto_parent(&cursor))
-            --depth;
-        if (!moved)
-            break;
+            ++index;
+        } while (ts_tree_cursor_goto_next_sibling(&cursor));
+        ts_tree_cursor_goto_parent(&cursor);
+        ts_tree_cursor_goto_first_child(&cursor);
+        for (uint32_t i = 0; i < widestIndex; ++i)
+            ts_tree_cursor_goto_next_sibling(&cursor);
     }
     ts_tree_cursor_delete(&cursor);
-    return deeper;
+    return depth > most;
 }
 
 std::string_view lastPart(std::string_view path)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -67,6 +68,9 @@ private:
 // The built-in query of a language ("c", "cpp", "python", ... as in grammars.h), built on first
 // use and kept; nullptr for a language without one.
 const Query* queryFor(std::string_view language);
+// Held while queryFor builds a query; a process that forks holds it across the fork, so that the
+// child never inherits a query half built.
+std::mutex& queryBuildMutex();
 
 // The language of a file, by its name's extension (".py" -> "python") and, for a name that gives
 // none, a first line "#!" that runs sh or bash; empty when neither tells.

@@ -161,15 +161,15 @@ TEST(BuiltInQueries, EveryCaptureTheyColourHasARuleInThePageStylesheet)
 
 // What a colouring in its own process gives: the spans colour() gives, or nothing when the child
 // fails, whatever the failure, with the caller unharmed.
-TEST(ColourApart, GivesTheSpansOfColourOrNothingWhenTheChildFails)
+TEST(ColourApart, GivesTheSpansOfColourOrNothingWhenTheColouringFails)
 {
     const Query& c = *queryFor("c");
     const std::string text = "int main(void)\n{\n    return \"x\"[0]; /* a\r\n b */\n}\n\n";
     const ApartLimits roomy{2'000'000, 20'000, 512u << 20};
-    const auto apart = colourApart(c, text, roomy);
+    const auto apart = colourApart("c", text, roomy);
     ASSERT_TRUE(apart);
     EXPECT_EQ(*apart, colour(c, text));
-    const auto empty = colourApart(c, "", roomy);
+    const auto empty = colourApart("c", "", roomy);
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->empty());
 
@@ -177,20 +177,24 @@ TEST(ColourApart, GivesTheSpansOfColourOrNothingWhenTheChildFails)
     std::string deep = "void f() { if (a) x;\n";
     for (int i = 0; i < 2000; ++i)
         deep += "else if (a) x;\n";
-    EXPECT_FALSE(colourApart(c, deep + "}\n", roomy));
+    EXPECT_FALSE(colourApart("c", deep + "}\n", roomy));
 
     // Out of time: the child is stopped.
     std::string large;
     while (large.size() < (1u << 20))
         large += text;
-    EXPECT_FALSE(colourApart(c, large, {2'000'000, 1, 512u << 20}));
+    EXPECT_FALSE(colourApart("c", large, {2'000'000, 1, 512u << 20}));
     // Out of memory: the child fails to allocate.
 #if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_FALSE(colourApart(c, large, {2'000'000, 20'000, 1u << 20}));
+    EXPECT_FALSE(colourApart("c", large, {2'000'000, 20'000, 1u << 20}));
 #endif
     // Unclosed brackets beyond the parser library's depth make it abort.
-    EXPECT_FALSE(colourApart(c, std::string(70000, '(') + "\n", roomy));
-    EXPECT_EQ(*colourApart(c, text, roomy), *apart);
+    EXPECT_FALSE(colourApart("c", std::string(70000, '(') + "\n", roomy));
+    // Each failed process was replaced; kept ones serve language after language.
+    EXPECT_EQ(*colourApart("c", text, roomy), *apart);
+    EXPECT_EQ(*colourApart("python", "x = 1\n", roomy), colour(*queryFor("python"), "x = 1\n"));
+    EXPECT_EQ(*colourApart("c", text, roomy), *apart);
+    EXPECT_FALSE(colourApart("cobol", text, roomy));
 }
 
 } // namespace
