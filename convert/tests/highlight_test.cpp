@@ -195,6 +195,18 @@ TEST(ColourApart, GivesTheSpansOfColourOrNothingWhenTheColouringFails)
     EXPECT_EQ(*colourApart("python", "x = 1\n", roomy), colour(*queryFor("python"), "x = 1\n"));
     EXPECT_EQ(*colourApart("c", text, roomy), *apart);
     EXPECT_FALSE(colourApart("cobol", text, roomy));
+
+    // Threads colouring at once each get a process of their own and their own answer.
+    std::vector<std::optional<Lines>> answers(6);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < answers.size(); ++i)
+        threads.emplace_back([&, i] { answers[i] = colourApart(i % 2 ? "c" : "python", text, roomy); });
+    for (auto& t : threads)
+        t.join();
+    for (size_t i = 0; i < answers.size(); ++i) {
+        ASSERT_TRUE(answers[i]) << i;
+        EXPECT_EQ(*answers[i], i % 2 ? *apart : colour(*queryFor("python"), text)) << i;
+    }
 }
 
 } // namespace
