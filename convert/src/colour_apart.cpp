@@ -73,11 +73,13 @@ std::size_t addressSpaceInUse()
     return pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
-// The colouring process's side: blocking reads and writes on its socket.
-bool readExactly(int fd, char* data, std::size_t size)
+// The colouring process's side: blocking reads and writes on its socket, each of all `size`
+// bytes, through interruptions and short transfers.
+template <typename Transfer, typename Bytes>
+bool transferAll(Transfer transfer, int fd, Bytes* data, std::size_t size)
 {
     while (size > 0) {
-        const ssize_t n = read(fd, data, size);
+        const ssize_t n = transfer(fd, data, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -87,19 +89,13 @@ bool readExactly(int fd, char* data, std::size_t size)
     }
     return true;
 }
-
+bool readExactly(int fd, char* data, std::size_t size)
+{
+    return transferAll(::read, fd, data, size);
+}
 bool writeAll(int fd, const char* data, std::size_t size)
 {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+    return transferAll(::write, fd, data, size);
 }
 
 // Serves requests until the caller closes its end, then exits; exits at once on anything amiss.
