@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -313,7 +312,7 @@ extern "C" VELLUM62_EXPORT int32_t c2h_colored(const char* input_file, const cha
     if (language_used && language_used_size > 0) {
         const std::size_t n = std::min<std::size_t>(colouring.language.size(),
                                                      static_cast<std::size_t>(language_used_size) - 1);
-        std::memcpy(language_used, colouring.language.data(), n);
+        colouring.language.copy(language_used, n); // no language: an empty view, which may hold no address
         language_used[n] = '\0';
     }
     return result;
