@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <mutex>
 #include <poll.h>
 #include <string>
@@ -33,6 +34,7 @@ struct RequestHeader
 };
 constexpr uint32_t kLongestName = 64;
 constexpr uint64_t kLargestText = uint64_t{1} << 32;
+constexpr std::size_t kTrimAfter = 256 * 1024;
 
 // The answer: one record per span, then one end record saying whether the parse held.
 struct Record
@@ -123,7 +125,7 @@ bool writeAll(int fd, const char* data, std::size_t size)
 
         const Query* query = queryFor(name);
         bool parsed = false;
-        const std::vector<std::vector<Span>> lines =
+        std::vector<std::vector<Span>> lines =
             query ? colour(*query, text, header.parseMicros, &parsed) : std::vector<std::vector<Span>>();
         std::unordered_map<const char*, uint32_t> captureIds;
         if (query)
@@ -142,6 +144,12 @@ bool writeAll(int fd, const char* data, std::size_t size)
         records.push_back({kEndRecord, parsed ? 1u : 0u, 0, 0});
         if (!ok || !writeAll(fd, reinterpret_cast<const char*>(records.data()), records.size() * sizeof(Record)))
             _exit(1);
+        // A kept process waits with what the next small file needs, not with a large file's tree.
+        if (text.size() > kTrimAfter) {
+            std::string().swap(text);
+            std::vector<std::vector<Span>>().swap(lines);
+            malloc_trim(0);
+        }
     }
 }
 
