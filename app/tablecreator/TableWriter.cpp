@@ -110,16 +110,13 @@ void WriteCell(QByteArray& out, const TableCell& cell, bool rowAttributes, const
 
 // Text for an HTML5 page in UTF-8: the control characters and noncharacters that no HTML5 page
 // may hold become U+FFFD, as in the library's pages.
-QByteArray PageText(QString text)
+QByteArray PageText(const QString& text)
 {
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        const bool control =
-            (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') || (u >= 0x7F && u <= 0x9F);
-        if (control || (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFE || u == 0xFFFF)
-            c = QChar(QChar::ReplacementCharacter);
-    }
-    return text.toUtf8();
+    QList<uint> characters = text.toUcs4();
+    for (uint& c : characters)
+        if (isForbiddenInHtml5(c))
+            c = QChar::ReplacementCharacter;
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size()).toUtf8();
 }
 
 // A width or height as CSS: pixels or a percentage.

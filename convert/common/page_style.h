@@ -43,6 +43,15 @@ private:
 // Anything else gives an empty text: it cannot be a colour, and it must not reach the page.
 std::string cssColor(std::string_view color);
 
+// True for a character no HTML5 page may hold: a control character other than tab, line feed,
+// form feed and carriage return (C0, DEL and C1), or a noncharacter (U+FDD0 to U+FDEF, and the last
+// two code points of every plane).
+constexpr bool isForbiddenInHtml5(char32_t c)
+{
+    const bool control = (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || (c >= 0x7F && c <= 0x9F);
+    return control || (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE;
+}
+
 // The language tag written in <html lang>: `lang` when it is letters, digits and hyphens (at most
 // 35, starting with a letter), otherwise "en".
 std::string_view pageLanguage(std::string_view lang);

@@ -2,6 +2,7 @@
 
 #include "bytes.h"
 #include "entities.h"
+#include "page_style.h"
 #include "text_encoding.h"
 
 #if defined(__SSE2__)
@@ -141,20 +142,13 @@ template <bool high = true> std::size_t nextSuspect(const unsigned char* s, std:
 // an HTML5 page may not hold.
 long characterForHtml5(const unsigned char* s, std::size_t n, std::size_t i)
 {
-    const unsigned char c = s[i];
-    if (c < 0x80)
-        return c == '\n' || c == '\f' || c == '\r' || c == '\t' ? 1 : -1;
-    if (c < 0xE0)
-        return c == 0xC2 && i + 1 < n && s[i + 1] <= 0x9F ? -2 : 2; // U+0080 to U+009F
-    if (c < 0xF0) {
-        const bool fdd0 = c == 0xEF && i + 2 < n && s[i + 1] == 0xB7 && s[i + 2] >= 0x90 && s[i + 2] <= 0xAF;
-        const bool fffe = c == 0xEF && i + 2 < n && s[i + 1] == 0xBF && s[i + 2] >= 0xBE;
-        return fdd0 || fffe ? -3 : 3; // U+FDD0 to U+FDEF, U+FFFE and U+FFFF
-    }
-    // U+1FFFE, U+1FFFF, ... U+10FFFF: the last two bytes are BF BE or BF BF, and the second's low
-    // four bits are all ones.
-    const bool last = i + 3 < n && (s[i + 1] & 0x0F) == 0x0F && s[i + 2] == 0xBF && s[i + 3] >= 0xBE;
-    return last ? -4 : 4;
+    const unsigned char lead = s[i];
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length && i + k < n; ++k)
+        code = (code << 6) | (s[i + k] & 0x3Fu);
+    const auto signedLength = static_cast<long>(length);
+    return pagewright::isForbiddenInHtml5(code) ? -signedLength : signedLength;
 }
 
 } // namespace
