@@ -16,7 +16,8 @@ export XDG_DATA_DIRS=$root/none XDG_DATA_HOME=$root/none XDG_CONFIG_HOME=$root/c
 
 "$bin/pagewright-convert" text "$sample" "$root/letter.htm"
 grep -q '<title>letter.htm</title>' "$root/letter.htm" || fail "the installed converter wrote no page"
-ldd "$bin/pagewright-convert" | grep -q "$root/usr/.*libvellum62.so" || fail "converter not linked to the installed library"
+# grep reads all of each listing (no -q): under pipefail, a writer cut off early fails the pipe.
+ldd "$bin/pagewright-convert" | grep "$root/usr/.*libvellum62.so" > /dev/null || fail "converter not linked to the installed library"
 
 PKG_CONFIG_PATH=$(dirname "$(find "$root" -name vellum62.pc)")
 export PKG_CONFIG_PATH
@@ -37,7 +38,7 @@ if command -v xvfb-run > /dev/null && command -v xwininfo > /dev/null; then
     env -u QT_QPA_PLATFORM xvfb-run -a -n $((100 + $$ % 400)) bash -c '
         "$1" & program=$!
         for _ in $(seq 300); do
-            xwininfo -root -tree | grep -q "\"Pagewright 8.42\"" && { kill $program; exit 0; }
+            xwininfo -root -tree | grep "\"Pagewright 8.42\"" > /dev/null && { kill $program; exit 0; }
             sleep 0.1
         done
         kill $program; exit 1' - "$bin/vellum842" || fail "the installed vellum842 showed no window under Xvfb"
