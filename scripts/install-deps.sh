@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev
     libtree-sitter-dev
     xvfb xauth x11-utils
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian
 )
 # The HTML5 pages' test: Java runs the checker, npm installs it, Python drives the test. A command
 # that is there already counts, whichever package brought it (a Node.js with its own npm, say).

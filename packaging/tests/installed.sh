@@ -21,6 +21,8 @@ ldd "$bin/pagewright-convert" | grep "$root/usr/.*libvellum62.so" > /dev/null ||
 
 PKG_CONFIG_PATH=$(dirname "$(find "$root" -name vellum62.pc)")
 export PKG_CONFIG_PATH
+cflags=$(pkg-config --cflags vellum62)
+[ "${cflags% }" = "-I$root/usr/include" ] || fail "pkg-config --cflags gives '$cflags'"
 printf '#include <vellum62.h>\nint main(int c, char** v) { return c == 3 ? c2h(v[1], v[2], 4, 4) : 9; }\n' |
     cc -x c - -o "$root/c2h" $(pkg-config --cflags --libs vellum62) -Wl,-rpath,"$(pkg-config --variable=libdir vellum62)"
 "$root/c2h" "$sample" "$root/code.htm" || fail "a program built with pkg-config could not convert"
