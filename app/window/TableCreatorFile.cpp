@@ -63,11 +63,13 @@ void TableCreatorTab::saveTable()
                                                     .title = QStringLiteral("Save table as"),
                                                     .filter = kTableFilter,
                                                     .initialName = m_lastTableFile,
-                                                    .confirmOverwrite = true});
+                                                    .confirmOverwrite = true,
+                                                    .defaultSuffix = QStringLiteral("tbl")});
     if (!name || name->isEmpty())
         return;
-    if (SaveTable(*name, document()))
-        m_lastTableFile = *name;
+    const QString file = TableFileName(*name);
+    if (SaveTable(file, document()))
+        m_lastTableFile = file;
     else
         platform().message(mainWindow(), QStringLiteral("Save table error"),
                            QStringLiteral("Error when attempting to save table."), MsgIcon::None);
