@@ -79,10 +79,14 @@ void TableCreatorTab::loadTable()
 {
     const std::optional<QString> name =
         askForFile({.kind = FileDialogRequest::Open, .title = QStringLiteral("Load table"), .filter = kTableFilter});
-    if (!name || name->isEmpty())
-        return;
+    if (name && !name->isEmpty())
+        openFile(*name);
+}
+
+void TableCreatorTab::openFile(const QString& name)
+{
     // The whole file is read and checked first; a file that fails changes nothing.
-    if (const std::optional<TableDocument> loaded = LoadTable(*name))
+    if (const std::optional<TableDocument> loaded = LoadTable(name))
         applyDocument(*loaded);
     else
         platform().message(mainWindow(), QStringLiteral("Load table error"),
