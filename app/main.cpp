@@ -1,5 +1,9 @@
 // vellum842, the Pagewright program.
+#include "rules/CommandLine.h"
 #include "window/Program.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +45,26 @@ bool DisplayAvailable(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // The command line is read before any application object: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    const pagewright::CommandLine command = pagewright::ParseCommandLine(arguments, QDir::currentPath());
+    switch (command.action) {
+    case pagewright::CommandLine::ShowHelp:
+        std::fputs(pagewright::HelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case pagewright::CommandLine::ShowVersion:
+        std::fputs(pagewright::VersionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case pagewright::CommandLine::Fail:
+        std::fprintf(stderr, "vellum842: %s\nTry 'vellum842 --help' for more information.\n",
+                     command.error.toLocal8Bit().constData());
+        return 2;
+    case pagewright::CommandLine::Run:
+        break;
+    }
+
     // Qt aborts when it finds no display; say what to do instead, before it starts.
     if (!DisplayAvailable(argc, argv)) {
         std::fputs("vellum842: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start it under "
@@ -48,5 +72,5 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
-    return pagewright::RunProgram(argc, argv);
+    return pagewright::RunProgram(argc, argv, command.file);
 }

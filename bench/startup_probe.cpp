@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv)
 {
-    return pagewright::RunProgram(argc, argv, [](pagewright::MainWindow&) {
+    return pagewright::RunProgram(argc, argv, {}, [](pagewright::MainWindow&) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         std::printf("%lld\n", static_cast<long long>(
                                   std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));

@@ -27,6 +27,7 @@ struct FileDialogRequest {
     bool mustExist = false;        // open dialogs: the chosen file and its folder must exist
     QString initialName = {};      // the file name proposed at first; empty: none
     bool confirmOverwrite = false; // save dialogs: ask before an existing file is chosen
+    QString defaultSuffix = {};    // save dialogs: added to a name typed without an extension
 };
 
 class Platform

@@ -94,9 +94,20 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogR
         // Unless asked to, the dialog does not ask about overwriting (the perform step does).
         const QString start =
             request.initialName.isEmpty() ? folder : QDir(folder).filePath(request.initialName);
-        chosen = QFileDialog::getSaveFileName(parent, request.title, start, qtFilter(request.filter), nullptr,
-                                              request.confirmOverwrite ? QFileDialog::Options()
-                                                                       : QFileDialog::DontConfirmOverwrite);
+        const QFileDialog::Options options =
+            request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+        if (request.defaultSuffix.isEmpty()) {
+            chosen = QFileDialog::getSaveFileName(parent, request.title, start, qtFilter(request.filter), nullptr,
+                                                  options);
+        } else {
+            // The dialog adds the suffix itself, so that its overwrite question names the real file.
+            QFileDialog dialog(parent, request.title, start, qtFilter(request.filter));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setOptions(options);
+            dialog.setDefaultSuffix(request.defaultSuffix);
+            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+                chosen = dialog.selectedFiles().constFirst();
+        }
     } else {
         QFileDialog dialog(parent, request.title, folder, qtFilter(request.filter));
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -56,14 +56,23 @@ QString ProposedOutputName(const QString& input, int slot)
 {
     const bool data = slot == DataTableSlot &&
                       (input.endsWith(QLatin1String("csv")) || input.endsWith(QLatin1String("tsv")));
-    if (input.size() < 3 || (!input.endsWith(QLatin1String("txt")) && !data))
-        return {};
-    return input.left(input.size() - 3) + QStringLiteral("htm");
+    if (input.size() >= 3 && (input.endsWith(QLatin1String("txt")) || data))
+        return input.left(input.size() - 3) + QStringLiteral("htm");
+    if (HasNoExtension(input))
+        return input.trimmed() + QStringLiteral(".htm");
+    return {};
+}
+
+bool HasNoExtension(const QString& name)
+{
+    const QString text = name.trimmed();
+    const QStringView last = QStringView(text).mid(text.lastIndexOf(QLatin1Char('/')) + 1);
+    return !last.isEmpty() && last.lastIndexOf(QLatin1Char('.')) <= 0;
 }
 
 bool InputExtensionOK(int slot, const QString& name)
 {
-    return ExtensionMatches(name, QStringLiteral("txt"), {}) ||
+    return ExtensionMatches(name, QStringLiteral("txt"), {}) || HasNoExtension(name) ||
            (slot == DataTableSlot && ExtensionMatches(name, QStringLiteral("csv"), QStringLiteral("tsv")));
 }
 

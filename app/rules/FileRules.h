@@ -36,10 +36,15 @@ bool HasHtmlExtension(const QString& output);
 bool ExtensionMatches(const QString& name, const QString& ext1, const QString& ext2);
 // Message shown when ExtensionMatches fails, e.g. Input file must have file extension "txt".
 QString ExtensionMessage(const QString& kind, const QString& ext1, const QString& ext2);
-// Output name proposed for a chosen input file: notes.txt gives notes.htm; "" when none.
+// Output name proposed for a chosen input file: notes.txt gives notes.htm, README README.htm;
+// "" when none.
 QString ProposedOutputName(const QString& input, int slot = TextSlot);
+// The trimmed name's last part (after its last "/") is not empty and has no "." but at its start:
+// README, copyright, .profile. Such files are plain text as often as not.
+bool HasNoExtension(const QString& name);
 // The input extensions a slot's checks accept: "txt" everywhere; the Data to Table tab also
 // takes comma- and tab-separated exports ending in "csv" or "tsv" (any letter case, as "txt").
+// A name without any extension passes everywhere.
 bool InputExtensionOK(int slot, const QString& name);
 // The trimmed name ends in ".csv" (any letter case): such data is quoted as CSV (the command
 // line's rule, isCsvName).

@@ -1,5 +1,6 @@
 #include "tablecreator/TableFile.h"
 
+#include "rules/FileRules.h"
 #include "rules/Windows1252.h"
 
 #include <QFile>
@@ -206,6 +207,11 @@ private:
 constexpr qint64 kInt16Max = 32767;
 
 } // namespace
+
+QString TableFileName(const QString& name)
+{
+    return HasNoExtension(name) ? name + QStringLiteral(".tbl") : name;
+}
 
 QByteArray TableFileBytes(const TableDocument& d)
 {

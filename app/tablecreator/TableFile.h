@@ -30,6 +30,10 @@ struct TableDocument {
     friend bool operator==(const TableDocument&, const TableDocument&) = default;
 };
 
+// The name Save writes a table under: ".tbl" added to a name without any extension (see
+// HasNoExtension); a name with an extension, another one too, stays as typed.
+QString TableFileName(const QString& name);
+
 QByteArray TableFileBytes(const TableDocument& document);
 // Writes the file whole or not at all: when writing fails the old file stays as it was and
 // no temporary file is left. error receives the reason.

@@ -15,11 +15,12 @@ QString ScriptedPlatform::Message(const QString& title, const QString& text, Msg
 
 QString ScriptedPlatform::File(const FileDialogRequest& r)
 {
-    return QStringLiteral("%1 dialog [%2] \"%3\"%4%5%6")
+    return QStringLiteral("%1 dialog [%2] \"%3\"%4%5%6%7")
         .arg(r.kind == FileDialogRequest::Open ? "open" : "save", r.title, r.filter,
              r.mustExist ? " must exist" : "",
              r.initialName.isEmpty() ? QString() : QStringLiteral(" proposing \"%1\"").arg(r.initialName),
-             r.confirmOverwrite ? " asking before overwriting" : "");
+             r.confirmOverwrite ? " asking before overwriting" : "",
+             r.defaultSuffix.isEmpty() ? QString() : QStringLiteral(" adding \".%1\"").arg(r.defaultSuffix));
 }
 
 QString ScriptedPlatform::Dialog(const QMetaObject& dialogClass)

@@ -3,7 +3,9 @@
 #include "dialogs/frmView.h"
 #include "platform/Platform.h"
 #include "platform/ShellOpen.h"
+#include "rules/CommandLine.h"
 #include "rules/Folders.h"
+#include "rules/Opening.h"
 #include "rules/ProgramText.h"
 #include "rules/Settings.h"
 #include "widgets/Twips.h"
@@ -22,14 +24,6 @@
 
 namespace pagewright
 {
-namespace
-{
-
-constexpr int kMajorVersion = 8;
-constexpr int kMinorVersion = 4;
-constexpr int kRevision = 2;
-
-} // namespace
 
 MainWindow::MainWindow(Platform& platform, Options options, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_options(std::move(options)),
@@ -58,6 +52,7 @@ MainWindow::MainWindow(Platform& platform, Options options, QWidget* parent)
         connect(tab, &ToolTab::quitClicked, this, [this, tab] { quit(tab); });
         connect(tab, &ToolTab::guideClicked, this, &MainWindow::openGuide);
         connect(tab, &ToolTab::pageStyleChosen, this, [this](PageStyle style) { setPageStyle(style, true); });
+        tab->acceptFileDrops();
     }
     // A colouring choice is kept beside the page style when it is made, as the page style is.
     connect(m_codeTab, &CodeTab::colouringChosen, this, [this](const CodeColouring& choices) {
@@ -90,8 +85,7 @@ bool MainWindow::start()
     m_tabs->setVisible(true);
     m_tabsVisible = true;
     show();
-    setWindowTitle(GetText(ProductName, false) + QLatin1Char(' ') +
-                   QStringLiteral("%1.%2%3").arg(kMajorVersion).arg(kMinorVersion).arg(kRevision));
+    setWindowTitle(GetText(ProductName, false) + QLatin1Char(' ') + ProgramVersion());
     loadFileNames();
     currentTab()->updateButtons();
     m_services.started = true;
@@ -132,7 +126,24 @@ void MainWindow::saveFileNames()
         values << tab->fileNames();
     // A settings file that cannot be written loses the names; the quit goes on without a message.
     SettingsFile(m_settingsPath).write(values);
+}
+
+void MainWindow::ending()
+{
+    if (!m_namesSaved)
+        saveFileNames();
     m_namesSaved = true;
+}
+
+void MainWindow::openFile(const QString& name)
+{
+    const Slot slot = SlotForFile(name);
+    for (ToolTab* tab : m_settingsOrder) {
+        if (tab->slot() == slot) {
+            m_tabs->setCurrentWidget(tab);
+            tab->openFile(name);
+        }
+    }
 }
 
 void MainWindow::setPageStyle(PageStyle style, bool keep)
@@ -167,14 +178,13 @@ void MainWindow::quit(ToolTab* tab)
         m_platform.messageBox(this, QStringLiteral("Quit"), QStringLiteral("Really quit?"), MsgIcon::Question,
                               MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    saveFileNames();
+    ending();
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_namesSaved)
-        saveFileNames();
+    ending();
     if (frmView* viewer = m_services.viewerIfMade())
         viewer->close();
     event->accept();

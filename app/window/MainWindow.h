@@ -53,6 +53,15 @@ public:
     TableCreatorTab* tableCreatorTab() const { return m_tableCreatorTab; }
     TabServices& services() { return m_services; }
 
+    // Shows the tab that takes the file (see SlotForFile) and gives it the file, as if the user
+    // had chosen it there. name is a full name; the file need not exist.
+    void openFile(const QString& name);
+    // Writes the tabs' file names into the settings file; the session manager asks for this
+    // before a logout, which may still be cancelled.
+    void saveFileNames();
+    // The program ends: the file names are kept, unless Quit or closing the window kept them.
+    void ending();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -63,7 +72,6 @@ private:
     void openGuide(const QString& address);
     void placeWindow();
     void loadFileNames();
-    void saveFileNames();
     // Shows the style on every tab; a change chosen on a tab is kept for the next start.
     void setPageStyle(PageStyle style, bool keep);
 

@@ -63,11 +63,13 @@ void TableCreatorTab::saveTable()
                                                     .title = QStringLiteral("Save table as"),
                                                     .filter = kTableFilter,
                                                     .initialName = m_lastTableFile,
-                                                    .confirmOverwrite = true});
+                                                    .confirmOverwrite = true,
+                                                    .defaultSuffix = QStringLiteral("tbl")});
     if (!name || name->isEmpty())
         return;
-    if (SaveTable(*name, document()))
-        m_lastTableFile = *name;
+    const QString file = TableFileName(*name);
+    if (SaveTable(file, document()))
+        m_lastTableFile = file;
     else
         platform().message(mainWindow(), QStringLiteral("Save table error"),
                            QStringLiteral("Error when attempting to save table."), MsgIcon::None);
@@ -77,10 +79,14 @@ void TableCreatorTab::loadTable()
 {
     const std::optional<QString> name =
         askForFile({.kind = FileDialogRequest::Open, .title = QStringLiteral("Load table"), .filter = kTableFilter});
-    if (!name || name->isEmpty())
-        return;
+    if (name && !name->isEmpty())
+        openFile(*name);
+}
+
+void TableCreatorTab::openFile(const QString& name)
+{
     // The whole file is read and checked first; a file that fails changes nothing.
-    if (const std::optional<TableDocument> loaded = LoadTable(*name))
+    if (const std::optional<TableDocument> loaded = LoadTable(name))
         applyDocument(*loaded);
     else
         platform().message(mainWindow(), QStringLiteral("Load table error"),

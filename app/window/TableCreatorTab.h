@@ -24,6 +24,9 @@ public:
     explicit TableCreatorTab(TabServices& services);
     void reset() override;
     void shown() override;
+    // Loads the table file as Load does; every dropped file is taken for one.
+    void openFile(const QString& name) override;
+    bool takesDroppedFiles() const override { return true; }
 
     // The table being designed: its cells and its row and column counts (which the size lists
     // show).

@@ -18,6 +18,7 @@
 #include "widgets/TabFooter.h"
 #include "window/TabServices.h"
 
+#include <QDropEvent>
 #include <QWidget>
 
 #include <vellum62.h>
@@ -60,6 +61,15 @@ public:
     bool usesColors() const;
     // Ticks or clears the "use colors" check box, as a click does.
     void setUsesColors(bool on);
+    // Takes a file named on the command line or dropped on the tab, as if the user had chosen it
+    // with the input file's button (the Table Creator loads it as its Load does).
+    virtual void openFile(const QString& name);
+    // Whether a dropped file goes to openFile: the tab has an input file box and the box takes
+    // input now (the Table Creator takes every drop).
+    virtual bool takesDroppedFiles() const;
+    // Lets files be dropped anywhere on the tab, on its boxes too (text is still dropped into
+    // a box as before); called once the tab is built.
+    void acceptFileDrops();
     // Shows the window's page style in the tab's list (without telling anyone).
     void showPageStyle(PageStyle style);
 
@@ -70,6 +80,10 @@ signals:
     void pageStyleChosen(PageStyle style);
 
 protected:
+    void dragEnterEvent(QDragEnterEvent* event) override { fileDrag(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override { fileDrag(event); }
+    void dropEvent(QDropEvent* event) override { fileDrag(event); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Empties the result line, and the output is no longer ready (not during start-up).
     void clearResult();
     // The same for the tab in front, and its buttons by the rules: a change of an option or of a
@@ -202,6 +216,9 @@ private:
     void viewInputFile();
     void viewOutputFile();
     void chooseColors();
+    // A drag or drop event over the tab or one of its boxes: accepted, and a drop taken, when it
+    // brings a file and the tab takes one. False when it was left to the widget.
+    bool fileDrag(QDropEvent* event);
     // The extension check of the perform and view-input buttons: the extensions the tab takes,
     // with the message for "txt" when the name has none of them.
     bool checkInputExtension();

@@ -5,10 +5,13 @@
 #include "library/TextArguments.h"
 #include "platform/Platform.h"
 #include "rules/Encoding.h"
+#include "rules/Opening.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <vellum62.h>
@@ -21,16 +24,62 @@ void ToolTab::chooseInputFile()
     if (const auto chosen = askForFile({.kind = FileDialogRequest::Open,
                                         .title = QStringLiteral("Specify input file"),
                                         .filter = QStringLiteral("All files (*.*) | *.*"),
-                                        .mustExist = true})) {
-        m_inputRow->box()->setText(*chosen);
-        clearResult();
-        const QString proposed = ProposedOutputName(*chosen, m_slot);
-        if (!proposed.isEmpty())
-            m_outputRow->box()->setText(proposed);
-        inputFileChosen(*chosen);
-    }
+                                        .mustExist = true}))
+        openFile(*chosen);
     updateShownButtons();
     returnFocusToTabs();
+}
+
+void ToolTab::openFile(const QString& name)
+{
+    if (m_inputRow == nullptr)
+        return;
+    m_inputRow->box()->setText(name);
+    clearResult();
+    const QString proposed = ProposedOutputName(name, m_slot);
+    if (!proposed.isEmpty())
+        m_outputRow->box()->setText(proposed);
+    inputFileChosen(name);
+    updateButtons();
+}
+
+bool ToolTab::takesDroppedFiles() const
+{
+    return m_inputRow != nullptr && m_inputRow->box()->isEnabled();
+}
+
+void ToolTab::acceptFileDrops()
+{
+    setAcceptDrops(true);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
+bool ToolTab::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return fileDrag(static_cast<QDropEvent*>(event));
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+bool ToolTab::fileDrag(QDropEvent* event)
+{
+    const QString file = takesDroppedFiles() ? DroppedFile(event->mimeData()->urls()) : QString();
+    if (file.isEmpty()) {
+        event->ignore();
+        return false;
+    }
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        openFile(file);
+        returnFocusToTabs();
+    }
+    return true;
 }
 
 void ToolTab::chooseOutputFile()

@@ -57,7 +57,9 @@ TEST(FileRules, ProposedOutputAndFolders)
     EXPECT_EQ(ProposedOutputName("/dir/notes.txt"), QString("/dir/notes.htm"));
     EXPECT_EQ(ProposedOutputName("/dir/notes.TXT"), QString());
     EXPECT_EQ(ProposedOutputName("/dir/notestxt"), QString("/dir/noteshtm"));
-    EXPECT_EQ(ProposedOutputName("tx"), QString());
+    EXPECT_EQ(ProposedOutputName("tx"), QString("tx.htm"));
+    EXPECT_EQ(ProposedOutputName("/usr/share/doc/x/copyright", CodeSlot), QString("/usr/share/doc/x/copyright.htm"));
+    EXPECT_EQ(ProposedOutputName("/d/main.c", CodeSlot), QString());
     EXPECT_EQ(ProposedOutputName("/d/data.csv", DataTableSlot), QString("/d/data.htm"));
     EXPECT_EQ(ProposedOutputName("/d/data.tsv", DataTableSlot), QString("/d/data.htm"));
     EXPECT_EQ(ProposedOutputName("/d/data.csv", TextSlot), QString());
@@ -67,6 +69,20 @@ TEST(FileRules, ProposedOutputAndFolders)
     for (const char* name : {"/d/a.csv", "/d/a.tsv"})
         EXPECT_FALSE(InputExtensionOK(TextSlot, name) || InputExtensionOK(ListSlot, name)) << name;
     EXPECT_FALSE(InputExtensionOK(DataTableSlot, "/d/a.xcsv"));
+}
+
+// A file without any extension is taken as text by every tab; a wrong extension is still refused.
+TEST(FileRules, NamesWithoutExtensionPassTheInputCheck)
+{
+    for (const char* name : {"/etc/passwd", "/d/README", " /d/copyright ", "/d.d/notes", "/d/.profile", "x"}) {
+        EXPECT_TRUE(HasNoExtension(name)) << name;
+        for (int slot : {TextSlot, ListSlot, DataTableSlot})
+            EXPECT_TRUE(InputExtensionOK(slot, name)) << name << " in slot " << slot;
+    }
+    for (const char* name : {"/d/notes.", "/d/a.htm", "/d/.profile.bak", "/d/", "", "/d/a.tar.gz"}) {
+        EXPECT_FALSE(HasNoExtension(name)) << name;
+        EXPECT_FALSE(InputExtensionOK(TextSlot, name)) << name;
+    }
     EXPECT_TRUE(IsCsvName("/d/A.CSV") && IsCsvName(" /d/a.csv ") && IsCsvName(".csv"));
     EXPECT_FALSE(IsCsvName("/d/a.tsv") || IsCsvName("/d/a.xcsv") || IsCsvName("csv"));
     EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));

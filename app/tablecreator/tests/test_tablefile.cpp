@@ -126,4 +126,14 @@ TEST(TableFiles, AreWrittenWholeOrNotAtAll)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"t.tbl", "table.htm"}));
 }
 
+// Save adds the extension only to a name that has none.
+TEST(TableFiles, NameWithoutExtensionGetsTbl)
+{
+    EXPECT_EQ(TableFileName("/d/sales"), QString("/d/sales.tbl"));
+    EXPECT_EQ(TableFileName("/d.v2/sales"), QString("/d.v2/sales.tbl"));
+    EXPECT_EQ(TableFileName("/d/sales.tbl"), QString("/d/sales.tbl"));
+    EXPECT_EQ(TableFileName("/d/sales.TBL"), QString("/d/sales.TBL"));
+    EXPECT_EQ(TableFileName("/d/sales.txt"), QString("/d/sales.txt"));
+}
+
 } // namespace

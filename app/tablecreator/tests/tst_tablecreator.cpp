@@ -28,7 +28,7 @@ namespace
 {
 
 const QString kFilter = QStringLiteral("Table files (*.tbl) | *.tbl");
-const FileDialogRequest kSaveRequest{FileDialogRequest::Save, "Save table as", kFilter, false, {}, true};
+const FileDialogRequest kSaveRequest{FileDialogRequest::Save, "Save table as", kFilter, false, {}, true, "tbl"};
 const FileDialogRequest kLoadRequest{FileDialogRequest::Open, "Load table", kFilter};
 const int32_t kRed = MakeColor(255, 0, 0);
 const QString kOwnColors = QStringLiteral("Use specified text and background colors for cell");
@@ -296,6 +296,8 @@ private slots:
         Columns<TableFilesRow>();
         const int none = 0;
         Row("save", QString("Save"), QString("t.tbl"), none, QString(), QString("t.tbl"));
+        Row("save adds .tbl to a name without one", QString("Save"), QString("t"), none, QString(), QString("t.tbl"));
+        Row("save keeps another extension", QString("Save"), QString("t.txt"), none, QString(), QString("t.txt"));
         Row("save into a missing folder", QString("Save"), QString("missing/t.tbl"), none,
             QString("Save table error"), QString());
         Row("damaged file changes nothing", QString("Load"), QString("t.tbl"), none, QString("Load table error"),

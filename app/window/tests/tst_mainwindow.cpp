@@ -7,11 +7,14 @@
 #include "rules/CodeColouring.h"
 #include "rules/PageStyle.h"
 #include "rules/Settings.h"
+#include "tablecreator/TableFile.h"
 #include "widgets/Controls.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -28,6 +31,22 @@ const QString kPerform[] = {"Create HTML template", "Convert input text file to 
                             "Convert data to table"};
 const QString kColors = "Use specified colors for text and background";
 const QString kBlank = "Blank list (do not read items from input file)";
+
+// Drags the addresses over the widget and, when the drag is accepted, drops them; whether the
+// drop was taken.
+bool Drop(QWidget* target, const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPointF at = target->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
 
 } // namespace
 
@@ -330,6 +349,78 @@ private slots:
             {FileDialogRequest::Open, "Specify custom footer file", "All files (*.*) | *.*", false}, chosen);
         c<QAbstractButton>("Specify custom footer file", page(1))->click();
         QCOMPARE(c<QLineEdit>("Custom footer file", page(1))->text(), chosen);
+    }
+
+    // A file named on the command line goes to the tab that takes it as if chosen there; dropped
+    // on a tab, on its boxes too, it goes to that tab.
+    void filesFromOutsideGoToTheirTab_data()
+    {
+        QTest::addColumn<QString>("name"); // in the test's folder
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("output"); // proposed, in the test's folder; empty: none
+        Row("source code", "main.CPP", 2, "");
+        Row("data", "data.csv", 4, "data.htm");
+        Row("text without an extension", "README", 1, "README.htm");
+        Row("other text", "page.htm", 1, "");
+        Row("missing file", "missing/notes.txt", 1, "missing/notes.htm");
+    }
+
+    void filesFromOutsideGoToTheirTab()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, tab);
+        QFETCH(QString, output);
+        const QString file = t->path(name);
+        t->w().openFile(file);
+        QCOMPARE(t->w().findChild<QTabWidget*>()->currentIndex(), tab);
+        QCOMPARE(c<QLineEdit>("Input file")->text(), file);
+        QCOMPARE(c<QLineEdit>("Output file")->text(), output.isEmpty() ? QString() : t->path(output));
+        QCOMPARE(c(kPerform[tab])->isEnabled(), !output.isEmpty());
+        QCOMPARE(c<QAbstractButton>("Fields may be quoted (CSV)", page(4))->isChecked(), name.endsWith(".csv"));
+
+        t->showTab(3);
+        QVERIFY(Drop(c<QLineEdit>("Output file"),
+                     {QUrl("https://example.org/a.txt"), QUrl::fromLocalFile(file), QUrl::fromLocalFile("/b.txt")}));
+        QCOMPARE(c<QLineEdit>("Input file")->text(), file);
+        QCOMPARE(t->w().findChild<QTabWidget*>()->currentIndex(), 3);
+    }
+
+    void dropsTakeOnlyLocalFiles()
+    {
+        const QString file = t->writeFile("notes.txt", "x\n");
+        t->showTab(1);
+        QVERIFY(!Drop(t->tab(), {QUrl("https://example.org/a.txt")}));
+        QVERIFY2(!Drop(t->tab(), {QUrl::fromLocalFile(t->path(""))}), "a folder");
+        QVERIFY(Drop(t->tab(), {QUrl::fromLocalFile(file)}));
+        QCOMPARE(c<QLineEdit>("Input file")->text(), file);
+        QCOMPARE(focus(), tabBar());
+        // A blank list reads no input file, nor does the template.
+        t->showTab(3);
+        c<QAbstractButton>(kBlank)->click();
+        QVERIFY(!Drop(c<QLineEdit>("Output file"), {QUrl::fromLocalFile(file)}));
+        QCOMPARE(c<QLineEdit>("Input file")->text(), QString());
+        t->showTab(0);
+        QVERIFY(!Drop(t->tab(), {QUrl::fromLocalFile(file)}));
+    }
+
+    // A table file opened from outside is loaded as Load does, with Load's message on failure.
+    void tableFilesFromOutsideAreLoaded()
+    {
+        TableDocument document;
+        document.center = true;
+        document.outputFile = "/out/grid.htm";
+        document.table.ApplyTableSize(3, 7);
+        const QString table = t->writeFile("grid.TBL", TableFileBytes(document));
+        t->w().openFile(table);
+        QCOMPARE(t->w().findChild<QTabWidget*>()->currentIndex(), 5);
+        QCOMPARE(c<QLineEdit>("Output file")->text(), "/out/grid.htm");
+        QCOMPARE(c<QComboBox>("Columns")->currentText(), "7");
+        QVERIFY(c<QAbstractButton>("Center table")->isChecked());
+
+        const QString damaged = t->writeFile("damaged.txt", "1\r\n");
+        t->seam().expectMessage("Load table error", "Error when attempting to load table.", MsgIcon::None);
+        QVERIFY(Drop(c<QComboBox>("Rows"), {QUrl::fromLocalFile(damaged)}));
+        QCOMPARE(c<QComboBox>("Columns")->currentText(), "7");
     }
 
     void clearEmptiesItsTabsBoxes()

@@ -194,6 +194,10 @@ private slots:
                 Colors(w, "Specify page colors", {16, 32, 48, 255, 255, 255});
             }),
             After{ok, "text-colors.htm"});
+        Row("text from a file without an extension", 1, "notes", notes, "notes.htm", Setup([](TestWindow& w) {
+                Colors(w, "Specify page colors", {16, 32, 48, 255, 255, 255});
+            }),
+            After{ok, "text-colors.htm"});
         Row("code", 2, "prog.c", QByteArray("int main()\n{\n\treturn 0; // <done> & \"ok\"\n}\n"), "prog.htm",
             Setup([](TestWindow& w) { w.control<QComboBox>("Add left margin of")->setCurrentIndex(2); }),
             After{ok, "code-prog.htm"});
