@@ -67,8 +67,11 @@ TEST(FileRules, ProposedOutputAndFolders)
     for (const char* name : {"/d/a.csv", "/d/a.tsv"})
         EXPECT_FALSE(InputExtensionOK(TextSlot, name) || InputExtensionOK(ListSlot, name)) << name;
     EXPECT_FALSE(InputExtensionOK(DataTableSlot, "/d/a.xcsv"));
-    EXPECT_TRUE(IsCsvName("/d/A.CSV") && IsCsvName(" /d/a.csv ") && IsCsvName(".csv"));
-    EXPECT_FALSE(IsCsvName("/d/a.tsv") || IsCsvName("/d/a.xcsv") || IsCsvName("csv"));
+    // A spreadsheet export ticks both data boxes of Data to Table; no other name ticks either.
+    for (const char* name : {"/d/A.CSV", " /d/a.csv ", ".csv", "/d/a.tsv", "/d/a.TsV", "a.b.csv"})
+        EXPECT_EQ(TicksForDataFile(name), (DataFileTicks{true, true})) << name;
+    for (const char* name : {"/d/a.txt", "/d/a.xcsv", "csv", "/d/a.csv.txt", "/d/a.ssv", "/d/a.tsvx", ""})
+        EXPECT_EQ(TicksForDataFile(name), DataFileTicks{}) << name;
     EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));
     EXPECT_EQ(FolderOfPath("/notes.txt"), QString("/"));
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());
