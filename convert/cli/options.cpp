@@ -46,7 +46,7 @@ const Command kCommands[] = {
      "A data file to an ordered or unordered HTML list; without INPUT, a blank list.",
      "pagewright-convert list items.txt items.htm --ordered --style i --item-separator numeral"},
     {"table", Converter::Table, "INPUT OUTPUT", "A delimited data file to an HTML table, one row per line.",
-     "pagewright-convert table data.csv data.htm --separator semicolon --padding 2 --width 80%"},
+     "pagewright-convert table data.csv data.htm --separator semicolon --width 80% --border none"},
 };
 
 struct Parser;
