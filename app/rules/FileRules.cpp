@@ -76,10 +76,12 @@ bool InputExtensionOK(int slot, const QString& name)
            (slot == DataTableSlot && ExtensionMatches(name, QStringLiteral("csv"), QStringLiteral("tsv")));
 }
 
-bool IsCsvName(const QString& name)
+DataFileTicks TicksForDataFile(const QString& name)
 {
     const QByteArray bytes = name.trimmed().toUtf8();
-    return isCsvName(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const bool data =
+        isDataFileName(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return {data, data};
 }
 
 QString FolderOfPath(const QString& path)

@@ -46,9 +46,16 @@ bool HasNoExtension(const QString& name);
 // takes comma- and tab-separated exports ending in "csv" or "tsv" (any letter case, as "txt").
 // A name without any extension passes everywhere.
 bool InputExtensionOK(int slot, const QString& name);
-// The trimmed name ends in ".csv" (any letter case): such data is quoted as CSV (the command
-// line's rule, isCsvName).
-bool IsCsvName(const QString& name);
+// The check boxes of the Data to Table tab that an input's name ticks once it is chosen or typed:
+// a ".csv" or ".tsv" export (any letter case, blanks around the name ignored) is data, not HTML, so
+// "Fields may be quoted (CSV)" and "Data is plain text (escape <, > and &)" both; any other name
+// ticks none and clears none. The command line's defaults follow the same rule (isDataFileName).
+struct DataFileTicks {
+    bool quotedFields = false;
+    bool plainText = false;
+    friend bool operator==(const DataFileTicks&, const DataFileTicks&) = default;
+};
+DataFileTicks TicksForDataFile(const QString& name);
 // The text up to and including its last "/"; "" when it has none.
 QString FolderOfPath(const QString& path);
 

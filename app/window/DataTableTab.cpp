@@ -100,6 +100,8 @@ DataTableTab::DataTableTab(TabServices& services)
     for (QCheckBox* check : {m_wrapper, m_centerText, m_centerTable, m_quotedFields, m_escape})
         connect(check, &QCheckBox::clicked, this, [this] { clearShownResult(); });
     connect(properties, &QPushButton::clicked, this, [this] { chooseTableProperties(); });
+    // A typed name counts once editing is over: Enter, or the focus leaving the box.
+    connect(m_inputRow->box(), &QLineEdit::editingFinished, this, [this] { inputNameCommitted(); });
 }
 
 void DataTableTab::reset()
@@ -115,12 +117,31 @@ void DataTableTab::reset()
     for (int n = 0; n <= 12; ++n)
         m_padding->addItem(QString::number(n));
     m_padding->setCurrentIndex(2);
+    m_ticksFor.clear();
 }
 
-void DataTableTab::inputFileChosen(const QString& name)
+void DataTableTab::inputFileChosen(const QString& /*name*/)
 {
-    if (IsCsvName(name))
-        m_quotedFields->setChecked(true);
+    inputNameCommitted();
+}
+
+void DataTableTab::inputNameCommitted()
+{
+    const QString name = m_inputRow->box()->text().trimmed();
+    if (name == m_ticksFor)
+        return;
+    m_ticksFor = name;
+    const DataFileTicks ticks = TicksForDataFile(name);
+    bool changed = false;
+    for (const auto& [check, on] :
+         {std::pair(m_quotedFields, ticks.quotedFields), std::pair(m_escape, ticks.plainText)}) {
+        if (on && !check->isChecked()) {
+            check->setChecked(true);
+            changed = true;
+        }
+    }
+    if (changed)
+        clearShownResult();
 }
 
 void DataTableTab::colorsSwitched(bool on)
@@ -144,6 +165,8 @@ void DataTableTab::showColorSample()
 
 void DataTableTab::run()
 {
+    // A name typed and run at once (the focus never left its box) ticks the boxes here.
+    inputNameCommitted();
     int32_t flags = inputFlags();
     if (m_quotedFields->isChecked())
         flags |= VELLUM62_CSV_QUOTES;

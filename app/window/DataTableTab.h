@@ -24,11 +24,14 @@ protected:
     void run() override;
     void colorsSwitched(bool on) override;
     void colorsChosen() override;
-    // Data from a ".csv" file has quoted fields.
+    // A chosen ".csv" or ".tsv" file is data: quoted fields, plain text.
     void inputFileChosen(const QString& name) override;
 
 private:
     void showColorSample();
+    // Ticks the boxes the input's name calls for (TicksForDataFile), once for each name committed:
+    // chosen, typed and left, or run. A box the user cleared afterwards stays cleared.
+    void inputNameCommitted();
 
     QComboBox* m_separator;
     QComboBox* m_padding;
@@ -38,6 +41,7 @@ private:
     QCheckBox* m_quotedFields;
     QCheckBox* m_escape;
     ColorSample* m_sample;
+    QString m_ticksFor; // the input name the boxes were last ticked for
 };
 
 } // namespace pagewright

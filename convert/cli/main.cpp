@@ -17,20 +17,22 @@ namespace
 constexpr const char* kInputCaption = "Could not open input file.";
 constexpr const char* kOutputCaption = "Could not open output file.";
 
-// The library's flags for one conversion: pages declare their encoding; how the input is read;
-// quoted fields and plain-text data; the HTML5 page.
+// The library's flags for one conversion: pages declare their encoding; how the input is read
+// (a template and a blank list, which read none, are written in UTF-8 as in the window); quoted
+// fields and plain-text data, by the options or else by the input's name; the HTML5 page.
 int32_t flagsFor(const Request& r, const std::string& readable)
 {
     int32_t flags = VELLUM62_DECLARE_CHARSET;
-    const bool utf8 =
-        r.encoding == Request::Encoding::Utf8 ||
-        (r.encoding == Request::Encoding::Auto &&
-         (r.converter == Converter::Template || (!readable.empty() && fileReadsAsUtf8(readable))));
+    const bool utf8 = r.encoding == Request::Encoding::Utf8 ||
+                      (r.encoding == Request::Encoding::Auto &&
+                       (r.input.empty() ? r.converter == Converter::Template || r.converter == Converter::List
+                                        : fileReadsAsUtf8(readable)));
     if (utf8)
         flags |= VELLUM62_UTF8;
-    if (r.csvQuotes.value_or(r.input != "-" && isCsvName(r.input)))
+    const bool data = isDataFileName(r.input);
+    if (r.converter == Converter::Table && r.csvQuotes.value_or(data))
         flags |= VELLUM62_CSV_QUOTES;
-    if (r.escapeData)
+    if ((r.converter == Converter::List || r.converter == Converter::Table) && r.escapeData.value_or(data))
         flags |= VELLUM62_ESCAPE_DATA;
     if (r.html5)
         flags |= VELLUM62_HTML5;

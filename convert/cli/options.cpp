@@ -46,13 +46,14 @@ const Command kCommands[] = {
      "A data file to an ordered or unordered HTML list; without INPUT, a blank list.",
      "pagewright-convert list items.txt items.htm --ordered --style i --item-separator numeral"},
     {"table", Converter::Table, "INPUT OUTPUT", "A delimited data file to an HTML table, one row per line.",
-     "pagewright-convert table data.csv data.htm --separator semicolon --padding 2 --width 80%"},
+     "pagewright-convert table data.csv data.htm --separator semicolon --width 80% --border none"},
 };
 
 struct Parser;
 
-// One option of some converters. Whole numbers name their field and range; the rest are read by
-// their own routine. An option may appear twice with different converters and help.
+// One option of some converters. Whole numbers name their field and range (and whether "none"
+// leaves the attribute out); the rest are read by their own routine. An option may appear twice
+// with different converters and help.
 struct Option {
     const char* name;
     unsigned converters;
@@ -61,6 +62,7 @@ struct Option {
     bool (Parser::*read)(const std::string& option, const std::string& value);
     int32_t Request::*number = nullptr;
     int32_t low = 0, high = 0;
+    bool none = false;
 };
 
 struct Parser {
@@ -153,8 +155,8 @@ struct Parser {
             r().centerText = true;
         else if (option == "--csv" || option == "--no-csv")
             r().csvQuotes = option == "--csv";
-        else if (option == "--escape")
-            r().escapeData = true;
+        else if (option == "--escape" || option == "--no-escape")
+            r().escapeData = option == "--escape";
         else if (option == "--html5")
             r().html5 = true;
         else if (option == "--highlight")
@@ -255,11 +257,12 @@ struct Parser {
 
     bool number(const Option& o, const std::string& value)
     {
-        int32_t n = 0;
-        if (!wholeNumber(value, n) || n < o.low || n > o.high)
-            return wrongValue(
-                o.name, "a whole number from " + std::to_string(o.low) + " to " + std::to_string(o.high),
-                value);
+        int32_t n = kNone;
+        if ((!o.none || value != "none") && (!wholeNumber(value, n) || n < o.low || n > o.high))
+            return wrongValue(o.name,
+                              "a whole number from " + std::to_string(o.low) + " to " +
+                                  std::to_string(o.high) + (o.none ? " or none" : ""),
+                              value);
         r().*o.number = n;
         return true;
     }
@@ -290,7 +293,7 @@ const Option kOptions[] = {
     {"--unordered", kList, nullptr, "an unordered list (<ul>; the default)", &Parser::switchOn},
     {"--style", kList, "STYLE",
      "bullets disc, circle or square (unordered); numbering 1, i, I, a or A (ordered); none: the browser's "
-     "(default none)",
+     "(default disc, or 1 with --ordered)",
      &Parser::listStyle},
     {"--item-separator", kList, "KIND",
      "how items are told apart in INPUT: line (default), blank (a blank line), numeral (an initial 12.) or "
@@ -313,15 +316,19 @@ const Option kOptions[] = {
     {"--text-color", kTable, "#RRGGBB", "cell text colour (default: none)", &Parser::color},
     {"--background-color", kTable, "#RRGGBB", "table background colour (default: none)", &Parser::color},
     {"--width", kTable, "W", "table width, 5% to 100% or 50px to 1000px (default: none)", &Parser::width},
-    {"--border", kTable, "N", "border width in pixels", nullptr, &Request::border, 0, 100},
-    {"--cellpadding", kTable, "N", "cell padding in pixels", nullptr, &Request::cellPadding, 0, 100},
-    {"--cellspacing", kTable, "N", "cell spacing in pixels", nullptr, &Request::cellSpacing, 0, 100},
-    {"--csv", kTable, nullptr, "fields in double quotes may hold separators and line ends (default for .csv)",
+    {"--border", kTable, "N", "border width in pixels", nullptr, &Request::border, 0, 100, true},
+    {"--cellpadding", kTable, "N", "cell padding in pixels", nullptr, &Request::cellPadding, 0, 100, true},
+    {"--cellspacing", kTable, "N", "cell spacing in pixels", nullptr, &Request::cellSpacing, 0, 100, true},
+    {"--csv", kTable, nullptr,
+     "fields in double quotes may hold separators and line ends (default for .csv and .tsv)",
      &Parser::switchOn},
-    {"--no-csv", kTable, nullptr, "double quotes are ordinary characters, also in a .csv input",
+    {"--no-csv", kTable, nullptr, "double quotes are ordinary characters, also in a .csv or .tsv input",
      &Parser::switchOn},
-    {"--escape", kList | kTable, nullptr, "the data is plain text: write its &, < and > as characters",
+    {"--escape", kList | kTable, nullptr,
+     "the data is plain text: write its &, < and > as characters (default for .csv and .tsv)",
      &Parser::switchOn},
+    {"--no-escape", kList | kTable, nullptr,
+     "the data's &, < and > pass as HTML, also in a .csv or .tsv input", &Parser::switchOn},
     {"--encoding", kText | kCode | kList | kTable, "ENC",
      "how INPUT is read: auto (default: utf-8 when it is valid UTF-8 beyond ASCII, else windows-1252), utf-8 "
      "or windows-1252",
@@ -364,7 +371,8 @@ std::string commandHelp(const Command& c)
         std::string help = o.help;
         if (o.number) {
             const int32_t byDefault = Request{}.*o.number;
-            help += ", " + std::to_string(o.low) + " to " + std::to_string(o.high) + " (default " +
+            help += ", " + std::to_string(o.low) + " to " + std::to_string(o.high) +
+                    (o.none ? " or none" : "") + " (default " +
                     (byDefault == kNone ? std::string("none") : std::to_string(byDefault)) + ")";
         }
         text += left + help + "\n";
@@ -469,6 +477,8 @@ bool Parser::parseCommand()
         return false;
     if (seen.count("--csv") && seen.count("--no-csv"))
         return fail("table --csv contradicts --no-csv");
+    if (seen.count("--escape") && seen.count("--no-escape"))
+        return fail(std::string(command->name) + " --escape contradicts --no-escape");
     return checkHtml5() && placeFiles(files);
 }
 

@@ -36,9 +36,10 @@ struct Request {
     bool highlight = false;
     std::string language;
     bool lineNumbers = false;
-    // Lists.
+    // Lists. The defaults here and below are the window's: a list of disc bullets (numbered 1, 2, 3
+    // when ordered), a table with padding 2, border 1, cell padding 4 and cell spacing 4.
     bool ordered = false;
-    int32_t listType = 0;
+    int32_t listType = 1;
     int32_t listSource = VELLUM62_LIST_FROM_FILE;
     int32_t itemCount = 1;
     int32_t startNumber = 1;
@@ -46,19 +47,19 @@ struct Request {
     bool centerList = false;
     // Tables.
     int32_t separatorChar = ',';
-    int32_t paddingSpaces = 0;
+    int32_t paddingSpaces = 2;
     bool centerText = false;
     bool centerTable = false;
     int32_t tableWidth = -1;
-    bool widthInPixels = false;
-    int32_t border = -1;
-    int32_t cellPadding = -1;
-    int32_t cellSpacing = -1;
+    bool widthInPixels = true;
+    int32_t border = 1;
+    int32_t cellPadding = 4;
+    int32_t cellSpacing = 4;
     // Lists and tables.
     bool htmlWrapper = false;
-    bool escapeData = false; // & < > of the data written as entities
-    // Tables: fields in double quotes may hold separators and line ends. Unset: on for an input
-    // whose name ends in ".csv".
+    // & < > of the data written as entities. Unset: on for a data file's name (isDataFileName).
+    std::optional<bool> escapeData;
+    // Tables: fields in double quotes may hold separators and line ends. Unset: as escapeData.
     std::optional<bool> csvQuotes;
     // How the input (and a template's title) is read: Auto reads UTF-8 when the input is valid
     // UTF-8 holding a byte above ASCII, else Windows-1252; a template is UTF-8 unless told otherwise.

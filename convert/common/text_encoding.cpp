@@ -120,16 +120,14 @@ bool fileReadsAsUtf8(const std::string& path)
     return valid && beyondAscii;
 }
 
-bool isCsvName(std::string_view name)
+bool isDataFileName(std::string_view name)
 {
-    constexpr std::string_view kEnd = ".csv";
-    if (name.size() < kEnd.size())
+    if (name.size() < 4)
         return false;
-    const std::string_view end = name.substr(name.size() - kEnd.size());
-    for (std::size_t i = 0; i < kEnd.size(); ++i)
-        if ((end[i] >= 'A' && end[i] <= 'Z' ? end[i] - 'A' + 'a' : end[i]) != kEnd[i])
-            return false;
-    return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    const std::string_view end = name.substr(name.size() - 4);
+    return end[0] == '.' && (lower(end[1]) == 'c' || lower(end[1]) == 't') && lower(end[2]) == 's' &&
+           lower(end[3]) == 'v';
 }
 
 std::string toWindows1252(std::string_view utf8)

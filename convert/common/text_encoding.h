@@ -18,9 +18,10 @@ bool isValidUtf8(std::string_view bytes);
 // that cannot be read gives false, and the converter then reports it in its own words.
 bool fileReadsAsUtf8(const std::string& path);
 
-// True for a name ending in ".csv" (any letter case): such data is read with fields in double
-// quotes unless the user says otherwise.
-bool isCsvName(std::string_view name);
+// True for a name ending in ".csv" or ".tsv" (any letter case): a spreadsheet's export, which is
+// data, not HTML. It is read with fields in double quotes and its &, < and > are written as text,
+// in the window and on the command line alike, unless the user says otherwise.
+bool isDataFileName(std::string_view name);
 
 // UTF-8 text in Windows-1252; a character Windows-1252 lacks becomes "&#NNNN;" (its code point
 // in decimal), which a page reads back as the same character. Bytes that are not valid UTF-8 are

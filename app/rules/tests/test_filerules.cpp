@@ -69,6 +69,11 @@ TEST(FileRules, ProposedOutputAndFolders)
     for (const char* name : {"/d/a.csv", "/d/a.tsv"})
         EXPECT_FALSE(InputExtensionOK(TextSlot, name) || InputExtensionOK(ListSlot, name)) << name;
     EXPECT_FALSE(InputExtensionOK(DataTableSlot, "/d/a.xcsv"));
+    // A spreadsheet export ticks both data boxes of Data to Table; no other name ticks either.
+    for (const char* name : {"/d/A.CSV", " /d/a.csv ", ".csv", "/d/a.tsv", "/d/a.TsV", "a.b.csv"})
+        EXPECT_EQ(TicksForDataFile(name), (DataFileTicks{true, true})) << name;
+    for (const char* name : {"/d/a.txt", "/d/a.xcsv", "csv", "/d/a.csv.txt", "/d/a.ssv", "/d/a.tsvx", ""})
+        EXPECT_EQ(TicksForDataFile(name), DataFileTicks{}) << name;
 }
 
 // A file without any extension is taken as text by every tab; a wrong extension is still refused.

@@ -311,12 +311,14 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("quoted"); // the table tab's quoted-fields box ticked afterwards
+        QTest::addColumn<bool>("data"); // the table tab's two data boxes ticked afterwards
         Row("a .txt input proposes its .htm", 1, "/dir/notes.txt", "/dir/notes.htm", false);
         Row("other inputs keep the output", 1, "/dir/data.csv", "/old/out.htm", false);
         Row("cancelled", 1, "", "/old/out.htm", false);
-        Row("table: a .tsv input proposes its .htm", 4, "/dir/data.tsv", "/dir/data.htm", false);
-        Row("table: a .csv input also ticks quoted fields", 4, "/dir/data.csv", "/dir/data.htm", true);
+        Row("table: a .txt input ticks no data box", 4, "/dir/data.txt", "/dir/data.htm", false);
+        Row("table: a .tsv input proposes its .htm, ticks the data boxes", 4, "/dir/data.tsv",
+            "/dir/data.htm", true);
+        Row("table: a .csv input too", 4, "/dir/data.csv", "/dir/data.htm", true);
     }
 
     void choosersFillTheirBoxes()
@@ -324,7 +326,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, chosen);
         QFETCH(QString, output);
-        QFETCH(bool, quoted);
+        QFETCH(bool, data);
         t->showTab(tab);
         auto* const input = c<QLineEdit>("Input file");
         auto* const box = c<QLineEdit>("Output file");
@@ -335,7 +337,8 @@ private slots:
         c<QAbstractButton>("Specify input file")->click();
         QCOMPARE(input->text(), chosen.isEmpty() ? "/old/in.txt" : chosen);
         QCOMPARE(box->text(), output);
-        QCOMPARE(c<QAbstractButton>("Fields may be quoted (CSV)", page(4))->isChecked(), quoted);
+        QCOMPARE(c<QAbstractButton>("Fields may be quoted (CSV)", page(4))->isChecked(), data);
+        QCOMPARE(c<QAbstractButton>("Data is plain text (escape <, > and &)", page(4))->isChecked(), data);
         QCOMPARE(focus(), tabBar());
         for (const int key : {Qt::Key_Return, Qt::Key_Enter}) { // Enter presses the focused button
             t->seam().expectFileDialog(
@@ -421,6 +424,34 @@ private slots:
         t->seam().expectMessage("Load table error", "Error when attempting to load table.", MsgIcon::None);
         QVERIFY(Drop(c<QComboBox>("Rows"), {QUrl::fromLocalFile(damaged)}));
         QCOMPARE(c<QComboBox>("Columns")->currentText(), "7");
+    // A typed name ticks the data boxes as a chosen one does once it is committed (the focus leaves
+    // the box, or Enter), not while it is typed; a box cleared by hand stays cleared for that name.
+    void typedDataNamesTickTheDataBoxes()
+    {
+        t->w().activateWindow(); // focus leaves a box only in the active window
+        QVERIFY(QTest::qWaitForWindowActive(&t->w()));
+        t->showTab(4);
+        auto* const input = c<QLineEdit>("Input file");
+        auto* const plain = c<QAbstractButton>("Data is plain text (escape <, > and &)");
+        const auto ticks = [&] {
+            return QString("%1%2")
+                .arg(c<QAbstractButton>("Fields may be quoted (CSV)")->isChecked())
+                .arg(plain->isChecked());
+        };
+        const auto type = [&](const char* name, int key) {
+            input->setFocus();
+            input->selectAll();
+            QTest::keyClicks(input, name);
+            QCOMPARE(ticks(), QString(key ? "10" : "00"));
+            key ? QTest::keyClick(input, Qt::Key(key)) : c("Specify output file")->setFocus();
+        };
+        type("/dir/data.csv", 0);
+        QCOMPARE(ticks(), QString("11"));
+        plain->click();
+        type("/dir/data.csv", Qt::Key_Return);
+        QCOMPARE(ticks(), QString("10"));
+        type("/dir/data.TSV", Qt::Key_Return);
+        QCOMPARE(ticks(), QString("11"));
     }
 
     void clearEmptiesItsTabsBoxes()

@@ -109,7 +109,7 @@ protected:
 };
 
 // Successful runs report like the program; pages say how they are encoded; UTF-8 input is found
-// by itself, a .csv input is read with quotes; tables report their true size.
+// by itself, a .csv or .tsv input is read with quotes as plain text; tables report their true size.
 TEST_F(Command, ConvertsAndReportsLikeTheProgram)
 {
     const std::string utf8 = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
@@ -123,6 +123,8 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
     write("greek.txt", "\xCE\xB1\xCE\xB2\n");
     write("plain.txt", "ab\n");
     write("data.csv", "\"a,b\",<c>\n");
+    // A dpkg-query export: the maintainers' addresses are text, not tags.
+    write("packages.csv", "libc6,2.36-9,GNU Libc Maintainers <debian-glibc@lists.debian.org>\n");
     write("two.txt", "a\nb\n"); // a list from a file takes one item a line unless told otherwise
     write("wide.txt", row + "\n\n" + row + "\n");
     write("split.txt", "a;\"b\nc\";d\ne;f;g\n");
@@ -134,17 +136,30 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
         std::string has; // in the page
         std::string says = "Conversion successful.\n";
         const char* output = "out.htm";
+        const char* setUp = "";
     } cases[] = {
         {"text greek.txt out.htm", utf8 + "\n<title>out.htm</title>"},
         {"text greek.txt out.htm", "\n\xCE\xB1\xCE\xB2\n"},
         {"text greek.txt out.htm --encoding windows-1252", cp1252},
         {"code plain.txt out.htm", cp1252},
         {"template out.htm --title \xCE\xA9", utf8 + "\n<title>\xCE\xA9</title>", made},
-        {"table data.csv out.htm --escape", "<td>a,b</td>\n<td>&lt;c&gt;</td>",
+        {"table data.csv out.htm --padding 0", "<td>a,b</td>\n<td>&lt;c&gt;</td>",
          table + "1 row and 2 columns.\n"},
-        {"table data.csv out.htm --no-csv", "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>",
+        {"table data.csv out.htm --no-csv --no-escape --padding=0",
+         "<td>\"a</td>\n<td>b\"</td>\n<td><c></td>", table + "1 row and 3 columns.\n"},
+        {"table packages.csv out.htm", "Maintainers &lt;debian-glibc@lists.debian.org&gt;&nbsp;&nbsp;</td>",
          table + "1 row and 3 columns.\n"},
-        {"table - out.htm --csv --wrapper < data.csv", "<td>a,b</td>", table + "1 row and 2 columns.\n"},
+        {"table packages.csv out.htm --no-escape", "Maintainers <debian-glibc@lists.debian.org>&nbsp;",
+         table + "1 row and 3 columns.\n"},
+        // The window's table attributes by default (see tst_agree); none leaves them out.
+        {"table data.csv out.htm --border none --cellpadding none --cellspacing 0",
+         "<table cellspacing=\"0\">", table + "1 row and 2 columns.\n"},
+        // Standard input has no name: quoted fields when asked for, from a file or a pipe; its data
+        // passes as HTML unless --escape is given.
+        {"table - out.htm --csv --wrapper --padding 0 < data.csv", "<td>a,b</td>\n<td><c></td>",
+         table + "1 row and 2 columns.\n"},
+        {"table - out.htm --csv --padding 0 < fifo", "<td valign=\"top\">b<br>\nc</td>",
+         table + "2 rows and 3 columns.\n", "out.htm", "mkfifo fifo; cat split.csv > fifo &"},
         {"template out.htm --title 'A </title><script>'", "<title>A &lt;/title&gt;&lt;script&gt;</title>",
          made},
         {"template out.htm --encoding windows-1252 --title 'r\xC3\xA9sum\xE2\x82\xAC \xCE\xA9 &amp;'",
@@ -182,7 +197,7 @@ TEST_F(Command, ConvertsAndReportsLikeTheProgram)
         {"code f.py out.htm --html5", "<code>    def f(): pass\n</code>"},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = run(c.arguments);
+        const Outcome outcome = run(c.arguments, c.setUp);
         EXPECT_EQ(outcome.status, 0) << c.arguments;
         EXPECT_EQ(outcome.output, c.says) << c.arguments;
         EXPECT_NE(read(c.output).find(c.has), std::string::npos) << c.arguments << "\n" << read(c.output);
@@ -226,6 +241,8 @@ TEST_F(Command, RefusesWrongCommandLines)
         {"code --output-dir d -", "standard input (-) has no name"},
         {"code --output-dir d x/a.c y/a.txt", "'x/a.c' and 'y/a.txt' would both be written to 'a.htm'"},
         {"table a b --csv --no-csv", "table --csv contradicts --no-csv"},
+        {"table a b --no-escape --escape", "table --escape contradicts --no-escape"},
+        {"table a b --border nil", "table --border takes a whole number from 0 to 100 or none, not \"nil\""},
         {"text a b --encoding latin-1", "text --encoding takes auto, utf-8 or windows-1252"},
         {"code a b --escape", "code does not take --escape"},
         {"text a b --stylesheet s.css", "text --stylesheet is for an HTML5 page; it needs --html5"},
@@ -260,6 +277,8 @@ TEST_F(Command, HelpAndVersion)
                              "--output-dir DIR", "Example:\n  pagewright-convert code"})
         EXPECT_TRUE(code.says(part)) << part;
     EXPECT_FALSE(code.says("--ordered"));
+    for (const char* part : {"0 to 12 (default 2)", "0 to 100 or none (default 4)", "\n  --no-escape "})
+        EXPECT_TRUE(run("table --help").says(part)) << part;
     for (const char* command : {"text", "template", "code", "list", "table"}) {
         const Outcome help = run(std::string(command) + " --help");
         for (const char* part : {"\n  --html5 ", "\n  --stylesheet URL ", "\n  --lang CODE ", "default en)"})
