@@ -88,8 +88,6 @@ TEST(FileRules, NamesWithoutExtensionPassTheInputCheck)
         EXPECT_FALSE(HasNoExtension(name)) << name;
         EXPECT_FALSE(InputExtensionOK(TextSlot, name)) << name;
     }
-    EXPECT_TRUE(IsCsvName("/d/A.CSV") && IsCsvName(" /d/a.csv ") && IsCsvName(".csv"));
-    EXPECT_FALSE(IsCsvName("/d/a.tsv") || IsCsvName("/d/a.xcsv") || IsCsvName("csv"));
     EXPECT_EQ(FolderOfPath("/dir/sub/notes.txt"), QString("/dir/sub/"));
     EXPECT_EQ(FolderOfPath("/notes.txt"), QString("/"));
     EXPECT_EQ(FolderOfPath("notes.txt"), QString());

@@ -424,6 +424,8 @@ private slots:
         t->seam().expectMessage("Load table error", "Error when attempting to load table.", MsgIcon::None);
         QVERIFY(Drop(c<QComboBox>("Rows"), {QUrl::fromLocalFile(damaged)}));
         QCOMPARE(c<QComboBox>("Columns")->currentText(), "7");
+    }
+
     // A typed name ticks the data boxes as a chosen one does once it is committed (the focus leaves
     // the box, or Enter), not while it is typed; a box cleared by hand stays cleared for that name.
     void typedDataNamesTickTheDataBoxes()
