@@ -203,6 +203,101 @@ bool TableModel::SetCellArea(int row, int col, int rowSpan, int colSpan)
     return true;
 }
 
+void TableModel::Transpose()
+{
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = r; c <= MaxCols; ++c)
+            std::swap(m_cells[r - 1][c - 1], m_cells[c - 1][r - 1]);
+        for (TableCell& cell : m_cells[r - 1]) {
+            std::swap(cell.RowSpan, cell.ColSpan);
+            std::swap(cell.OwnerRow, cell.OwnerCol);
+        }
+    }
+    std::swap(m_rows, m_cols);
+}
+
+bool TableModel::InsertRow(int row)
+{
+    if (m_rows >= MaxRows || row < 1 || row > m_rows + 1)
+        return false;
+    // The last row of the grid lies outside the table and is empty: it drops off.
+    for (int r = MaxRows; r > row; --r)
+        m_cells[r - 1] = m_cells[r - 2];
+    ++m_rows;
+    for (int c = 1; c <= MaxCols; ++c)
+        ResetCell(row, c);
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            TableCell& cell = m_cells[r - 1][c - 1];
+            if (cell.OwnerRow >= row && r > row)
+                ++cell.OwnerRow;
+            // An area from above that held the old row at this place now also holds the new one.
+            if (r < row && !cell.IsCovered() && r + cell.RowSpan - 1 >= row) {
+                ++cell.RowSpan;
+                for (int j = c; j < c + cell.ColSpan; ++j) {
+                    TableCell& inner = m_cells[row - 1][j - 1];
+                    inner.RowSpan = inner.ColSpan = 0;
+                    inner.OwnerRow = static_cast<int16_t>(r);
+                    inner.OwnerCol = static_cast<int16_t>(c);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool TableModel::DeleteRow(int row)
+{
+    if (m_rows <= 1 || row < 1 || row > m_rows)
+        return false;
+    for (int c = 1; c <= m_cols; ++c) {
+        TableCell& cell = m_cells[row - 1][c - 1];
+        if (cell.IsCovered()) {
+            TableCell& owner = m_cells[cell.OwnerRow - 1][cell.OwnerCol - 1];
+            if (cell.OwnerRow < row && cell.OwnerCol == c)
+                --owner.RowSpan; // once per area: at its first column
+            continue;
+        }
+        if (cell.RowSpan == 1)
+            continue;
+        // The cell below takes over the area with everything the owner had.
+        TableCell heir = cell;
+        --heir.RowSpan;
+        heir.OwnerRow = static_cast<int16_t>(row + 1);
+        for (int i = row + 1; i < row + cell.RowSpan; ++i)
+            for (int j = c; j < c + cell.ColSpan; ++j)
+                m_cells[i - 1][j - 1].OwnerRow = static_cast<int16_t>(row + 1);
+        m_cells[row][c - 1] = heir;
+    }
+    for (int r = row; r < MaxRows; ++r)
+        m_cells[r - 1] = m_cells[r];
+    --m_rows;
+    for (int c = 1; c <= MaxCols; ++c)
+        ResetCell(MaxRows, c);
+    // Owners below the removed row moved up by one; areas from above kept their owners.
+    for (int r = row; r < MaxRows; ++r)
+        for (TableCell& cell : m_cells[r - 1])
+            if (cell.OwnerRow > row)
+                --cell.OwnerRow;
+    return true;
+}
+
+bool TableModel::InsertColumn(int col)
+{
+    Transpose();
+    const bool done = InsertRow(col);
+    Transpose();
+    return done;
+}
+
+bool TableModel::DeleteColumn(int col)
+{
+    Transpose();
+    const bool done = DeleteRow(col);
+    Transpose();
+    return done;
+}
+
 void TableModel::StoreCellFields(int row, int col, const TableCell& values)
 {
     if (!InGrid(row, col))

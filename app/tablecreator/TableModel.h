@@ -123,6 +123,17 @@ public:
     // happens, and false is returned, when CellSizeOK says no.
     bool SetCellArea(int row, int col, int rowSpan, int colSpan);
 
+    // A new empty row above row (1 to NumRows() + 1), or column left of col, when the table has
+    // fewer than 20: the cells from there on move down (right) by one, and an area the new row
+    // (column) cuts through grows by one. False, and nothing changes, otherwise.
+    bool InsertRow(int row);
+    bool InsertColumn(int col);
+    // Removes row (column) 1 to NumRows() (NumCols()) when the table has more than one: areas
+    // that cross it shrink by one, an area whose owner lies in it passes to the owner's next
+    // cell below (to the right) with all the owner's fields, cells wholly in it are gone.
+    bool DeleteRow(int row);
+    bool DeleteColumn(int col);
+
     // Stores everything of values but the area (spans and owner) into the cell at (row, col).
     void StoreCellFields(int row, int col, const TableCell& values);
 
@@ -147,6 +158,10 @@ public:
     friend bool operator==(const TableModel&, const TableModel&) = default;
 
 private:
+    // Swaps rows and columns (spans, owners, counts); the column operations are the row
+    // operations between two of these.
+    void Transpose();
+
     int m_rows = kDefaultTableSize;
     int m_cols = kDefaultTableSize;
     // Index [row - 1][col - 1].

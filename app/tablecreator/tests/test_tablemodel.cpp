@@ -1,7 +1,10 @@
+#include "tablecreator/TableFile.h"
 #include "tablecreator/TableModel.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <tuple>
 #include <vector>
 
 using namespace pagewright;
@@ -22,6 +25,56 @@ TableModel WithAreas(const std::vector<Area>& areas)
         EXPECT_EQ(m.InvariantProblem(), QString());
     }
     return m;
+}
+
+// The model's rules read from its cells, apart from InvariantProblem(): every cell of the table
+// names an owner whose area holds it, every cell of an area names that area's owner (so no two
+// areas share a cell), areas end inside the table, and every cell outside the table is empty.
+::testing::AssertionResult Sound(const TableModel& m)
+{
+    const auto fail = [](int r, int c, const char* what) {
+        return ::testing::AssertionFailure() << "(" << r << "," << c << ") " << what;
+    };
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            const TableCell& cell = m.Cell(r, c);
+            if (!m.InTable(r, c)) {
+                TableCell empty;
+                empty.OwnerRow = static_cast<int16_t>(r);
+                empty.OwnerCol = static_cast<int16_t>(c);
+                if (!(cell == empty))
+                    return fail(r, c, "outside the table is not empty");
+                continue;
+            }
+            const int ownerRow = cell.OwnerRow, ownerCol = cell.OwnerCol;
+            const TableCell& owner = m.Cell(ownerRow, ownerCol);
+            if (!m.InTable(ownerRow, ownerCol) || owner.RowSpan < 1 || owner.ColSpan < 1 ||
+                owner.OwnerRow != ownerRow || owner.OwnerCol != ownerCol)
+                return fail(r, c, "names a cell that owns no area");
+            if (r < ownerRow || r >= ownerRow + owner.RowSpan || c < ownerCol || c >= ownerCol + owner.ColSpan)
+                return fail(r, c, "lies outside the area of its owner");
+            if ((r != ownerRow || c != ownerCol) && (cell.RowSpan != 0 || cell.ColSpan != 0))
+                return fail(r, c, "is covered but has spans");
+            if (&owner != &cell)
+                continue;
+            if (!m.InTable(r + cell.RowSpan - 1, c + cell.ColSpan - 1))
+                return fail(r, c, "has an area beyond the table");
+            for (int i = r; i < r + cell.RowSpan; ++i)
+                for (int j = c; j < c + cell.ColSpan; ++j)
+                    if (m.Cell(i, j).OwnerRow != r || m.Cell(i, j).OwnerCol != c)
+                        return fail(i, j, "inside an area names another owner");
+        }
+    }
+    if (!m.InvariantProblem().isEmpty())
+        return ::testing::AssertionFailure() << m.InvariantProblem().toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+QByteArray FileBytes(const TableModel& m)
+{
+    TableDocument document;
+    document.table = m;
+    return TableFileBytes(document);
 }
 
 void SetContent(TableModel& m, int row, int col, const QString& content)
@@ -173,6 +226,169 @@ TEST(TableModel, CopyReachesTheFreeCellsOfTheTarget)
     }
 }
 
+enum class Op { InsertRow, InsertColumn, DeleteRow, DeleteColumn };
+
+bool Apply(TableModel& m, Op op, int at)
+{
+    switch (op) {
+    case Op::InsertRow:
+        return m.InsertRow(at);
+    case Op::InsertColumn:
+        return m.InsertColumn(at);
+    case Op::DeleteRow:
+        return m.DeleteRow(at);
+    case Op::DeleteColumn:
+        return m.DeleteColumn(at);
+    }
+    return false;
+}
+
+// Areas cut by a new row or column grow, areas crossing a removed one shrink, an owner that is
+// removed hands its area and everything it had to the next cell of the area.
+TEST(TableModel, RowsAndColumnsKeepAreasWhole)
+{
+    struct Placed {
+        int row, col, rowSpan, colSpan; // row 0: the area is gone
+    };
+    using O = Op;
+    const struct {
+        const char* name;
+        Op op;
+        int at;
+        int rows, cols;
+        Placed a, b, c;
+    } cases[] = {
+        // Before: A (2,2) 3 x 2, B (1,5) 1 x 2, C (5,1) 2 x 1; 6 x 6.
+        {"row inside A", O::InsertRow, 3, 7, 6, {2, 2, 4, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row above A's owner", O::InsertRow, 2, 7, 6, {3, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row below A", O::InsertRow, 5, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row first", O::InsertRow, 1, 7, 6, {3, 2, 3, 2}, {2, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row after the last", O::InsertRow, 7, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 2, 1}},
+        {"column inside A", O::InsertColumn, 3, 6, 7, {2, 2, 3, 3}, {1, 6, 1, 2}, {5, 1, 2, 1}},
+        {"column inside B", O::InsertColumn, 6, 6, 7, {2, 2, 3, 2}, {1, 5, 1, 3}, {5, 1, 2, 1}},
+        {"column first", O::InsertColumn, 1, 6, 7, {2, 3, 3, 2}, {1, 6, 1, 2}, {5, 2, 2, 1}},
+        {"row crossing A from above", O::DeleteRow, 3, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
+        {"row of A's owner", O::DeleteRow, 2, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
+        {"row holding all of B", O::DeleteRow, 1, 5, 6, {1, 2, 3, 2}, {0, 0, 0, 0}, {4, 1, 2, 1}},
+        {"last row, C's last", O::DeleteRow, 6, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
+        {"row of C's owner", O::DeleteRow, 5, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
+        {"column crossing A from the left", O::DeleteColumn, 3, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
+        {"column of A's owner", O::DeleteColumn, 2, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
+        {"last column, B's last", O::DeleteColumn, 6, 6, 5, {2, 2, 3, 2}, {1, 5, 1, 1}, {5, 1, 2, 1}},
+        {"column holding all of C", O::DeleteColumn, 1, 6, 5, {2, 1, 3, 2}, {1, 4, 1, 2}, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableModel m = WithAreas({{2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 2, 1}});
+        TableCell look = m.Cell(2, 2);
+        look.FontFace = QStringLiteral("Serif");
+        look.Align = 2;
+        look.CellTextColor = 0x0000FF;
+        look.CellBackColor = 0x00FF00;
+        look.Width = 40;
+        for (const auto& [row, col, name] : {std::tuple{2, 2, "A"}, {1, 5, "B"}, {5, 1, "C"}}) {
+            look.Content = QString::fromLatin1(name);
+            m.StoreCellFields(row, col, look);
+        }
+        SetContent(m, 3, 2, QStringLiteral("hidden")); // a covered cell's own text is lost to its heir
+        ASSERT_TRUE(Apply(m, c.op, c.at));
+        ASSERT_TRUE(Sound(m));
+        EXPECT_EQ(m.NumRows() * 100 + m.NumCols(), c.rows * 100 + c.cols);
+        for (const auto& [name, placed] : {std::pair{"A", c.a}, {"B", c.b}, {"C", c.c}}) {
+            SCOPED_TRACE(name);
+            std::vector<Placed> found;
+            for (int r = 1; r <= MaxRows; ++r) {
+                for (int col = 1; col <= MaxCols; ++col) {
+                    const TableCell& at = m.Cell(r, col);
+                    if (at.Content != QString::fromLatin1(name))
+                        continue;
+                    found.push_back({r, col, at.RowSpan, at.ColSpan});
+                    TableCell expected = look; // the whole look travels with the area
+                    expected.Content = at.Content;
+                    expected.RowSpan = at.RowSpan;
+                    expected.ColSpan = at.ColSpan;
+                    expected.OwnerRow = static_cast<int16_t>(r);
+                    expected.OwnerCol = static_cast<int16_t>(col);
+                    EXPECT_TRUE(at == expected);
+                }
+            }
+            ASSERT_EQ(found.size(), placed.row == 0 ? 0U : 1U);
+            if (placed.row != 0) {
+                EXPECT_EQ((std::vector{found[0].row, found[0].col, found[0].rowSpan, found[0].colSpan}),
+                          (std::vector{placed.row, placed.col, placed.rowSpan, placed.colSpan}));
+            }
+        }
+    }
+}
+
+// Inserting needs a table below 20, deleting one above 1; the grid's last row and column take
+// what moves to them.
+TEST(TableModel, RowsAndColumnsAtTheLimits)
+{
+    TableModel m;
+    m.ApplyTableSize(20, 1);
+    const TableModel full = m;
+    EXPECT_FALSE(m.InsertRow(1) || m.DeleteColumn(1) || m.InsertRow(21) || m.DeleteRow(0) ||
+                 m.DeleteRow(21) || m.InsertColumn(0) || m.InsertColumn(3));
+    EXPECT_TRUE(m == full);
+
+    m.ApplyTableSize(19, 19);
+    ASSERT_TRUE(m.SetCellArea(18, 1, 2, 19)); // reaches the table's last row and column
+    SetContent(m, 18, 1, QStringLiteral("edge"));
+    ASSERT_TRUE(m.InsertRow(1) && m.InsertColumn(1));
+    ASSERT_TRUE(Sound(m));
+    EXPECT_EQ(m.OwnerOf(20, 20), (CellPos{19, 2}));
+    EXPECT_EQ(m.Cell(19, 2).Content, QStringLiteral("edge"));
+    EXPECT_FALSE(m.InsertRow(20) || m.InsertColumn(20));
+    ASSERT_TRUE(m.DeleteRow(19) && m.DeleteColumn(2)); // the owner's row, then its column
+    ASSERT_TRUE(Sound(m));
+    EXPECT_EQ(m.Cell(19, 2).Content, QStringLiteral("edge"));
+    EXPECT_EQ(m.Cell(19, 2).RowSpan * 100 + m.Cell(19, 2).ColSpan, 118);
+
+    m.ApplyTableSize(1, 2);
+    ASSERT_TRUE(m.SetCellArea(1, 1, 1, 2));
+    EXPECT_FALSE(m.DeleteRow(1));
+    ASSERT_TRUE(m.DeleteColumn(1));
+    ASSERT_TRUE(Sound(m));
+    EXPECT_FALSE(m.DeleteColumn(1));
+    EXPECT_EQ(m.NumCols(), 1);
+}
+
+// Inserting a row or column anywhere and deleting it again gives back the same table, byte
+// for byte in its file; any mix of the four keeps the model sound.
+TEST(TableModel, RowsAndColumnsRoundTripAndStaySound)
+{
+    std::mt19937 random(18);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int round = 0; round < 200; ++round) {
+        TableModel m;
+        m.ApplyTableSize(pick(1, 20), pick(1, 20));
+        for (int k = 0; k < 12; ++k) {
+            const int r = pick(1, m.NumRows()), c = pick(1, m.NumCols());
+            m.SetCellArea(r, c, pick(1, m.NumRows() - r + 1), pick(1, m.NumCols() - c + 1));
+            SetContent(m, r, c, QStringLiteral("%1/%2").arg(round).arg(k));
+        }
+        ASSERT_TRUE(Sound(m));
+        const QByteArray before = FileBytes(m);
+        const bool rows = round % 2 == 0;
+        const int at = pick(1, (rows ? m.NumRows() : m.NumCols()) + 1);
+        const bool full = (rows ? m.NumRows() : m.NumCols()) == 20;
+        ASSERT_EQ(Apply(m, rows ? Op::InsertRow : Op::InsertColumn, at), !full);
+        ASSERT_TRUE(Sound(m));
+        if (!full) {
+            ASSERT_TRUE(Apply(m, rows ? Op::DeleteRow : Op::DeleteColumn, at));
+            ASSERT_EQ(FileBytes(m), before) << "round " << round << " at " << at;
+        }
+        for (int k = 0; k < 10; ++k) {
+            const Op op = static_cast<Op>(pick(0, 3));
+            Apply(m, op, pick(0, 21));
+            ASSERT_TRUE(Sound(m)) << "round " << round << " step " << k;
+        }
+    }
+}
+
 TEST(TableModel, InvariantCatchesBrokenModels)
 {
     const auto broken = [](auto change) {
@@ -186,6 +402,9 @@ TEST(TableModel, InvariantCatchesBrokenModels)
     EXPECT_NE(broken([](TableModel& m) { m.RawCell(3, 3).OwnerRow = 2; }), QString());
     EXPECT_NE(broken([](TableModel& m) { m.RawCell(6, 6).RowSpan = 2; }), QString());
     EXPECT_EQ(broken([](TableModel& m) { m.New(); }), QString());
+    TableModel m;
+    m.RawCell(2, 2).OwnerCol = 1;
+    EXPECT_FALSE(Sound(m));
 }
 
 } // namespace
