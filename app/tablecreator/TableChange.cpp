@@ -5,8 +5,7 @@ namespace pagewright
 
 TableChange::TableChange(const TableDocument& before, const TableDocument& after)
     : m_rows{before.table.NumRows(), after.table.NumRows()},
-      m_cols{before.table.NumCols(), after.table.NumCols()},
-      m_settings{SettingsOf(before), SettingsOf(after)}
+      m_cols{before.table.NumCols(), after.table.NumCols()}, m_settings{SettingsOf(before), SettingsOf(after)}
 {
     for (int r = 1; r <= MaxRows; ++r)
         for (int c = 1; c <= MaxCols; ++c)
@@ -16,13 +15,14 @@ TableChange::TableChange(const TableDocument& before, const TableDocument& after
 
 TableChange::Settings TableChange::SettingsOf(const TableDocument& d)
 {
-    return {d.wrapper, d.center, d.placeMarkers, d.properties, d.useTableColors, d.textColor, d.backColor,
-            d.outputFile};
+    return {d.wrapper,        d.center,    d.placeMarkers, d.properties,
+            d.useTableColors, d.textColor, d.backColor,    d.outputFile};
 }
 
 bool TableChange::IsEmpty() const
 {
-    return m_cells.empty() && m_rows[0] == m_rows[1] && m_cols[0] == m_cols[1] && m_settings[0] == m_settings[1];
+    return m_cells.empty() && m_rows[0] == m_rows[1] && m_cols[0] == m_cols[1] &&
+           m_settings[0] == m_settings[1];
 }
 
 void TableChange::Apply(TableDocument& d, bool forward) const

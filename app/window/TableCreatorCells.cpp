@@ -24,12 +24,16 @@ void TableCreatorTab::editCell(int row, int col)
     dialog.Fill(m_table, cell.row, cell.col, {textColor(), backColor()}, usesColors());
     placeCellDialog(dialog, cell.row);
     platform().runModal(dialog);
-    if (dialog.blnAccepted && m_table.SetCellArea(cell.row, cell.col, dialog.intRowSpan, dialog.intColSpan)) {
-        TableCell values = dialog.CellValues();
-        if (m_placeMarkers->isChecked() && values.Content.isEmpty())
-            values.Content = TableModel::PlaceMarkerText(cell.row, cell.col);
-        m_table.StoreCellFields(cell.row, cell.col, values);
-        clearShownResult();
+    if (dialog.blnAccepted) {
+        record(QStringLiteral("edit cell at row %1 column %2").arg(cell.row).arg(cell.col), [&] {
+            if (!m_table.SetCellArea(cell.row, cell.col, dialog.intRowSpan, dialog.intColSpan))
+                return;
+            TableCell values = dialog.CellValues();
+            if (m_placeMarkers->isChecked() && values.Content.isEmpty())
+                values.Content = TableModel::PlaceMarkerText(cell.row, cell.col);
+            m_table.StoreCellFields(cell.row, cell.col, values);
+            clearShownResult();
+        });
     }
     drawTable();
 }
@@ -51,14 +55,16 @@ void TableCreatorTab::copyCell(int row, int col)
     placeCellDialog(dialog, source.row);
     platform().runModal(dialog);
     if (dialog.blnDoCopy) {
-        if (const auto colors = m_table.CopyCell(source, dialog.Parts(), dialog.Target(), dialog.To())) {
-            setColors(colors->text, colors->back);
-            // The cells gave up their own colours for the table's: the page must use them too,
-            // or the copy would leave the written table without any of these colours.
-            if (!usesColors())
-                setUsesColors(true);
-        }
-        clearShownResult();
+        record(QStringLiteral("copy cell at row %1 column %2").arg(source.row).arg(source.col), [&] {
+            if (const auto colors = m_table.CopyCell(source, dialog.Parts(), dialog.Target(), dialog.To())) {
+                setColors(colors->text, colors->back);
+                // The cells gave up their own colours for the table's: the page must use them
+                // too, or the copy would leave the written table without any of these colours.
+                if (!usesColors())
+                    setUsesColors(true);
+            }
+            clearShownResult();
+        });
     }
     drawTable();
 }

@@ -87,7 +87,7 @@ void TableCreatorTab::openFile(const QString& name)
 {
     // The whole file is read and checked first; a file that fails changes nothing.
     if (const std::optional<TableDocument> loaded = LoadTable(name))
-        applyDocument(*loaded);
+        record(QStringLiteral("load table"), [&] { applyDocument(*loaded); });
     else
         platform().message(mainWindow(), QStringLiteral("Load table error"),
                            QStringLiteral("Error when attempting to load table."), MsgIcon::None);
@@ -99,17 +99,19 @@ void TableCreatorTab::newTable()
                               QStringLiteral("Clear table and start anew?"), MsgIcon::Question,
                               MsgButtons::YesNoCancel) != MsgAnswer::Yes)
         return;
-    for (QCheckBox* check : {m_wrapper, m_center, m_placeMarkers})
-        check->setChecked(false);
-    m_table.New();
-    {
-        const QSignalBlocker rows(m_rows);
-        const QSignalBlocker cols(m_columns);
-        m_rows->setCurrentIndex(kDefaultTableSize - 1);
-        m_columns->setCurrentIndex(kDefaultTableSize - 1);
-    }
-    drawTable();
-    clearResult();
+    record(QStringLiteral("new table"), [this] {
+        for (QCheckBox* check : {m_wrapper, m_center, m_placeMarkers})
+            check->setChecked(false);
+        m_table.New();
+        {
+            const QSignalBlocker rows(m_rows);
+            const QSignalBlocker cols(m_columns);
+            m_rows->setCurrentIndex(kDefaultTableSize - 1);
+            m_columns->setCurrentIndex(kDefaultTableSize - 1);
+        }
+        drawTable();
+        clearResult();
+    });
 }
 
 } // namespace pagewright

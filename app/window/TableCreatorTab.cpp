@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace pagewright
@@ -49,6 +51,25 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     m_grid->setToolTip(gridTip);
     m_grid->setAccessibleDescription(gridTip);
     layout->addWidget(m_grid, 1);
+
+    m_undo = MakeButton(this, QStringLiteral("cmdUndo"), QStringLiteral("Undo"));
+    m_redo = MakeButton(this, QStringLiteral("cmdRedo"), QStringLiteral("Redo"));
+    m_insertRow = MakeButton(this, QStringLiteral("cmdInsertRow"), QStringLiteral("Insert row"),
+                             QStringLiteral("Insert an empty row above the focus cell."));
+    m_deleteRow = MakeButton(this, QStringLiteral("cmdDeleteRow"), QStringLiteral("Delete row"),
+                             QStringLiteral("Delete the row of the focus cell."));
+    m_insertColumn = MakeButton(this, QStringLiteral("cmdInsertColumn"), QStringLiteral("Insert column"),
+                                QStringLiteral("Insert an empty column left of the focus cell."));
+    m_deleteColumn = MakeButton(this, QStringLiteral("cmdDeleteColumn"), QStringLiteral("Delete column"),
+                                QStringLiteral("Delete the column of the focus cell."));
+    auto* editing = new QHBoxLayout;
+    editing->addWidget(m_undo);
+    editing->addWidget(m_redo);
+    editing->addSpacing(12);
+    for (QPushButton* b : {m_insertRow, m_deleteRow, m_insertColumn, m_deleteColumn})
+        editing->addWidget(b);
+    editing->addStretch(1);
+    layout->addLayout(editing);
 
     m_center = MakeCheck(this, QStringLiteral("chkCenterTable4"), QStringLiteral("Center table"),
                          QStringLiteral("Add <CENTER>...</CENTER>."));
@@ -102,6 +123,28 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
             returnFocusToTabs();
         });
     }
+    m_history = new QUndoStack(this);
+    m_history->setUndoLimit(200);
+    connect(m_undo, &QPushButton::clicked, m_history, &QUndoStack::undo);
+    connect(m_redo, &QPushButton::clicked, m_history, &QUndoStack::redo);
+    connect(m_history, &QUndoStack::indexChanged, this, &TableCreatorTab::updateEditButtons);
+    connect(m_history, &QUndoStack::cleanChanged, this, &TableCreatorTab::updateEditButtons);
+    const std::pair<QKeySequence, void (QUndoStack::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), &QUndoStack::undo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &QUndoStack::redo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &QUndoStack::redo}};
+    for (const auto& [key, action] : keys) {
+        // Only while the tab is shown: a hidden widget's shortcuts do not fire.
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, m_history, action);
+    }
+    const std::pair<QPushButton*, void (TableCreatorTab::*)()> rowButtons[] = {
+        {m_insertRow, &TableCreatorTab::insertRow},
+        {m_deleteRow, &TableCreatorTab::deleteRow},
+        {m_insertColumn, &TableCreatorTab::insertColumn},
+        {m_deleteColumn, &TableCreatorTab::deleteColumn}};
+    for (const auto& [button, action] : rowButtons)
+        connect(button, &QPushButton::clicked, this, action);
     connect(m_grid, &TableGrid::editRequested, this, &TableCreatorTab::editCell);
     connect(m_grid, &TableGrid::copyRequested, this, &TableCreatorTab::copyCell);
 }
@@ -117,6 +160,8 @@ void TableCreatorTab::reset()
     }
     m_table.InitTableCreator();
     m_lastTableFile.clear();
+    m_history->clear();
+    updateEditButtons();
 }
 
 void TableCreatorTab::shown()
@@ -139,8 +184,14 @@ void TableCreatorTab::sizeChosen()
 {
     if (!started())
         return;
-    m_table.ApplyTableSize(m_rows->currentIndex() + 1, m_columns->currentIndex() + 1);
-    placeMarkersClicked();
+    const int rows = m_rows->currentIndex() + 1;
+    const int cols = m_columns->currentIndex() + 1;
+    record(rows != m_table.NumRows() ? QStringLiteral("change the number of rows")
+                                     : QStringLiteral("change the number of columns"),
+           [&] {
+               m_table.ApplyTableSize(rows, cols);
+               applyPlaceMarkers();
+           });
     returnFocusToTabs();
 }
 
@@ -148,6 +199,14 @@ void TableCreatorTab::placeMarkersClicked()
 {
     if (!started())
         return;
+    // The box is already ticked (or cleared) when this runs.
+    TableDocument before = document();
+    before.placeMarkers = !before.placeMarkers;
+    record(QStringLiteral("place markers"), before, [this] { applyPlaceMarkers(); });
+}
+
+void TableCreatorTab::applyPlaceMarkers()
+{
     m_table.ApplyPlaceMarkers(m_placeMarkers->isChecked());
     drawTable();
     clearShownResult();
@@ -166,6 +225,7 @@ void TableCreatorTab::drawTable()
 {
     m_grid->setTableColors(textColor(), backColor());
     m_grid->DrawTable();
+    updateEditButtons();
 }
 
 bool TableCreatorTab::highlightCell(int& row, int& col)

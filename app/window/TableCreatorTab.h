@@ -1,13 +1,18 @@
 // The "Table Creator" tab: the table's size, the grid its cells are designed on, the table
-// options, the table file buttons (New, Load, Save) and the output file.
+// options, the table file buttons (New, Load, Save) and the output file. Every change to the
+// table is one step of its history, which "Undo" and "Redo" walk.
 #ifndef PAGEWRIGHT_TABLECREATORTAB_H
 #define PAGEWRIGHT_TABLECREATORTAB_H
 
 #include "tablecreator/TableModel.h"
 #include "window/ToolTab.h"
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
+class QPushButton;
+class QUndoStack;
 
 namespace pagewright
 {
@@ -16,12 +21,14 @@ class TableGrid;
 class frmCellInfo;
 class frmCopyCell;
 struct TableDocument;
+class TableChange;
 
 class TableCreatorTab : public ToolTab
 {
     Q_OBJECT
 public:
     explicit TableCreatorTab(TabServices& services);
+    ~TableCreatorTab() override;
     void reset() override;
     void shown() override;
     // Loads the table file as Load does; every dropped file is taken for one.
@@ -34,6 +41,8 @@ public:
     // Chooses the table's size in the size lists, as a user does.
     void chooseSize(int rows, int columns);
     void setCentered(bool on);
+    // The steps the tab can take back and do again.
+    QUndoStack& history() { return *m_history; }
 
 protected:
     void run() override;
@@ -41,8 +50,25 @@ protected:
     void colorsChosen() override { drawTable(); } // the grid shows the table colours
 
 private:
+    friend class TableStep;
+    // Runs change and keeps what it did to the table file's state as one step named name ("edit
+    // cell at row 2 column 3"); before is that state as it stood before the change.
+    void record(const QString& name, const std::function<void()>& change);
+    void record(const QString& name, const TableDocument& before, const std::function<void()>& change);
+    // Sets the tab to the state before (forward: after) the change.
+    void restore(const TableChange& change, bool forward);
+    // "Insert row" and the rest, at the grid's focus cell.
+    void insertRow();
+    void deleteRow();
+    void insertColumn();
+    void deleteColumn();
+    // The size lists and the markers of a table whose counts changed by a row or column.
+    void countsChanged();
+    void updateEditButtons();
+
     void sizeChosen();
     void placeMarkersClicked();
+    void applyPlaceMarkers();
     // Redraws the whole grid from the model; this also removes the highlight.
     void drawTable();
     // Outlines the cell in the grid. A covered cell outlines its owner instead: row and col
@@ -72,6 +98,13 @@ private:
     QCheckBox* m_center;
     QCheckBox* m_wrapper;
     QCheckBox* m_placeMarkers;
+    QUndoStack* m_history;
+    QPushButton* m_undo;
+    QPushButton* m_redo;
+    QPushButton* m_insertRow;
+    QPushButton* m_deleteRow;
+    QPushButton* m_insertColumn;
+    QPushButton* m_deleteColumn;
     frmCellInfo* m_cellEditor = nullptr; // created on first use
     frmCopyCell* m_copyDialog = nullptr;
 };

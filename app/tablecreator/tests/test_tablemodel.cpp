@@ -51,7 +51,8 @@ TableModel WithAreas(const std::vector<Area>& areas)
             if (!m.InTable(ownerRow, ownerCol) || owner.RowSpan < 1 || owner.ColSpan < 1 ||
                 owner.OwnerRow != ownerRow || owner.OwnerCol != ownerCol)
                 return fail(r, c, "names a cell that owns no area");
-            if (r < ownerRow || r >= ownerRow + owner.RowSpan || c < ownerCol || c >= ownerCol + owner.ColSpan)
+            if (r < ownerRow || r >= ownerRow + owner.RowSpan || c < ownerCol ||
+                c >= ownerCol + owner.ColSpan)
                 return fail(r, c, "lies outside the area of its owner");
             if ((r != ownerRow || c != ownerCol) && (cell.RowSpan != 0 || cell.ColSpan != 0))
                 return fail(r, c, "is covered but has spans");
@@ -267,12 +268,12 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
         {"column inside A", O::InsertColumn, 3, 6, 7, {2, 2, 3, 3}, {1, 6, 1, 2}, {5, 1, 2, 1}},
         {"column inside B", O::InsertColumn, 6, 6, 7, {2, 2, 3, 2}, {1, 5, 1, 3}, {5, 1, 2, 1}},
         {"column first", O::InsertColumn, 1, 6, 7, {2, 3, 3, 2}, {1, 6, 1, 2}, {5, 2, 2, 1}},
-        {"row crossing A from above", O::DeleteRow, 3, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
+        {"row of A, from above", O::DeleteRow, 3, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
         {"row of A's owner", O::DeleteRow, 2, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
         {"row holding all of B", O::DeleteRow, 1, 5, 6, {1, 2, 3, 2}, {0, 0, 0, 0}, {4, 1, 2, 1}},
         {"last row, C's last", O::DeleteRow, 6, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
         {"row of C's owner", O::DeleteRow, 5, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
-        {"column crossing A from the left", O::DeleteColumn, 3, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
+        {"column of A, left", O::DeleteColumn, 3, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
         {"column of A's owner", O::DeleteColumn, 2, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
         {"last column, B's last", O::DeleteColumn, 6, 6, 5, {2, 2, 3, 2}, {1, 5, 1, 1}, {5, 1, 2, 1}},
         {"column holding all of C", O::DeleteColumn, 1, 6, 5, {2, 1, 3, 2}, {1, 4, 1, 2}, {0, 0, 0, 0}},

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace pagewright;
 
@@ -149,6 +151,22 @@ class tst_tablecreator : public WindowTestCase
         return LoadTable(t->path("saved.tbl")).value_or(TableDocument{});
     }
 
+    // The table file Save writes and the page "Create table" writes, one after the other.
+    QByteArray FileAndPage()
+    {
+        FileDialogRequest request = kSaveRequest;
+        request.initialName = m_saved ? t->path("saved.tbl") : QString();
+        t->seam().expectFileDialog(request, t->path("saved.tbl"));
+        Find("Save")->click();
+        m_saved = true;
+        const QString page = Find<QLineEdit>("Output file")->text();
+        QFile::remove(page);
+        t->seam().expectDialog<frmHowToView>([this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
+        Find("Create table")->click();
+        return TestWindow::readFile(t->path("saved.tbl")) + "\n--\n" + TestWindow::readFile(page);
+    }
+    bool m_saved = false;
+
     // The columns of the data-driven tests, as the _data() functions name them.
     using GridKeysRow = std::tuple<QList<int>, bool, int, int>;
     using TableFilesRow = std::tuple<QString, QString, int, QString, QString>;
@@ -172,6 +190,7 @@ private slots:
         QVERIFY(t->table().SetCellArea(3, 3, 2, 1));
         grid()->DrawTable();
         Described(t->tab(), "Result")->setText("HTML written.");
+        m_saved = false;
     }
 
     void gridKeys_data()
@@ -328,6 +347,122 @@ private slots:
                       .outputFile = loaded.outputFile};
         QVERIFY(Saved(proposed.isEmpty() ? QString() : t->path(proposed)) == loaded);
         QCOMPARE(Find<QComboBox>("Columns")->currentText(), cleared ? "6" : "4");
+    }
+
+    // Each change to the table is one step: Undo gives back the table file and the page as they
+    // were before it, byte for byte, and Redo as they were after it. Saving is no step.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("named");
+        Row("cell edited", QString("edit"), QString("edit cell at row 3 column 3"));
+        Row("cell cleared", QString("clear"), QString("edit cell at row 2 column 2"));
+        Row("copy", QString("copy"), QString("copy cell at row 2 column 2"));
+        Row("fewer rows", QString("rows"), QString("change the number of rows"));
+        Row("more columns", QString("columns"), QString("change the number of columns"));
+        Row("row inserted inside a span", QString("Insert row"), QString("insert row 4"));
+        Row("row of a span's owner deleted", QString("Delete row"), QString("delete row 3"));
+        Row("column inserted", QString("Insert column"), QString("insert column 2"));
+        Row("column deleted", QString("Delete column"), QString("delete column 2"));
+        Row("place markers", QString("markers"), QString("place markers"));
+        Row("new", QString("New"), QString("new table"));
+        Row("load", QString("Load"), QString("load table"));
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, named);
+        Find<QLineEdit>("Output file")->setText(t->path("table.htm"));
+        Find<QCheckBox>("Center table")->click();
+        QUndoStack& history = *t->tab()->findChild<QUndoStack*>();
+        const QByteArray before = FileAndPage();
+        QVERIFY(!Find("Undo")->isEnabled() && !Find("Redo")->isEnabled());
+        if (step == "edit" || step == "clear") {
+            Open<frmCellInfo>(step == "edit" ? 4 : 2, step == "edit" ? 3 : 2, [&](frmCellInfo& d) {
+                if (step == "clear")
+                    Find("Clear cell", &d)->click();
+                else
+                    Find<QLineEdit>("Cell content", &d)->setText("new");
+                Find("Accept", &d)->click();
+            });
+        } else if (step == "copy") {
+            Open<frmCopyCell>(2, 2, [this](frmCopyCell& d) {
+                for (const char* part : {"content", "colors"})
+                    Find<QCheckBox>(part, &d)->setChecked(true);
+                Find<QRadioButton>("to all cells in table", &d)->click();
+                Find("Do it", &d)->click();
+            });
+        } else if (step == "rows") {
+            Find<QComboBox>("Rows")->setCurrentIndex(2); // cuts the span of (3, 3)
+        } else if (step == "columns") {
+            Find<QComboBox>("Columns")->setCurrentIndex(8);
+        } else if (step == "markers") {
+            Find<QCheckBox>("Place markers")->click();
+        } else if (step == "New") {
+            t->seam().expectMessage("New table", "Clear table and start anew?", MsgIcon::Question,
+                                    MsgButtons::YesNoCancel, MsgAnswer::Yes);
+            Find("New")->click();
+        } else if (step == "Load") {
+            TableDocument loaded{.wrapper = true, .textColor = 0x123456, .table = {},
+                                 .outputFile = t->path("other.htm")};
+            loaded.table.ApplyTableSize(3, 9);
+            Load(loaded);
+        } else {
+            // At the focus cell: row 4 cuts the span of (3, 3), row 3 holds its owner.
+            QTest::mouseClick(grid(), Qt::RightButton, {}, QPoint(-5, -5)); // no cell: nothing opens
+            const CellPos focus = step == "Insert row" ? CellPos{4, 4} : CellPos{4, 3};
+            grid()->setFocusCell(step.contains("row") ? focus : CellPos{1, 2});
+            Find(step)->click();
+        }
+        QCOMPARE(t->table().InvariantProblem(), QString());
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(Find("Undo")->toolTip(), "Undo: " + named);
+        QVERIFY(Find("Undo")->isEnabled() && !Find("Redo")->isEnabled());
+        const QByteArray after = FileAndPage();
+        QVERIFY(after != before);
+        QCOMPARE(history.count(), 1); // saving and writing the page are no steps
+        for (int round = 0; round < 2; ++round) {
+            Find("Undo")->click();
+            QCOMPARE(Find("Redo")->toolTip(), "Redo: " + named);
+            QCOMPARE(FileAndPage(), before);
+            QCOMPARE(Find<QComboBox>("Rows")->currentText().toInt(), t->table().NumRows());
+            Find("Redo")->click();
+            QCOMPARE(FileAndPage(), after);
+            QCOMPARE(Find<QComboBox>("Columns")->currentText().toInt(), t->table().NumCols());
+        }
+    }
+
+    // The row and column buttons stop at the limits; the keys walk the history while the tab is shown.
+    void rowButtonsAndKeys()
+    {
+        t->table().RawCell(1, 1).Content = "first";
+        for (int n = 0; n < 14; ++n)
+            Find("Insert row")->click();
+        QCOMPARE(t->table().NumRows(), 20);
+        QVERIFY(!Find("Insert row")->isEnabled() && Find("Delete row")->isEnabled());
+        QCOMPARE(Find<QComboBox>("Rows")->currentText(), "20");
+        QCOMPARE(t->table().Cell(15, 1).Content, "first");
+        Find<QComboBox>("Columns")->setCurrentIndex(0);
+        QVERIFY(!Find("Delete column")->isEnabled() && Find("Insert column")->isEnabled());
+        QCOMPARE(t->tab()->findChild<QUndoStack*>()->count(), 15);
+
+        t->tab()->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t->tab()->window()));
+        grid()->setFocus();
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t->table().NumCols(), 6);
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t->table().NumRows(), 19);
+        QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 2001);
+        QWidget* const window = t->tab()->window();
+        t->showTab(0);
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t->table().NumCols(), 1); // not while another tab is shown
+        t->showTab(5);
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t->table().NumCols(), 6);
     }
 
     // The cell editor.
