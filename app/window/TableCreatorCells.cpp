@@ -25,10 +25,18 @@ void TableCreatorTab::editCell(int row, int col)
     placeCellDialog(dialog, cell.row);
     platform().runModal(dialog);
     if (dialog.blnAccepted) {
-        record(QStringLiteral("edit cell at row %1 column %2").arg(cell.row).arg(cell.col), [&] {
+        TableCell values = dialog.CellValues();
+        // A cell left with nothing of its own, as "Clear cell" leaves it, is named so.
+        TableCell blank;
+        blank.RowSpan = values.RowSpan;
+        blank.ColSpan = values.ColSpan;
+        blank.OwnerRow = values.OwnerRow;
+        blank.OwnerCol = values.OwnerCol;
+        const QString step = values == blank ? QStringLiteral("clear cell at row %1 column %2")
+                                             : QStringLiteral("edit cell at row %1 column %2");
+        record(step.arg(cell.row).arg(cell.col), [&] {
             if (!m_table.SetCellArea(cell.row, cell.col, dialog.intRowSpan, dialog.intColSpan))
                 return;
-            TableCell values = dialog.CellValues();
             if (m_placeMarkers->isChecked() && values.Content.isEmpty())
                 values.Content = TableModel::PlaceMarkerText(cell.row, cell.col);
             m_table.StoreCellFields(cell.row, cell.col, values);

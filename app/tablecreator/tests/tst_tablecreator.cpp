@@ -356,7 +356,7 @@ private slots:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("named");
         Row("cell edited", QString("edit"), QString("edit cell at row 3 column 3"));
-        Row("cell cleared", QString("clear"), QString("edit cell at row 2 column 2"));
+        Row("cell cleared", QString("clear"), QString("clear cell at row 2 column 2"));
         Row("copy", QString("copy"), QString("copy cell at row 2 column 2"));
         Row("fewer rows", QString("rows"), QString("change the number of rows"));
         Row("more columns", QString("columns"), QString("change the number of columns"));
@@ -430,6 +430,22 @@ private slots:
             QCOMPARE(FileAndPage(), after);
             QCOMPARE(Find<QComboBox>("Columns")->currentText().toInt(), t->table().NumCols());
         }
+    }
+
+    // The history holds at least the last 100 steps.
+    void hundredSteps()
+    {
+        const QByteArray before = t->table().Cell(2, 2).Content.toUtf8();
+        for (int n = 0; n < 110; ++n) // a row in, the same row out: 110 steps
+            Find(n % 2 == 0 ? "Insert row" : "Delete row")->click();
+        for (int n = 0; n < 100; ++n) {
+            QVERIFY(Find("Undo")->isEnabled());
+            Find("Undo")->click();
+        }
+        QVERIFY(Find("Undo")->isEnabled());
+        QCOMPARE(Find("Undo")->toolTip(), "Undo: delete row 1");
+        QCOMPARE(t->table().Cell(2, 2).Content.toUtf8(), before);
+        QCOMPARE(t->table().NumRows(), 6);
     }
 
     // The row and column buttons stop at the limits; the keys walk the history while the tab is shown.
