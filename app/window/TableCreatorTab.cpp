@@ -128,7 +128,6 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     connect(m_undo, &QPushButton::clicked, m_history, &QUndoStack::undo);
     connect(m_redo, &QPushButton::clicked, m_history, &QUndoStack::redo);
     connect(m_history, &QUndoStack::indexChanged, this, &TableCreatorTab::updateEditButtons);
-    connect(m_history, &QUndoStack::cleanChanged, this, &TableCreatorTab::updateEditButtons);
     const std::pair<QKeySequence, void (QUndoStack::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &QUndoStack::undo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &QUndoStack::redo},

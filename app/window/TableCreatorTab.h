@@ -41,8 +41,6 @@ public:
     // Chooses the table's size in the size lists, as a user does.
     void chooseSize(int rows, int columns);
     void setCentered(bool on);
-    // The steps the tab can take back and do again.
-    QUndoStack& history() { return *m_history; }
 
 protected:
     void run() override;
