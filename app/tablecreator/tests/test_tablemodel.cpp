@@ -213,22 +213,10 @@ TEST(TableModel, CopyReachesTheFreeCellsOfTheTarget)
     }
 }
 
-enum class Op { InsertRow, InsertColumn, DeleteRow, DeleteColumn };
-
-bool Apply(TableModel& m, Op op, int at)
-{
-    switch (op) {
-    case Op::InsertRow:
-        return m.InsertRow(at);
-    case Op::InsertColumn:
-        return m.InsertColumn(at);
-    case Op::DeleteRow:
-        return m.DeleteRow(at);
-    case Op::DeleteColumn:
-        return m.DeleteColumn(at);
-    }
-    return false;
-}
+// InsertRow, InsertColumn, DeleteRow or DeleteColumn.
+using Op = bool (TableModel::*)(int);
+constexpr Op kOps[] = {&TableModel::InsertRow, &TableModel::InsertColumn, &TableModel::DeleteRow,
+                       &TableModel::DeleteColumn};
 
 // Areas cut by a new row or column grow, areas crossing a removed one shrink, an owner that is
 // removed hands its area and everything it had to the next cell of the area.
@@ -237,7 +225,7 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
     struct Placed {
         int row, col, rowSpan, colSpan; // row 0: the area is gone
     };
-    using O = Op;
+    const Op insertRow = kOps[0], insertColumn = kOps[1], deleteRow = kOps[2], deleteColumn = kOps[3];
     const struct {
         const char* name;
         Op op;
@@ -246,23 +234,23 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
         Placed a, b, c;
     } cases[] = {
         // Before: A (2,2) 3 x 2, B (1,5) 1 x 2, C (5,1) 2 x 1; 6 x 6.
-        {"row inside A", O::InsertRow, 3, 7, 6, {2, 2, 4, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
-        {"row above A's owner", O::InsertRow, 2, 7, 6, {3, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
-        {"row below A", O::InsertRow, 5, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
-        {"row first", O::InsertRow, 1, 7, 6, {3, 2, 3, 2}, {2, 5, 1, 2}, {6, 1, 2, 1}},
-        {"row after the last", O::InsertRow, 7, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 2, 1}},
-        {"column inside A", O::InsertColumn, 3, 6, 7, {2, 2, 3, 3}, {1, 6, 1, 2}, {5, 1, 2, 1}},
-        {"column inside B", O::InsertColumn, 6, 6, 7, {2, 2, 3, 2}, {1, 5, 1, 3}, {5, 1, 2, 1}},
-        {"column first", O::InsertColumn, 1, 6, 7, {2, 3, 3, 2}, {1, 6, 1, 2}, {5, 2, 2, 1}},
-        {"row of A, from above", O::DeleteRow, 3, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
-        {"row of A's owner", O::DeleteRow, 2, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
-        {"row holding all of B", O::DeleteRow, 1, 5, 6, {1, 2, 3, 2}, {0, 0, 0, 0}, {4, 1, 2, 1}},
-        {"last row, C's last", O::DeleteRow, 6, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
-        {"row of C's owner", O::DeleteRow, 5, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
-        {"column of A, left", O::DeleteColumn, 3, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
-        {"column of A's owner", O::DeleteColumn, 2, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
-        {"last column, B's last", O::DeleteColumn, 6, 6, 5, {2, 2, 3, 2}, {1, 5, 1, 1}, {5, 1, 2, 1}},
-        {"column holding all of C", O::DeleteColumn, 1, 6, 5, {2, 1, 3, 2}, {1, 4, 1, 2}, {0, 0, 0, 0}},
+        {"row inside A", insertRow, 3, 7, 6, {2, 2, 4, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row above A's owner", insertRow, 2, 7, 6, {3, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row below A", insertRow, 5, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row first", insertRow, 1, 7, 6, {3, 2, 3, 2}, {2, 5, 1, 2}, {6, 1, 2, 1}},
+        {"row after the last", insertRow, 7, 7, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 2, 1}},
+        {"column inside A", insertColumn, 3, 6, 7, {2, 2, 3, 3}, {1, 6, 1, 2}, {5, 1, 2, 1}},
+        {"column inside B", insertColumn, 6, 6, 7, {2, 2, 3, 2}, {1, 5, 1, 3}, {5, 1, 2, 1}},
+        {"column first", insertColumn, 1, 6, 7, {2, 3, 3, 2}, {1, 6, 1, 2}, {5, 2, 2, 1}},
+        {"row of A, from above", deleteRow, 3, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
+        {"row of A's owner", deleteRow, 2, 5, 6, {2, 2, 2, 2}, {1, 5, 1, 2}, {4, 1, 2, 1}},
+        {"row holding all of B", deleteRow, 1, 5, 6, {1, 2, 3, 2}, {0, 0, 0, 0}, {4, 1, 2, 1}},
+        {"last row, C's last", deleteRow, 6, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
+        {"row of C's owner", deleteRow, 5, 5, 6, {2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 1, 1}},
+        {"column of A, left", deleteColumn, 3, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
+        {"column of A's owner", deleteColumn, 2, 6, 5, {2, 2, 3, 1}, {1, 4, 1, 2}, {5, 1, 2, 1}},
+        {"last column, B's last", deleteColumn, 6, 6, 5, {2, 2, 3, 2}, {1, 5, 1, 1}, {5, 1, 2, 1}},
+        {"column holding all of C", deleteColumn, 1, 6, 5, {2, 1, 3, 2}, {1, 4, 1, 2}, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -271,7 +259,7 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
             m.StoreCellFields(row, col, {.CellTextColor = 0xFF, .CellBackColor = 0xFF00, .Content = name,
                                          .Align = 2, .Width = 40, .FontFace = "Serif"});
         SetContent(m, 3, 2, QStringLiteral("hidden")); // a covered cell's own text gives way to the heir's
-        ASSERT_TRUE(Apply(m, c.op, c.at));
+        ASSERT_TRUE((m.*c.op)(c.at));
         ASSERT_TRUE(Sound(m));
         EXPECT_EQ(m.NumRows() * 100 + m.NumCols(), c.rows * 100 + c.cols);
         for (const auto& [name, placed] : {std::pair{"A", c.a}, {"B", c.b}, {"C", c.c}}) {
@@ -343,15 +331,14 @@ TEST(TableModel, RowsAndColumnsRoundTripAndStaySound)
         const bool rows = round % 2 == 0;
         const int at = pick(1, (rows ? m.NumRows() : m.NumCols()) + 1);
         const bool full = (rows ? m.NumRows() : m.NumCols()) == 20;
-        ASSERT_EQ(Apply(m, rows ? Op::InsertRow : Op::InsertColumn, at), !full);
+        ASSERT_EQ((m.*kOps[rows ? 0 : 1])(at), !full);
         ASSERT_TRUE(Sound(m));
         if (!full) {
-            ASSERT_TRUE(Apply(m, rows ? Op::DeleteRow : Op::DeleteColumn, at));
+            ASSERT_TRUE((m.*kOps[rows ? 2 : 3])(at));
             ASSERT_EQ(FileBytes(m), before) << "round " << round << " at " << at;
         }
         for (int k = 0; k < 10; ++k) {
-            const Op op = static_cast<Op>(pick(0, 3));
-            Apply(m, op, pick(0, 21));
+            (m.*kOps[pick(0, 3)])(pick(0, 21));
             ASSERT_TRUE(Sound(m)) << "round " << round << " step " << k;
         }
     }
