@@ -1,6 +1,6 @@
-// Blocks of cells for the Table Creator's paste, copy and import: read from tab-separated text or
-// from a delimited file, fitted into the grid at a focus cell, and written back as tab-separated
-// text for a spreadsheet.
+// Blocks of cells for the Table Creator's paste, copy and import: read from what the clipboard
+// offers (an HTML table or tab-separated text) or from a delimited file, fitted into the grid at a
+// focus cell, and written back as tab-separated text and as an HTML table for a spreadsheet.
 #ifndef PAGEWRIGHT_CELLBLOCKS_H
 #define PAGEWRIGHT_CELLBLOCKS_H
 
@@ -27,13 +27,22 @@ struct CellBlock {
     int columns = 0;
 };
 
+// The cells of the first table of an HTML text as a browser shows them: tags dropped, entities
+// decoded, white space collapsed, <br> as a line break. A cell spanning rows or columns gives its
+// text to its first cell and leaves the others of its area empty. No table gives an empty block.
+CellBlock ReadHtmlTable(const QString& html);
+
 // Tab-separated text as spreadsheets write it: a row per line (CR LF or LF), a cell per tab, fields
 // in double quotes holding tabs, line ends and doubled quotes; a final line end starts no row.
 CellBlock ReadTabSeparated(const QString& text);
 
-// The block as tab-separated text (rows ending in CR LF, fields quoted where a spreadsheet needs it),
-// for the clipboard.
+// What a paste takes when the clipboard offers both: the HTML when it holds a table, else the text.
+CellBlock ReadClipboardBlock(const QString& html, const QString& text);
+
+// The block as tab-separated text (rows ending in CR LF, fields quoted where a spreadsheet needs it)
+// and as an HTML table, for the clipboard.
 QString WriteTabSeparated(const QList<QStringList>& cells);
+QString WriteHtmlTable(const QList<QStringList>& cells);
 
 // A block of blockRows x blockColumns placed with its first cell at the focus cell (1-based) of a
 // table of tableRows x tableColumns: the table's size afterwards, grown to hold the block as far as

@@ -29,6 +29,84 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 } // namespace
 
+TEST(HtmlTable, ReadsATableAsABrowserCopiesIt)
+{
+    const QString html =
+        QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\r\n<!--StartFragment-->"
+                       "<table class=\"data\">\n  <thead><tr><th>Name</th><th>Price</th></tr></thead>\n"
+                       "  <tbody>\n    <tr>\n      <td>Tea</td>\n      <td>  1.50\n  </td>\n    </tr>\n"
+                       "    <tr><td>Coffee &amp; cake</td><td>3.20</td></tr>\n  </tbody>\n</table>"
+                       "<!--EndFragment-->\r\n</body></html>");
+    const CellBlock block = ReadHtmlTable(html);
+    EXPECT_EQ(block.cells, (Rows{{"Name", "Price"}, {"Tea", "1.50"}, {"Coffee & cake", "3.20"}}));
+    EXPECT_EQ(block.rows, 3);
+    EXPECT_EQ(block.columns, 2);
+}
+
+TEST(HtmlTable, SpansEntitiesAndNestedTagsAsShown)
+{
+    // As a spreadsheet puts a range on the clipboard: a style block, spans, styled runs, comments.
+    const QString html = QString::fromUtf8(
+        "<style><!--td {mso-number-format:\"<b>\";} .x1 {color:red}--></style>"
+        "<table border=0><col width=64><caption>Not a cell</caption>"
+        "<tr><td colspan='2' class=x1>Q1 &lt;draft&gt;</td><td rowspan=\"2\">Total</td></tr>"
+        "<tr><td><span style=\"font-weight:700\">North</span><!-- a <td> in a comment --></td>"
+        "<td>&#8364;&#x20ac; &euro;&#150;&nbsp;&eacute;&bogus; &amp &copy2024 &#0;</td></tr>"
+        "<tr><td>two<br>lines</td><td><p>first</p><p>second</p></td><td>a <b>bold</b>\n\t word<br/></td></tr>"
+        "<tr><td>out<table><tr><td>in 1</td><td>in 2</td></tr></table>after</td></tr>"
+        "</table><table><tr><td>second table</td></tr></table>");
+    const CellBlock block = ReadHtmlTable(html);
+    EXPECT_EQ(
+        block.cells,
+        (Rows{{"Q1 <draft>", "", "Total"},
+              {"North",
+               QString::fromUtf8("\xE2\x82\xAC\xE2\x82\xAC \xE2\x82\xAC\xE2\x80\x93\xC2\xA0\xC3\xA9&bogus; "
+                                 "& \xC2\xA9"
+                                 "2024 \xEF\xBF\xBD"),
+               ""},
+              {"two\nlines", "first\nsecond", "a bold word"},
+              {"out\nin 1 in 2\nafter", "", ""}}))
+        << "the row span covers column 3 of row 2, so North and the euros stay in columns 1 and 2";
+}
+
+TEST(HtmlTable, SpansShapeTheBlock)
+{
+    const CellBlock block = ReadHtmlTable(
+        QStringLiteral("<table><tr><td rowspan=2 "
+                       "colspan=2>A</td><td>B</td></tr><tr><td>C</td></tr><tr><td>D<td>E<td>F</table>"));
+    EXPECT_EQ(block.cells, (Rows{{"A", "", "B"}, {"", "", "C"}, {"D", "E", "F"}}))
+        << "cells and rows without their end tags close at the next one";
+}
+
+TEST(HtmlTable, HostileInputStaysWithinTheTable)
+{
+    CellBlock block =
+        ReadHtmlTable(QStringLiteral("<table><tr><td colspan=99999999999>wide</td><td>x</td></tr>"));
+    EXPECT_EQ(block.columns, 21) << "a span is at most a whole table wide";
+    EXPECT_EQ(block.cells.size(), 1);
+    EXPECT_EQ(block.cells[0].size(), 20);
+    EXPECT_EQ(block.cells[0][0], "wide");
+
+    block = ReadHtmlTable(QStringLiteral("<table><tr><td>cut <b class=\"open"));
+    EXPECT_EQ(block.cells, (Rows{{"cut"}})) << "an unclosed tag runs to the end";
+    block = ReadHtmlTable(QStringLiteral("<table><tr><td>a</td><!-- never closed <td>b</td></tr></table>"));
+    EXPECT_EQ(block.cells, (Rows{{"a"}}));
+    block = ReadHtmlTable(
+        QStringLiteral("<table><tr><td>1 < 2 <3</td><td>&#x110000;&#99999999999;</td></tr></table>"));
+    EXPECT_EQ(block.cells, (Rows{{"1 < 2 <3", QString::fromUtf8("\xEF\xBF\xBD\xEF\xBF\xBD")}}));
+    EXPECT_EQ(ReadHtmlTable(QStringLiteral("<p>no table</p>")).rows, 0);
+    EXPECT_EQ(ReadHtmlTable(QStringLiteral("<table></table>")).rows, 0);
+
+    // A long paste is read once through; only what can ever fit is kept.
+    QString many = QStringLiteral("<table>");
+    for (int row = 0; row < 50000; ++row)
+        many += QStringLiteral("<tr><td>r%1</td><td rowspan=3>s</td><td>t</td></tr>").arg(row);
+    block = ReadHtmlTable(many + QStringLiteral("</table>"));
+    EXPECT_EQ(block.rows, 50000);
+    EXPECT_EQ(block.cells.size(), 20);
+    EXPECT_EQ(block.cells[19][0], "r19");
+}
+
 TEST(TabSeparated, ReadsSpreadsheetText)
 {
     const CellBlock block =
@@ -45,6 +123,15 @@ TEST(TabSeparated, ReadsSpreadsheetText)
     EXPECT_EQ(ReadTabSeparated(QStringLiteral("\"never closed\tb\nc")).cells, (Rows{{"never closed\tb\nc"}}));
 }
 
+TEST(TabSeparated, ClipboardPrefersATable)
+{
+    EXPECT_EQ(ReadClipboardBlock(QStringLiteral("<table><tr><td>html</td></tr></table>"), "text").cells,
+              (Rows{{"html"}}));
+    EXPECT_EQ(ReadClipboardBlock(QStringLiteral("<b>bold</b>"), "text\tonly").cells,
+              (Rows{{"text", "only"}}));
+    EXPECT_EQ(ReadClipboardBlock(QString(), "text").cells, (Rows{{"text"}}));
+}
+
 TEST(CopyText, WritesWhatReadsBack)
 {
     const Rows block = {{"plain", "a\tb", "say \"hi\""},
@@ -55,6 +142,14 @@ TEST(CopyText, WritesWhatReadsBack)
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("plain\t\"a\tb\"\t\"say \"\"hi\"\"\"\r\n\"two\nlines\"\t\t<b> & </b>\r\n")));
     EXPECT_EQ(ReadTabSeparated(text).cells, block);
+
+    const QString html = WriteHtmlTable(block);
+    EXPECT_TRUE(html.contains(
+        QStringLiteral("<tr><td>two<br>lines</td><td></td><td>&lt;b&gt; &amp; &lt;/b&gt;</td></tr>")))
+        << html.toStdString();
+    Rows shown = block;
+    shown[0][1] = "a b";
+    EXPECT_EQ(ReadHtmlTable(html).cells, shown) << "HTML shows a tab as a space; the text keeps it";
 }
 
 TEST(Fit, GrowsTheTableAndCountsWhatFellOff)
