@@ -65,32 +65,44 @@ bool isLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
-// Spreadsheet text (`dataFile` false) keeps every line as a row and every character of a field;
-// a data file is read as Data to Table reads it: lines empty once trimmed are skipped, and blanks
-// before a field and after its content are dropped.
+// Spreadsheet text (`dataFile` false) keeps every line as a row and every character of a field. A
+// data file is read as Data to Table reads it: lines empty once trimmed are skipped, blanks (tabs
+// too) before a field and spaces after its content are dropped, a separator that ends a line starts
+// no cell, a row may start with the header mark "\TH", and outside quotes "\" before a separator
+// makes it content and "\!" is a line break followed by a character taken as it is. With a space as
+// separator, tabs separate too.
 CellBlock readDelimited(QStringView text, QChar separator, bool dataFile)
 {
-    const auto isBlank = [&](QChar c) { return (c == u' ' || c == u'\t') && c != separator; };
-    BlockBuilder block;
     const qsizetype n = text.size();
+    const auto separates = [&](QChar c) {
+        return c == separator || (dataFile && separator == u' ' && c == u'\t');
+    };
+    const auto skipBlanks = [&](qsizetype at) {
+        while (dataFile && at < n && (text[at] == u' ' || text[at] == u'\t'))
+            ++at;
+        return at;
+    };
+    const auto endsLine = [&](qsizetype at) { return at == n || isLineEnd(text[at]); };
+    BlockBuilder block;
     qsizetype i = 0;
     int row = 0;
     while (i < n) {
         if (dataFile) {
-            qsizetype first = i;
-            while (first < n && (isBlank(text[first]) || text[first] == u'\f'))
-                ++first;
-            if (first == n || isLineEnd(text[first])) {
-                i = first + (first + 1 < n && text[first] == u'\r' && text[first + 1] == u'\n' ? 2 : 1);
+            qsizetype end = i;
+            while (!endsLine(end) && (text[end] == u' ' || text[end].unicode() < 32))
+                ++end;
+            if (endsLine(end)) {
+                i = end + (end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n' ? 2 : 1);
                 continue;
             }
+            i = skipBlanks(i);
+            if (text.sliced(i).startsWith(QLatin1String("\\TH"), Qt::CaseInsensitive))
+                i += 3;
         }
         for (int column = 0;; ++column) {
             QString field;
-            if (dataFile)
-                while (i < n && isBlank(text[i]))
-                    ++i;
-            if (i < n && text[i] == u'"') {
+            i = skipBlanks(i);
+            if (i < n && text[i] == u'"' && separator != u'"') {
                 // Inside quotes everything is content, "" is a quote, and CR LF is a line break.
                 for (++i; i < n;) {
                     const qsizetype quote = text.indexOf(u'"', i);
@@ -109,20 +121,31 @@ CellBlock readDelimited(QStringView text, QChar separator, bool dataFile)
                 }
             }
             // What follows a closing quote up to the separator belongs to the field as typed.
-            const qsizetype start = i;
-            while (i < n && text[i] != separator && !isLineEnd(text[i]))
-                ++i;
-            QStringView rest = text.sliced(start, i - start);
-            if (dataFile)
-                while (!rest.isEmpty() && (rest.back() == u' ' || rest.back() == u'\t'))
-                    rest.chop(1);
-            field += rest;
-            block.set(row, column, field);
-            if (i < n && text[i] == separator) {
-                ++i;
-                continue;
+            QString rest;
+            while (!endsLine(i) && !separates(text[i])) {
+                if (dataFile && text[i] == u'\\' && i + 1 < n && separates(text[i + 1])) {
+                    rest += text[i + 1];
+                    i += 2;
+                } else if (dataFile && text[i] == u'\\' && i + 1 < n && text[i + 1] == u'!') {
+                    rest += u'\n';
+                    i += 2;
+                    if (!endsLine(i))
+                        rest += text[i++];
+                } else {
+                    rest += text[i++];
+                }
             }
-            break;
+            if (dataFile)
+                while (rest.endsWith(u' ') || (rest.endsWith(u'\t') && endsLine(i)))
+                    rest.chop(1);
+            block.set(row, column, field + rest);
+            if (i == n || !separates(text[i]))
+                break;
+            ++i;
+            if (dataFile && endsLine(skipBlanks(i))) {
+                i = skipBlanks(i);
+                break;
+            }
         }
         if (i < n)
             i += text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? 2 : 1;

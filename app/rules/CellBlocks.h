@@ -61,7 +61,8 @@ QString FitResultText(const BlockFit& fit);
 
 // A delimited data file read as the Data to Table tab reads it: fields separated by a comma for a
 // ".csv" name, a tab for a ".tsv" name, else by `separator`; fields in double quotes; UTF-8 when the
-// file is UTF-8 text beyond ASCII, else Windows-1252; lines empty once trimmed are skipped. Nothing
+// file is UTF-8 text beyond ASCII, else Windows-1252; lines empty once trimmed skipped, blanks around
+// fields dropped, and that tab's marks ("\TH", "\!" and a separator after "\") honoured. Nothing
 // when the file cannot be read.
 std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator);
 

@@ -204,8 +204,12 @@ TEST(Import, ReadsDataFilesAsDataToTable)
                                    QString::fromUtf8("\xE2\x80\x9Cquoted\xE2\x80\x9D;\nline")},
                                   {QString::fromUtf8("\xE2\x82\xAC"), "x"}}));
 
-    const QString tsv = writeFile(dir, "cols.tsv", "a,b\tc\n");
-    EXPECT_EQ(ImportDelimitedFile(tsv, u',')->cells, (Rows{{"a,b", "c"}}));
+    const QString tsv = writeFile(dir, "cols.tsv", "a,b\tc\t\n\\TH x\t\ty \n");
+    EXPECT_EQ(ImportDelimitedFile(tsv, u',')->cells, (Rows{{"a,b", "c"}, {"x", "y"}}))
+        << "a separator ending a line starts no cell, blanks after one are passed over, a header mark goes";
+    const QString marks = writeFile(dir, "marks.txt", "1\\;5;two\\!;lines\n");
+    EXPECT_EQ(ImportDelimitedFile(marks, u';')->cells, (Rows{{"1;5", "two\n;lines"}}))
+        << "the character after a break is content, a separator too";
     EXPECT_FALSE(ImportDelimitedFile(dir.filePath("missing.csv"), u','));
 
     QByteArray big;
