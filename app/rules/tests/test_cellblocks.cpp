@@ -33,7 +33,8 @@ TEST(HtmlTable, ReadsATableAsABrowserCopiesIt)
 {
     const QString html =
         QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\r\n<!--StartFragment-->"
-                       "<table class=\"data\">\n  <thead><tr><th>Name</th><th>Price</th></tr></thead>\n"
+                       "<table class=\"data\" data-note='1 > 0'>\n  <thead><tr><th "
+                       "title=\"a>b\">Name</th><th>Price</th></tr></thead>\n"
                        "  <tbody>\n    <tr>\n      <td>Tea</td>\n      <td>  1.50\n  </td>\n    </tr>\n"
                        "    <tr><td>Coffee &amp; cake</td><td>3.20</td></tr>\n  </tbody>\n</table>"
                        "<!--EndFragment-->\r\n</body></html>");
