@@ -1,6 +1,8 @@
 #include "rules/CellBlocks.h"
 
+#include "messages.h"
 #include "text_encoding.h"
+#include "vellum62.h"
 
 #include <QFile>
 #include <QHash>
@@ -589,6 +591,38 @@ QString WriteHtmlTable(const QList<QStringList>& cells)
     return out + QLatin1String("</table>\n");
 }
 
+QString CellContentFromText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    const QString trimmed = text.trimmed();
+    for (qsizetype k = 0; k < trimmed.size(); ++k) {
+        const QChar c = trimmed[k];
+        if (c == u'&')
+            out += QLatin1String("&amp;");
+        else if (c == u'<')
+            out += QLatin1String("&lt;");
+        else if (c == u'>')
+            out += QLatin1String("&gt;");
+        else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && k + 1 < trimmed.size() && trimmed[k + 1] == u'\n')
+                ++k;
+            out += QLatin1String("<br>");
+        } else if (c.category() == QChar::Other_Control)
+            out += u' ';
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString CellTextFromContent(const QString& content)
+{
+    // The content read as the one cell of a table, as a browser lays out a cell.
+    const CellBlock block = ReadHtmlTable(QLatin1String("<table><tr><td>") + content + QLatin1String("</td></tr></table>"));
+    return block.rows > 0 && !block.cells.isEmpty() && !block.cells[0].isEmpty() ? block.cells[0][0] : QString();
+}
+
 BlockFit FitBlock(int blockRows, int blockColumns, int focusRow, int focusColumn, int tableRows,
                   int tableColumns)
 {
@@ -617,12 +651,37 @@ QString FitResultText(const BlockFit& fit)
     return {};
 }
 
-std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator)
+std::optional<QChar> SeparatorForDataName(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return u',';
+    if (path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive))
+        return u'\t';
+    return std::nullopt;
+}
+
+QChar SeparatorCharacter(int code, bool utf8Data)
+{
+    if (utf8Data || code < 0x80)
+        return QChar(code);
+    return QString::fromStdString(fromWindows1252(std::string(1, static_cast<char>(code)))).at(0);
+}
+
+std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator, QString* problem)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problem != nullptr)
+            *problem = QString::fromStdString(textResultMessage(VELLUM62_INPUT_NOT_OPENED));
         return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
+    if (bytes.contains('\0')) {
+        if (problem != nullptr)
+            *problem = QStringLiteral(
+                "Input file contains NUL bytes so appears to be binary not text. Nothing imported.");
+        return std::nullopt;
+    }
     QString text;
     if (fileReadsAsUtf8(QFile::encodeName(path).toStdString())) {
         text = QString::fromUtf8(bytes);
@@ -631,11 +690,7 @@ std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separato
     } else {
         text = QString::fromStdString(fromWindows1252(bytes.toStdString()));
     }
-    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        separator = u',';
-    else if (path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive))
-        separator = u'\t';
-    return readDelimited(text, separator, true);
+    return readDelimited(text, SeparatorForDataName(path).value_or(separator), true);
 }
 
 } // namespace pagewright

@@ -44,6 +44,13 @@ CellBlock ReadClipboardBlock(const QString& html, const QString& text);
 QString WriteTabSeparated(const QList<QStringList>& cells);
 QString WriteHtmlTable(const QList<QStringList>& cells);
 
+// A cell's content (which may hold HTML) for a plain text read from the clipboard or a file, so
+// that the page shows the text as it was: '&', '<' and '>' as references, line breaks as <br>,
+// tabs and other control characters as blanks, blanks around it dropped.
+QString CellContentFromText(const QString& text);
+// The text a browser shows for a cell's content, for copying to a spreadsheet.
+QString CellTextFromContent(const QString& content);
+
 // A block of blockRows x blockColumns placed with its first cell at the focus cell (1-based) of a
 // table of tableRows x tableColumns: the table's size afterwards, grown to hold the block as far as
 // the largest table allows, and how many of the block's rows and columns fell beyond it.
@@ -59,12 +66,18 @@ BlockFit FitBlock(int blockRows, int blockColumns, int focusRow, int focusColumn
 // The result line for a fit, such as "3 rows and 2 columns did not fit."; empty when all fitted.
 QString FitResultText(const BlockFit& fit);
 
-// A delimited data file read as the Data to Table tab reads it: fields separated by a comma for a
-// ".csv" name, a tab for a ".tsv" name, else by `separator`; fields in double quotes; UTF-8 when the
-// file is UTF-8 text beyond ASCII, else Windows-1252; lines empty once trimmed skipped, blanks around
-// fields dropped, and that tab's marks ("\TH", "\!" and a separator after "\") honoured. Nothing
-// when the file cannot be read.
-std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator);
+// The separator a data file's name calls for: a comma for ".csv", a tab for ".tsv"; nothing for
+// other names, which are read by the separator chosen on Data to Table.
+std::optional<QChar> SeparatorForDataName(const QString& path);
+// The character that separator byte stands for in a data file read as UTF-8 (else Windows-1252).
+QChar SeparatorCharacter(int code, bool utf8Data);
+
+// A delimited data file read as the Data to Table tab reads it: fields separated by
+// SeparatorForDataName's character or else by `separator`; fields in double quotes; UTF-8 when the
+// file is UTF-8 text beyond ASCII, else Windows-1252; lines empty once trimmed skipped, blanks
+// around fields dropped, and that tab's marks ("\TH", "\!" and a separator after "\") honoured.
+// Nothing, with the reason in *problem, when the file cannot be read or holds NUL bytes (binary).
+std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator, QString* problem = nullptr);
 
 } // namespace pagewright
 

@@ -221,6 +221,9 @@ void TableGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Menu:
         request(m_focus, false);
         return;
+    case Qt::Key_Delete:
+        emit clearRequested(m_focus.row, m_focus.col);
+        return;
     case Qt::Key_F10:
         if (event->modifiers() & Qt::ShiftModifier) {
             request(m_focus, false);

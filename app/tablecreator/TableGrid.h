@@ -1,9 +1,10 @@
 // picTable, the Table Creator's grid: column numbers along the top, row numbers down the left,
 // one filled rectangle per visible cell with its content, light grey outside the grid. A click
 // on a cell, or Enter, Space, the menu key or Shift+F10 on the focus cell, outlines the cell and
-// asks for its editor (left button, Enter, Space) or the copy dialog (the rest); the grid never
-// changes the table itself. Arrow keys move the focus cell, which is outlined while the grid
-// has the keyboard focus. Only the rectangles that change are repainted.
+// asks for its editor (left button, Enter, Space) or the copy dialog (the rest), and the Delete
+// key for the focus cell to be cleared; the grid never changes the table itself. Arrow keys move
+// the focus cell, which is outlined while the grid has the keyboard focus. Only the rectangles
+// that change are repainted.
 #ifndef PAGEWRIGHT_TABLEGRID_H
 #define PAGEWRIGHT_TABLEGRID_H
 
@@ -46,6 +47,8 @@ public:
 signals:
     void editRequested(int row, int col);
     void copyRequested(int row, int col);
+    // The Delete key on the focus cell.
+    void clearRequested(int row, int col);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -298,6 +298,28 @@ bool TableModel::DeleteColumn(int col)
     return done;
 }
 
+void TableModel::PlaceContents(CellPos at, const QList<QStringList>& contents)
+{
+    const int lastRow = std::min<int>(m_rows, at.row + contents.size() - 1);
+    int lastCol = at.col - 1;
+    for (const QStringList& row : contents)
+        lastCol = std::max<int>(lastCol, at.col + row.size() - 1);
+    lastCol = std::min(lastCol, m_cols);
+    if (!InTable(at.row, at.col) || lastRow < at.row || lastCol < at.col)
+        return;
+    for (int r = at.row; r <= lastRow; ++r) {
+        for (int c = at.col; c <= lastCol; ++c) {
+            const CellPos owner = OwnerOf(r, c);
+            SetCellArea(owner.row, owner.col, 1, 1);
+        }
+    }
+    for (int r = at.row; r <= lastRow; ++r) {
+        const QStringList& row = contents[r - at.row];
+        for (int c = at.col; c <= lastCol && c - at.col < row.size(); ++c)
+            m_cells[r - 1][c - 1].Content = row[c - at.col];
+    }
+}
+
 void TableModel::StoreCellFields(int row, int col, const TableCell& values)
 {
     if (!InGrid(row, col))

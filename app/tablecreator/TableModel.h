@@ -134,6 +134,11 @@ public:
     bool DeleteRow(int row);
     bool DeleteColumn(int col);
 
+    // Puts contents (rows of cell contents) into the table with its first at `at`, as far as the
+    // table reaches: every area that meets those cells is first split into single cells, each
+    // keeping the fields it had, so that every content lands in a cell of its own.
+    void PlaceContents(CellPos at, const QList<QStringList>& contents);
+
     // Stores everything of values but the area (spans and owner) into the cell at (row, col).
     void StoreCellFields(int row, int col, const TableCell& values);
 

@@ -93,6 +93,8 @@ DataTableTab::DataTableTab(TabServices& services)
 
     addFooter(QStringLiteral("Convert data to table"));
 
+    // The Table Creator's import reads a data file by the same separator.
+    services.dataSeparator = [this](bool utf8Data) { return chosenSeparator(utf8Data); };
     // Typing into the separator box changes the run as much as choosing an entry does.
     m_separator->setInsertPolicy(QComboBox::NoInsert);
     connect(m_separator, &QComboBox::currentTextChanged, this, [this] { clearShownResult(); });
@@ -163,6 +165,14 @@ void DataTableTab::showColorSample()
     m_sample->setColors(textColor(), backColor());
 }
 
+SeparatorChoice DataTableTab::chosenSeparator(bool utf8Data) const
+{
+    const QString typed = m_separator->currentText();
+    const int entry = m_separator->findText(typed);
+    return ChooseSeparator(typed, entry >= 0 ? std::optional<int>(m_separator->itemData(entry).toInt()) : std::nullopt,
+                           utf8Data);
+}
+
 void DataTableTab::run()
 {
     // A name typed and run at once (the focus never left its box) ticks the boxes here.
@@ -172,11 +182,7 @@ void DataTableTab::run()
         flags |= VELLUM62_CSV_QUOTES;
     if (m_escape->isChecked())
         flags |= VELLUM62_ESCAPE_DATA;
-    const QString typed = m_separator->currentText();
-    const int entry = m_separator->findText(typed);
-    const SeparatorChoice separator = ChooseSeparator(
-        typed, entry >= 0 ? std::optional<int>(m_separator->itemData(entry).toInt()) : std::nullopt,
-        (flags & VELLUM62_UTF8) != 0);
+    const SeparatorChoice separator = chosenSeparator((flags & VELLUM62_UTF8) != 0);
     if (!separator.problem.isEmpty()) {
         platform().message(mainWindow(), QStringLiteral("Error"), separator.problem, MsgIcon::Exclamation);
         return;

@@ -29,6 +29,8 @@ protected:
 
 private:
     void showColorSample();
+    // The separator box's character for a data file read as UTF-8 (else Windows-1252).
+    SeparatorChoice chosenSeparator(bool utf8Data) const;
     // Ticks the boxes the input's name calls for (TicksForDataFile), once for each name committed:
     // chosen, typed and left, or run. A box the user cleared afterwards stays cleared.
     void inputNameCommitted();

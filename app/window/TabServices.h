@@ -5,9 +5,12 @@
 #define PAGEWRIGHT_TABSERVICES_H
 
 #include "rules/PageStyle.h"
+#include "rules/Separator.h"
 #include "rules/ViewRules.h"
 
 #include <QString>
+
+#include <functional>
 
 class QTabWidget;
 class QWidget;
@@ -38,6 +41,10 @@ struct TabServices {
     int viewLimitKB = kDefaultViewLimitKB;
     // The style of every page the window writes; each tab's "Page style" list shows it.
     PageStyle pageStyle = PageStyle::Classic;
+
+    // The separator chosen on Data to Table for a data file read as UTF-8 (else Windows-1252),
+    // which the Table Creator's import also reads by; that tab provides it.
+    std::function<SeparatorChoice(bool utf8Data)> dataSeparator;
 
     frmView* viewer();
     frmView* viewerIfMade() const { return m_viewer; }

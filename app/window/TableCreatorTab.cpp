@@ -81,6 +81,14 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     checks->addWidget(m_wrapper);
     checks->addWidget(m_placeMarkers);
     checks->addStretch(1);
+    m_copy = MakeButton(this, QStringLiteral("cmdCopyTable"), QStringLiteral("Copy"),
+                        QStringLiteral("Copy the table for a spreadsheet (Ctrl+C on the grid copies the focus cell)."));
+    m_paste = MakeButton(this, QStringLiteral("cmdPaste"), QStringLiteral("Paste"),
+                         QStringLiteral("Paste cells copied from a spreadsheet or a web page, from the focus cell on."));
+    auto* importButton = MakeButton(this, QStringLiteral("cmdImportData"), QStringLiteral("Import data..."),
+                                    QStringLiteral("Fill the table from a delimited data file, such as a .csv file."));
+    for (QPushButton* b : {m_copy, m_paste, importButton})
+        checks->addWidget(b);
     layout->addLayout(checks);
 
     auto* options = new QHBoxLayout;
@@ -116,7 +124,8 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     const std::pair<QPushButton*, void (TableCreatorTab::*)()> fileButtons[] = {
         {newButton, &TableCreatorTab::newTable},
         {loadButton, &TableCreatorTab::loadTable},
-        {saveButton, &TableCreatorTab::saveTable}};
+        {saveButton, &TableCreatorTab::saveTable},
+        {importButton, &TableCreatorTab::importData}};
     for (const auto& [button, action] : fileButtons) {
         connect(button, &QPushButton::clicked, this, [this, action] {
             (this->*action)();
@@ -137,6 +146,13 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, m_history, action);
     }
+    // A text box takes its own Ctrl+C and Ctrl+V before these.
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &TableCreatorTab::pasteCells);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            [this] { copyCells(!m_grid->hasFocus()); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyCells(true); });
+    connect(m_paste, &QPushButton::clicked, this, &TableCreatorTab::pasteCells);
+    connect(m_grid, &TableGrid::clearRequested, this, &TableCreatorTab::clearCell);
     const std::pair<QPushButton*, void (TableCreatorTab::*)()> rowButtons[] = {
         {m_insertRow, &TableCreatorTab::insertRow},
         {m_deleteRow, &TableCreatorTab::deleteRow},

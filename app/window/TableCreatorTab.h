@@ -22,6 +22,8 @@ class frmCellInfo;
 class frmCopyCell;
 struct TableDocument;
 class TableChange;
+struct BlockFit;
+struct CellBlock;
 
 class TableCreatorTab : public ToolTab
 {
@@ -64,6 +66,19 @@ private:
     void countsChanged();
     void updateEditButtons();
 
+    // Paste, copy, import and the Delete key (TableCreatorBlocks.cpp).
+    // Ctrl+V and "Paste": the clipboard's cells from the grid's focus cell on.
+    void pasteCells();
+    // Ctrl+C: the focus cell while the grid has the keyboard, else (and for "Copy") the table.
+    void copyCells(bool wholeTable);
+    // "Import data...": a delimited file's cells become the table's.
+    void importData();
+    // The Delete key: the cell loses its content and look, keeping its area.
+    void clearCell(int row, int col);
+    // Puts block's texts into the table from `at` on as one step; the table takes fit's size,
+    // and the result line says what did not fit.
+    void placeBlock(const QString& step, const CellBlock& block, CellPos at, const BlockFit& fit);
+
     void sizeChosen();
     void placeMarkersClicked();
     void applyPlaceMarkers();
@@ -103,6 +118,8 @@ private:
     QPushButton* m_deleteRow;
     QPushButton* m_insertColumn;
     QPushButton* m_deleteColumn;
+    QPushButton* m_copy;
+    QPushButton* m_paste;
     frmCellInfo* m_cellEditor = nullptr; // created on first use
     frmCopyCell* m_copyDialog = nullptr;
 };

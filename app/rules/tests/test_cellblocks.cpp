@@ -153,6 +153,17 @@ TEST(CopyText, WritesWhatReadsBack)
     EXPECT_EQ(ReadHtmlTable(html).cells, shown) << "HTML shows a tab as a space; the text keeps it";
 }
 
+// A pasted text shows on the page as it was; a cell's content copies as the browser shows it.
+TEST(CellContent, PlainTextInAndShownTextOut)
+{
+    const QString text = QStringLiteral(" 1 < 2 && <b>x</b>\r\nnext\tline\x01\nlast ");
+    const QString content = CellContentFromText(text);
+    EXPECT_EQ(content, "1 &lt; 2 &amp;&amp; &lt;b&gt;x&lt;/b&gt;<br>next line <br>last");
+    EXPECT_EQ(CellTextFromContent(content), "1 < 2 && <b>x</b>\nnext line\nlast");
+    EXPECT_EQ(CellTextFromContent("<i>Tea</i>  &amp;<p>cake&nbsp;&#233;"), QString::fromUtf8("Tea &\ncake\xC2\xA0\xC3\xA9"));
+    EXPECT_EQ(CellTextFromContent(""), "");
+}
+
 TEST(Fit, GrowsTheTableAndCountsWhatFellOff)
 {
     struct Case {
@@ -211,7 +222,14 @@ TEST(Import, ReadsDataFilesAsDataToTable)
     const QString marks = writeFile(dir, "marks.txt", "1\\;5;two\\!;lines\n");
     EXPECT_EQ(ImportDelimitedFile(marks, u';')->cells, (Rows{{"1;5", "two\n;lines"}}))
         << "the character after a break is content, a separator too";
-    EXPECT_FALSE(ImportDelimitedFile(dir.filePath("missing.csv"), u','));
+    QString problem;
+    EXPECT_FALSE(ImportDelimitedFile(dir.filePath("missing.csv"), u',', &problem));
+    EXPECT_EQ(problem, "Could not open input file.");
+    EXPECT_FALSE(ImportDelimitedFile(writeFile(dir, "nul.txt", QByteArray("a\0b", 3)), u',', &problem));
+    EXPECT_TRUE(problem.contains("binary")) << "Data to Table refuses a file with NUL bytes too";
+    EXPECT_EQ(QString(SeparatorCharacter(0xA7, false)) + SeparatorCharacter(0x80, false) + SeparatorCharacter(';', true),
+              QString::fromUtf8("\xC2\xA7\xE2\x82\xAC;"))
+        << "a separator byte of a Windows-1252 file is that code page's character";
 
     QByteArray big;
     for (int row = 0; row < 20000; ++row)

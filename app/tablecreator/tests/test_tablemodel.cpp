@@ -103,8 +103,9 @@ TEST(TableModel, ChecksAndAppliesTheProposedArea)
         EXPECT_EQ(m.CellSizeOK(row, col, rowSpan, colSpan, &conflict), c.ok);
         EXPECT_EQ(m.SetCellArea(row, col, rowSpan, colSpan), c.ok);
         EXPECT_EQ(m.InvariantProblem(), QString());
-        if (!c.ok)
+        if (!c.ok) {
             EXPECT_TRUE(conflict == c.conflict && m == before);
+        }
     }
 }
 
@@ -273,6 +274,29 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
             EXPECT_EQ(found, placed.row == 0 ? std::vector<int>{} : expected) << name;
         }
     }
+}
+
+// Pasted contents land each in a cell of its own: areas they meet are split, keeping their fields;
+// what reaches beyond the table is left out.
+TEST(TableModel, PlacedContentsSplitTheAreasTheyMeet)
+{
+    TableModel m = WithAreas({{1, 1, 2, 2}, {3, 4, 2, 3}, {5, 1, 2, 1}});
+    m.StoreCellFields(3, 4, {.Content = "B", .Align = 2});
+    m.PlaceContents({2, 2}, {{"a", "b", "c"}, {"d"}, {"e", "f", "g", "h", "i", "j"}});
+    ASSERT_TRUE(Sound(m));
+    QStringList shown;
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 6; ++c)
+            shown << QString::number(m.Cell(r, c).RowSpan * 10 + m.Cell(r, c).ColSpan) + m.Cell(r, c).Content;
+    EXPECT_EQ(shown.join(' ').toStdString(), "11 11 11 11 11 11 "      // (1,1)'s area is split: it meets (2,2)
+                                             "11 11a 11b 11c 11 11 "
+                                             "11 11d 11 11B 11 11 "    // (3,4)'s area too, keeping its look
+                                             "11 11e 11f 11g 11h 11i " // "j" lies beyond the table
+                                             "21 11 11 11 11 11 0 11 11 11 11 11");
+    EXPECT_EQ(m.Cell(3, 4).Align, 2);
+    const TableModel before = m;
+    m.PlaceContents({7, 1}, {{"x"}});
+    EXPECT_TRUE(m == before) << "outside the table nothing is placed";
 }
 
 // Inserting needs a table below 20, deleting one above 1; the grid's last row and column take

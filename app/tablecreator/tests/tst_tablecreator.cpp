@@ -5,6 +5,7 @@
 #include "WindowTestCase.h"
 #include "dialogs/frmHowToView.h"
 #include "dialogs/frmSpecifyColors.h"
+#include "rules/CellBlocks.h"
 #include "rules/ColorRoutines.h"
 #include "tablecreator/TableFile.h"
 #include "tablecreator/TableGrid.h"
@@ -12,6 +13,9 @@
 #include "tablecreator/frmCopyCell.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -133,6 +137,14 @@ class tst_tablecreator : public WindowTestCase
             QTest::keyClick(grid(), key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QCOMPARE(t->table().InvariantProblem(), QString());
+    }
+
+    // Imports a data file of this name holding bytes with "Import data...".
+    void Import(const QString& name, const QByteArray& bytes)
+    {
+        t->seam().expectFileDialog({FileDialogRequest::Open, "Import data", "All files (*.*) | *.*", true},
+                                   t->writeFile(name, bytes));
+        Find("Import data...")->click();
     }
 
     // Loads a table file holding document with "Load".
@@ -367,6 +379,9 @@ private slots:
         Row("place markers", QString("markers"), QString("place markers"));
         Row("new", QString("New"), QString("new table"));
         Row("load", QString("Load"), QString("load table"));
+        Row("paste splitting a span", QString("paste"), QString("paste at row 4 column 2"));
+        Row("import", QString("import"), QString("import data.csv"));
+        Row("Delete key", QString("Delete"), QString("clear cell at row 2 column 2"));
     }
     void undoAndRedo()
     {
@@ -407,6 +422,15 @@ private slots:
                                  .outputFile = t->path("other.htm")};
             loaded.table.ApplyTableSize(3, 9);
             Load(loaded);
+        } else if (step == "paste") {
+            QGuiApplication::clipboard()->setText("a\tb\tc\r\n1\t2\t3\r\n4\t5\t6\r\n7\n");
+            grid()->setFocusCell({4, 2});
+            Find("Paste")->click();
+        } else if (step == "import") {
+            Import("data.csv", "h1,h2\n\"x, y\",2\n");
+        } else if (step == "Delete") {
+            grid()->setFocusCell({2, 2});
+            QTest::keyClick(grid(), Qt::Key_Delete);
         } else {
             // At the focus cell: row 4 cuts the span of (3, 3), row 3 holds its owner.
             const CellPos focus = step == "Insert row" ? CellPos{4, 4} : CellPos{4, 3};
@@ -429,6 +453,76 @@ private slots:
             QCOMPARE(FileAndPage(), after);
             QCOMPARE(Find<QComboBox>("Columns")->currentText().toInt(), t->table().NumCols());
         }
+    }
+
+    // Paste takes an HTML table before text, and shows plain text as typed; the table grows to
+    // hold the block and the result line says what did not fit. Copy gives a spreadsheet the
+    // focus cell or the table as it shows, as text and as HTML.
+    void pasteAndCopy()
+    {
+        auto* offered = new QMimeData;
+        offered->setHtml("<meta charset=utf-8><table><tr><td>a &amp; <b>b</b></td><td colspan=2>c<br>d</td></tr>"
+                         "<tr><td>x < y&gt;</td></tr></table>");
+        offered->setText("not this");
+        QGuiApplication::clipboard()->setMimeData(offered);
+        grid()->setFocusCell({6, 5});
+        Find("Paste")->click();
+        QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 707);
+        QCOMPARE(Cell(6, 5).Content + "|" + Cell(6, 6).Content + "|" + Cell(6, 7).Content + "|" + Cell(7, 5).Content,
+                 "a &amp; b|c<br>d||x &lt; y&gt;");
+        QCOMPARE(Described(t->tab(), "Result")->text(), QString());
+
+        QString big;
+        for (int r = 0; r < 25; ++r)
+            big += QStringLiteral("v\t").repeated(24) + QStringLiteral("last\n");
+        QGuiApplication::clipboard()->setText(big);
+        grid()->setFocusCell({3, 2});
+        t->tab()->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t->tab()->window()));
+        grid()->setFocus();
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 2020);
+        QCOMPARE(Described(t->tab(), "Result")->text(), "7 rows and 6 columns did not fit.");
+        QCOMPARE(Cell(20, 20).Content, "v");
+        QCOMPARE(t->tab()->findChild<QUndoStack*>()->count(), 2);
+        QGuiApplication::clipboard()->clear();
+        Find("Paste")->click();
+        QCOMPARE(Described(t->tab(), "Result")->text(), "Nothing to paste.");
+        QCOMPARE(t->tab()->findChild<QUndoStack*>()->count(), 2);
+
+        Find("Undo")->click();
+        Find("Undo")->click();
+        t->table().StoreCellFields(1, 1, {.Content = "<i>Tea</i> &amp; \"cake\""});
+        Find<QCheckBox>("Place markers")->click();
+        grid()->setFocusCell({2, 2});
+        QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "x\r\n");
+        Find("Copy")->click();
+        const QString rows = "\"Tea & \"\"cake\"\"\"\t\t\t\t\t\r\n\tx\t\t\t\t\r\n";
+        QCOMPARE(QGuiApplication::clipboard()->text(), rows + QStringLiteral("\t\t\t\t\t\r\n").repeated(4));
+        const CellBlock copied = ReadHtmlTable(QGuiApplication::clipboard()->mimeData()->html());
+        QCOMPARE(copied.rows * 10 + copied.columns, 66);
+        QCOMPARE(copied.cells[0][0] + copied.cells[1][1] + copied.cells[3][2], "Tea & \"cake\"x");
+    }
+
+    // Import fills the table from its first cell at the file's size, by the file's name or else by
+    // the separator chosen on Data to Table; a binary file imports nothing.
+    void import()
+    {
+        t->showTab(4);
+        Find<QComboBox>("Separator character")->setCurrentText(";");
+        t->showTab(5);
+        Import("data.txt", "a;b,c;d\r\n1;2\r\n");
+        QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 203);
+        QCOMPARE(Cell(1, 2).Content + Cell(2, 1).Content, "b,c1");
+        QCOMPARE(Cell(3, 3).Content + Find<QComboBox>("Rows")->currentText(), "2");
+        Import("data.tsv", QByteArray("x\ty;z\n").repeated(30));
+        QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 2002);
+        QCOMPARE(Described(t->tab(), "Result")->text(), "10 rows did not fit.");
+        Import("binary.csv", QByteArray("a,b\0\n", 6));
+        QCOMPARE(Described(t->tab(), "Result")->text(),
+                 "Input file contains NUL bytes so appears to be binary not text. Nothing imported.");
+        QCOMPARE(t->tab()->findChild<QUndoStack*>()->count(), 2);
     }
 
     // The history holds at least the last 100 steps.
