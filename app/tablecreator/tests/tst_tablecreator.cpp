@@ -503,6 +503,8 @@ private slots:
         const CellBlock copied = ReadHtmlTable(QGuiApplication::clipboard()->mimeData()->html());
         QCOMPARE(copied.rows * 10 + copied.columns, 66);
         QCOMPARE(copied.cells[0][0] + copied.cells[1][1] + copied.cells[3][2], "Tea & \"cake\"x");
+        QTest::keyClick(grid(), Qt::Key_Delete); // a cleared cell takes its marker
+        QCOMPARE(Stored(Cell(2, 2)) + (Cell(2, 2).HasOwnColors() ? "colours" : ""), "R2C2|1x1|w-1,1|h-1,1||");
     }
 
     // Import fills the table from its first cell at the file's size, by the file's name or else by
