@@ -1,5 +1,7 @@
 #include "rules/Opening.h"
 
+#include "messages.h"
+
 #include <QFileInfo>
 
 namespace pagewright
@@ -7,12 +9,13 @@ namespace pagewright
 
 const QStringList& CodeExtensions()
 {
-    // The extensions the library's colouring recognises a language by.
-    static const QStringList extensions{
-        QStringLiteral("c"),    QStringLiteral("h"),   QStringLiteral("cc"),   QStringLiteral("cpp"),
-        QStringLiteral("hpp"),  QStringLiteral("py"),  QStringLiteral("js"),   QStringLiteral("mjs"),
-        QStringLiteral("sh"),   QStringLiteral("bash"), QStringLiteral("java"), QStringLiteral("go"),
-        QStringLiteral("rs"),   QStringLiteral("json"), QStringLiteral("css"),  QStringLiteral("html")};
+    // The extensions the converter's colouring recognises a language by.
+    static const QStringList extensions = [] {
+        QStringList list;
+        for (const pagewright::CodeExtension& e : pagewright::codeExtensions())
+            list << QString::fromLatin1(e.extension.data(), static_cast<qsizetype>(e.extension.size()));
+        return list;
+    }();
     return extensions;
 }
 

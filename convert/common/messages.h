@@ -27,6 +27,15 @@ struct CodeLanguage
 // Every language the converter colours, in the order a list offers them.
 std::span<const CodeLanguage> codeLanguages();
 
+// The file extensions (lower case, without the dot) the converter tells a language by, and that
+// language's name.
+struct CodeExtension
+{
+    std::string_view extension;
+    std::string_view language;
+};
+std::span<const CodeExtension> codeExtensions();
+
 // What became of a code page's colouring (a VELLUM62_COLORED or VELLUM62_NOT_COLORED_* value), in
 // a few words to add after the result: "Coloured as Python.", "Not coloured: unknown language.",
 // "Not coloured: too large or too complex."; empty when colouring was not asked for or the page

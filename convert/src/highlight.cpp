@@ -1,6 +1,7 @@
 #include "highlight.h"
 
 #include "grammars.h"
+#include "messages.h"
 
 #include <algorithm>
 #include <limits>
@@ -206,15 +207,6 @@ const Query* queryFor(std::string_view language)
 
 namespace
 {
-// A header (.h) is read as C++: its grammar takes C headers as well, the C++ headers that share
-// the extension, and the attribute and linkage macros of system headers with fewer errors, which
-// also makes it parse about half again as fast.
-constexpr std::pair<std::string_view, std::string_view> kExtensions[] = {
-    {"c", "c"},          {"h", "cpp"},       {"cc", "cpp"},     {"cpp", "cpp"},   {"hpp", "cpp"},
-    {"py", "python"},    {"js", "javascript"}, {"mjs", "javascript"}, {"sh", "bash"}, {"bash", "bash"},
-    {"java", "java"},    {"go", "go"},     {"rs", "rust"},    {"json", "json"}, {"css", "css"},
-    {"html", "html"},
-};
 
 // Real code nests a few hundred levels at most (C++ headers full of templates); the query's time
 // grows with the depth, so a tree this deep is not coloured.
@@ -260,7 +252,7 @@ std::string_view languageNamed(std::string_view name)
 {
     if (const grammars::Grammar* g = grammars::find(name))
         return g->name;
-    for (const auto& [extension, language] : kExtensions)
+    for (const auto& [extension, language] : pagewright::codeExtensions())
         if (extension == name)
             return language;
     return {};
@@ -274,7 +266,7 @@ std::string_view languageOfFile(std::string_view fileName, std::string_view firs
         std::string extension(base.substr(dot + 1));
         for (char& c : extension)
             c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        for (const auto& [known, language] : kExtensions)
+        for (const auto& [known, language] : pagewright::codeExtensions())
             if (known == extension)
                 return language;
     }
