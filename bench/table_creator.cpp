@@ -101,13 +101,15 @@ int main(int argc, char** argv)
     document.table.ApplyTableSize(MaxRows - 1, MaxCols - 1);
     TableGrid stepGrid(nullptr, document.table);
     stepGrid.resize(grid.size());
-    QList<QStringList> pasted(MaxRows, QStringList(MaxCols, CellContentFromText(QStringLiteral("pasted & <kept>"))));
+    QList<QStringList> pasted(MaxRows,
+                              QStringList(MaxCols, CellContentFromText(QStringLiteral("pasted & <kept>"))));
     const std::pair<const char*, std::function<void(TableModel&)>> steps[] = {
         {"insert row", [](TableModel& m) { m.InsertRow(5); }},
         {"delete row", [](TableModel& m) { m.DeleteRow(5); }},
         {"insert column", [](TableModel& m) { m.InsertColumn(5); }},
         {"delete column", [](TableModel& m) { m.DeleteColumn(5); }},
-        {"paste 20 x 20 at the first cell", [&](TableModel& m) {
+        {"paste 20 x 20 at the first cell",
+         [&](TableModel& m) {
              m.ApplyTableSize(MaxRows, MaxCols);
              m.PlaceContents({1, 1}, pasted);
          }},

@@ -619,8 +619,10 @@ QString CellContentFromText(const QString& text)
 QString CellTextFromContent(const QString& content)
 {
     // The content read as the one cell of a table, as a browser lays out a cell.
-    const CellBlock block = ReadHtmlTable(QLatin1String("<table><tr><td>") + content + QLatin1String("</td></tr></table>"));
-    return block.rows > 0 && !block.cells.isEmpty() && !block.cells[0].isEmpty() ? block.cells[0][0] : QString();
+    const CellBlock block =
+        ReadHtmlTable(QLatin1String("<table><tr><td>") + content + QLatin1String("</td></tr></table>"));
+    return block.rows > 0 && !block.cells.isEmpty() && !block.cells[0].isEmpty() ? block.cells[0][0]
+                                                                                 : QString();
 }
 
 BlockFit FitBlock(int blockRows, int blockColumns, int focusRow, int focusColumn, int tableRows,

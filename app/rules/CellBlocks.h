@@ -77,7 +77,8 @@ QChar SeparatorCharacter(int code, bool utf8Data);
 // file is UTF-8 text beyond ASCII, else Windows-1252; lines empty once trimmed skipped, blanks
 // around fields dropped, and that tab's marks ("\TH", "\!" and a separator after "\") honoured.
 // Nothing, with the reason in *problem, when the file cannot be read or holds NUL bytes (binary).
-std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator, QString* problem = nullptr);
+std::optional<CellBlock> ImportDelimitedFile(const QString& path, QChar separator,
+                                             QString* problem = nullptr);
 
 } // namespace pagewright
 

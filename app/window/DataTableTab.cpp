@@ -29,7 +29,8 @@ DataTableTab::DataTableTab(TabServices& services)
 
     auto* separatorLabel =
         MakeLabel(this, QStringLiteral("lblSeparatorChar"), QStringLiteral("Separator character:"));
-    const QString separatorTip = QStringLiteral("The character used to separate table values in the input file.");
+    const QString separatorTip =
+        QStringLiteral("The character used to separate table values in the input file.");
     SetTip(separatorLabel, separatorTip);
     m_separator = MakeList(this, QStringLiteral("cboSeparatorChar"), {}, true);
     SetTip(m_separator, separatorTip);
@@ -169,8 +170,9 @@ SeparatorChoice DataTableTab::chosenSeparator(bool utf8Data) const
 {
     const QString typed = m_separator->currentText();
     const int entry = m_separator->findText(typed);
-    return ChooseSeparator(typed, entry >= 0 ? std::optional<int>(m_separator->itemData(entry).toInt()) : std::nullopt,
-                           utf8Data);
+    return ChooseSeparator(
+        typed, entry >= 0 ? std::optional<int>(m_separator->itemData(entry).toInt()) : std::nullopt,
+        utf8Data);
 }
 
 void DataTableTab::run()

@@ -41,9 +41,10 @@ void TableCreatorTab::placeBlock(const QString& step, const CellBlock& block, Ce
 void TableCreatorTab::pasteCells()
 {
     const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
-    const CellBlock block = offered == nullptr ? CellBlock{}
-                                               : ReadClipboardBlock(offered->hasHtml() ? offered->html() : QString(),
-                                                                    offered->text());
+    const CellBlock block =
+        offered == nullptr
+            ? CellBlock{}
+            : ReadClipboardBlock(offered->hasHtml() ? offered->html() : QString(), offered->text());
     if (block.rows == 0) {
         clearResult();
         m_resultLine->setText(QStringLiteral("Nothing to paste."));

@@ -77,8 +77,8 @@ void TableCreatorTab::saveTable()
 
 void TableCreatorTab::loadTable()
 {
-    const std::optional<QString> name =
-        askForFile({.kind = FileDialogRequest::Open, .title = QStringLiteral("Load table"), .filter = kTableFilter});
+    const std::optional<QString> name = askForFile(
+        {.kind = FileDialogRequest::Open, .title = QStringLiteral("Load table"), .filter = kTableFilter});
     if (name && !name->isEmpty())
         openFile(*name);
 }

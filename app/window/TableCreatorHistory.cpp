@@ -96,38 +96,12 @@ void TableCreatorTab::countsChanged()
     clearShownResult();
 }
 
-void TableCreatorTab::insertRow()
+void TableCreatorTab::rowOrColumnStep(const char* step, bool (TableModel::*operation)(int), bool onColumn)
 {
-    const int row = m_grid->focusCell().row;
-    record(QStringLiteral("insert row %1").arg(row), [&] {
-        if (m_table.InsertRow(row))
-            countsChanged();
-    });
-}
-
-void TableCreatorTab::deleteRow()
-{
-    const int row = m_grid->focusCell().row;
-    record(QStringLiteral("delete row %1").arg(row), [&] {
-        if (m_table.DeleteRow(row))
-            countsChanged();
-    });
-}
-
-void TableCreatorTab::insertColumn()
-{
-    const int col = m_grid->focusCell().col;
-    record(QStringLiteral("insert column %1").arg(col), [&] {
-        if (m_table.InsertColumn(col))
-            countsChanged();
-    });
-}
-
-void TableCreatorTab::deleteColumn()
-{
-    const int col = m_grid->focusCell().col;
-    record(QStringLiteral("delete column %1").arg(col), [&] {
-        if (m_table.DeleteColumn(col))
+    const CellPos focus = m_grid->focusCell();
+    const int at = onColumn ? focus.col : focus.row;
+    record(QStringLiteral("%1 %2").arg(QLatin1String(step)).arg(at), [&] {
+        if ((m_table.*operation)(at))
             countsChanged();
     });
 }

@@ -18,6 +18,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace pagewright
 {
 
@@ -81,18 +83,22 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
     checks->addWidget(m_wrapper);
     checks->addWidget(m_placeMarkers);
     checks->addStretch(1);
-    m_copy = MakeButton(this, QStringLiteral("cmdCopyTable"), QStringLiteral("Copy"),
-                        QStringLiteral("Copy the table for a spreadsheet (Ctrl+C on the grid copies the focus cell)."));
-    m_paste = MakeButton(this, QStringLiteral("cmdPaste"), QStringLiteral("Paste"),
-                         QStringLiteral("Paste cells copied from a spreadsheet or a web page, from the focus cell on."));
-    auto* importButton = MakeButton(this, QStringLiteral("cmdImportData"), QStringLiteral("Import data..."),
-                                    QStringLiteral("Fill the table from a delimited data file, such as a .csv file."));
+    m_copy = MakeButton(
+        this, QStringLiteral("cmdCopyTable"), QStringLiteral("Copy"),
+        QStringLiteral("Copy the table for a spreadsheet (Ctrl+C on the grid copies the focus cell)."));
+    m_paste = MakeButton(
+        this, QStringLiteral("cmdPaste"), QStringLiteral("Paste"),
+        QStringLiteral("Paste cells copied from a spreadsheet or a web page, from the focus cell on."));
+    auto* importButton =
+        MakeButton(this, QStringLiteral("cmdImportData"), QStringLiteral("Import data..."),
+                   QStringLiteral("Fill the table from a delimited data file, such as a .csv file."));
     for (QPushButton* b : {m_copy, m_paste, importButton})
         checks->addWidget(b);
     layout->addLayout(checks);
 
     auto* options = new QHBoxLayout;
-    auto* colorRow = new ColorRow(3, QStringLiteral("Specify table colors"), QStringLiteral("Use specified table colors"));
+    auto* colorRow =
+        new ColorRow(3, QStringLiteral("Specify table colors"), QStringLiteral("Use specified table colors"));
     options->addWidget(colorRow);
     addColorRow(colorRow, "Table Creator: table colors");
     auto* properties = MakeButton(this, Indexed("cmdSpecifyBorder", 1), QStringLiteral("Specify width etc."),
@@ -147,19 +153,21 @@ TableCreatorTab::TableCreatorTab(TabServices& services)
         connect(shortcut, &QShortcut::activated, m_history, action);
     }
     // A text box takes its own Ctrl+C and Ctrl+V before these.
-    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &TableCreatorTab::pasteCells);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &TableCreatorTab::pasteCells);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             [this] { copyCells(!m_grid->hasFocus()); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyCells(true); });
     connect(m_paste, &QPushButton::clicked, this, &TableCreatorTab::pasteCells);
     connect(m_grid, &TableGrid::clearRequested, this, &TableCreatorTab::clearCell);
-    const std::pair<QPushButton*, void (TableCreatorTab::*)()> rowButtons[] = {
-        {m_insertRow, &TableCreatorTab::insertRow},
-        {m_deleteRow, &TableCreatorTab::deleteRow},
-        {m_insertColumn, &TableCreatorTab::insertColumn},
-        {m_deleteColumn, &TableCreatorTab::deleteColumn}};
-    for (const auto& [button, action] : rowButtons)
-        connect(button, &QPushButton::clicked, this, action);
+    const std::tuple<QPushButton*, const char*, bool (TableModel::*)(int), bool> rowButtons[] = {
+        {m_insertRow, "insert row", &TableModel::InsertRow, false},
+        {m_deleteRow, "delete row", &TableModel::DeleteRow, false},
+        {m_insertColumn, "insert column", &TableModel::InsertColumn, true},
+        {m_deleteColumn, "delete column", &TableModel::DeleteColumn, true}};
+    for (const auto& [button, step, operation, onColumn] : rowButtons)
+        connect(button, &QPushButton::clicked, this,
+                [this, step, operation, onColumn] { rowOrColumnStep(step, operation, onColumn); });
     connect(m_grid, &TableGrid::editRequested, this, &TableCreatorTab::editCell);
     connect(m_grid, &TableGrid::copyRequested, this, &TableCreatorTab::copyCell);
 }

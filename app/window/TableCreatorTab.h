@@ -57,11 +57,8 @@ private:
     void record(const QString& name, const TableDocument& before, const std::function<void()>& change);
     // Sets the tab to the state before (forward: after) the change.
     void restore(const TableChange& change, bool forward);
-    // "Insert row" and the rest, at the grid's focus cell.
-    void insertRow();
-    void deleteRow();
-    void insertColumn();
-    void deleteColumn();
+    // "Insert row" and the rest, at the grid's focus cell: the step named "insert row 3" and so on.
+    void rowOrColumnStep(const char* step, bool (TableModel::*operation)(int), bool onColumn);
     // The size lists and the markers of a table whose counts changed by a row or column.
     void countsChanged();
     void updateEditButtons();

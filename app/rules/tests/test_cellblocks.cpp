@@ -160,7 +160,8 @@ TEST(CellContent, PlainTextInAndShownTextOut)
     const QString content = CellContentFromText(text);
     EXPECT_EQ(content, "1 &lt; 2 &amp;&amp; &lt;b&gt;x&lt;/b&gt;<br>next line <br>last");
     EXPECT_EQ(CellTextFromContent(content), "1 < 2 && <b>x</b>\nnext line\nlast");
-    EXPECT_EQ(CellTextFromContent("<i>Tea</i>  &amp;<p>cake&nbsp;&#233;"), QString::fromUtf8("Tea &\ncake\xC2\xA0\xC3\xA9"));
+    EXPECT_EQ(CellTextFromContent("<i>Tea</i>  &amp;<p>cake&nbsp;&#233;"),
+              QString::fromUtf8("Tea &\ncake\xC2\xA0\xC3\xA9"));
     EXPECT_EQ(CellTextFromContent(""), "");
 }
 
@@ -227,7 +228,8 @@ TEST(Import, ReadsDataFilesAsDataToTable)
     EXPECT_EQ(problem, "Could not open input file.");
     EXPECT_FALSE(ImportDelimitedFile(writeFile(dir, "nul.txt", QByteArray("a\0b", 3)), u',', &problem));
     EXPECT_TRUE(problem.contains("binary")) << "Data to Table refuses a file with NUL bytes too";
-    EXPECT_EQ(QString(SeparatorCharacter(0xA7, false)) + SeparatorCharacter(0x80, false) + SeparatorCharacter(';', true),
+    EXPECT_EQ(QString(SeparatorCharacter(0xA7, false)) + SeparatorCharacter(0x80, false) +
+                  SeparatorCharacter(';', true),
               QString::fromUtf8("\xC2\xA7\xE2\x82\xAC;"))
         << "a separator byte of a Windows-1252 file is that code page's character";
 

@@ -34,7 +34,8 @@ TEST(TableChange, UndoAndRedoGiveBackBothStatesExactly)
     after.table.RawCell(4, 4).Content = QStringLiteral("later");
     step.Undo(after);
     EXPECT_TRUE(after.outputFile == QStringLiteral("later.htm") && !after.center &&
-                after.table.Cell(2, 6).Content.isEmpty() && after.table.Cell(4, 4).Content == QStringLiteral("later"));
+                after.table.Cell(2, 6).Content.isEmpty() &&
+                after.table.Cell(4, 4).Content == QStringLiteral("later"));
     EXPECT_TRUE(TableChange(before, before).IsEmpty());
 }
 

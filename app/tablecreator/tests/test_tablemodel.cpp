@@ -40,11 +40,12 @@ TableModel WithAreas(const std::vector<Area>& areas)
             TableCell empty;
             empty.OwnerRow = static_cast<int16_t>(r);
             empty.OwnerCol = static_cast<int16_t>(c);
-            bool ok = m.InTable(r, c) ? m.InTable(oR, oC) && o.RowSpan > 0 && o.OwnerRow == oR && o.OwnerCol == oC &&
-                                            r < oR + o.RowSpan && c < oC + o.ColSpan && r >= oR && c >= oC &&
-                                            (&o == &cell || cell.RowSpan + cell.ColSpan == 0) &&
-                                            m.InTable(oR + o.RowSpan - 1, oC + o.ColSpan - 1)
-                                      : cell == empty;
+            bool ok = m.InTable(r, c)
+                          ? m.InTable(oR, oC) && o.RowSpan > 0 && o.OwnerRow == oR && o.OwnerCol == oC &&
+                                r < oR + o.RowSpan && c < oC + o.ColSpan && r >= oR && c >= oC &&
+                                (&o == &cell || cell.RowSpan + cell.ColSpan == 0) &&
+                                m.InTable(oR + o.RowSpan - 1, oC + o.ColSpan - 1)
+                          : cell == empty;
             for (int i = r; ok && &o == &cell && i < r + cell.RowSpan; ++i)
                 for (int j = c; j < c + cell.ColSpan; ++j)
                     ok = ok && m.Cell(i, j).OwnerRow == r && m.Cell(i, j).OwnerCol == c;
@@ -255,8 +256,13 @@ TEST(TableModel, RowsAndColumnsKeepAreasWhole)
         SCOPED_TRACE(c.name);
         TableModel m = WithAreas({{2, 2, 3, 2}, {1, 5, 1, 2}, {5, 1, 2, 1}});
         for (const auto& [row, col, name] : {std::tuple{2, 2, "A"}, {1, 5, "B"}, {5, 1, "C"}})
-            m.StoreCellFields(row, col, {.CellTextColor = 0xFF, .CellBackColor = 0xFF00, .Content = name,
-                                         .Align = 2, .Width = 40, .FontFace = "Serif"});
+            m.StoreCellFields(row, col,
+                              {.CellTextColor = 0xFF,
+                               .CellBackColor = 0xFF00,
+                               .Content = name,
+                               .Align = 2,
+                               .Width = 40,
+                               .FontFace = "Serif"});
         SetContent(m, 3, 2, QStringLiteral("hidden")); // a covered cell's own text gives way to the heir's
         ASSERT_TRUE((m.*c.op)(c.at));
         ASSERT_TRUE(Sound(m));
@@ -288,7 +294,7 @@ TEST(TableModel, PlacedContentsSplitTheAreasTheyMeet)
     for (int r = 1; r <= 6; ++r)
         for (int c = 1; c <= 6; ++c)
             shown << QString::number(m.Cell(r, c).RowSpan * 10 + m.Cell(r, c).ColSpan) + m.Cell(r, c).Content;
-    EXPECT_EQ(shown.join(' ').toStdString(), "11 11 11 11 11 11 "      // (1,1)'s area is split: it meets (2,2)
+    EXPECT_EQ(shown.join(' ').toStdString(), "11 11 11 11 11 11 " // (1,1)'s area is split: it meets (2,2)
                                              "11 11a 11b 11c 11 11 "
                                              "11 11d 11 11B 11 11 "    // (3,4)'s area too, keeping its look
                                              "11 11e 11f 11g 11h 11i " // "j" lies beyond the table

@@ -14,14 +14,14 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -34,7 +34,8 @@ namespace
 {
 
 const QString kFilter = QStringLiteral("Table files (*.tbl) | *.tbl");
-const FileDialogRequest kSaveRequest{FileDialogRequest::Save, "Save table as", kFilter, false, {}, true, "tbl"};
+const FileDialogRequest kSaveRequest{
+    FileDialogRequest::Save, "Save table as", kFilter, false, {}, true, "tbl"};
 const FileDialogRequest kLoadRequest{FileDialogRequest::Open, "Load table", kFilter};
 const int32_t kRed = MakeColor(255, 0, 0);
 const QString kOwnColors = QStringLiteral("Use specified text and background colors for cell");
@@ -103,7 +104,8 @@ class tst_tablecreator : public WindowTestCase
     {
         W* const found = t->control<W>(name, scope);
         if (found == nullptr)
-            QTest::qFail(qPrintable(QStringLiteral("No single control known as ") + name), __FILE__, __LINE__);
+            QTest::qFail(qPrintable(QStringLiteral("No single control known as ") + name), __FILE__,
+                         __LINE__);
         return found;
     }
     // The cell editor's "percent" ('%') or "pixels" option in its "Width unit" or "Height unit".
@@ -173,7 +175,8 @@ class tst_tablecreator : public WindowTestCase
         m_saved = true;
         const QString page = Find<QLineEdit>("Output file")->text();
         QFile::remove(page);
-        t->seam().expectDialog<frmHowToView>([this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
+        t->seam().expectDialog<frmHowToView>(
+            [this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
         Find("Create table")->click();
         return TestWindow::readFile(t->path("saved.tbl")) + "\n--\n" + TestWindow::readFile(page);
     }
@@ -196,9 +199,14 @@ private slots:
         t = std::make_unique<TestWindow>();
         t->showTab(5);
         t->tab()->window()->resize(800, 600);
-        t->table().StoreCellFields(2, 2, {.CellTextColor = kRed, .CellBackColor = MakeColor(255, 255, 0),
-                                          .Content = "x", .Align = 2, .Width = 25, .WidthInPixels = 0,
-                                          .Height = 40});
+        t->table().StoreCellFields(2, 2,
+                                   {.CellTextColor = kRed,
+                                    .CellBackColor = MakeColor(255, 255, 0),
+                                    .Content = "x",
+                                    .Align = 2,
+                                    .Width = 25,
+                                    .WidthInPixels = 0,
+                                    .Height = 40});
         QVERIFY(t->table().SetCellArea(3, 3, 2, 1));
         grid()->DrawTable();
         Described(t->tab(), "Result")->setText("HTML written.");
@@ -211,7 +219,8 @@ private slots:
         Columns<GridKeysRow>();
         const int right = Qt::Key_Right, down = Qt::Key_Down;
         Row("right right enter", QList<int>{right, right, Qt::Key_Return}, true, 1, 3);
-        Row("onto a covered cell, space", QList<int>{down, down, down, right, right, Qt::Key_Space}, true, 3, 3);
+        Row("onto a covered cell, space", QList<int>{down, down, down, right, right, Qt::Key_Space}, true, 3,
+            3);
         Row("down across the span", QList<int>{right, right, down, down, down, Qt::Key_Menu}, false, 5, 3);
         Row("stops at the edge", QList<int>{Qt::Key_Up, Qt::Key_Left, -Qt::Key_F10}, false, 1, 1);
     }
@@ -305,7 +314,8 @@ private slots:
             Find<QCheckBox>("Add HTML wrapper")->click();
             Find<QComboBox>("Page style")->setCurrentIndex(1);
         }
-        t->seam().expectDialog<frmHowToView>([this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
+        t->seam().expectDialog<frmHowToView>(
+            [this](frmHowToView& d) { Find("Don't view now", &d)->click(); });
         QVERIFY(!Find("View output file")->isEnabled());
         Find("Create table")->click();
         QLocale::setDefault(QLocale::c());
@@ -327,20 +337,25 @@ private slots:
         Columns<TableFilesRow>();
         const int none = 0;
         Row("save", QString("Save"), QString("t.tbl"), none, QString(), QString("t.tbl"));
-        Row("save adds .tbl to a name without one", QString("Save"), QString("t"), none, QString(), QString("t.tbl"));
-        Row("save keeps another extension", QString("Save"), QString("t.txt"), none, QString(), QString("t.txt"));
+        Row("save adds .tbl to a name without one", QString("Save"), QString("t"), none, QString(),
+            QString("t.tbl"));
+        Row("save keeps another extension", QString("Save"), QString("t.txt"), none, QString(),
+            QString("t.txt"));
         Row("save into a missing folder", QString("Save"), QString("missing/t.tbl"), none,
             QString("Save table error"), QString());
-        Row("damaged file changes nothing", QString("Load"), QString("t.tbl"), none, QString("Load table error"),
-            QString());
+        Row("damaged file changes nothing", QString("Load"), QString("t.tbl"), none,
+            QString("Load table error"), QString());
         Row("new, answered yes", QString("New"), QString(), int(MsgAnswer::Yes), QString(), QString());
         Row("new, answered cancel", QString("New"), QString(), int(MsgAnswer::Cancel), QString(), QString());
     }
     void tableFiles()
     {
         const auto [button, chosen, answer, error, proposed] = Fetch<TableFilesRow>();
-        TableDocument loaded{.wrapper = true, .properties = {-1, 1, 7, 4, 4}, .textColor = 0x123456,
-                             .table = t->table(), .outputFile = "/tmp/out, with comma.htm"};
+        TableDocument loaded{.wrapper = true,
+                             .properties = {-1, 1, 7, 4, 4},
+                             .textColor = 0x123456,
+                             .table = t->table(),
+                             .outputFile = "/tmp/out, with comma.htm"};
         loaded.table.ApplyTableSize(6, 4);
         Load(loaded);
         t->writeFile("t.tbl", TableFileBytes(TableDocument{}).chopped(30)); // damaged
@@ -355,7 +370,9 @@ private slots:
         Find(button)->click();
         const bool cleared = answer == int(MsgAnswer::Yes);
         if (cleared)
-            loaded = {.properties = loaded.properties, .textColor = loaded.textColor, .table = {},
+            loaded = {.properties = loaded.properties,
+                      .textColor = loaded.textColor,
+                      .table = {},
                       .outputFile = loaded.outputFile};
         QVERIFY(Saved(proposed.isEmpty() ? QString() : t->path(proposed)) == loaded);
         QCOMPARE(Find<QComboBox>("Columns")->currentText(), cleared ? "6" : "4");
@@ -418,8 +435,8 @@ private slots:
                                     MsgButtons::YesNoCancel, MsgAnswer::Yes);
             Find("New")->click();
         } else if (step == "Load") {
-            TableDocument loaded{.wrapper = true, .textColor = 0x123456, .table = {},
-                                 .outputFile = t->path("other.htm")};
+            TableDocument loaded{
+                .wrapper = true, .textColor = 0x123456, .table = {}, .outputFile = t->path("other.htm")};
             loaded.table.ApplyTableSize(3, 9);
             Load(loaded);
         } else if (step == "paste") {
@@ -461,14 +478,16 @@ private slots:
     void pasteAndCopy()
     {
         auto* offered = new QMimeData;
-        offered->setHtml("<meta charset=utf-8><table><tr><td>a &amp; <b>b</b></td><td colspan=2>c<br>d</td></tr>"
-                         "<tr><td>x < y&gt;</td></tr></table>");
+        offered->setHtml(
+            "<meta charset=utf-8><table><tr><td>a &amp; <b>b</b></td><td colspan=2>c<br>d</td></tr>"
+            "<tr><td>x < y&gt;</td></tr></table>");
         offered->setText("not this");
         QGuiApplication::clipboard()->setMimeData(offered);
         grid()->setFocusCell({6, 5});
         Find("Paste")->click();
         QCOMPARE(t->table().NumRows() * 100 + t->table().NumCols(), 707);
-        QCOMPARE(Cell(6, 5).Content + "|" + Cell(6, 6).Content + "|" + Cell(6, 7).Content + "|" + Cell(7, 5).Content,
+        QCOMPARE(Cell(6, 5).Content + "|" + Cell(6, 6).Content + "|" + Cell(6, 7).Content + "|" +
+                     Cell(7, 5).Content,
                  "a &amp; b|c<br>d||x &lt; y&gt;");
         QCOMPARE(Described(t->tab(), "Result")->text(), QString());
 
@@ -609,7 +628,8 @@ private slots:
             if (!message.isEmpty())
                 t->seam().expectMessage("Inadmissible input", message, MsgIcon::None);
             Find("Accept", &d)->click();
-            QCOMPARE(d.isVisible(), !message.isEmpty()); // a refusal keeps the dialog open, the content trimmed
+            QCOMPARE(d.isVisible(),
+                     !message.isEmpty()); // a refusal keeps the dialog open, the content trimmed
             QVERIFY(message.isEmpty() || Texts(&d, {"Cell content"}) == boxes[0].trimmed());
             d.close();
         });
@@ -620,13 +640,20 @@ private slots:
     void editorShowsTheCell()
     {
         // A place marker text of this table, alignment, width in percent and a font.
-        t->table().StoreCellFields(6, 5, {.Content = "R1C2", .Align = 2, .VAlign = 3, .Width = 25,
-                                          .WidthInPixels = 0, .FontFace = "Verdana", .FontSize = "-1"});
+        t->table().StoreCellFields(6, 5,
+                                   {.Content = "R1C2",
+                                    .Align = 2,
+                                    .VAlign = 3,
+                                    .Width = 25,
+                                    .WidthInPixels = 0,
+                                    .FontFace = "Verdana",
+                                    .FontSize = "-1"});
         Open<frmCellInfo>(6, 5, [this](frmCellInfo& d) {
             QVERIFY(Shown(&d).contains("row 6 column 5|"));
             QCOMPARE(Texts(&d, {"Cell content", "Align", "VAlign", "Width", "Font face", "Row span"}),
                      QStringLiteral("|center|bottom|25|Verdana|1"));
-            QCOMPARE(Find<QComboBox>("Row span", &d)->count() * 10 + Find<QComboBox>("Column span", &d)->count(),
+            QCOMPARE(Find<QComboBox>("Row span", &d)->count() * 10 +
+                         Find<QComboBox>("Column span", &d)->count(),
                      12); // the last row
             QCOMPARE(d.focusWidget(), t->control<QWidget>("Cell content", &d));
             QVERIFY(Unit(&d, "Width unit", '%')->isChecked() && Unit(&d, "Height unit", 'p')->isChecked());
@@ -646,7 +673,9 @@ private slots:
     void cellColors()
     {
         const auto [tableColorsUsed, uncheck, accept, stored] = Fetch<CellColorsRow>();
-        Load({.useTableColors = tableColorsUsed, .textColor = MakeColor(0, 0, 128), .table = t->table(),
+        Load({.useTableColors = tableColorsUsed,
+              .textColor = MakeColor(0, 0, 128),
+              .table = t->table(),
               .outputFile = {}});
         Open<frmCellInfo>(2, 1, [&](frmCellInfo& d) {
             Find<QCheckBox>(kOwnColors, &d)->click();
@@ -692,7 +721,8 @@ private slots:
     {
         const auto [control, key, stored, align] = Fetch<LeaveTheEditorRow>();
         Find<QCheckBox>("Place markers")->setChecked(true);
-        t->table().StoreCellFields(3, 3, {.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
+        t->table().StoreCellFields(
+            3, 3, {.CellTextColor = 0, .CellBackColor = 0xFFFFFF, .Content = "old", .Align = 1});
         Open<frmCellInfo>(4, 3, [&](frmCellInfo& d) {
             QVERIFY(Shown(&d).contains("row 3 column 3|"));
             QCOMPARE(Described(&d, "Cell background color")->text(), QStringLiteral("#FFFFFF"));
@@ -711,7 +741,8 @@ private slots:
             else
                 QTest::keyClick(t->control<QWidget>(control, &d), Qt::Key(key));
             if (control == "Clear cell") {
-                QVERIFY(Unit(&d, "Width unit", 'p')->isChecked() && !Find<QCheckBox>(kOwnColors, &d)->isChecked());
+                QVERIFY(Unit(&d, "Width unit", 'p')->isChecked() &&
+                        !Find<QCheckBox>(kOwnColors, &d)->isChecked());
                 QCOMPARE(Described(&d, "Cell text color")->text(), QStringLiteral("page default"));
             }
             if (control == "Width")
