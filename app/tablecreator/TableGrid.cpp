@@ -136,8 +136,7 @@ void TableGrid::paintEvent(QPaintEvent* event)
             p.fillRect(r, ToQColor(cell.HasOwnColors() ? cell.CellBackColor : m_backColor));
             if (cell.Content.isEmpty())
                 continue;
-            QStaticText& text = m_contents[row - 1][col - 1];
-            PlainStaticText(text, cell.Content);
+            const QStaticText& text = laidOut(cell.Content);
             p.save();
             p.setClipRect(r, Qt::IntersectClip);
             p.setPen(ToQColor(cell.HasOwnColors() ? cell.CellTextColor : m_textColor));
@@ -163,6 +162,19 @@ void TableGrid::paintEvent(QPaintEvent* event)
         p.setBrush(Qt::NoBrush);
         p.drawRect(AreaRect(g, m_table, outlined->row, outlined->col).adjusted(0, 0, -1, -1));
     }
+}
+
+const QStaticText& TableGrid::laidOut(const QString& content)
+{
+    auto found = m_laidOut.find(content);
+    if (found == m_laidOut.end()) {
+        // Enough for the table before and after any step; beyond it the texts are laid out anew.
+        if (m_laidOut.size() >= 4 * MaxRows * MaxCols)
+            m_laidOut.clear();
+        found = m_laidOut.insert(content, QStaticText());
+        PlainStaticText(*found, content);
+    }
+    return *found;
 }
 
 void TableGrid::request(CellPos cell, bool edit)

@@ -11,6 +11,7 @@
 #include "tablecreator/TableGeometry.h"
 #include "tablecreator/TableModel.h"
 
+#include <QHash>
 #include <QRegion>
 #include <QStaticText>
 #include <QWidget>
@@ -64,6 +65,7 @@ private:
     QRect outlineRect(CellPos cell) const;
     void request(CellPos cell, bool edit);
     void moveFocus(int key);
+    const QStaticText& laidOut(const QString& content);
 
     const TableModel& m_table;
     int32_t m_textColor = 0;
@@ -71,8 +73,9 @@ private:
     std::optional<CellPos> m_highlight;
     CellPos m_focus{1, 1};
     QRegion m_pending;
-    // The laid-out contents of the cells and the numbers 1-20, kept between paints.
-    std::array<std::array<QStaticText, MaxCols>, MaxRows> m_contents;
+    // The cells' contents laid out, by content: a cell that moves (a row or column inserted or
+    // deleted, a step undone) finds its text laid out already. And the numbers 1-20.
+    QHash<QString, QStaticText> m_laidOut;
     std::array<QStaticText, MaxRows + 1> m_numbers;
 };
 
