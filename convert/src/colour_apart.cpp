@@ -58,21 +58,36 @@ constexpr bool kAddressLimitWorks = true;
 constexpr bool kAddressLimitWorks = true;
 #endif
 
-// The process's address space now, from /proc/self/statm; 0 when it cannot be read.
-std::size_t addressSpaceInUse()
+// The process's address space and its data (private writable memory and stack) now, from
+// /proc/self/statm; zeros when it cannot be read.
+struct MemoryInUse
+{
+    std::size_t address = 0;
+    std::size_t data = 0;
+};
+MemoryInUse memoryInUse()
 {
     const int fd = open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return 0;
-    char buffer[64] = {};
+        return {};
+    char buffer[128] = {};
     const ssize_t n = read(fd, buffer, sizeof buffer - 1);
     close(fd);
     if (n <= 0)
-        return 0;
-    std::size_t pages = 0;
-    for (ssize_t i = 0; i < n && buffer[i] >= '0' && buffer[i] <= '9'; ++i)
-        pages = pages * 10 + static_cast<std::size_t>(buffer[i] - '0');
-    return pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        return {};
+    // size resident shared text lib data dt, in pages
+    std::size_t fields[6] = {};
+    int field = 0;
+    for (ssize_t i = 0; i < n && field < 6; ++i) {
+        if (buffer[i] >= '0' && buffer[i] <= '9')
+            fields[field] = fields[field] * 10 + static_cast<std::size_t>(buffer[i] - '0');
+        else if (buffer[i] == ' ')
+            ++field;
+        else
+            break;
+    }
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    return field >= 5 ? MemoryInUse{fields[0] * page, fields[5] * page} : MemoryInUse{};
 }
 
 // The colouring process's side: blocking reads and writes on its socket, each of all `size`
@@ -105,9 +120,14 @@ bool writeAll(int fd, const char* data, std::size_t size)
 {
     std::signal(SIGPIPE, SIG_DFL);
     if (kAddressLimitWorks) {
-        if (const std::size_t used = addressSpaceInUse()) {
-            const rlimit limit{used + memoryBytes, used + memoryBytes};
-            setrlimit(RLIMIT_AS, &limit);
+        // Both limits: the address space bounds new mappings, but the malloc arenas of the
+        // caller's threads, inherited as reserved space, grow without new mappings; making that
+        // space writable counts against the data limit.
+        if (const MemoryInUse used = memoryInUse(); used.address > 0 && used.data > 0) {
+            const rlimit address{used.address + memoryBytes, used.address + memoryBytes};
+            const rlimit data{used.data + memoryBytes, used.data + memoryBytes};
+            setrlimit(RLIMIT_AS, &address);
+            setrlimit(RLIMIT_DATA, &data);
         }
     }
     std::string name, text;
