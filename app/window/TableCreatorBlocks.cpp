@@ -18,6 +18,13 @@
 namespace pagewright
 {
 
+void TableCreatorTab::showNote(const QString& note)
+{
+    // What a paste or an import did to the table; the page written before no longer matches it.
+    clearResult();
+    m_resultLine->setText(note);
+}
+
 void TableCreatorTab::placeBlock(const QString& step, const CellBlock& block, CellPos at, const BlockFit& fit)
 {
     QList<QStringList> contents;
@@ -34,8 +41,7 @@ void TableCreatorTab::placeBlock(const QString& step, const CellBlock& block, Ce
         m_table.PlaceContents(at, contents);
         countsChanged();
     });
-    clearResult();
-    m_resultLine->setText(FitResultText(fit));
+    showNote(FitResultText(fit));
 }
 
 void TableCreatorTab::pasteCells()
@@ -46,8 +52,7 @@ void TableCreatorTab::pasteCells()
             ? CellBlock{}
             : ReadClipboardBlock(offered->hasHtml() ? offered->html() : QString(), offered->text());
     if (block.rows == 0) {
-        clearResult();
-        m_resultLine->setText(QStringLiteral("Nothing to paste."));
+        showNote(QStringLiteral("Nothing to paste."));
         return;
     }
     const CellPos at = m_grid->focusCell();
@@ -98,8 +103,7 @@ void TableCreatorTab::importData()
     QString problem;
     const std::optional<CellBlock> block = ImportDelimitedFile(*name, separator, &problem);
     if (!block || block->rows == 0) {
-        clearResult();
-        m_resultLine->setText(block ? QStringLiteral("Nothing imported: the file holds no data.") : problem);
+        showNote(block ? QStringLiteral("Nothing imported: the file holds no data.") : problem);
         return;
     }
     // The file's cells become the table, from its first cell, at the file's size.

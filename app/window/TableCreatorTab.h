@@ -75,6 +75,8 @@ private:
     // Puts block's texts into the table from `at` on as one step; the table takes fit's size,
     // and the result line says what did not fit.
     void placeBlock(const QString& step, const CellBlock& block, CellPos at, const BlockFit& fit);
+    // Empties the result line, as any change of the table does, and shows note on it.
+    void showNote(const QString& note);
 
     void sizeChosen();
     void placeMarkersClicked();
